@@ -1,0 +1,96 @@
+#include "body_table.h"
+
+#include <cmath>
+
+#include "civil_time.h"
+#include "lunar_nodes.h"
+#include "orbital_elements.h"
+#include "planet_longitude.h"
+#include "position_text.h"
+
+namespace sarovin {
+
+namespace {
+
+struct BodyNames {
+    const char* englishName;
+    const char* vedicName;
+};
+
+constexpr std::array<BodyNames, BODY_COUNT> BODY_NAMES = {{
+    {"Sun", "Surya"},
+    {"Moon", "Chandra"},
+    {"Mercury", "Budha"},
+    {"Venus", "Shukra"},
+    {"Mars", "Mangala"},
+    {"Jupiter", "Guru"},
+    {"Saturn", "Shani"},
+    {"N Node", "Rahu"},
+    {"S Node", "Ketu"},
+}};
+
+// The slots filled from the planet theory and the orbit each one uses.
+struct PlanetSlot {
+    BodySlot slot;
+    PlanetIndex planet;
+};
+
+constexpr std::array<PlanetSlot, 6> PLANET_SLOTS = {{
+    {Mercury, PlanetIndex::Mercury},
+    {Venus, PlanetIndex::Venus},
+    {Sun, PlanetIndex::Earth},
+    {Mars, PlanetIndex::Mars},
+    {Jupiter, PlanetIndex::Jupiter},
+    {Saturn, PlanetIndex::Saturn},
+}};
+
+// The planets take the clock time plus the zone's signed corrections as
+// their Universal Time, carried into the date; daylight saving is not used.
+double PlanetsDayNumber(const BirthRecord& record) {
+    CivilTime birth{record.year, record.month, record.day, record.hour, record.minute};
+    birth = AddMinutes(birth, std::int64_t{record.zoneHoursToUt} * 60);
+    birth = AddMinutes(birth, record.zoneMinutesToUt);
+    return PlanetDayNumber(static_cast<int>(birth.year), birth.month, birth.day, birth.hour,
+                           birth.minute);
+}
+
+std::string SiderealPlanetText(PlanetIndex planet, double dayNumber, const EclipticPoint& earth,
+                               double ayanamsa) {
+    double longitude = GeocentricLongitude(planet, dayNumber, earth);
+    longitude = longitude - ayanamsa;
+    while (longitude < 0) {
+        longitude += 360;
+    }
+    return FormatSignDms(longitude);
+}
+
+}  // namespace
+
+BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa,
+                           const std::string& moonPositionText) {
+    BodyTable table;
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        table.slots[slot].englishName = BODY_NAMES[slot].englishName;
+        table.slots[slot].vedicName = BODY_NAMES[slot].vedicName;
+    }
+    const double dayNumber = PlanetsDayNumber(record);
+    const double ayanamsaMagnitude = std::fabs(ayanamsa);
+    const EclipticPoint earth = EarthPosition(dayNumber);
+    for (const PlanetSlot& planet : PLANET_SLOTS) {
+        table.slots[planet.slot].position =
+            ToShortPosition(SiderealPlanetText(planet.planet, dayNumber, earth, ayanamsaMagnitude));
+    }
+    table.slots[Moon].position = ToShortPosition(moonPositionText);
+    const NodeTexts nodes = NodeLongitudes(dayNumber, ayanamsaMagnitude);
+    table.slots[NNode].position = ToShortPosition(nodes.rahu);
+    table.slots[SNode].position = ToShortPosition(nodes.ketu);
+    return table;
+}
+
+BodyTable ComputeBodyTable(const BirthRecord& record) {
+    const double ayanamsa = ComputeBirthAyanamsa(record);
+    const std::string moonPositionText = ComputeMoonPosition(record);
+    return ComputeBodyTable(record, ayanamsa, moonPositionText);
+}
+
+}  // namespace sarovin

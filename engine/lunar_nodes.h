@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace sarovin {
+
+struct NodeTexts {
+    std::string rahu;
+    std::string ketu;
+};
+
+// Long position texts of the mean ascending node (Rahu) and of the point
+// opposite it (Ketu), for a day number and the planets' ayanamsa (>= 0).
+NodeTexts NodeLongitudes(double dayNumber, double ayanamsa);
+
+}  // namespace sarovin

@@ -1,0 +1,95 @@
+#include "position_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace sarovin {
+
+namespace {
+
+constexpr std::string_view DEGREE_MARK = "\u00B0";
+constexpr std::string_view MINUTE_MARK = "'";
+constexpr int DEGREES_PER_SIGN = 30;
+constexpr int SIGN_COUNT = 12;
+constexpr std::size_t ABBREVIATION_LENGTH = 3;
+constexpr std::size_t SHORT_TEXT_LENGTH = 9;
+constexpr std::size_t LONG_TEXT_CAPACITY = 24;
+
+void AppendNumber(std::string& text, long long number) {
+    std::array<char, 24> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+    text.append(digits.data(), result.ptr);
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string PadToTwoDigits(std::string_view digits) {
+    std::string padded(digits);
+    if (padded.size() <= 1) {
+        padded.insert(padded.begin(), '0');
+    }
+    return padded;
+}
+
+// The substring between two positions, empty where a mark is missing.
+std::string_view Between(std::string_view text, std::size_t begin, std::size_t end) {
+    if (begin > text.size() || end == std::string_view::npos || end < begin) {
+        return {};
+    }
+    return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+std::string FormatSignDms(double longitude) {
+    const double x = std::fabs(longitude);
+    const double wholeDegrees = std::floor(x);
+    const double minutes = 60 * (x - wholeDegrees);
+    const double wholeMinutes = std::floor(minutes);
+    const double seconds = std::floor(60 * (minutes - wholeMinutes));
+    const auto degrees = static_cast<long long>(wholeDegrees);
+    // A longitude of a full turn (reached when a reduction rounds up to 360)
+    // reads as the start of Aries rather than a thirteenth sign.
+    const auto sign = static_cast<std::size_t>((degrees / DEGREES_PER_SIGN) % SIGN_COUNT);
+    std::string text;
+    text.reserve(LONG_TEXT_CAPACITY);
+    AppendNumber(text, degrees % DEGREES_PER_SIGN);
+    text += DEGREE_MARK;
+    text += ' ';
+    AppendNumber(text, static_cast<long long>(wholeMinutes));
+    text += "' ";
+    AppendNumber(text, static_cast<long long>(seconds));
+    text += "\" ";
+    text += SignAbbreviations.substr(sign * ABBREVIATION_LENGTH, ABBREVIATION_LENGTH);
+    return text;
+}
+
+std::string ToShortPosition(std::string_view longText) {
+    const std::string_view trimmed = TrimSpaces(longText);
+    const std::size_t degreeMark = trimmed.find(DEGREE_MARK);
+    const std::size_t minuteMark = trimmed.find(MINUTE_MARK);
+    const std::string_view degrees = TrimSpaces(Between(trimmed, 0, degreeMark));
+    const std::string_view minutes =
+        TrimSpaces(Between(trimmed, degreeMark + DEGREE_MARK.size(), minuteMark));
+    const std::string_view sign = TrimSpaces(
+        longText.substr(longText.size() - std::min(longText.size(), ABBREVIATION_LENGTH)));
+    std::string text = PadToTwoDigits(degrees);
+    text.reserve(SHORT_TEXT_LENGTH);
+    text += ' ';
+    text += sign;
+    text += ' ';
+    text += PadToTwoDigits(minutes);
+    return text;
+}
+
+}  // namespace sarovin

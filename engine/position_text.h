@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sarovin {
+
+// Three letters per sign, Aries first: sign k at characters 3k to 3k + 2.
+inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Long position text of a sidereal longitude, for example 19° 27' 44" Lib:
+// degrees within the sign, minutes and seconds, all truncated.
+std::string FormatSignDms(double longitude);
+
+// Nine-character short position text "DD Sss MM" of a long position text.
+std::string ToShortPosition(std::string_view longText);
+
+}  // namespace sarovin

@@ -1,0 +1,153 @@
+#include "body_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace sarovin {
+namespace {
+
+BirthRecord J2000Birth() {
+    BirthRecord record;
+    record.day = 1;
+    record.month = 1;
+    record.year = 2000;
+    record.hour = 12;
+    return record;
+}
+
+BirthRecord DelhiBirth() {
+    BirthRecord record;
+    record.day = 15;
+    record.month = 6;
+    record.year = 1980;
+    record.hour = 8;
+    record.minute = 30;
+    record.zoneHoursAbs = 5;
+    record.zoneMinutesAbs = 30;
+    record.zoneHoursToUt = -5;
+    record.zoneMinutesToUt = -30;
+    record.longitudeDegrees = 77;
+    record.longitudeMinutes = 12;
+    record.isEast = true;
+    return record;
+}
+
+struct TableCase {
+    const char* what;
+    BirthRecord record;
+    std::array<const char*, BODY_COUNT> positions;
+};
+
+TEST(ComputeBodyTable, MatchesBothEndToEndChecks) {
+    const TableCase cases[] = {
+        {"2000-01-01 12:00 UT",
+         J2000Birth(),
+         {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43", "04 Aqu 07", "01 Ari 30", "16 Ari 21",
+          "10 Can 16", "10 Cap 16"}},
+        {"1980-06-15 08:30 IST, 77°12' E",
+         DelhiBirth(),
+         {"00 Gem 51", "29 Gem 07", "25 Gem 19", "01 Gem 09", "23 Leo 17", "10 Leo 25", "27 Leo 23",
+          "28 Can 35", "28 Cap 35"}},
+    };
+    for (const TableCase& c : cases) {
+        const BodyTable table = ComputeBodyTable(c.record);
+        for (int slot = 0; slot < BODY_COUNT; ++slot) {
+            EXPECT_EQ(table.slots[slot].position, c.positions[slot]) << c.what << " slot " << slot;
+        }
+        EXPECT_EQ(table.slots[9], BodyEntry{}) << c.what;
+    }
+}
+
+TEST(ComputeBodyTable, WritesTheFixedNames) {
+    const BodyTable table = ComputeBodyTable(J2000Birth());
+    const char* english[] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
+                             "Jupiter", "Saturn", "N Node",  "S Node"};
+    const char* vedic[] = {"Surya", "Chandra", "Budha", "Shukra", "Mangala",
+                           "Guru",  "Shani",   "Rahu",  "Ketu"};
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        EXPECT_EQ(table.slots[slot].englishName, english[slot]);
+        EXPECT_EQ(table.slots[slot].vedicName, vedic[slot]);
+    }
+}
+
+TEST(ComputeBirthAyanamsa, IsTheJ2000ValueForTheFirstCheck) {
+    EXPECT_NEAR(ComputeBirthAyanamsa(J2000Birth()), -23.85399, 5e-6);
+    EXPECT_NEAR(ComputeBirthAyanamsa(DelhiBirth()), -23.58185, 5e-6);
+}
+
+TEST(ComputeBodyTable, PlanetsIgnoreDaylightSavingButTheMoonDoesNot) {
+    const BirthRecord plain = DelhiBirth();
+    BirthRecord saving = plain;
+    saving.daylightSaving = true;
+    const double ayanamsa = ComputeBirthAyanamsa(plain);
+    const BodyTable withoutSaving = ComputeBodyTable(plain, ayanamsa, "5\u00B0 7' 0\" Leo");
+    const BodyTable withSaving = ComputeBodyTable(saving, ayanamsa, "5\u00B0 7' 0\" Leo");
+    EXPECT_EQ(withoutSaving, withSaving);
+    EXPECT_EQ(withSaving.slots[Moon].position, "05 Leo 07");
+    EXPECT_NE(ComputeMoonPosition(plain), ComputeMoonPosition(saving));
+}
+
+TEST(ComputeBodyTable, ZoneCorrectionCarriesIntoTheNextYear) {
+    BirthRecord lateEvening;
+    lateEvening.day = 31;
+    lateEvening.month = 12;
+    lateEvening.year = 1999;
+    lateEvening.hour = 23;
+    lateEvening.minute = 30;
+    lateEvening.zoneHoursToUt = 1;
+    BirthRecord nextMorning;
+    nextMorning.day = 1;
+    nextMorning.month = 1;
+    nextMorning.year = 2000;
+    nextMorning.minute = 30;
+    const BodyTable carried = ComputeBodyTable(lateEvening, -23.85, "0\u00B0 0' 0\" Ari");
+    const BodyTable direct = ComputeBodyTable(nextMorning, -23.85, "0\u00B0 0' 0\" Ari");
+    EXPECT_EQ(carried, direct);
+}
+
+struct BoundaryCase {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+    int zoneRowHours;
+    int zoneRowMinutes;
+    bool east;
+};
+
+TEST(ComputeBodyTable, GivesWellFormedTextsAtTheEndsOfTheOfferedRange) {
+    const BoundaryCase cases[] = {
+        {1901, 1, 1, 0, 0, -13, 0, true},      {1901, 1, 1, 0, 0, 12, 0, false},
+        {2050, 12, 31, 23, 59, -13, 0, true},  {2050, 12, 31, 23, 59, 12, 0, false},
+        {2000, 2, 29, 23, 45, -12, -30, true}, {1904, 2, 29, 0, 15, 10, 30, false},
+    };
+    for (const BoundaryCase& c : cases) {
+        BirthRecord record;
+        record.year = static_cast<std::int16_t>(c.year);
+        record.month = static_cast<std::int16_t>(c.month);
+        record.day = static_cast<std::int16_t>(c.day);
+        record.hour = static_cast<std::int16_t>(c.hour);
+        record.minute = static_cast<std::int16_t>(c.minute);
+        record.zoneHoursToUt = static_cast<std::int16_t>(c.zoneRowHours);
+        record.zoneMinutesToUt = static_cast<std::int16_t>(c.zoneRowMinutes);
+        record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(c.zoneRowHours));
+        record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(c.zoneRowMinutes));
+        record.longitudeDegrees = 100;
+        record.isEast = c.east;
+        for (const bool saving : {false, true}) {
+            record.daylightSaving = saving;
+            const BodyTable table = ComputeBodyTable(record);
+            for (int slot = 0; slot < BODY_COUNT; ++slot) {
+                const std::string& position = table.slots[slot].position;
+                ASSERT_EQ(position.size(), 9u) << c.year << " slot " << slot;
+                EXPECT_LE(std::stoi(position.substr(0, 2)), 29);
+                EXPECT_LE(std::stoi(position.substr(7, 2)), 59);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sarovin

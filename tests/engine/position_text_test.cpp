@@ -1,0 +1,62 @@
+#include "position_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace sarovin {
+namespace {
+
+struct PositionCase {
+    double longitude;
+    const char* longText;
+    const char* shortText;
+};
+
+TEST(PositionText, MatchesTheWorkedLongitudes) {
+    const PositionCase cases[] = {
+        {0, "0\u00B0 0' 0\" Ari", "00 Ari 00"},
+        {7.125, "7\u00B0 7' 30\" Ari", "07 Ari 07"},
+        {125.5, "5\u00B0 30' 0\" Leo", "05 Leo 30"},
+        {200.25, "20\u00B0 15' 0\" Lib", "20 Lib 15"},
+        {125 + 7.25 / 60, "5\u00B0 7' 15\" Leo", "05 Leo 07"},
+        {359.99, "29\u00B0 59' 24\" Pis", "29 Pis 59"},
+    };
+    for (const PositionCase& c : cases) {
+        EXPECT_EQ(FormatSignDms(c.longitude), c.longText) << c.longitude;
+        EXPECT_EQ(ToShortPosition(FormatSignDms(c.longitude)), c.shortText) << c.longitude;
+    }
+}
+
+TEST(PositionText, EverySignHasItsAbbreviation) {
+    const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                           "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+    for (int sign = 0; sign < 12; ++sign) {
+        const std::string text = ToShortPosition(FormatSignDms(30 * sign + 15.5));
+        EXPECT_EQ(text, std::string("15 ") + signs[sign] + " 30") << sign;
+    }
+}
+
+TEST(PositionText, AHairBelowEachBoundaryStaysInTheLowerSign) {
+    for (int boundary = 1; boundary <= 12; ++boundary) {
+        const double below = std::nextafter(30.0 * boundary, 0.0);
+        const std::string text = ToShortPosition(FormatSignDms(below));
+        EXPECT_EQ(text.substr(0, 2), "29") << boundary;
+        EXPECT_EQ(text.substr(7, 2), "59") << boundary;
+        EXPECT_EQ(text.substr(3, 3), SignAbbreviations.substr(3 * (boundary - 1), 3)) << boundary;
+    }
+    EXPECT_EQ(FormatSignDms(std::nextafter(30.0, 0.0)), "29\u00B0 59' 59\" Ari");
+}
+
+TEST(PositionText, AFullTurnReadsAsTheStartOfAries) {
+    EXPECT_EQ(FormatSignDms(360), "0\u00B0 0' 0\" Ari");
+}
+
+TEST(ToShortPosition, ToleratesSurroundingSpacesAndMissingMarks) {
+    EXPECT_EQ(ToShortPosition("  5\u00B0 7' 0\" Leo"), "05 Leo 07");
+    EXPECT_EQ(ToShortPosition(""), "0  0");
+    EXPECT_EQ(ToShortPosition("Leo"), "0 Leo 0");
+}
+
+}  // namespace
+}  // namespace sarovin
