@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "body_table.h"
+#include "drishti_report.h"
 
 namespace {
 
@@ -31,5 +32,14 @@ void EngineRun(benchmark::State& state) {
     }
 }
 BENCHMARK(EngineRun);
+
+// One complete reading: the engine and the three Drishti computations.
+void CompleteReading(benchmark::State& state) {
+    const sarovin::BirthRecord record = DelhiBirth();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sarovin::ComputeDrishtiReport(record));
+    }
+}
+BENCHMARK(CompleteReading);
 
 }  // namespace

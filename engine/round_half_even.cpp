@@ -13,7 +13,8 @@ double RoundHalfToEven(double value) {
     if (fraction > 0.5) {
         return below + 1;
     }
-    return std::fmod(below, 2) == 0 ? below : below + 1;
+    const bool belowIsEven = std::floor(below / 2) * 2 == below;
+    return belowIsEven ? below : below + 1;
 }
 
 }  // namespace sarovin

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+
+#include "body_table.h"
+#include "drishti_row.h"
+#include "graha_drishti.h"
+#include "rashi_drishti.h"
+#include "sputa_drishti.h"
+
+namespace sarovin {
+
+// Everything one calculation shows: the body table and the three results.
+struct DrishtiReport {
+    BodyTable bodies;
+    std::array<DrishtiRow, GRAHA_ROWS> graha;
+    std::array<DrishtiRow, RASHI_ROWS> rashi;
+    SputaDrishti sputa;
+
+    friend bool operator==(const DrishtiReport&, const DrishtiReport&) = default;
+};
+
+DrishtiReport ComputeDrishtiReport(const BodyTable& bodies);
+
+// The engine and the three Drishti computations for one birth record.
+DrishtiReport ComputeDrishtiReport(const BirthRecord& record);
+
+}  // namespace sarovin

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+#include "body_table.h"
+#include "drishti_row.h"
+
+namespace sarovin {
+
+inline constexpr int GRAHA_ROWS = 8;
+
+// For the Sun to the N Node: the signs each body aspects, counted from its
+// own sign, and the bodies standing there. The S Node takes no part.
+std::array<DrishtiRow, GRAHA_ROWS> ComputeGrahaDrishti(const BodyTable& bodies);
+
+}  // namespace sarovin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "body_table.h"
+#include "drishti_row.h"
+
+namespace sarovin {
+
+inline constexpr int RASHI_ROWS = 9;
+
+// Modality of each sign, from Mesha on; a sign aspects the other three
+// signs of its modality.
+inline constexpr std::array<std::string_view, 12> SignModalities = {
+    "Movable", "Fixed", "Mixed", "Movable", "Fixed", "Mixed",
+    "Movable", "Fixed", "Mixed", "Movable", "Fixed", "Mixed",
+};
+
+// For the Sun to Saturn: the other signs of their sign's modality and the
+// bodies standing there. The two nodes get rows with empty lists.
+std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies);
+
+}  // namespace sarovin

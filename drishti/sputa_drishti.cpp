@@ -1,0 +1,68 @@
+#include "sputa_drishti.h"
+
+#include <cstdlib>
+
+#include "drishti_row.h"
+#include "sign_names.h"
+
+namespace sarovin {
+
+namespace {
+
+const SputaBand& BandOf(int distance) {
+    for (const SputaBand& band : SputaBandTable) {
+        if (band.lower <= distance && distance <= band.upper) {
+            return band;
+        }
+    }
+    // Distances of whole-degree longitudes stay below 360.
+    return SputaBandTable.back();
+}
+
+bool Involves(int row, int column, BodySlot body) {
+    return row == body || column == body;
+}
+
+// Mars takes precedence over Jupiter, and Jupiter over Saturn; a special
+// rule applies only in the bands that carry its formula.
+int Strength(int row, int column, int distance) {
+    const SputaBand& band = BandOf(distance);
+    if (Involves(row, column, Mars)) {
+        return band.mars ? SputaStrengthMars(band, distance) : SputaStrengthGeneral(band, distance);
+    }
+    if (Involves(row, column, Jupiter)) {
+        return band.jupiter ? SputaStrengthJupiter(band, distance)
+                            : SputaStrengthGeneral(band, distance);
+    }
+    if (Involves(row, column, Saturn)) {
+        return band.saturn ? SputaStrengthSaturn(band, distance)
+                           : SputaStrengthGeneral(band, distance);
+    }
+    return SputaStrengthGeneral(band, distance);
+}
+
+}  // namespace
+
+SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
+    std::array<int, BODY_COUNT> longitudes{};
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        longitudes[body] = WholeDegreeLongitude(bodies.slots[body].position);
+    }
+    SputaDrishti result;
+    for (int row = 0; row < BODY_COUNT; ++row) {
+        for (int column = 0; column < BODY_COUNT; ++column) {
+            // The plain difference: neither folded to 180 nor directed.
+            const int distance = std::abs(longitudes[row] - longitudes[column]);
+            result.grid[row][column] = static_cast<std::int16_t>(Strength(row, column, distance));
+        }
+    }
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        const BodyEntry& entry = bodies.slots[body];
+        result.rowCaptions[body] = Concat({entry.englishName, "/", entry.vedicName});
+        result.columnCaptions[body] = entry.englishName;
+        result.positionCaptions[body] = entry.position;
+    }
+    return result;
+}
+
+}  // namespace sarovin

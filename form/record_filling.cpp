@@ -1,0 +1,66 @@
+#include "record_filling.h"
+
+#include <cstdlib>
+
+#include "list_items.h"
+#include "whole_number.h"
+#include "zone_table.h"
+
+namespace sarovin {
+
+namespace {
+
+std::string TrimSpaces(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void ConvertInto(std::int16_t& field, std::string_view text) {
+    if (const auto value = ParseWholeNumber(text)) {
+        field = *value;
+    }
+}
+
+// The text of the chosen item of a list; empty when nothing is chosen.
+std::string_view ChosenItem(const std::vector<std::string>& items, int position) {
+    if (position < 0 || position >= static_cast<int>(items.size())) {
+        return {};
+    }
+    return items[static_cast<std::size_t>(position)];
+}
+
+}  // namespace
+
+BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) {
+    const ListItems& items = StandardListItems();
+    BirthRecord record = previous;
+    record.name = form.name;
+    record.month = static_cast<std::int16_t>(form.monthPosition + 1);
+    ConvertInto(record.day, ChosenItem(items.days, form.dayPosition));
+    ConvertInto(record.year, ChosenItem(items.years, form.yearPosition));
+    ConvertInto(record.hour, ChosenItem(items.hours, form.hourPosition));
+    ConvertInto(record.minute, ChosenItem(items.minutes, form.minutePosition));
+    if (form.zonePosition >= 0 && form.zonePosition < ZONE_COUNT) {
+        const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(form.zonePosition)];
+        record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(zone.hoursToUt));
+        record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(zone.minutesToUt));
+        record.zoneHoursToUt = static_cast<std::int16_t>(zone.hoursToUt);
+        record.zoneMinutesToUt = static_cast<std::int16_t>(zone.minutesToUt);
+    }
+    ConvertInto(record.longitudeDegrees, form.longitudeDegrees);
+    ConvertInto(record.longitudeMinutes, form.longitudeMinutes);
+    ConvertInto(record.latitudeDegrees, form.latitudeDegrees);
+    ConvertInto(record.latitudeMinutes, form.latitudeMinutes);
+    record.isEast = form.longitudeHemisphere == LongitudeHemisphere::East;
+    record.isSouth = form.latitudeHemisphere == LatitudeHemisphere::South;
+    record.daylightSaving = form.daylightSaving;
+    record.city = TrimSpaces(form.city);
+    record.state = TrimSpaces(form.state);
+    record.country = TrimSpaces(form.country);
+    return record;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "birth_record.h"
+#include "input_form.h"
+
+namespace sarovin {
+
+// Copies the input panel into a birth record in one pass, the zone
+// corrections looked up in the zone table. A text that is not a 16-bit
+// number leaves its field as it was in `previous`.
+BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous);
+
+}  // namespace sarovin

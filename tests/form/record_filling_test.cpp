@@ -1,0 +1,111 @@
+#include "record_filling.h"
+
+#include <gtest/gtest.h>
+
+#include "list_items.h"
+
+namespace sarovin {
+namespace {
+
+InputForm FilledForm() {
+    InputForm form;
+    form.name = "Asha";
+    form.latitudeDegrees = "28";
+    form.latitudeMinutes = "36";
+    form.longitudeDegrees = "77";
+    form.longitudeMinutes = "12";
+    form.city = "Pune";
+    form.state = "Maharashtra";
+    form.country = "India";
+    return form;
+}
+
+struct ZoneCase {
+    int position;
+    int hoursAbs;
+    int minutesAbs;
+    int hoursToUt;
+    int minutesToUt;
+};
+
+TEST(FillBirthRecord, CopiesTheZoneCorrectionsWithAndWithoutSign) {
+    const ZoneCase cases[] = {
+        {34, 5, 30, -5, -30}, {50, 3, 30, 3, 30}, {27, 5, 0, 5, 0},
+        {46, 13, 0, -13, 0},  {36, 12, 0, 12, 0}, {70, 8, 0, 8, 0},
+    };
+    for (const ZoneCase& c : cases) {
+        InputForm form = FilledForm();
+        form.zonePosition = c.position;
+        const BirthRecord record = FillBirthRecord(form, {});
+        EXPECT_EQ(record.zoneHoursAbs, c.hoursAbs) << c.position;
+        EXPECT_EQ(record.zoneMinutesAbs, c.minutesAbs) << c.position;
+        EXPECT_EQ(record.zoneHoursToUt, c.hoursToUt) << c.position;
+        EXPECT_EQ(record.zoneMinutesToUt, c.minutesToUt) << c.position;
+    }
+}
+
+TEST(FillBirthRecord, TakesTheStartUpChoicesAndTheListTexts) {
+    InputForm form = FilledForm();
+    const BirthRecord startUp = FillBirthRecord(form, {});
+    EXPECT_EQ(startUp.day, 1);
+    EXPECT_EQ(startUp.month, 1);
+    EXPECT_EQ(startUp.year, 1901);
+    EXPECT_EQ(startUp.hour, 0);
+    EXPECT_TRUE(startUp.isEast);
+    EXPECT_FALSE(startUp.isSouth);
+    EXPECT_FALSE(startUp.daylightSaving);
+
+    form.dayPosition = 30;
+    form.monthPosition = 11;
+    form.yearPosition = LAST_YEAR - FIRST_YEAR;
+    form.hourPosition = 23;
+    form.minutePosition = 59;
+    form.longitudeHemisphere = LongitudeHemisphere::West;
+    form.latitudeHemisphere = LatitudeHemisphere::South;
+    form.daylightSaving = true;
+    const BirthRecord record = FillBirthRecord(form, {});
+    EXPECT_EQ(record.day, 31);
+    EXPECT_EQ(record.month, 12);
+    EXPECT_EQ(record.year, 2050);
+    EXPECT_EQ(record.hour, 23);
+    EXPECT_EQ(record.minute, 59);
+    EXPECT_FALSE(record.isEast);
+    EXPECT_TRUE(record.isSouth);
+    EXPECT_TRUE(record.daylightSaving);
+    EXPECT_EQ(record.longitudeDegrees, 77);
+    EXPECT_EQ(record.latitudeMinutes, 36);
+}
+
+TEST(FillBirthRecord, KeepsTheNameButTrimsThePlace) {
+    InputForm form = FilledForm();
+    form.name = "   ";
+    form.city = "  New Delhi  ";
+    const BirthRecord record = FillBirthRecord(form, {});
+    EXPECT_EQ(record.name, "   ");
+    EXPECT_EQ(record.city, "New Delhi");
+}
+
+TEST(FillBirthRecord, AnUnconvertibleTextKeepsThePreviousValue) {
+    BirthRecord previous;
+    previous.longitudeDegrees = 42;
+    previous.latitudeDegrees = 7;
+    InputForm form = FilledForm();
+    form.longitudeDegrees = "ab";
+    form.latitudeDegrees = "99999";
+    const BirthRecord record = FillBirthRecord(form, previous);
+    EXPECT_EQ(record.longitudeDegrees, 42);
+    EXPECT_EQ(record.latitudeDegrees, 7);
+    EXPECT_EQ(record.longitudeMinutes, 12);
+}
+
+TEST(FillBirthRecord, TakesLatitudeAsTyped) {
+    InputForm form = FilledForm();
+    form.latitudeDegrees = "999";
+    form.latitudeMinutes = "75";
+    const BirthRecord record = FillBirthRecord(form, {});
+    EXPECT_EQ(record.latitudeDegrees, 999);
+    EXPECT_EQ(record.latitudeMinutes, 75);
+}
+
+}  // namespace
+}  // namespace sarovin
