@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "trim_spaces.h"
+
 namespace sarovin {
 
 namespace {
@@ -22,15 +24,6 @@ void AppendNumber(std::string& text, long long number) {
     std::array<char, 24> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), number);
     text.append(digits.data(), result.ptr);
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 std::string PadToTwoDigits(std::string_view digits) {

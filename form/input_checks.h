@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "input_form.h"
+#include "message_icon.h"
 
 namespace sarovin {
 
@@ -18,8 +19,6 @@ enum class InputField {
     State,
     Country,
 };
-
-enum class MessageIcon { Error, Information };
 
 // What a refused check tells the user and where the focus goes. Steps 9 and
 // 10 also choose North or East for the next attempt.

@@ -3,20 +3,13 @@
 #include <cstdlib>
 
 #include "list_items.h"
+#include "trim_spaces.h"
 #include "whole_number.h"
 #include "zone_table.h"
 
 namespace sarovin {
 
 namespace {
-
-std::string TrimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 void ConvertInto(std::int16_t& field, std::string_view text) {
     if (const auto value = ParseWholeNumber(text)) {
@@ -57,9 +50,9 @@ BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) 
     record.isEast = form.longitudeHemisphere == LongitudeHemisphere::East;
     record.isSouth = form.latitudeHemisphere == LatitudeHemisphere::South;
     record.daylightSaving = form.daylightSaving;
-    record.city = TrimSpaces(form.city);
-    record.state = TrimSpaces(form.state);
-    record.country = TrimSpaces(form.country);
+    record.city = std::string(TrimSpaces(form.city));
+    record.state = std::string(TrimSpaces(form.state));
+    record.country = std::string(TrimSpaces(form.country));
     return record;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "round_half_even.h"
+#include "trim_spaces.h"
 
 namespace sarovin {
 
@@ -33,11 +34,10 @@ bool IsPlainDecimal(std::string_view text) {
 }  // namespace
 
 std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    text = TrimSpaces(text);
+    if (text.empty()) {
         return std::nullopt;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
     bool negative = false;
     if (text.front() == '-' || text.front() == '+') {
         negative = text.front() == '-';

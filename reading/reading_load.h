@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sarovin {
+
+// A reading file is a few hundred bytes; no more than this is ever read, so
+// opening a wrong, huge file costs little.
+inline constexpr std::size_t MAX_READING_BYTES = 64 * 1024;
+
+// The extension of a reading file name, without its dot.
+inline constexpr std::string_view READING_EXTENSION = "dri";
+
+// True when `path` ends with READING_EXTENSION, in exactly that case.
+bool HasReadingExtension(std::string_view path);
+
+// The first MAX_READING_BYTES bytes of the file at `path` (all of it when
+// shorter). Nothing when it is not an ordinary file (a directory or device,
+// which might never end or block) or cannot be opened or read.
+std::optional<std::string> LoadReadingBytes(const std::filesystem::path& path);
+
+}  // namespace sarovin

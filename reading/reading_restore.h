@@ -1,0 +1,20 @@
+#pragma once
+
+#include "input_form.h"
+#include "reading_lines.h"
+
+namespace sarovin {
+
+// Puts the values of a reading (as ReadReadingLines gives them) into the
+// input panel, line by line. Each line stands alone: a value that does not
+// fit its control leaves that control as it was and the following lines are
+// still restored.
+//  - name, city, state and country take their texts as they are;
+//  - month (1-12) and zone row (0 to ZONE_COUNT - 1) are read as numbers;
+//  - day, year, hour and minute choose the list item of exactly that text;
+//  - degree and minute boxes take at most DEGREE_BOX_LENGTH characters;
+//  - a yes/no value is no only for "False" (any case) or a number equal to
+//    zero; anything else, an empty line too, counts as yes.
+void RestoreReading(const ReadingLines& values, InputForm& form);
+
+}  // namespace sarovin

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+#include "reading_lines.h"
+
+namespace sarovin {
+
+// The first READING_LINE_COUNT lines of a reading file as stored. A line
+// ends at LF, with or without a CR before it; the last line need not be
+// ended. Lines past the count are ignored; missing lines stay empty.
+ReadingLines SplitReadingLines(std::string_view file);
+
+// The values of a reading file: its lines unscrambled and decoded from
+// Windows-1252 to UTF-8.
+ReadingLines ReadReadingLines(std::string_view file);
+
+}  // namespace sarovin

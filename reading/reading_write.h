@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "birth_record.h"
+#include "reading_lines.h"
+
+namespace sarovin {
+
+// The seventeen values a reading stores for `record`, as plain UTF-8 texts:
+// numbers in decimal, yes/no as TRUE_TEXT or FALSE_TEXT, and the zone as its
+// row in the zone list.
+ReadingLines CollectReadingValues(const BirthRecord& record, int zonePosition);
+
+// The bytes of the reading file for `record`: each value trimmed of spaces,
+// encoded as Windows-1252, scrambled and ended with READING_LINE_END.
+std::string WriteReading(const BirthRecord& record, int zonePosition);
+
+}  // namespace sarovin

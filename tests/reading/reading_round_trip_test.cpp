@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "reading_file.h"
+#include "reading_samples.h"
+#include "zone_table.h"
+
+namespace sarovin {
+namespace {
+
+InputForm RestoreWritten(const BirthRecord& record, int zonePosition) {
+    InputForm form = OtherForm();
+    RestoreReading(ReadReadingLines(WriteReading(record, zonePosition)), form);
+    return form;
+}
+
+TEST(ReadingRoundTrip, RestoresEveryControl) {
+    BirthRecord record = AshaRaoRecord();
+    record.name = "  Asha Rao ";
+    record.city = " New Delhi  ";
+    EXPECT_EQ(RestoreWritten(record, ASHA_RAO_ZONE), AshaRaoForm());
+}
+
+TEST(ReadingRoundTrip, EveryZoneRowComesBack) {
+    for (int zone = 0; zone < ZONE_COUNT; ++zone) {
+        EXPECT_EQ(RestoreWritten(AshaRaoRecord(), zone).zonePosition, zone);
+    }
+    EXPECT_EQ(RestoreWritten(AshaRaoRecord(), 57).zonePosition, 57);
+}
+
+TEST(ReadingRoundTrip, EveryFlagCombinationComesBack) {
+    for (int flags = 0; flags < 8; ++flags) {
+        BirthRecord record = AshaRaoRecord();
+        record.isEast = (flags & 1) != 0;
+        record.isSouth = (flags & 2) != 0;
+        record.daylightSaving = (flags & 4) != 0;
+        const InputForm form = RestoreWritten(record, 0);
+        EXPECT_EQ(form.longitudeHemisphere == LongitudeHemisphere::East, record.isEast) << flags;
+        EXPECT_EQ(form.latitudeHemisphere == LatitudeHemisphere::South, record.isSouth) << flags;
+        EXPECT_EQ(form.daylightSaving, record.daylightSaving) << flags;
+    }
+}
+
+TEST(ReadingRoundTrip, FirstAndLastListItemsComeBack) {
+    struct Case {
+        std::int16_t day, month, year, hour, minute;
+        int dayPosition, monthPosition, yearPosition;
+    };
+    const Case cases[] = {{1, 1, 1901, 0, 0, 0, 0, 0}, {31, 12, 2050, 23, 59, 30, 11, 149}};
+    for (const Case& c : cases) {
+        BirthRecord record = AshaRaoRecord();
+        record.day = c.day;
+        record.month = c.month;
+        record.year = c.year;
+        record.hour = c.hour;
+        record.minute = c.minute;
+        const InputForm form = RestoreWritten(record, 0);
+        EXPECT_EQ(form.dayPosition, c.dayPosition);
+        EXPECT_EQ(form.monthPosition, c.monthPosition);
+        EXPECT_EQ(form.yearPosition, c.yearPosition);
+        EXPECT_EQ(form.hourPosition, c.hour);
+        EXPECT_EQ(form.minutePosition, c.minute);
+    }
+}
+
+}  // namespace
+}  // namespace sarovin

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "birth_record.h"
+#include "input_form.h"
+
+namespace sarovin {
+
+// One worked reading: the record, its zone row, the values its file holds
+// and the input panel it restores to.
+inline constexpr int ASHA_RAO_ZONE = 34;
+
+inline BirthRecord AshaRaoRecord() {
+    BirthRecord record;
+    record.name = "Asha Rao";
+    record.day = 15;
+    record.month = 6;
+    record.year = 1980;
+    record.hour = 8;
+    record.minute = 30;
+    record.longitudeDegrees = 77;
+    record.longitudeMinutes = 12;
+    record.latitudeDegrees = 28;
+    record.latitudeMinutes = 36;
+    record.isEast = true;
+    record.city = "New Delhi";
+    record.state = "Delhi";
+    record.country = "India";
+    return record;
+}
+
+inline std::vector<std::string> AshaRaoValues() {
+    return {"Asha Rao", "6",  "15",   "1980",  "8",     "30",        "34",    "77",   "12",
+            "28",       "36", "True", "False", "False", "New Delhi", "Delhi", "India"};
+}
+
+inline InputForm AshaRaoForm() {
+    InputForm form;
+    form.name = "Asha Rao";
+    form.dayPosition = 14;
+    form.monthPosition = 5;
+    form.yearPosition = 79;
+    form.hourPosition = 8;
+    form.minutePosition = 30;
+    form.zonePosition = ASHA_RAO_ZONE;
+    form.latitudeDegrees = "28";
+    form.latitudeMinutes = "36";
+    form.longitudeDegrees = "77";
+    form.longitudeMinutes = "12";
+    form.latitudeHemisphere = LatitudeHemisphere::North;
+    form.longitudeHemisphere = LongitudeHemisphere::East;
+    form.daylightSaving = false;
+    form.city = "New Delhi";
+    form.state = "Delhi";
+    form.country = "India";
+    return form;
+}
+
+// A panel unlike the worked one in every control, to restore onto.
+inline InputForm OtherForm() {
+    InputForm form;
+    form.name = "other";
+    form.dayPosition = 2;
+    form.monthPosition = 9;
+    form.yearPosition = 3;
+    form.hourPosition = 4;
+    form.minutePosition = 5;
+    form.zonePosition = 7;
+    form.latitudeDegrees = form.latitudeMinutes = "9";
+    form.longitudeDegrees = form.longitudeMinutes = "9";
+    form.latitudeHemisphere = LatitudeHemisphere::South;
+    form.longitudeHemisphere = LongitudeHemisphere::West;
+    form.daylightSaving = true;
+    form.city = form.state = form.country = "other";
+    return form;
+}
+
+}  // namespace sarovin
