@@ -21,7 +21,7 @@ constexpr std::array<std::span<const int>, GRAHA_ROWS> ASPECTED_HOUSES = {
 };
 
 DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& signs, int body) {
-    const std::string& name = bodies.slots[body].englishName;
+    const std::string& name = bodies.entries[body].englishName;
     NameList signNames({"Sign aspected by ", name, " is "});
     NameList planets({"Planet(s) aspected by ", name, " is "});
     for (const int house : ASPECTED_HOUSES[body]) {
@@ -29,12 +29,12 @@ DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& 
         signNames.Append(VedicSignNames[aspected]);
         for (int other = 0; other < GRAHA_ROWS; ++other) {
             if (signs[other] == aspected) {
-                planets.Append(bodies.slots[other].englishName);
+                planets.Append(bodies.entries[other].englishName);
             }
         }
     }
     return MakeDrishtiRow(
-        bodies.slots[body], signNames.Close("."),
+        bodies.entries[body], signNames.Close("."),
         planets.empty() ? Concat({"Planet ", name, " has no Graha Drishti."}) : planets.Close("."));
 }
 
@@ -43,7 +43,7 @@ DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& 
 std::array<DrishtiRow, GRAHA_ROWS> ComputeGrahaDrishti(const BodyTable& bodies) {
     std::array<int, GRAHA_ROWS> signs{};
     for (int body = 0; body < GRAHA_ROWS; ++body) {
-        signs[body] = SignIndexOf(bodies.slots[body].position);
+        signs[body] = SignIndexOf(bodies.entries[body].position);
     }
     std::array<DrishtiRow, GRAHA_ROWS> rows;
     for (int body = 0; body < GRAHA_ROWS; ++body) {

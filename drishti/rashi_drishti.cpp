@@ -21,7 +21,7 @@ void ListAspects(const BodyTable& bodies, const std::array<int, ASPECTING_BODIES
         signs.Append(VedicSignNames[sign]);
         for (int other = 0; other < ASPECTING_BODIES; ++other) {
             if (bodySigns[other] == sign) {
-                planets.Append(bodies.slots[other].englishName);
+                planets.Append(bodies.entries[other].englishName);
             }
         }
     }
@@ -32,18 +32,18 @@ void ListAspects(const BodyTable& bodies, const std::array<int, ASPECTING_BODIES
 std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies) {
     std::array<int, ASPECTING_BODIES> bodySigns{};
     for (int body = 0; body < ASPECTING_BODIES; ++body) {
-        bodySigns[body] = SignIndexOf(bodies.slots[body].position);
+        bodySigns[body] = SignIndexOf(bodies.entries[body].position);
     }
     std::array<DrishtiRow, RASHI_ROWS> rows;
     for (int body = 0; body < RASHI_ROWS; ++body) {
-        const std::string& name = bodies.slots[body].englishName;
+        const std::string& name = bodies.entries[body].englishName;
         NameList signs({name, " is aspecting by Rashi Drishti of "});
         NameList planets({name, " has Graha Drishti on "});
         if (body < ASPECTING_BODIES) {
             ListAspects(bodies, bodySigns, body, signs, planets);
         }
         rows[body] =
-            MakeDrishtiRow(bodies.slots[body], signs.Close("."),
+            MakeDrishtiRow(bodies.entries[body], signs.Close("."),
                            planets.empty() ? Concat({"Planet ", name, " has no Rashi Drishti."})
                                            : planets.Close("."));
     }

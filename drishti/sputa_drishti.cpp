@@ -46,7 +46,7 @@ int Strength(int row, int column, int distance) {
 SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
     std::array<int, BODY_COUNT> longitudes{};
     for (int body = 0; body < BODY_COUNT; ++body) {
-        longitudes[body] = WholeDegreeLongitude(bodies.slots[body].position);
+        longitudes[body] = WholeDegreeLongitude(bodies.entries[body].position);
     }
     SputaDrishti result;
     for (int row = 0; row < BODY_COUNT; ++row) {
@@ -57,7 +57,7 @@ SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
         }
     }
     for (int body = 0; body < BODY_COUNT; ++body) {
-        const BodyEntry& entry = bodies.slots[body];
+        const BodyEntry& entry = bodies.entries[body];
         result.rowCaptions[body] = Concat({entry.englishName, "/", entry.vedicName});
         result.columnCaptions[body] = entry.englishName;
         result.positionCaptions[body] = entry.position;

@@ -70,20 +70,20 @@ BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa,
                            const std::string& moonPositionText) {
     BodyTable table;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        table.slots[slot].englishName = BODY_NAMES[slot].englishName;
-        table.slots[slot].vedicName = BODY_NAMES[slot].vedicName;
+        table.entries[slot].englishName = BODY_NAMES[slot].englishName;
+        table.entries[slot].vedicName = BODY_NAMES[slot].vedicName;
     }
     const double dayNumber = PlanetsDayNumber(record);
     const double ayanamsaMagnitude = std::fabs(ayanamsa);
     const EclipticPoint earth = EarthPosition(dayNumber);
     for (const PlanetSlot& planet : PLANET_SLOTS) {
-        table.slots[planet.slot].position =
+        table.entries[planet.slot].position =
             ToShortPosition(SiderealPlanetText(planet.planet, dayNumber, earth, ayanamsaMagnitude));
     }
-    table.slots[Moon].position = ToShortPosition(moonPositionText);
+    table.entries[Moon].position = ToShortPosition(moonPositionText);
     const NodeTexts nodes = NodeLongitudes(dayNumber, ayanamsaMagnitude);
-    table.slots[NNode].position = ToShortPosition(nodes.rahu);
-    table.slots[SNode].position = ToShortPosition(nodes.ketu);
+    table.entries[NNode].position = ToShortPosition(nodes.rahu);
+    table.entries[SNode].position = ToShortPosition(nodes.ketu);
     return table;
 }
 

@@ -26,7 +26,7 @@ struct BodyEntry {
 };
 
 struct BodyTable {
-    std::array<BodyEntry, BODY_TABLE_SLOTS> slots;
+    std::array<BodyEntry, BODY_TABLE_SLOTS> entries;
 
     friend bool operator==(const BodyTable&, const BodyTable&) = default;
 };

@@ -1,35 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "drishti_report.h"
+#include "sample_births.h"
 
 namespace sarovin {
 namespace {
-
-BirthRecord J2000Birth() {
-    BirthRecord record;
-    record.day = 1;
-    record.month = 1;
-    record.year = 2000;
-    record.hour = 12;
-    return record;
-}
-
-BirthRecord DelhiBirth() {
-    BirthRecord record;
-    record.day = 15;
-    record.month = 6;
-    record.year = 1980;
-    record.hour = 8;
-    record.minute = 30;
-    record.zoneHoursAbs = 5;
-    record.zoneMinutesAbs = 30;
-    record.zoneHoursToUt = -5;
-    record.zoneMinutesToUt = -30;
-    record.longitudeDegrees = 77;
-    record.longitudeMinutes = 12;
-    record.isEast = true;
-    return record;
-}
 
 struct ExpectedRow {
     const char* body;
@@ -57,7 +32,7 @@ void ExpectGrid(const SputaGrid& grid, const int (&expected)[BODY_COUNT][BODY_CO
 }
 
 TEST(DrishtiReport, NoonOfTheFirstOf2000) {
-    const DrishtiReport report = ComputeDrishtiReport(J2000Birth());
+    const DrishtiReport report = ComputeDrishtiReport(testing::GreenwichNoonBirth());
     const ExpectedRow graha[] = {
         {"Sun / Surya", "16 Sag 31", "Sign aspected by Sun is Mithuna.",
          "Planet Sun has no Graha Drishti."},
@@ -120,12 +95,12 @@ TEST(DrishtiReport, NoonOfTheFirstOf2000) {
                                  "Saturn/Shani", "N Node/Rahu",  "S Node/Ketu"};
     for (int body = 0; body < BODY_COUNT; ++body) {
         EXPECT_EQ(report.sputa.rowCaptions[body], rowCaptions[body]);
-        EXPECT_EQ(report.sputa.positionCaptions[body], report.bodies.slots[body].position);
+        EXPECT_EQ(report.sputa.positionCaptions[body], report.bodies.entries[body].position);
     }
 }
 
 TEST(DrishtiReport, MorningInDelhiIn1980) {
-    const DrishtiReport report = ComputeDrishtiReport(DelhiBirth());
+    const DrishtiReport report = ComputeDrishtiReport(testing::AshaRaoBirth());
     const ExpectedRow graha[] = {
         {"Sun / Surya", "00 Gem 51", "Sign aspected by Sun is Dhanus.",
          "Planet Sun has no Graha Drishti."},

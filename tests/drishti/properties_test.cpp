@@ -66,12 +66,12 @@ TEST_F(GeneratedTables, RashiRelationsAreMutualAndSkipTheOwnSign) {
         for (int body = 0; body < 7; ++body) {
             for (int other = 0; other < 7; ++other) {
                 const bool named =
-                    Names(rashi[body].planetsCaption, table.slots[other].englishName);
+                    Names(rashi[body].planetsCaption, table.entries[other].englishName);
                 const bool namedBack =
-                    Names(rashi[other].planetsCaption, table.slots[body].englishName);
+                    Names(rashi[other].planetsCaption, table.entries[body].englishName);
                 EXPECT_EQ(named, namedBack) << body << " and " << other;
-                if (SignIndexOf(table.slots[body].position) ==
-                    SignIndexOf(table.slots[other].position)) {
+                if (SignIndexOf(table.entries[body].position) ==
+                    SignIndexOf(table.entries[other].position)) {
                     EXPECT_FALSE(named) << body << " shares its sign with " << other;
                 }
             }
@@ -85,9 +85,10 @@ TEST_F(GeneratedTables, GrahaNeverNamesBodiesOfTheOwnSign) {
         const auto graha = ComputeGrahaDrishti(table);
         for (int body = 0; body < GRAHA_ROWS; ++body) {
             for (int other = 0; other < GRAHA_ROWS; ++other) {
-                if (SignIndexOf(table.slots[body].position) ==
-                    SignIndexOf(table.slots[other].position)) {
-                    EXPECT_FALSE(Names(graha[body].planetsCaption, table.slots[other].englishName));
+                if (SignIndexOf(table.entries[body].position) ==
+                    SignIndexOf(table.entries[other].position)) {
+                    EXPECT_FALSE(
+                        Names(graha[body].planetsCaption, table.entries[other].englishName));
                 }
             }
         }

@@ -3,35 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include "sample_births.h"
 
 namespace sarovin {
 namespace {
-
-BirthRecord J2000Birth() {
-    BirthRecord record;
-    record.day = 1;
-    record.month = 1;
-    record.year = 2000;
-    record.hour = 12;
-    return record;
-}
-
-BirthRecord DelhiBirth() {
-    BirthRecord record;
-    record.day = 15;
-    record.month = 6;
-    record.year = 1980;
-    record.hour = 8;
-    record.minute = 30;
-    record.zoneHoursAbs = 5;
-    record.zoneMinutesAbs = 30;
-    record.zoneHoursToUt = -5;
-    record.zoneMinutesToUt = -30;
-    record.longitudeDegrees = 77;
-    record.longitudeMinutes = 12;
-    record.isEast = true;
-    return record;
-}
 
 struct TableCase {
     const char* what;
@@ -42,49 +17,50 @@ struct TableCase {
 TEST(ComputeBodyTable, MatchesBothEndToEndChecks) {
     const TableCase cases[] = {
         {"2000-01-01 12:00 UT",
-         J2000Birth(),
+         testing::GreenwichNoonBirth(),
          {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43", "04 Aqu 07", "01 Ari 30", "16 Ari 21",
           "10 Can 16", "10 Cap 16"}},
         {"1980-06-15 08:30 IST, 77°12' E",
-         DelhiBirth(),
+         testing::AshaRaoBirth(),
          {"00 Gem 51", "29 Gem 07", "25 Gem 19", "01 Gem 09", "23 Leo 17", "10 Leo 25", "27 Leo 23",
           "28 Can 35", "28 Cap 35"}},
     };
     for (const TableCase& c : cases) {
         const BodyTable table = ComputeBodyTable(c.record);
         for (int slot = 0; slot < BODY_COUNT; ++slot) {
-            EXPECT_EQ(table.slots[slot].position, c.positions[slot]) << c.what << " slot " << slot;
+            EXPECT_EQ(table.entries[slot].position, c.positions[slot])
+                << c.what << " slot " << slot;
         }
-        EXPECT_EQ(table.slots[9], BodyEntry{}) << c.what;
+        EXPECT_EQ(table.entries[9], BodyEntry{}) << c.what;
     }
 }
 
 TEST(ComputeBodyTable, WritesTheFixedNames) {
-    const BodyTable table = ComputeBodyTable(J2000Birth());
+    const BodyTable table = ComputeBodyTable(testing::GreenwichNoonBirth());
     const char* english[] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
                              "Jupiter", "Saturn", "N Node",  "S Node"};
     const char* vedic[] = {"Surya", "Chandra", "Budha", "Shukra", "Mangala",
                            "Guru",  "Shani",   "Rahu",  "Ketu"};
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        EXPECT_EQ(table.slots[slot].englishName, english[slot]);
-        EXPECT_EQ(table.slots[slot].vedicName, vedic[slot]);
+        EXPECT_EQ(table.entries[slot].englishName, english[slot]);
+        EXPECT_EQ(table.entries[slot].vedicName, vedic[slot]);
     }
 }
 
 TEST(ComputeBirthAyanamsa, IsTheJ2000ValueForTheFirstCheck) {
-    EXPECT_NEAR(ComputeBirthAyanamsa(J2000Birth()), -23.85399, 5e-6);
-    EXPECT_NEAR(ComputeBirthAyanamsa(DelhiBirth()), -23.58185, 5e-6);
+    EXPECT_NEAR(ComputeBirthAyanamsa(testing::GreenwichNoonBirth()), -23.85399, 5e-6);
+    EXPECT_NEAR(ComputeBirthAyanamsa(testing::AshaRaoBirth()), -23.58185, 5e-6);
 }
 
 TEST(ComputeBodyTable, PlanetsIgnoreDaylightSavingButTheMoonDoesNot) {
-    const BirthRecord plain = DelhiBirth();
+    const BirthRecord plain = testing::AshaRaoBirth();
     BirthRecord saving = plain;
     saving.daylightSaving = true;
     const double ayanamsa = ComputeBirthAyanamsa(plain);
     const BodyTable withoutSaving = ComputeBodyTable(plain, ayanamsa, "5\u00B0 7' 0\" Leo");
     const BodyTable withSaving = ComputeBodyTable(saving, ayanamsa, "5\u00B0 7' 0\" Leo");
     EXPECT_EQ(withoutSaving, withSaving);
-    EXPECT_EQ(withSaving.slots[Moon].position, "05 Leo 07");
+    EXPECT_EQ(withSaving.entries[Moon].position, "05 Leo 07");
     EXPECT_NE(ComputeMoonPosition(plain), ComputeMoonPosition(saving));
 }
 
@@ -140,7 +116,7 @@ TEST(ComputeBodyTable, GivesWellFormedTextsAtTheEndsOfTheOfferedRange) {
             record.daylightSaving = saving;
             const BodyTable table = ComputeBodyTable(record);
             for (int slot = 0; slot < BODY_COUNT; ++slot) {
-                const std::string& position = table.slots[slot].position;
+                const std::string& position = table.entries[slot].position;
                 ASSERT_EQ(position.size(), 9u) << c.year << " slot " << slot;
                 EXPECT_LE(std::stoi(position.substr(0, 2)), 29);
                 EXPECT_LE(std::stoi(position.substr(7, 2)), 59);

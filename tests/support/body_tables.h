@@ -15,7 +15,7 @@ inline BodyTable TableWithPositions(const std::array<std::string, BODY_COUNT>& p
                                   "Guru",  "Shani",   "Rahu",  "Ketu"};
     BodyTable table;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        table.slots[slot] = {english[slot], vedic[slot], positions[slot]};
+        table.entries[slot] = {english[slot], vedic[slot], positions[slot]};
     }
     return table;
 }
