@@ -1,5 +1,6 @@
 #include "reading_load.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
@@ -18,7 +19,11 @@ std::optional<std::string> LoadReadingBytes(const std::filesystem::path& path) {
     if (!file) {
         return std::nullopt;
     }
-    std::string bytes(MAX_READING_BYTES, '\0');
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::string bytes(
+        error ? MAX_READING_BYTES
+              : static_cast<std::size_t>(std::min<std::uintmax_t>(size, MAX_READING_BYTES)),
+        '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) {
         return std::nullopt;

@@ -15,6 +15,9 @@ inline constexpr std::size_t MAX_READING_BYTES = 64 * 1024;
 // The extension of a reading file name, without its dot.
 inline constexpr std::string_view READING_EXTENSION = "dri";
 
+// What a person is told when a chosen name is not a reading file's.
+inline constexpr std::string_view WRONG_FILE_NAME_MESSAGE = "Please Check The File.";
+
 // True when `path` ends with READING_EXTENSION, in exactly that case.
 bool HasReadingExtension(std::string_view path);
 

@@ -14,7 +14,7 @@ InputForm RestoreWritten(const BirthRecord& record, int zonePosition) {
 }
 
 TEST(ReadingRoundTrip, RestoresEveryControl) {
-    BirthRecord record = AshaRaoRecord();
+    BirthRecord record = testing::AshaRaoBirth();
     record.name = "  Asha Rao ";
     record.city = " New Delhi  ";
     EXPECT_EQ(RestoreWritten(record, ASHA_RAO_ZONE), AshaRaoForm());
@@ -22,14 +22,14 @@ TEST(ReadingRoundTrip, RestoresEveryControl) {
 
 TEST(ReadingRoundTrip, EveryZoneRowComesBack) {
     for (int zone = 0; zone < ZONE_COUNT; ++zone) {
-        EXPECT_EQ(RestoreWritten(AshaRaoRecord(), zone).zonePosition, zone);
+        EXPECT_EQ(RestoreWritten(testing::AshaRaoBirth(), zone).zonePosition, zone);
     }
-    EXPECT_EQ(RestoreWritten(AshaRaoRecord(), 57).zonePosition, 57);
+    EXPECT_EQ(RestoreWritten(testing::AshaRaoBirth(), 57).zonePosition, 57);
 }
 
 TEST(ReadingRoundTrip, EveryFlagCombinationComesBack) {
     for (int flags = 0; flags < 8; ++flags) {
-        BirthRecord record = AshaRaoRecord();
+        BirthRecord record = testing::AshaRaoBirth();
         record.isEast = (flags & 1) != 0;
         record.isSouth = (flags & 2) != 0;
         record.daylightSaving = (flags & 4) != 0;
@@ -47,7 +47,7 @@ TEST(ReadingRoundTrip, FirstAndLastListItemsComeBack) {
     };
     const Case cases[] = {{1, 1, 1901, 0, 0, 0, 0, 0}, {31, 12, 2050, 23, 59, 30, 11, 149}};
     for (const Case& c : cases) {
-        BirthRecord record = AshaRaoRecord();
+        BirthRecord record = testing::AshaRaoBirth();
         record.day = c.day;
         record.month = c.month;
         record.year = c.year;

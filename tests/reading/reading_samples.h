@@ -5,31 +5,13 @@
 
 #include "birth_record.h"
 #include "input_form.h"
+#include "sample_births.h"
 
 namespace sarovin {
 
 // One worked reading: the record, its zone row, the values its file holds
 // and the input panel it restores to.
-inline constexpr int ASHA_RAO_ZONE = 34;
-
-inline BirthRecord AshaRaoRecord() {
-    BirthRecord record;
-    record.name = "Asha Rao";
-    record.day = 15;
-    record.month = 6;
-    record.year = 1980;
-    record.hour = 8;
-    record.minute = 30;
-    record.longitudeDegrees = 77;
-    record.longitudeMinutes = 12;
-    record.latitudeDegrees = 28;
-    record.latitudeMinutes = 36;
-    record.isEast = true;
-    record.city = "New Delhi";
-    record.state = "Delhi";
-    record.country = "India";
-    return record;
-}
+inline constexpr int ASHA_RAO_ZONE = testing::INDIAN_TIME_ZONE;
 
 inline std::vector<std::string> AshaRaoValues() {
     return {"Asha Rao", "6",  "15",   "1980",  "8",     "30",        "34",    "77",   "12",

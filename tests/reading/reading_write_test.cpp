@@ -32,11 +32,11 @@ TEST(WriteReading, MatchesTheFileByteForByte) {
     for (const char* line : lines) {
         expected += HexBytes(line) + "\r\n";
     }
-    EXPECT_EQ(WriteReading(AshaRaoRecord(), ASHA_RAO_ZONE), expected);
+    EXPECT_EQ(WriteReading(testing::AshaRaoBirth(), ASHA_RAO_ZONE), expected);
 }
 
 TEST(WriteReading, TrimsSpacesAndReplacesForeignCharacters) {
-    BirthRecord record = AshaRaoRecord();
+    BirthRecord record = testing::AshaRaoBirth();
     record.name = "  Asha  ";
     record.city = "\u0416\u0430";
     record.longitudeDegrees = -5;
@@ -47,7 +47,7 @@ TEST(WriteReading, TrimsSpacesAndReplacesForeignCharacters) {
 }
 
 TEST(CollectReadingValues, WritesNumbersInPlainDecimal) {
-    BirthRecord record = AshaRaoRecord();
+    BirthRecord record = testing::AshaRaoBirth();
     record.latitudeMinutes = -32768;
     record.isSouth = true;
     const ReadingLines values = CollectReadingValues(record, 70);

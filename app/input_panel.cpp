@@ -1,0 +1,305 @@
+#include "input_panel.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "list_items.h"
+#include "zone_table.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr char INTRODUCTION[] =
+    "Sarovin calculates your aspects according to Vedic Astrology. This includes  Rashi Drishtis "
+    "(Sign Aspects),  Graha Drishti (Planetary Aspects) and Sputa Drishti (Angular Aspects).";
+
+QStringList ToStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const std::string& item : items) {
+        list << QString::fromStdString(item);
+    }
+    return list;
+}
+
+QStringList ZoneLabels() {
+    QStringList labels;
+    for (const ZoneRow& row : BuildZoneTable().rows) {
+        labels << QString::fromLatin1(row.zoneLabel.data(),
+                                      static_cast<qsizetype>(row.zoneLabel.size()));
+    }
+    return labels;
+}
+
+QLabel* CaptionLabel(QWidget* parent, int index, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    return label;
+}
+
+std::string Text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+void SetText(QLineEdit* box, const std::string& text) {
+    box->setText(QString::fromStdString(text));
+}
+
+// A position of a list, kept as it is when the list has no such item.
+void Choose(QComboBox* list, int position) {
+    if (position >= 0 && position < list->count()) {
+        list->setCurrentIndex(position);
+    }
+}
+
+}  // namespace
+
+InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Details"), parent) {
+    setObjectName(QStringLiteral("Frame1"));
+    const ListItems& items = StandardListItems();
+    txtName_ = AddTextBox("txtName");
+    cboDate_ = AddList("cboDate", ToStringList(items.days));
+    cboMonth_ = AddList("cboMonth", ToStringList(items.months));
+    cboYear_ = AddList("cboYear", ToStringList(items.years));
+    cboHour_ = AddList("cboHour", ToStringList(items.hours));
+    cboMinute_ = AddList("cboMinute", ToStringList(items.minutes));
+    cboTimeZone_ = AddList("cboTimeZone", ZoneLabels());
+    txtLatDeg_ = AddTextBox("txtLatDeg", DEGREE_BOX_LENGTH);
+    txtLatMin_ = AddTextBox("txtLatMin", DEGREE_BOX_LENGTH);
+    txtLonDeg_ = AddTextBox("txtLonDeg", DEGREE_BOX_LENGTH);
+    txtLonMin_ = AddTextBox("txtLonMin", DEGREE_BOX_LENGTH);
+    txtCity_ = AddTextBox("txtCity");
+    txtState_ = AddTextBox("txtState");
+    txtCountry_ = AddTextBox("txtCountry");
+    cmdCalculate_ = new QPushButton(QStringLiteral("&Get My Vedic Drishti"), this);
+    cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
+    chkDST_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
+    chkDST_->setObjectName(QStringLiteral("chkDST"));
+    fraLong_ = BuildHemisphereFrame("fraLong", "optLong", "East", "West", optLong_);
+    fraLat_ = BuildHemisphereFrame("fraLat", "optLat", "North", "South", optLat_);
+    command1_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    for (QPushButton* button : {cmdCalculate_, cmdOpen_, command1_}) {
+        button->setAutoDefault(false);
+    }
+    BuildLayout();
+    SetTabOrder();
+    connect(cmdCalculate_, &QPushButton::clicked, this, &InputPanel::CalculateRequested);
+    connect(cmdOpen_, &QPushButton::clicked, this, &InputPanel::OpenRequested);
+    connect(command1_, &QPushButton::clicked, this, &InputPanel::PlaceLookupRequested);
+}
+
+QLineEdit* InputPanel::AddTextBox(const char* name, int maxLength) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0) {
+        box->setMaxLength(maxLength);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    }
+    return box;
+}
+
+QComboBox* InputPanel::AddList(const char* name, const QStringList& items) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(items);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+QWidget* InputPanel::BuildHemisphereFrame(const char* frameName, const char* buttonName,
+                                          const char* first, const char* second,
+                                          QButtonGroup*& group) {
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    auto* layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    group = new QButtonGroup(frame);
+    const char* captions[] = {first, second};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(QString::fromLatin1(captions[index]), frame);
+        option->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(buttonName)).arg(index));
+        group->addButton(option, index);
+        layout->addWidget(option);
+    }
+    group->button(0)->setChecked(true);
+    return frame;
+}
+
+void InputPanel::BuildLayout() {
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    auto* introduction = CaptionLabel(this, 11, QString::fromLatin1(INTRODUCTION));
+    introduction->setWordWrap(true);
+    grid->addWidget(introduction, 0, 0, 1, 2);
+
+    const auto row = [this](std::initializer_list<QWidget*> widgets) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* widget : widgets) {
+            line->addWidget(widget);
+        }
+        line->addStretch();
+        return line;
+    };
+    const auto addRow = [grid](int at, QLabel* caption, QLayout* content) {
+        grid->addWidget(caption, at, 0);
+        grid->addLayout(content, at, 1);
+    };
+    addRow(1, CaptionLabel(this, 0, QStringLiteral("Name")), row({txtName_}));
+    txtName_->setMinimumWidth(320);
+    addRow(2, CaptionLabel(this, 1, QStringLiteral("Date of Birth")),
+           row({cboMonth_, cboDate_, cboYear_}));
+    auto* hourMinute = new QLabel(QStringLiteral("HH/MM"), this);
+    hourMinute->setObjectName(QStringLiteral("Label16"));
+    addRow(3, CaptionLabel(this, 2, QStringLiteral("Time of Birth")),
+           row({cboHour_, cboMinute_, hourMinute}));
+    addRow(4, CaptionLabel(this, 10, QStringLiteral("Time Zone")), row({chkDST_}));
+    grid->addLayout(row({cboTimeZone_}), 5, 1);
+    addRow(
+        6, CaptionLabel(this, 3, QStringLiteral("Latitude")),
+        row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));
+    addRow(
+        7, CaptionLabel(this, 4, QStringLiteral("Longitude")),
+        row({txtLonDeg_, fraLong_, txtLonMin_, CaptionLabel(this, 6, QStringLiteral("DEG/MIN"))}));
+    addRow(8, CaptionLabel(this, 7, QStringLiteral("City")), row({txtCity_}));
+    addRow(9, CaptionLabel(this, 8, QStringLiteral("State")), row({txtState_}));
+    addRow(10, CaptionLabel(this, 9, QStringLiteral("Country")), row({txtCountry_}));
+    for (QLineEdit* place : {txtCity_, txtState_, txtCountry_}) {
+        place->setMinimumWidth(320);
+    }
+    grid->addLayout(row({command1_}), 11, 1);
+    grid->setRowMinimumHeight(12, 12);
+    grid->addLayout(row({cmdCalculate_, cmdOpen_}), 13, 1);
+    grid->setRowStretch(14, 1);
+    grid->setColumnStretch(1, 1);
+    // The minute boxes of latitude and longitude line up.
+    const int hemisphereWidth = std::max(fraLat_->sizeHint().width(), fraLong_->sizeHint().width());
+    fraLat_->setFixedWidth(hemisphereWidth);
+    fraLong_->setFixedWidth(hemisphereWidth);
+}
+
+void InputPanel::SetTabOrder() {
+    const QList<QWidget*> order = {txtName_,
+                                   cboDate_,
+                                   cboMonth_,
+                                   cboYear_,
+                                   cboHour_,
+                                   cboMinute_,
+                                   cboTimeZone_,
+                                   txtLatDeg_,
+                                   txtLatMin_,
+                                   txtLonDeg_,
+                                   txtLonMin_,
+                                   txtCity_,
+                                   txtState_,
+                                   txtCountry_,
+                                   cmdCalculate_,
+                                   cmdOpen_,
+                                   chkDST_,
+                                   optLong_->button(0),
+                                   optLong_->button(1),
+                                   optLat_->button(0),
+                                   optLat_->button(1),
+                                   command1_};
+    for (qsizetype index = 1; index < order.size(); ++index) {
+        setTabOrder(order[index - 1], order[index]);
+    }
+}
+
+InputForm InputPanel::ReadForm() const {
+    InputForm form;
+    form.name = Text(txtName_);
+    form.dayPosition = cboDate_->currentIndex();
+    form.monthPosition = cboMonth_->currentIndex();
+    form.yearPosition = cboYear_->currentIndex();
+    form.hourPosition = cboHour_->currentIndex();
+    form.minutePosition = cboMinute_->currentIndex();
+    form.zonePosition = cboTimeZone_->currentIndex();
+    form.latitudeDegrees = Text(txtLatDeg_);
+    form.latitudeMinutes = Text(txtLatMin_);
+    form.longitudeDegrees = Text(txtLonDeg_);
+    form.longitudeMinutes = Text(txtLonMin_);
+    form.latitudeHemisphere = optLat_->button(0)->isChecked()   ? LatitudeHemisphere::North
+                              : optLat_->button(1)->isChecked() ? LatitudeHemisphere::South
+                                                                : LatitudeHemisphere::None;
+    form.longitudeHemisphere = optLong_->button(0)->isChecked()   ? LongitudeHemisphere::East
+                               : optLong_->button(1)->isChecked() ? LongitudeHemisphere::West
+                                                                  : LongitudeHemisphere::None;
+    form.daylightSaving = chkDST_->isChecked();
+    form.city = Text(txtCity_);
+    form.state = Text(txtState_);
+    form.country = Text(txtCountry_);
+    return form;
+}
+
+void InputPanel::WriteForm(const InputForm& form) {
+    SetText(txtName_, form.name);
+    Choose(cboDate_, form.dayPosition);
+    Choose(cboMonth_, form.monthPosition);
+    Choose(cboYear_, form.yearPosition);
+    Choose(cboHour_, form.hourPosition);
+    Choose(cboMinute_, form.minutePosition);
+    Choose(cboTimeZone_, form.zonePosition);
+    SetText(txtLatDeg_, form.latitudeDegrees);
+    SetText(txtLatMin_, form.latitudeMinutes);
+    SetText(txtLonDeg_, form.longitudeDegrees);
+    SetText(txtLonMin_, form.longitudeMinutes);
+    if (form.latitudeHemisphere != LatitudeHemisphere::None) {
+        optLat_->button(form.latitudeHemisphere == LatitudeHemisphere::North ? 0 : 1)
+            ->setChecked(true);
+    }
+    if (form.longitudeHemisphere != LongitudeHemisphere::None) {
+        optLong_->button(form.longitudeHemisphere == LongitudeHemisphere::East ? 0 : 1)
+            ->setChecked(true);
+    }
+    chkDST_->setChecked(form.daylightSaving);
+    SetText(txtCity_, form.city);
+    SetText(txtState_, form.state);
+    SetText(txtCountry_, form.country);
+}
+
+QLineEdit* InputPanel::Box(InputField field) const {
+    switch (field) {
+        case InputField::Name:
+            return txtName_;
+        case InputField::LatitudeDegrees:
+            return txtLatDeg_;
+        case InputField::LatitudeMinutes:
+            return txtLatMin_;
+        case InputField::LongitudeDegrees:
+            return txtLonDeg_;
+        case InputField::LongitudeMinutes:
+            return txtLonMin_;
+        case InputField::City:
+            return txtCity_;
+        case InputField::State:
+            return txtState_;
+        case InputField::Country:
+            return txtCountry_;
+        case InputField::None:
+            break;
+    }
+    return nullptr;
+}
+
+QList<QLineEdit*> InputPanel::LetterBoxes() const {
+    return {txtName_, txtCity_, txtState_, txtCountry_};
+}
+
+QList<QLineEdit*> InputPanel::DegreeBoxes() const {
+    return {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_};
+}
+
+}  // namespace sarovin

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "input_checks.h"
+#include "input_form.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace sarovin {
+
+// "Personal Details": the birth data a person types, mirrored to and from
+// an InputForm. The panel knows nothing of calculations; it announces its
+// three buttons.
+class InputPanel : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit InputPanel(QWidget* parent = nullptr);
+
+    InputForm ReadForm() const;
+    void WriteForm(const InputForm& form);
+    // The box behind a check or filter; nullptr for InputField::None.
+    QLineEdit* Box(InputField field) const;
+    // The eight text boxes: the letter boxes first, then the degree boxes.
+    QList<QLineEdit*> LetterBoxes() const;
+    QList<QLineEdit*> DegreeBoxes() const;
+
+  signals:
+    void CalculateRequested();
+    void OpenRequested();
+    void PlaceLookupRequested();
+
+  private:
+    QLineEdit* AddTextBox(const char* name, int maxLength = 0);
+    QComboBox* AddList(const char* name, const QStringList& items);
+    QWidget* BuildHemisphereFrame(const char* frameName, const char* buttonName, const char* first,
+                                  const char* second, QButtonGroup*& group);
+    void BuildLayout();
+    void SetTabOrder();
+
+    QLineEdit* txtName_;
+    QComboBox* cboDate_;
+    QComboBox* cboMonth_;
+    QComboBox* cboYear_;
+    QComboBox* cboHour_;
+    QComboBox* cboMinute_;
+    QComboBox* cboTimeZone_;
+    QLineEdit* txtLatDeg_;
+    QLineEdit* txtLatMin_;
+    QLineEdit* txtLonDeg_;
+    QLineEdit* txtLonMin_;
+    QLineEdit* txtCity_;
+    QLineEdit* txtState_;
+    QLineEdit* txtCountry_;
+    QPushButton* cmdCalculate_;
+    QPushButton* cmdOpen_;
+    QCheckBox* chkDST_;
+    QButtonGroup* optLong_ = nullptr;
+    QButtonGroup* optLat_ = nullptr;
+    QWidget* fraLong_;
+    QWidget* fraLat_;
+    QPushButton* command1_;
+};
+
+}  // namespace sarovin

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "main_window.h"
+#include "qt_platform_services.h"
+#include "start_up.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sarovin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    sarovin::QtPlatformServices platform;
+    const auto window = sarovin::StartSarovin(platform);
+    if (!window) {
+        return 0;
+    }
+    window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,160 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "about_box.h"
+#include "character_filter.h"
+#include "drishti_report.h"
+#include "input_checks.h"
+#include "input_panel.h"
+#include "place_lookup.h"
+#include "platform_services.h"
+#include "promotion_panel.h"
+#include "qt_text.h"
+#include "reading_commands.h"
+#include "record_filling.h"
+#include "results_panel.h"
+#include "web_page.h"
+
+namespace sarovin {
+
+namespace {
+
+QAction* AddAction(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Sarovin v1.15"));
+    inputPanel_ = new InputPanel;
+    resultsPanel_ = new ResultsPanel;
+    panels_ = new QStackedWidget;
+    panels_->addWidget(inputPanel_);
+    panels_->addWidget(resultsPanel_);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(panels_, 1);
+    layout->addWidget(new PromotionPanel(platform_, central));
+    setCentralWidget(central);
+
+    BuildMenus();
+    WatchTextBoxes();
+    connect(inputPanel_, &InputPanel::CalculateRequested, this, &MainWindow::CalculateDrishti);
+    connect(inputPanel_, &InputPanel::OpenRequested, this, &MainWindow::OpenReading);
+    connect(inputPanel_, &InputPanel::PlaceLookupRequested, this,
+            &MainWindow::FindLatitudeLongitude);
+    connect(resultsPanel_, &ResultsPanel::SaveRequested, this, &MainWindow::SaveReading);
+    connect(resultsPanel_, &ResultsPanel::BackRequested, this, &MainWindow::ShowInputPanel);
+    ShowInputPanel();
+    // Room for the longest Rashi sentence on one line; fits a 1024 x 768 screen.
+    resize(900, 640);
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddAction(file, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")),
+            &QAction::triggered, this, &MainWindow::CalculateDrishti);
+    AddSeparator(file, "mnuFileSep");
+    connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    const auto openPage = [this](WebPage page) {
+        return [this, page] { OpenWebPage(platform_, page); };
+    };
+    connect(AddAction(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            openPage(WebPage::OnlineHelp));
+    connect(AddAction(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, openPage(WebPage::HomePage));
+    AddSeparator(help, "mnuHelpSep1");
+    connect(AddAction(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, openPage(WebPage::DownloadPage));
+    AddSeparator(help, "mnuHelpSep2");
+    connect(AddAction(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, [this] { ShowAboutBox(this, platform_); });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, openPage(WebPage::DonationPage));
+}
+
+void MainWindow::WatchTextBoxes() {
+    auto* letters = new CharacterFilter(BoxKind::Letters, platform_, this);
+    for (QLineEdit* box : inputPanel_->LetterBoxes()) {
+        letters->Watch(box);
+    }
+    auto* digits = new CharacterFilter(BoxKind::Digits, platform_, this);
+    for (QLineEdit* box : inputPanel_->DegreeBoxes()) {
+        digits->Watch(box);
+    }
+}
+
+bool MainWindow::ValidateInput() {
+    InputForm form = inputPanel_->ReadForm();
+    const CheckFailure* failure = FirstFailingCheck(form);
+    if (failure == nullptr) {
+        return true;
+    }
+    platform_.ShowMessage(this, ToQString(failure->message), failure->icon);
+    if (QLineEdit* box = inputPanel_->Box(failure->focus)) {
+        box->setFocus();
+    }
+    ApplyCheckRepair(*failure, form);
+    inputPanel_->WriteForm(form);
+    return false;
+}
+
+void MainWindow::CalculateDrishti() {
+    if (!ValidateInput()) {
+        return;
+    }
+    record_ = FillBirthRecord(inputPanel_->ReadForm(), record_);
+    resultsPanel_->ShowReport(ComputeDrishtiReport(record_));
+    panels_->setCurrentWidget(resultsPanel_);
+    resultsPanel_->ShowGrahaFrame();
+}
+
+void MainWindow::ShowInputPanel() {
+    panels_->setCurrentWidget(inputPanel_);
+}
+
+void MainWindow::SaveReading() {
+    sarovin::SaveReading(this, platform_, record_, inputPanel_->ReadForm().zonePosition,
+                         lastSavePath_);
+}
+
+void MainWindow::OpenReading() {
+    if (const auto form = sarovin::OpenReading(this, platform_, inputPanel_->ReadForm())) {
+        inputPanel_->WriteForm(*form);
+        CalculateDrishti();
+    }
+}
+
+void MainWindow::FindLatitudeLongitude() {
+    const auto query = PlaceSearchQuery(inputPanel_->ReadForm());
+    if (const auto* refusal = std::get_if<PlaceLookupRefusal>(&query)) {
+        platform_.ShowMessage(this, ToQString(refusal->message), MessageIcon::Error);
+        inputPanel_->Box(refusal->focus)->setFocus();
+        return;
+    }
+    platform_.OpenAddress(PlaceSearchAddress(QString::fromStdString(std::get<std::string>(query))));
+}
+
+}  // namespace sarovin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "birth_record.h"
+
+class QStackedWidget;
+
+namespace sarovin {
+
+class InputPanel;
+class PlatformServices;
+class ResultsPanel;
+
+// frmMain: the input panel and the results panel at one place, one in
+// front at a time, with the menus and the promotional labels.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(PlatformServices& platform, QWidget* parent = nullptr);
+
+    // Validates the input, fills the birth record, computes and shows the
+    // results with the Graha Drishti frame in front. A refused input
+    // changes nothing.
+    void CalculateDrishti();
+    bool ValidateInput();
+    void SaveReading();
+    void OpenReading();
+    void FindLatitudeLongitude();
+    void ShowInputPanel();
+
+    const BirthRecord& Record() const { return record_; }
+
+  private:
+    void BuildMenus();
+    void WatchTextBoxes();
+
+    PlatformServices& platform_;
+    InputPanel* inputPanel_;
+    ResultsPanel* resultsPanel_;
+    QStackedWidget* panels_;
+    BirthRecord record_;
+    QString lastSavePath_;
+};
+
+}  // namespace sarovin

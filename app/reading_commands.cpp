@@ -1,0 +1,65 @@
+#include "reading_commands.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <filesystem>
+
+#include "platform_services.h"
+#include "qt_text.h"
+#include "reading_file.h"
+
+namespace sarovin {
+
+namespace {
+
+const QString READING_FILTER = QStringLiteral("Sarovin (*.dri)");
+const QString READING_SUFFIX = QStringLiteral("dri");
+
+bool WriteWhole(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return written == static_cast<qint64>(bytes.size()) && file.commit();
+}
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
+                 int zonePosition, QString& lastPath) {
+    const QString path = platform.ChooseFileToSave(
+        parent, {QString::fromLatin1(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, lastPath});
+    if (path.isEmpty()) {
+        return;
+    }
+    lastPath = path;
+    if (!WriteWhole(path, WriteReading(record, zonePosition))) {
+        platform.ShowMessage(parent, QStringLiteral("The reading could not be saved."),
+                             MessageIcon::Error);
+    }
+}
+
+std::optional<InputForm> OpenReading(QWidget* parent, PlatformServices& platform,
+                                     const InputForm& current) {
+    const QString path = platform.ChooseFileToOpen(
+        parent, {QStringLiteral("Select the source file"), READING_FILTER, READING_SUFFIX, {}});
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!HasReadingExtension(path.toStdString())) {
+        platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
+        return std::nullopt;
+    }
+    // A file that cannot be read counts as a file of no lines.
+    const std::string bytes = LoadReadingBytes(LocalPath(path)).value_or(std::string());
+    InputForm form = current;
+    RestoreReading(ReadReadingLines(bytes), form);
+    return form;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include "drishti_report.h"
+
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace sarovin {
+
+class DrishtiTab;
+class SputaTab;
+
+// The results of a calculation on three frames switched by a tab strip,
+// with Save and Back beneath them.
+class ResultsPanel : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ResultsPanel(QWidget* parent = nullptr);
+
+    void ShowReport(const DrishtiReport& report);
+    // Graha Drishti in front, its tab selected.
+    void ShowGrahaFrame();
+
+  signals:
+    void SaveRequested();
+    void BackRequested();
+
+  private:
+    QTabBar* tabs_;
+    QStackedWidget* frames_;
+    DrishtiTab* graha_;
+    DrishtiTab* rashi_;
+    SputaTab* sputa_;
+};
+
+}  // namespace sarovin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QList>
+
+#include "sputa_drishti.h"
+
+class QLabel;
+
+namespace sarovin {
+
+// The 9 x 9 grid of aspect strengths with the body names across the top and
+// down the left, each row name above its body's position.
+class SputaTab : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit SputaTab(QWidget* parent = nullptr);
+
+    void ShowSputa(const SputaDrishti& sputa);
+
+  private:
+    QList<QLabel*> columnLabels_;
+    QList<QLabel*> rowLabels_;
+    QList<QLabel*> positionLabels_;
+    QList<QLabel*> cellLabels_;
+};
+
+}  // namespace sarovin

@@ -1,0 +1,20 @@
+#include "start_up.h"
+
+#include "main_window.h"
+#include "platform_services.h"
+#include "program_icon.h"
+
+namespace sarovin {
+
+std::unique_ptr<MainWindow> StartSarovin(PlatformServices& platform) {
+    if (platform.IsAnotherCopyRunning()) {
+        platform.ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                             MessageIcon::Information);
+        return nullptr;
+    }
+    auto window = std::make_unique<MainWindow>(platform);
+    window->setWindowIcon(ProgramIcon());
+    return window;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,15 @@
+#include "program_icon.h"
+
+#include "program_icon_engine.h"
+
+namespace sarovin {
+
+QIcon ProgramIcon() {
+    return QIcon(new ProgramIconEngine);
+}
+
+QPixmap ProgramIconPixmap(int size, qreal devicePixelRatio) {
+    return ProgramIcon().pixmap(QSize(size, size), devicePixelRatio);
+}
+
+}  // namespace sarovin

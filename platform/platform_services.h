@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include "message_icon.h"
+
+class QWidget;
+
+namespace sarovin {
+
+inline constexpr char APPLICATION_TITLE[] = "Sarovin";
+
+// Settings of a standard file dialog for readings.
+struct FileDialogSettings {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString initialPath;
+};
+
+// What the program asks of the desktop: message boxes, file dialogs, the
+// browser and the single-instance check. The window talks only to this, so
+// tests can answer in place of a person.
+class PlatformServices {
+  public:
+    virtual ~PlatformServices() = default;
+
+    // A modal message with one OK button and the application title.
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // The chosen path, or an empty text when the user cancels. The open
+    // dialog takes only existing files; the save dialog asks before
+    // replacing one.
+    virtual QString ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) = 0;
+    // Opens the address in the default browser; false when that failed.
+    virtual bool OpenAddress(const QUrl& address) = 0;
+    // True when another copy of the program is running.
+    virtual bool IsAnotherCopyRunning() = 0;
+};
+
+}  // namespace sarovin

@@ -1,0 +1,66 @@
+#include "qt_platform_services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace sarovin {
+
+namespace {
+
+QString ChooseFile(QWidget* parent, const FileDialogSettings& settings,
+                   QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, settings.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(settings.filter);
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    if (!settings.initialPath.isEmpty()) {
+        dialog.selectFile(settings.initialPath);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QtPlatformServices::QtPlatformServices(const QString& lockPath)
+    : instanceLock_(std::make_unique<QLockFile>(lockPath)) {
+    instanceLock_->setStaleLockTime(0);
+}
+
+QString QtPlatformServices::DefaultLockPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    return QDir(folder).filePath(
+        QStringLiteral("sarovin-%1.lock").arg(qEnvironmentVariable("USER")));
+}
+
+void QtPlatformServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromLatin1(APPLICATION_TITLE), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtPlatformServices::ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) {
+    return ChooseFile(parent, settings, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatformServices::ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) {
+    return ChooseFile(parent, settings, QFileDialog::AcceptSave);
+}
+
+bool QtPlatformServices::OpenAddress(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
+}
+
+bool QtPlatformServices::IsAnotherCopyRunning() {
+    // tryLock takes over a lock whose owner process no longer runs.
+    return !instanceLock_->isLocked() && !instanceLock_->tryLock(0);
+}
+
+}  // namespace sarovin

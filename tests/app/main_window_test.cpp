@@ -1,0 +1,189 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QUrlQuery>
+
+#include "start_up.h"
+#include "window_fixture.h"
+
+namespace sarovin {
+namespace {
+
+using testing::WindowTest;
+
+TEST_F(WindowTest, StartsWithThePresetInputPanel) {
+    EXPECT_EQ(window.windowTitle(), "Sarovin v1.15");
+    EXPECT_EQ(FrontPanelName(), "Frame1");
+    EXPECT_EQ(Find<QGroupBox>(QStringLiteral("Frame1"))->title(), "Personal Details");
+    const std::pair<const char*, const char*> lists[] = {
+        {"cboDate", "1"},    {"cboMonth", "January"},
+        {"cboYear", "1901"}, {"cboHour", "0"},
+        {"cboMinute", "0"},  {"cboTimeZone", "Alaska/Hawaii Daylight Time,AHDT,-9.0"},
+    };
+    for (const auto& [name, text] : lists) {
+        EXPECT_EQ(List(name)->currentText(), text) << name;
+        EXPECT_EQ(List(name)->currentIndex(), 0) << name;
+    }
+    EXPECT_EQ(List("cboDate")->count(), 31);
+    EXPECT_EQ(List("cboYear")->itemText(149), "2050");
+    EXPECT_EQ(List("cboMinute")->count(), 60);
+    EXPECT_EQ(List("cboTimeZone")->count(), 71);
+    EXPECT_EQ(List("cboTimeZone")->itemText(70), "Yukon War Time,YWT,-8.0");
+    EXPECT_TRUE(Find<QRadioButton>(QStringLiteral("optLong_0"))->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(QStringLiteral("optLat_0"))->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(QStringLiteral("chkDST"))->isChecked());
+    for (const char* box : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin",
+                            "txtCity", "txtState", "txtCountry"}) {
+        EXPECT_TRUE(Box(box)->text().isEmpty()) << box;
+    }
+    for (const char* box : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
+        EXPECT_EQ(Box(box)->maxLength(), 3) << box;
+    }
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdSave"))->isEnabled());
+}
+
+TEST_F(WindowTest, ControlsCarryTheirCaptions) {
+    const std::pair<const char*, const char*> captions[] = {
+        {"cmdCalculate", "&Get My Vedic Drishti"},
+        {"cmdOpen", "&Open Previously Saved Reading"},
+        {"Command1", "Click here to find Latitude && Longitude"},
+        {"cmdBack", "&Back"},
+        {"cmdSave", "&Save"},
+        {"chkDST", "Daylight Saving Time"},
+        {"optLong_0", "East"},
+        {"optLong_1", "West"},
+        {"optLat_0", "North"},
+        {"optLat_1", "South"},
+    };
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(Find<QAbstractButton>(QString::fromLatin1(name))->text(), caption) << name;
+    }
+    EXPECT_EQ(ArrayText("lblLabel", 0), "Name");
+    EXPECT_EQ(ArrayText("lblLabel", 10), "Time Zone");
+    EXPECT_EQ(LabelText(QStringLiteral("Label16")), "HH/MM");
+    EXPECT_EQ(ArrayText("lblLabel", 11),
+              "Sarovin calculates your aspects according to Vedic Astrology. This includes  Rashi "
+              "Drishtis (Sign Aspects),  Graha Drishti (Planetary Aspects) and Sputa Drishti "
+              "(Angular Aspects).");
+}
+
+TEST_F(WindowTest, MenusHaveTheirEntriesInOrder) {
+    const std::pair<const char*, const char*> entries[] = {
+        {"mnuCalculate", "Get My &Rasi Chart"},
+        {"mnuExit", "&Exit"},
+        {"mnuOnline", "&Online Help"},
+        {"mnuVisit", "&Visit Us Online"},
+        {"mnuUpdate", "Check for Software &Update"},
+        {"mnuAbout", "&About Software"},
+        {"mnuDonate", "Donate"},
+    };
+    for (const auto& [name, caption] : entries) {
+        EXPECT_EQ(Find<QAction>(QString::fromLatin1(name))->text(), caption) << name;
+    }
+    QStringList titles;
+    for (QAction* menu : window.menuBar()->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Help", "Donate"}));
+}
+
+TEST_F(WindowTest, TabsBringTheirFramesToTheFront) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
+    ASSERT_EQ(tabs->count(), 3);
+    const char* frames[] = {"Frame3", "Frame4", "Frame5"};
+    for (const int tab : {1, 2, 0, 2}) {
+        tabs->setCurrentIndex(tab);
+        EXPECT_EQ(FrontResultFrame(), frames[tab]);
+    }
+    EXPECT_EQ(tabs->tabText(1), "Rashi Drishti");
+    EXPECT_EQ(Find<QGroupBox>(QStringLiteral("Frame5"))->title(), "Sputa Drishti");
+}
+
+TEST_F(WindowTest, ExitClosesTheWindow) {
+    Find<QAction>(QStringLiteral("mnuExit"))->trigger();
+    EXPECT_FALSE(window.isVisible());
+}
+
+struct LookupCase {
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* message;
+    const char* focus;
+};
+
+TEST_F(WindowTest, PlaceLookupNamesTheFirstEmptyBox) {
+    const LookupCase cases[] = {
+        {"", "", "", "Please Enter City", "txtCity"},
+        {"Pune", "", "", "Please Enter State", "txtState"},
+        {"Pune", "Maharashtra", "", "Please Enter Country", "txtCountry"},
+    };
+    for (const LookupCase& c : cases) {
+        platform.messages.clear();
+        Box("txtCity")->setText(QString::fromLatin1(c.city));
+        Box("txtState")->setText(QString::fromLatin1(c.state));
+        Box("txtCountry")->setText(QString::fromLatin1(c.country));
+        Box("txtName")->setFocus();
+        Click("Command1");
+        ASSERT_EQ(platform.messages.size(), 1u) << c.message;
+        EXPECT_EQ(platform.messages[0].text, c.message);
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(HasFocus(c.focus)) << c.focus;
+    }
+    EXPECT_TRUE(platform.openedAddresses.empty());
+}
+
+TEST_F(WindowTest, PlaceLookupSearchesForTheQueryAsTyped) {
+    Box("txtCity")->setText(QStringLiteral(" "));
+    Box("txtState")->setText(QStringLiteral("Maharashtra"));
+    Box("txtCountry")->setText(QStringLiteral("India & Co"));
+    Click("Command1");
+    ASSERT_EQ(platform.openedAddresses.size(), 1u);
+    const QUrl address = platform.openedAddresses[0];
+    EXPECT_EQ(address.scheme(), "https");
+    EXPECT_EQ(QUrlQuery(address).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
+              "  Maharashtra India & Co Latitude Longitude");
+    EXPECT_TRUE(address.toEncoded().contains("India%20%26%20Co"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(WindowTest, EachPanelHasDistinctMnemonics) {
+    const std::pair<const char*, QKeySequence> buttons[] = {
+        {"cmdCalculate", QKeySequence(Qt::ALT | Qt::Key_G)},
+        {"cmdOpen", QKeySequence(Qt::ALT | Qt::Key_O)},
+        {"cmdSave", QKeySequence(Qt::ALT | Qt::Key_S)},
+        {"cmdBack", QKeySequence(Qt::ALT | Qt::Key_B)},
+    };
+    for (const auto& [name, sequence] : buttons) {
+        EXPECT_EQ(QKeySequence::mnemonic(Find<QAbstractButton>(QString::fromLatin1(name))->text()),
+                  sequence)
+            << name;
+    }
+    // Alt+F and Alt+H open the menus; no button of either panel takes them.
+    EXPECT_EQ(QKeySequence::mnemonic(QStringLiteral("&File")), QKeySequence(Qt::ALT | Qt::Key_F));
+    EXPECT_EQ(QKeySequence::mnemonic(Find<QAbstractButton>(QStringLiteral("Command1"))->text()),
+              QKeySequence());
+}
+
+TEST(StartSarovin, ASecondCopySaysSoAndOpensNoWindow) {
+    testing::RecordingPlatformServices platform;
+    platform.anotherCopyRunning = true;
+    EXPECT_EQ(StartSarovin(platform), nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Application is already running");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+}
+
+TEST(StartSarovin, TheFirstCopyOpensTheWindowWithItsIcon) {
+    testing::RecordingPlatformServices platform;
+    const auto window = StartSarovin(platform);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace sarovin

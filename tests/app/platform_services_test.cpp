@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "qt_platform_services.h"
+
+namespace sarovin {
+namespace {
+
+TEST(QtPlatformServices, OnlyTheFirstCopyHoldsTheInstanceLock) {
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("sarovin.lock"));
+    QtPlatformServices first(lock);
+    QtPlatformServices second(lock);
+    EXPECT_FALSE(first.IsAnotherCopyRunning());
+    EXPECT_FALSE(first.IsAnotherCopyRunning());
+    EXPECT_TRUE(second.IsAnotherCopyRunning());
+}
+
+TEST(QtPlatformServices, ALockLeftByACrashedCopyIsTakenOver) {
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("sarovin.lock"));
+    {
+        QFile stale(lock);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        // The process that wrote this lock has ended.
+        stale.write("2147483600\nsarovin\n\n");
+    }
+    QtPlatformServices next(lock);
+    EXPECT_FALSE(next.IsAnotherCopyRunning());
+}
+
+}  // namespace
+}  // namespace sarovin
