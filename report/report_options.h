@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "typed_birth.h"
+
+namespace sarovin {
+
+enum class OutputFormat { Text, Json };
+
+enum class ReportAction { PrintReadings, ShowHelp, ShowVersion, ListZones };
+
+// What one call of the tool is asked to do. For PrintReadings exactly one
+// of `files` and `typedBirth` holds the readings.
+struct ReportOptions {
+    ReportAction action = ReportAction::PrintReadings;
+    OutputFormat format = OutputFormat::Text;
+    std::vector<std::string> files;
+    std::optional<TypedBirth> typedBirth;
+};
+
+struct ParsedArguments {
+    ReportOptions options;
+    // Empty when the arguments can be used; otherwise what is wrong.
+    std::string usageError;
+};
+
+// Reads the arguments after the program name. Options are "--name value"
+// or "--name=value"; a repeated option keeps its last value; "--" ends the
+// options. --help, --version and --zones (in that precedence) leave the
+// other arguments unused, though unknown options are still refused.
+ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments);
+
+}  // namespace sarovin

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "input_form.h"
+#include "reading_source.h"
+#include "typed_birth.h"
+
+namespace sarovin {
+
+// Stands in for a name or place left empty, for the checks only: a typed
+// birth may leave them out, so only the date checks can refuse it.
+inline constexpr std::string_view CHECK_STAND_IN = "-";
+
+// The input panel as it would look with `birth` entered.
+InputForm FormFromTypedBirth(const TypedBirth& birth);
+
+// The typed birth checked and filled as the window does; empty name and
+// place texts stay empty in the record.
+ReadingOutcome ReadingFromTypedBirth(const TypedBirth& birth);
+
+}  // namespace sarovin

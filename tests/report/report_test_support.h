@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "birth_record.h"
+#include "reading_write.h"
+#include "run_report.h"
+#include "sample_births.h"
+
+namespace sarovin::testing {
+
+// The options that type the Asha Rao reading.
+inline std::vector<std::string> AshaRaoOptions() {
+    return {"--day",   "15",         "--month",   "6",      "--year",   "1980",        "--hour",
+            "8",       "--minute",   "30",        "--zone", "34",       "--longitude", "77:12",
+            "--east",  "--latitude", "28:36",     "--name", "Asha Rao", "--city",      "New Delhi",
+            "--state", "Delhi",      "--country", "India"};
+}
+
+// A folder of its own under the system's temporary folder, removed with
+// everything in it at the end of the test.
+class ReadingFolder {
+  public:
+    ReadingFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sarovin_report_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "cannot create a temporary folder";
+        }
+        path_ = pattern;
+    }
+    ~ReadingFolder() { std::filesystem::remove_all(path_); }
+    ReadingFolder(const ReadingFolder&) = delete;
+    ReadingFolder& operator=(const ReadingFolder&) = delete;
+
+    std::string WriteBytes(const std::string& name, const std::string& bytes) const {
+        const std::filesystem::path file = path_ / name;
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
+    }
+
+    std::string WriteRecord(const std::string& name, const BirthRecord& record,
+                            int zonePosition) const {
+        return WriteBytes(name, WriteReading(record, zonePosition));
+    }
+
+    std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+struct RunResult {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+inline RunResult RunTool(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    RunResult result;
+    result.status = RunReport(arguments, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+inline std::vector<std::string> Joined(std::vector<std::string> first,
+                                       const std::vector<std::string>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+}  // namespace sarovin::testing
