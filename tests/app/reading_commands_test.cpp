@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "reading_file.h"
+#include "sample_births.h"
 #include "window_fixture.h"
 
 namespace sarovin {
@@ -189,21 +190,8 @@ TEST_F(ReadingTest, AGarbledFileSurfacesThroughValidation) {
 }
 
 TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
-    BirthRecord record;
+    BirthRecord record = testing::AshaRaoBirth();
     record.name = "Asha";
-    record.month = 6;
-    record.day = 15;
-    record.year = 1980;
-    record.hour = 8;
-    record.minute = 30;
-    record.longitudeDegrees = 77;
-    record.longitudeMinutes = 12;
-    record.latitudeDegrees = 28;
-    record.latitudeMinutes = 36;
-    record.isEast = true;
-    record.city = "Delhi";
-    record.state = "Delhi";
-    record.country = "India";
     QByteArray bytes = ReadingBytesOf(record, 34);
     bytes.append(QByteArray(100 * 1024 * 1024, 'x'));
     WriteBytes(PathOf(QStringLiteral("huge.dri")), bytes);

@@ -5,25 +5,13 @@
 #include <string>
 
 #include "list_items.h"
+#include "sample_forms.h"
 
 namespace sarovin {
 namespace {
 
-InputForm CompleteForm() {
-    InputForm form;
-    form.name = "Asha";
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "36";
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "12";
-    form.city = "Pune";
-    form.state = "Maharashtra";
-    form.country = "India";
-    return form;
-}
-
 InputForm WithDate(int year, int month, int day) {
-    InputForm form = CompleteForm();
+    InputForm form = testing::AshaRaoForm();
     form.yearPosition = year - FIRST_YEAR;
     form.monthPosition = month - 1;
     form.dayPosition = day - 1;
@@ -84,7 +72,7 @@ TEST(FirstFailingCheck, EachEmptyBoxHasItsMessageAndFocus) {
         {&InputForm::country, "Please Enter Your Country name", InputField::Country},
     };
     for (const EmptyCase& c : cases) {
-        InputForm form = CompleteForm();
+        InputForm form = testing::AshaRaoForm();
         form.*c.field = "";
         const CheckFailure* failure = FirstFailingCheck(form);
         ASSERT_NE(failure, nullptr) << c.message;
@@ -95,7 +83,7 @@ TEST(FirstFailingCheck, EachEmptyBoxHasItsMessageAndFocus) {
 }
 
 TEST(FirstFailingCheck, StopsAtTheFirstFailureInOrder) {
-    InputForm nameAndLatitude = CompleteForm();
+    InputForm nameAndLatitude = testing::AshaRaoForm();
     nameAndLatitude.name.clear();
     nameAndLatitude.latitudeDegrees.clear();
     EXPECT_EQ(FirstFailingCheck(nameAndLatitude)->step, 1);
@@ -111,7 +99,7 @@ TEST(FirstFailingCheck, StopsAtTheFirstFailureInOrder) {
 }
 
 TEST(FirstFailingCheck, PassesSpacesAndUncheckedRanges) {
-    InputForm form = CompleteForm();
+    InputForm form = testing::AshaRaoForm();
     form.name = "   ";
     form.latitudeDegrees = "999";
     form.latitudeMinutes = "75";
@@ -119,7 +107,7 @@ TEST(FirstFailingCheck, PassesSpacesAndUncheckedRanges) {
 }
 
 TEST(ApplyCheckRepair, ChoosesNorthThenEastSoTheNextAttemptPasses) {
-    InputForm form = CompleteForm();
+    InputForm form = testing::AshaRaoForm();
     form.latitudeHemisphere = LatitudeHemisphere::None;
     form.longitudeHemisphere = LongitudeHemisphere::None;
     const CheckFailure* latitude = FirstFailingCheck(form);

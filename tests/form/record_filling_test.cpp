@@ -3,22 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "list_items.h"
+#include "sample_forms.h"
 
 namespace sarovin {
 namespace {
-
-InputForm FilledForm() {
-    InputForm form;
-    form.name = "Asha";
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "36";
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "12";
-    form.city = "Pune";
-    form.state = "Maharashtra";
-    form.country = "India";
-    return form;
-}
 
 struct ZoneCase {
     int position;
@@ -34,7 +22,7 @@ TEST(FillBirthRecord, CopiesTheZoneCorrectionsWithAndWithoutSign) {
         {46, 13, 0, -13, 0},  {36, 12, 0, 12, 0}, {70, 8, 0, 8, 0},
     };
     for (const ZoneCase& c : cases) {
-        InputForm form = FilledForm();
+        InputForm form = testing::AshaRaoForm();
         form.zonePosition = c.position;
         const BirthRecord record = FillBirthRecord(form, {});
         EXPECT_EQ(record.zoneHoursAbs, c.hoursAbs) << c.position;
@@ -45,7 +33,9 @@ TEST(FillBirthRecord, CopiesTheZoneCorrectionsWithAndWithoutSign) {
 }
 
 TEST(FillBirthRecord, TakesTheStartUpChoicesAndTheListTexts) {
-    InputForm form = FilledForm();
+    InputForm form = testing::AshaRaoForm();
+    form.dayPosition = form.monthPosition = form.yearPosition = 0;
+    form.hourPosition = form.minutePosition = 0;
     const BirthRecord startUp = FillBirthRecord(form, {});
     EXPECT_EQ(startUp.day, 1);
     EXPECT_EQ(startUp.month, 1);
@@ -77,7 +67,7 @@ TEST(FillBirthRecord, TakesTheStartUpChoicesAndTheListTexts) {
 }
 
 TEST(FillBirthRecord, KeepsTheNameButTrimsThePlace) {
-    InputForm form = FilledForm();
+    InputForm form = testing::AshaRaoForm();
     form.name = "   ";
     form.city = "  New Delhi  ";
     const BirthRecord record = FillBirthRecord(form, {});
@@ -89,7 +79,7 @@ TEST(FillBirthRecord, AnUnconvertibleTextKeepsThePreviousValue) {
     BirthRecord previous;
     previous.longitudeDegrees = 42;
     previous.latitudeDegrees = 7;
-    InputForm form = FilledForm();
+    InputForm form = testing::AshaRaoForm();
     form.longitudeDegrees = "ab";
     form.latitudeDegrees = "99999";
     const BirthRecord record = FillBirthRecord(form, previous);
@@ -99,7 +89,7 @@ TEST(FillBirthRecord, AnUnconvertibleTextKeepsThePreviousValue) {
 }
 
 TEST(FillBirthRecord, TakesLatitudeAsTyped) {
-    InputForm form = FilledForm();
+    InputForm form = testing::AshaRaoForm();
     form.latitudeDegrees = "999";
     form.latitudeMinutes = "75";
     const BirthRecord record = FillBirthRecord(form, {});

@@ -91,7 +91,7 @@ TEST(RestoreReading, EachLineStandsAlone) {
     for (const LineCase& c : cases) {
         std::vector<std::string> values = AshaRaoValues();
         values[c.line] = c.value;
-        InputForm expected = AshaRaoForm();
+        InputForm expected = testing::AshaRaoForm();
         c.expect(expected);
         EXPECT_EQ(RestoreFile(MakeFile(values)), expected) << c.line << " '" << c.value << "'";
     }
@@ -125,7 +125,7 @@ TEST(RestoreReading, ToleratesOtherLineLayouts) {
     const std::string layouts[] = {MakeFile(longer), MakeFile(AshaRaoValues(), "\n"),
                                    MakeFile(AshaRaoValues(), "\r\r\n"), unended, strayReturn};
     for (const std::string& file : layouts) {
-        EXPECT_EQ(RestoreFile(file), AshaRaoForm());
+        EXPECT_EQ(RestoreFile(file), testing::AshaRaoForm());
     }
 }
 

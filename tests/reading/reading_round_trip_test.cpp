@@ -17,7 +17,7 @@ TEST(ReadingRoundTrip, RestoresEveryControl) {
     BirthRecord record = testing::AshaRaoBirth();
     record.name = "  Asha Rao ";
     record.city = " New Delhi  ";
-    EXPECT_EQ(RestoreWritten(record, ASHA_RAO_ZONE), AshaRaoForm());
+    EXPECT_EQ(RestoreWritten(record, ASHA_RAO_ZONE), testing::AshaRaoForm());
 }
 
 TEST(ReadingRoundTrip, EveryZoneRowComesBack) {

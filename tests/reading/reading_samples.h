@@ -6,6 +6,7 @@
 #include "birth_record.h"
 #include "input_form.h"
 #include "sample_births.h"
+#include "sample_forms.h"
 
 namespace sarovin {
 
@@ -16,28 +17,6 @@ inline constexpr int ASHA_RAO_ZONE = testing::INDIAN_TIME_ZONE;
 inline std::vector<std::string> AshaRaoValues() {
     return {"Asha Rao", "6",  "15",   "1980",  "8",     "30",        "34",    "77",   "12",
             "28",       "36", "True", "False", "False", "New Delhi", "Delhi", "India"};
-}
-
-inline InputForm AshaRaoForm() {
-    InputForm form;
-    form.name = "Asha Rao";
-    form.dayPosition = 14;
-    form.monthPosition = 5;
-    form.yearPosition = 79;
-    form.hourPosition = 8;
-    form.minutePosition = 30;
-    form.zonePosition = ASHA_RAO_ZONE;
-    form.latitudeDegrees = "28";
-    form.latitudeMinutes = "36";
-    form.longitudeDegrees = "77";
-    form.longitudeMinutes = "12";
-    form.latitudeHemisphere = LatitudeHemisphere::North;
-    form.longitudeHemisphere = LongitudeHemisphere::East;
-    form.daylightSaving = false;
-    form.city = "New Delhi";
-    form.state = "Delhi";
-    form.country = "India";
-    return form;
 }
 
 // A panel unlike the worked one in every control, to restore onto.

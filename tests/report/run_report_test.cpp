@@ -46,7 +46,8 @@ TEST(RunReport, RefusedReadingsGetOneLineAndExitWithOne) {
     const ReadingFolder folder;
     BirthRecord nameless = testing::AshaRaoBirth();
     nameless.name.clear();
-    const std::string noName = folder.WriteRecord("nameless.dri", nameless, testing::INDIAN_TIME_ZONE);
+    const std::string noName =
+        folder.WriteRecord("nameless.dri", nameless, testing::INDIAN_TIME_ZONE);
     const std::string upper =
         folder.WriteRecord("upper.DRI", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const std::string absent = folder.PathOf("absent.dri");
