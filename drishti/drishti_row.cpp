@@ -1,5 +1,7 @@
 #include "drishti_row.h"
 
+#include <algorithm>
+
 namespace sarovin {
 
 std::string Concat(std::initializer_list<std::string_view> parts) {
@@ -16,22 +18,31 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
 }
 
 NameList::NameList(std::initializer_list<std::string_view> lead) {
+    std::copy_n(lead.begin(), std::min(lead.size(), MAX_LEAD_PARTS), lead_.begin());
+}
+
+void NameList::WriteLead() {
     // Room for the longest sentence of the tabs in one allocation.
     constexpr std::size_t TYPICAL_SENTENCE = 96;
     text_.reserve(TYPICAL_SENTENCE);
-    for (const std::string_view part : lead) {
+    for (const std::string_view part : lead_) {
         text_ += part;
     }
 }
 
 void NameList::Append(std::string_view name) {
-    if (count_++ > 0) {
+    if (count_++ == 0) {
+        WriteLead();
+    } else {
         text_ += ", ";
     }
     text_ += name;
 }
 
 std::string NameList::Close(std::string_view ending) {
+    if (count_ == 0) {
+        WriteLead();
+    }
     text_ += ending;
     return std::move(text_);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -31,6 +32,12 @@ class NameList {
     std::string Close(std::string_view ending);
 
   private:
+    void WriteLead();
+
+    // The lead is written with the first name, so a list that stays empty
+    // and is never closed costs no allocation.
+    static constexpr std::size_t MAX_LEAD_PARTS = 3;
+    std::array<std::string_view, MAX_LEAD_PARTS> lead_{};
     std::string text_;
     int count_ = 0;
 };

@@ -49,11 +49,15 @@ SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
         longitudes[body] = WholeDegreeLongitude(bodies.entries[body].position);
     }
     SputaDrishti result;
+    // Distance and rule are the same both ways round, so each pair is
+    // computed once and written to both of its cells.
     for (int row = 0; row < BODY_COUNT; ++row) {
-        for (int column = 0; column < BODY_COUNT; ++column) {
+        for (int column = row; column < BODY_COUNT; ++column) {
             // The plain difference: neither folded to 180 nor directed.
             const int distance = std::abs(longitudes[row] - longitudes[column]);
-            result.grid[row][column] = static_cast<std::int16_t>(Strength(row, column, distance));
+            const auto strength = static_cast<std::int16_t>(Strength(row, column, distance));
+            result.grid[row][column] = strength;
+            result.grid[column][row] = strength;
         }
     }
     for (int body = 0; body < BODY_COUNT; ++body) {
