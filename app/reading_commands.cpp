@@ -15,13 +15,21 @@ namespace {
 const QString READING_FILTER = QStringLiteral("Sarovin (*.dri)");
 const QString READING_SUFFIX = QStringLiteral("dri");
 
+// A short write (a full disk, a file size limit) can go unreported by the
+// buffered device, so the size on disk is checked before the file replaces
+// the target.
 bool WriteWhole(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const auto written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return written == static_cast<qint64>(bytes.size()) && file.commit();
+    const auto expected = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), expected) != expected || !file.flush() ||
+        file.size() != expected) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 std::filesystem::path LocalPath(const QString& path) {

@@ -68,6 +68,24 @@ TEST_F(WindowTest, ControlsCarryTheirCaptions) {
               "(Angular Aspects).");
 }
 
+TEST_F(WindowTest, TabOrderFollowsTheInputPanel) {
+    const QStringList expected = {
+        "txtName",     "cboDate",    "cboMonth",     "cboYear",   "cboHour",   "cboMinute",
+        "cboTimeZone", "txtLatDeg",  "txtLatMin",    "txtLonDeg", "txtLonMin", "txtCity",
+        "txtState",    "txtCountry", "cmdCalculate", "cmdOpen",   "chkDST",    "optLong_0",
+        "optLong_1",   "optLat_0",   "optLat_1",     "Command1"};
+    auto* panel = Find<QWidget>(QStringLiteral("Frame1"));
+    QStringList order;
+    QWidget* widget = Box("txtName");
+    do {
+        if (panel->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus)) {
+            order << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != Box("txtName"));
+    EXPECT_EQ(order, expected);
+}
+
 TEST_F(WindowTest, MenusHaveTheirEntriesInOrder) {
     const std::pair<const char*, const char*> entries[] = {
         {"mnuCalculate", "Get My &Rasi Chart"},
