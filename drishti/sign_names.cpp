@@ -14,10 +14,13 @@ int DigitValue(char c) {
 }  // namespace
 
 int SignIndexOf(std::string_view position) {
-    const std::string_view sign =
-        position.substr(std::min(position.size(), SIGN_OFFSET), SIGN_LENGTH);
+    if (position.size() < SIGN_OFFSET + SIGN_LENGTH) {
+        return 0;
+    }
+    const char* sign = position.data() + SIGN_OFFSET;
     for (int index = 0; index < SIGN_COUNT; ++index) {
-        if (EnglishSignNames[index].substr(0, SIGN_LENGTH) == sign) {
+        const std::string_view name = EnglishSignNames[index];
+        if (name[0] == sign[0] && name[1] == sign[1] && name[2] == sign[2]) {
             return index;
         }
     }
