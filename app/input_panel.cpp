@@ -13,15 +13,12 @@
 #include <QRadioButton>
 
 #include "list_items.h"
+#include "program_texts.h"
 #include "zone_table.h"
 
 namespace sarovin {
 
 namespace {
-
-constexpr char INTRODUCTION[] =
-    "Sarovin calculates your aspects according to Vedic Astrology. This includes  Rashi Drishtis "
-    "(Sign Aspects),  Graha Drishti (Planetary Aspects) and Sputa Drishti (Angular Aspects).";
 
 QStringList ToStringList(const std::vector<std::string>& items) {
     QStringList list;
@@ -141,7 +138,7 @@ void InputPanel::BuildLayout() {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    auto* introduction = CaptionLabel(this, 11, QString::fromLatin1(INTRODUCTION));
+    auto* introduction = CaptionLabel(this, 11, QString::fromLatin1(PROGRAM_INTRODUCTION));
     introduction->setWordWrap(true);
     grid->addWidget(introduction, 0, 0, 1, 2);
 
@@ -256,6 +253,14 @@ void InputPanel::WriteForm(const InputForm& form) {
     SetText(txtLatMin_, form.latitudeMinutes);
     SetText(txtLonDeg_, form.longitudeDegrees);
     SetText(txtLonMin_, form.longitudeMinutes);
+    WriteHemispheres(form);
+    chkDST_->setChecked(form.daylightSaving);
+    SetText(txtCity_, form.city);
+    SetText(txtState_, form.state);
+    SetText(txtCountry_, form.country);
+}
+
+void InputPanel::WriteHemispheres(const InputForm& form) {
     if (form.latitudeHemisphere != LatitudeHemisphere::None) {
         optLat_->button(form.latitudeHemisphere == LatitudeHemisphere::North ? 0 : 1)
             ->setChecked(true);
@@ -264,10 +269,6 @@ void InputPanel::WriteForm(const InputForm& form) {
         optLong_->button(form.longitudeHemisphere == LongitudeHemisphere::East ? 0 : 1)
             ->setChecked(true);
     }
-    chkDST_->setChecked(form.daylightSaving);
-    SetText(txtCity_, form.city);
-    SetText(txtState_, form.state);
-    SetText(txtCountry_, form.country);
 }
 
 QLineEdit* InputPanel::Box(InputField field) const {

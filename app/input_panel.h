@@ -26,6 +26,8 @@ class InputPanel : public QGroupBox {
 
     InputForm ReadForm() const;
     void WriteForm(const InputForm& form);
+    // Chooses the form's hemispheres; a hemisphere of None leaves its pair.
+    void WriteHemispheres(const InputForm& form);
     // The box behind a check or filter; nullptr for InputField::None.
     QLineEdit* Box(InputField field) const;
     // The eight text boxes: the letter boxes first, then the degree boxes.

@@ -13,6 +13,7 @@
 #include "input_panel.h"
 #include "place_lookup.h"
 #include "platform_services.h"
+#include "program_texts.h"
 #include "promotion_panel.h"
 #include "qt_text.h"
 #include "reading_commands.h"
@@ -39,7 +40,7 @@ void AddSeparator(QMenu* menu, const char* name) {
 MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Sarovin v1.15"));
+    setWindowTitle(ProgramCaption());
     inputPanel_ = new InputPanel;
     resultsPanel_ = new ResultsPanel;
     panels_ = new QStackedWidget;
@@ -117,7 +118,7 @@ bool MainWindow::ValidateInput() {
         box->setFocus();
     }
     ApplyCheckRepair(*failure, form);
-    inputPanel_->WriteForm(form);
+    inputPanel_->WriteHemispheres(form);
     return false;
 }
 

@@ -33,7 +33,7 @@ bool IsPlainDecimal(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
+std::optional<double> ParseDecimal(std::string_view text) {
     text = TrimSpaces(text);
     if (text.empty()) {
         return std::nullopt;
@@ -52,7 +52,15 @@ std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
     if (result.ec != std::errc{}) {
         return std::nullopt;
     }
-    const double value = RoundHalfToEven(negative ? -magnitude : magnitude);
+    return negative ? -magnitude : magnitude;
+}
+
+std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
+    const std::optional<double> number = ParseDecimal(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    const double value = RoundHalfToEven(*number);
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;

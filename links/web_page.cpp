@@ -1,7 +1,5 @@
 #include "web_page.h"
 
-#include <QUrlQuery>
-
 namespace sarovin {
 
 namespace {
@@ -52,9 +50,9 @@ QUrl PlaceSearchAddress(const QString& query) {
     address.setScheme(QString::fromLatin1(SCHEME));
     address.setHost(QString::fromLatin1(PLACE_SEARCH_SITE));
     address.setPath(QStringLiteral("/"));
-    QUrlQuery search;
-    search.addQueryItem(QStringLiteral("q"), query);
-    address.setQuery(search);
+    // Every character but the unreserved ones is encoded, '+' included,
+    // which a search would otherwise read as a space.
+    address.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(query)));
     return address;
 }
 

@@ -18,11 +18,11 @@ enum class WebPage {
 
 QUrl WebPageAddress(WebPage page);
 
-// Asks the desktop to show the page in the default browser. A browser that
-// cannot be started is not worth a message: the program carries on as before.
 // A web search for the text, to look up a birth place's coordinates.
 QUrl PlaceSearchAddress(const QString& query);
 
+// Asks the desktop to show the page in the default browser. A browser that
+// cannot be started is not worth a message: the program carries on as before.
 void OpenWebPage(PlatformServices& platform, WebPage page);
 
 }  // namespace sarovin

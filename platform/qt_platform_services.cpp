@@ -35,9 +35,10 @@ QtPlatformServices::QtPlatformServices(const QString& lockPath)
 }
 
 QString QtPlatformServices::DefaultLockPath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return QDir(folder).filePath(
-        QStringLiteral("sarovin-%1.lock").arg(qEnvironmentVariable("USER")));
+    // The runtime folder belongs to the user alone, so no other account can
+    // hold or plant the lock.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QDir(folder).filePath(QStringLiteral("sarovin.lock"));
 }
 
 void QtPlatformServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {

@@ -29,7 +29,8 @@ bool ReadFlag(std::string_view value) {
     if (EqualsIgnoringCase(TrimSpaces(value), FALSE_TEXT)) {
         return false;
     }
-    const auto number = ParseWholeNumber(value);
+    // Any number but zero is true, fractions included.
+    const auto number = ParseDecimal(value);
     return !number || *number != 0;
 }
 

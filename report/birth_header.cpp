@@ -25,6 +25,28 @@ std::string AngleText(int degrees, int minutes, char hemisphere) {
            hemisphere;
 }
 
+// A text from a reading file, with every control character (which could
+// break the line or steer a terminal) shown as '?'.
+std::string PrintableText(std::string_view text) {
+    std::string printable;
+    printable.reserve(text.size());
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        const bool c1Control = byte == 0xC2 && index + 1 < text.size() &&
+                               static_cast<unsigned char>(text[index + 1]) >= 0x80 &&
+                               static_cast<unsigned char>(text[index + 1]) <= 0x9F;
+        if (byte < 0x20 || byte == 0x7F) {
+            printable += '?';
+        } else if (c1Control) {
+            printable += '?';
+            ++index;
+        } else {
+            printable += text[index];
+        }
+    }
+    return printable;
+}
+
 void AppendPart(std::string& line, std::string_view part) {
     line += PART_SEPARATOR;
     line += part;
@@ -36,7 +58,7 @@ std::string BirthHeaderLine(const ReportedReading& reading) {
     const BirthRecord& record = reading.record;
     std::string line;
     if (!record.name.empty()) {
-        line += record.name;
+        line += PrintableText(record.name);
         line += NAME_SEPARATOR;
     }
     line += std::to_string(record.day) + " ";
@@ -54,7 +76,7 @@ std::string BirthHeaderLine(const ReportedReading& reading) {
                                record.isSouth ? 'S' : 'N'));
     for (const std::string* place : {&record.city, &record.state, &record.country}) {
         if (!place->empty()) {
-            AppendPart(line, *place);
+            AppendPart(line, PrintableText(*place));
         }
     }
     return line;

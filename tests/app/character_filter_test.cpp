@@ -1,3 +1,6 @@
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "window_fixture.h"
 
 namespace sarovin {
@@ -104,17 +107,27 @@ TEST_F(CharacterFilterTest, EnterAndClipboardKeysBringTheMessageAndDoNothingElse
         {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
         {Qt::Key_X, Qt::ControlModifier},
     };
+    struct BoxCase {
+        const char* name;
+        const char* text;
+        const char* message;
+    };
+    const BoxCase boxes[] = {{"txtCity", "Pune", "Please enter only letters"},
+                             {"txtLonDeg", "77", "Please enter only numbers"}};
     for (const ControlCase& c : cases) {
-        platform.messages.clear();
-        QLineEdit* city = Box("txtCity");
-        city->setText(QStringLiteral("Pune"));
-        city->selectAll();
-        EXPECT_EQ(PressInto("txtCity", QStringLiteral("Pune"), c.key, c.modifiers), "Pune");
-        EXPECT_EQ(LastMessage(), "Please enter only letters") << c.key;
-        EXPECT_EQ(FrontPanelName(), "Frame1");
-        platform.messages.clear();
-        EXPECT_EQ(PressInto("txtLonDeg", QStringLiteral("77"), c.key, c.modifiers), "77");
-        EXPECT_EQ(LastMessage(), "Please enter only numbers") << c.key;
+        for (const BoxCase& box : boxes) {
+            platform.messages.clear();
+            QGuiApplication::clipboard()->setText(QStringLiteral("Pasted"));
+            QLineEdit* edit = Box(box.name);
+            edit->setText(QString::fromLatin1(box.text));
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, c.key, c.modifiers);
+            EXPECT_EQ(edit->text(), box.text) << box.name << " " << c.key;
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), "Pasted") << box.name << " " << c.key;
+            EXPECT_EQ(LastMessage(), box.message) << box.name << " " << c.key;
+            EXPECT_EQ(FrontPanelName(), "Frame1");
+        }
     }
 }
 

@@ -156,15 +156,15 @@ TEST_F(WindowTest, PlaceLookupNamesTheFirstEmptyBox) {
 
 TEST_F(WindowTest, PlaceLookupSearchesForTheQueryAsTyped) {
     Box("txtCity")->setText(QStringLiteral(" "));
-    Box("txtState")->setText(QStringLiteral("Maharashtra"));
+    Box("txtState")->setText(QStringLiteral("C++ Maharashtra"));
     Box("txtCountry")->setText(QStringLiteral("India & Co"));
     Click("Command1");
     ASSERT_EQ(platform.openedAddresses.size(), 1u);
     const QUrl address = platform.openedAddresses[0];
     EXPECT_EQ(address.scheme(), "https");
     EXPECT_EQ(QUrlQuery(address).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
-              "  Maharashtra India & Co Latitude Longitude");
-    EXPECT_TRUE(address.toEncoded().contains("India%20%26%20Co"));
+              "  C++ Maharashtra India & Co Latitude Longitude");
+    EXPECT_TRUE(address.toEncoded().contains("C%2B%2B%20Maharashtra%20India%20%26%20Co"));
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "qt_platform_services.h"
@@ -29,6 +31,13 @@ TEST(QtPlatformServices, ALockLeftByACrashedCopyIsTakenOver) {
     }
     QtPlatformServices next(lock);
     EXPECT_FALSE(next.IsAnotherCopyRunning());
+}
+
+TEST(QtPlatformServices, KeepsTheLockInTheUsersOwnRuntimeFolder) {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    ASSERT_FALSE(runtime.isEmpty());
+    EXPECT_EQ(QFileInfo(QtPlatformServices::DefaultLockPath()).absolutePath(),
+              QFileInfo(runtime).absoluteFilePath());
 }
 
 }  // namespace

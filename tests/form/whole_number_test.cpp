@@ -30,5 +30,13 @@ TEST(ParseWholeNumber, RefusesTextsThatAreNotSixteenBitNumbers) {
     }
 }
 
+TEST(ParseDecimal, KeepsTheFraction) {
+    EXPECT_EQ(ParseDecimal(" 0.4 "), 0.4);
+    EXPECT_EQ(ParseDecimal("-0.5"), -0.5);
+    EXPECT_EQ(ParseDecimal("0.000"), 0.0);
+    EXPECT_EQ(ParseDecimal("99999999999"), 99999999999.0);
+    EXPECT_EQ(ParseDecimal("x"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace sarovin

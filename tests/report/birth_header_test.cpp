@@ -47,5 +47,16 @@ TEST(BirthHeaderLine, LeavesOutAnEmptyNameAndEmptyPlaces) {
               "1 January 2000 12:00, Universal Time, UT, 0.0, 0°00' W, 51°28' N");
 }
 
+TEST(BirthHeaderLine, ShowsControlCharactersOfAFileAsQuestionMarks) {
+    BirthRecord record = testing::AshaRaoBirth();
+    // A line feed, an escape sequence and a C1 control, as unscrambling can give.
+    record.name = "Asha\nEvil \x1b[31mRED";
+    record.city = "New\x7f Delhi\xC2\x9B";
+    record.state = "D\xC3\xA9lhi";
+    EXPECT_EQ(BirthHeaderLine(Reading(record, testing::INDIAN_TIME_ZONE)),
+              "Asha?Evil ?[31mRED — 15 June 1980 08:30, Indian Time, IST, +5.3, 77°12' E, "
+              "28°36' N, New? Delhi?, D\xC3\xA9lhi, India");
+}
+
 }  // namespace
 }  // namespace sarovin
