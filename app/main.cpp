@@ -6,8 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sarovin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationName(QString::fromLatin1(sarovin::APPLICATION_TITLE));
+    QApplication::setApplicationVersion(QStringLiteral(SAROVIN_VERSION));
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);
     if (!window) {

@@ -1,19 +1,13 @@
 #include "civil_time.h"
 
+#include "floor_divide.h"
+
 namespace sarovin {
 
 namespace {
 
 constexpr std::int64_t MINUTES_PER_DAY = 24 * 60;
 constexpr std::int64_t DAYS_PER_ERA = 146097;  // 400 Gregorian years
-
-std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
-    std::int64_t quotient = numerator / denominator;
-    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0))) {
-        --quotient;
-    }
-    return quotient;
-}
 
 // Days since 1970-01-01 of a proleptic Gregorian date; the year is counted
 // from March so that the leap day falls at its end.

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "floor_divide.h"
+
 namespace sarovin {
 
 namespace {
@@ -10,14 +12,6 @@ constexpr double MINUTES_PER_HOUR = 60.0;
 constexpr std::int64_t LAST_JULIAN_DAY = 2299171;
 constexpr double J2000_DAY = 2451545.0;
 constexpr double DAYS_PER_CENTURY = 36525.0;
-
-std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
-    std::int64_t quotient = numerator / denominator;
-    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0))) {
-        --quotient;
-    }
-    return quotient;
-}
 
 }  // namespace
 

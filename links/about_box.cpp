@@ -8,20 +8,13 @@
 
 #include "link_label.h"
 #include "program_icon.h"
+#include "program_texts.h"
 #include "web_page.h"
 
 namespace sarovin {
 
 namespace {
 
-const char DESCRIPTION[] =
-    "Sarovin calculates your aspects according to Vedic Astrology. This includes  Rashi "
-    "Drishtis (Sign Aspects),  Graha Drishti (Planetary Aspects) and Sputa Drishti (Angular "
-    "Aspects).";
-const char BRANDING_OFFER[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website.";
-const char BRANDING_LINK[] = "Click here for more details.";
 const char HOME_PAGE_LINK[] = "Click here to visit %1";
 
 constexpr int BOX_WIDTH = 460;
@@ -29,11 +22,6 @@ constexpr int ICON_SIZE = 64;
 constexpr qreal TITLE_SCALE = 1.4;
 // Extra room between the paragraphs of the text column.
 constexpr int PARAGRAPH_GAP = 8;
-
-QString TitleWithVersion() {
-    return QStringLiteral("%1 v%2").arg(QString::fromLatin1(APPLICATION_TITLE),
-                                        QStringLiteral(SAROVIN_VERSION_TEXT));
-}
 
 QLabel* AddText(QVBoxLayout* column, const QString& objectName, const QString& text) {
     auto* label = new QLabel(text);
@@ -56,20 +44,20 @@ QLabel* CreateIcon() {
 
 AboutBox::AboutBox(PlatformServices& platform, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(TitleWithVersion());
+    setWindowTitle(ProgramCaption());
     setWindowModality(Qt::ApplicationModal);
 
     auto* texts = new QVBoxLayout;
-    QLabel* title = AddText(texts, QStringLiteral("Label2"), TitleWithVersion());
+    QLabel* title = AddText(texts, QStringLiteral("Label2"), ProgramCaption());
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * TITLE_SCALE);
     title->setFont(titleFont);
-    AddText(texts, QStringLiteral("Label1"), QString::fromUtf8(DESCRIPTION));
+    AddText(texts, QStringLiteral("Label1"), QString::fromUtf8(PROGRAM_INTRODUCTION));
     texts->addSpacing(PARAGRAPH_GAP);
-    AddText(texts, QStringLiteral("Label3"), QString::fromUtf8(BRANDING_OFFER));
+    AddText(texts, QStringLiteral("Label3"), QString::fromUtf8(FULL_BRAND_OFFER));
     // Named for co-branding, yet it offers the fully branded program.
-    auto* brandingLink = new LinkLabel(QString::fromUtf8(BRANDING_LINK));
+    auto* brandingLink = new LinkLabel(QString::fromUtf8(MORE_DETAILS_LINK));
     brandingLink->setObjectName(QStringLiteral("lblCoBrand"));
     texts->addWidget(brandingLink);
     texts->addSpacing(PARAGRAPH_GAP);

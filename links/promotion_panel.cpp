@@ -5,15 +5,13 @@
 #include <QStackedLayout>
 
 #include "link_label.h"
+#include "program_texts.h"
 #include "web_page.h"
 
 namespace sarovin {
 
 namespace {
 
-const char FULL_BRAND_OFFER[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. "
-    "Get this software fully branded for your website. Click here for more details.";
 const char CO_BRAND_OFFER[] =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
     "Put your site's name &  link here. See \"Help\" for details. "
@@ -31,7 +29,9 @@ PromotionPanel::PromotionPanel(PlatformServices& platform, QWidget* parent) : QW
 
     auto* offers = new QFrame(this);
     offers->setObjectName(QStringLiteral("fraFullBrand"));
-    auto* fullBrand = new LinkLabel(QString::fromUtf8(FULL_BRAND_OFFER), offers);
+    auto* fullBrand = new LinkLabel(QStringLiteral("%1 %2").arg(QLatin1String(FULL_BRAND_OFFER),
+                                                                QLatin1String(MORE_DETAILS_LINK)),
+                                    offers);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     auto* coBrand = new LinkLabel(QString::fromUtf8(CO_BRAND_OFFER), offers);
     coBrand->setObjectName(QStringLiteral("lblCobrand"));

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace sarovin {
+
+// Texts the main window and the About box both show.
+inline constexpr char PROGRAM_INTRODUCTION[] =
+    "Sarovin calculates your aspects according to Vedic Astrology. This includes  Rashi "
+    "Drishtis (Sign Aspects),  Graha Drishti (Planetary Aspects) and Sputa Drishti (Angular "
+    "Aspects).";
+inline constexpr char FULL_BRAND_OFFER[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website.";
+inline constexpr char MORE_DETAILS_LINK[] = "Click here for more details.";
+
+// "Sarovin v1.15": the caption of the main window and the About box.
+QString ProgramCaption();
+
+}  // namespace sarovin
