@@ -54,14 +54,14 @@ double PlanetsDayNumber(const BirthRecord& record) {
                            birth.minute);
 }
 
-std::string SiderealPlanetText(PlanetIndex planet, double dayNumber, const EclipticPoint& earth,
+double SiderealPlanetLongitude(PlanetIndex planet, double dayNumber, const EclipticPoint& earth,
                                double ayanamsa) {
     double longitude = GeocentricLongitude(planet, dayNumber, earth);
     longitude = longitude - ayanamsa;
     while (longitude < 0) {
         longitude += 360;
     }
-    return FormatSignDms(longitude);
+    return longitude;
 }
 
 }  // namespace
@@ -77,13 +77,13 @@ BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa,
     const double ayanamsaMagnitude = std::fabs(ayanamsa);
     const EclipticPoint earth = EarthPosition(dayNumber);
     for (const PlanetSlot& planet : PLANET_SLOTS) {
-        table.entries[planet.slot].position =
-            ToShortPosition(SiderealPlanetText(planet.planet, dayNumber, earth, ayanamsaMagnitude));
+        table.entries[planet.slot].position = ShortPositionOf(
+            SiderealPlanetLongitude(planet.planet, dayNumber, earth, ayanamsaMagnitude));
     }
     table.entries[Moon].position = ToShortPosition(moonPositionText);
-    const NodeTexts nodes = NodeLongitudes(dayNumber, ayanamsaMagnitude);
-    table.entries[NNode].position = ToShortPosition(nodes.rahu);
-    table.entries[SNode].position = ToShortPosition(nodes.ketu);
+    const NodePositions nodes = NodeSiderealLongitudes(dayNumber, ayanamsaMagnitude);
+    table.entries[NNode].position = ShortPositionOf(nodes.rahu);
+    table.entries[SNode].position = ShortPositionOf(nodes.ketu);
     return table;
 }
 

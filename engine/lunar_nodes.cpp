@@ -17,7 +17,7 @@ constexpr double NODE_OFFSET_DEGREES = 1;
 
 }  // namespace
 
-NodeTexts NodeLongitudes(double dayNumber, double ayanamsa) {
+NodePositions NodeSiderealLongitudes(double dayNumber, double ayanamsa) {
     const double node = ReduceRadians(DEG_TO_RAD * (NODE_AT_J2000 - NODE_DAILY_MOTION * dayNumber));
     double rahu = NODE_RADIANS_TO_DEGREES * node;
     rahu = rahu - NODE_OFFSET_DEGREES;
@@ -29,7 +29,12 @@ NodeTexts NodeLongitudes(double dayNumber, double ayanamsa) {
     while (ketu >= 360) {
         ketu -= 360;
     }
-    return {FormatSignDms(rahu), FormatSignDms(ketu)};
+    return {rahu, ketu};
+}
+
+NodeTexts NodeLongitudes(double dayNumber, double ayanamsa) {
+    const NodePositions nodes = NodeSiderealLongitudes(dayNumber, ayanamsa);
+    return {FormatSignDms(nodes.rahu), FormatSignDms(nodes.ketu)};
 }
 
 }  // namespace sarovin

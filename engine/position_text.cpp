@@ -26,6 +26,19 @@ void AppendNumber(std::string& text, long long number) {
     text.append(digits.data(), result.ptr);
 }
 
+// Zero-padded to two digits, as the short text writes degrees and minutes.
+void AppendTwoDigits(std::string& text, int number) {
+    if (number < 10) {
+        text += '0';
+    }
+    AppendNumber(text, number);
+}
+
+std::string_view SignAbbreviation(int sign) {
+    return SignAbbreviations.substr(static_cast<std::size_t>(sign) * ABBREVIATION_LENGTH,
+                                    ABBREVIATION_LENGTH);
+}
+
 std::string PadToTwoDigits(std::string_view digits) {
     std::string padded(digits);
     if (padded.size() <= 1) {
@@ -44,7 +57,7 @@ std::string_view Between(std::string_view text, std::size_t begin, std::size_t e
 
 }  // namespace
 
-std::string FormatSignDms(double longitude) {
+SignDms SplitSignDms(double longitude) {
     const double x = std::fabs(longitude);
     const double wholeDegrees = std::floor(x);
     const double minutes = 60 * (x - wholeDegrees);
@@ -53,17 +66,33 @@ std::string FormatSignDms(double longitude) {
     const auto degrees = static_cast<long long>(wholeDegrees);
     // A longitude of a full turn (reached when a reduction rounds up to 360)
     // reads as the start of Aries rather than a thirteenth sign.
-    const auto sign = static_cast<std::size_t>((degrees / DEGREES_PER_SIGN) % SIGN_COUNT);
+    return {static_cast<int>(degrees % DEGREES_PER_SIGN), static_cast<int>(wholeMinutes),
+            static_cast<int>(seconds), static_cast<int>((degrees / DEGREES_PER_SIGN) % SIGN_COUNT)};
+}
+
+std::string FormatSignDms(double longitude) {
+    const SignDms parts = SplitSignDms(longitude);
     std::string text;
     text.reserve(LONG_TEXT_CAPACITY);
-    AppendNumber(text, degrees % DEGREES_PER_SIGN);
+    AppendNumber(text, parts.degrees);
     text += DEGREE_MARK;
     text += ' ';
-    AppendNumber(text, static_cast<long long>(wholeMinutes));
+    AppendNumber(text, parts.minutes);
     text += "' ";
-    AppendNumber(text, static_cast<long long>(seconds));
+    AppendNumber(text, parts.seconds);
     text += "\" ";
-    text += SignAbbreviations.substr(sign * ABBREVIATION_LENGTH, ABBREVIATION_LENGTH);
+    text += SignAbbreviation(parts.sign);
+    return text;
+}
+
+std::string ShortPositionOf(double longitude) {
+    const SignDms parts = SplitSignDms(longitude);
+    std::string text;
+    AppendTwoDigits(text, parts.degrees);
+    text += ' ';
+    text += SignAbbreviation(parts.sign);
+    text += ' ';
+    AppendTwoDigits(text, parts.minutes);
     return text;
 }
 

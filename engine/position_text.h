@@ -8,11 +8,26 @@ namespace sarovin {
 // Three letters per sign, Aries first: sign k at characters 3k to 3k + 2.
 inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
+// A sidereal longitude cut into whole degrees within its sign, whole
+// minutes and whole seconds, all truncated, and the sign index 0 to 11.
+struct SignDms {
+    int degrees;
+    int minutes;
+    int seconds;
+    int sign;
+};
+
+SignDms SplitSignDms(double longitude);
+
 // Long position text of a sidereal longitude, for example 19° 27' 44" Lib:
 // degrees within the sign, minutes and seconds, all truncated.
 std::string FormatSignDms(double longitude);
 
 // Nine-character short position text "DD Sss MM" of a long position text.
 std::string ToShortPosition(std::string_view longText);
+
+// The short position text of a longitude, the same as ToShortPosition of
+// its long text, without writing and reading the long text.
+std::string ShortPositionOf(double longitude);
 
 }  // namespace sarovin

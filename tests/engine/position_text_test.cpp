@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace sarovin {
 namespace {
@@ -50,6 +51,20 @@ TEST(PositionText, AHairBelowEachBoundaryStaysInTheLowerSign) {
 
 TEST(PositionText, AFullTurnReadsAsTheStartOfAries) {
     EXPECT_EQ(FormatSignDms(360), "0\u00B0 0' 0\" Ari");
+}
+
+TEST(ShortPositionOf, IsTheShortTextOfTheLongText) {
+    std::mt19937_64 generator(360);
+    std::uniform_real_distribution<double> longitude(0.0, 360.0);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = longitude(generator);
+        ASSERT_EQ(ShortPositionOf(x), ToShortPosition(FormatSignDms(x))) << x;
+    }
+    for (int boundary = 0; boundary <= 12; ++boundary) {
+        for (const double x : {30.0 * boundary, std::nextafter(30.0 * boundary, 0.0)}) {
+            EXPECT_EQ(ShortPositionOf(x), ToShortPosition(FormatSignDms(x))) << x;
+        }
+    }
 }
 
 TEST(ToShortPosition, ToleratesSurroundingSpacesAndMissingMarks) {
