@@ -8,10 +8,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace sarovin {
 

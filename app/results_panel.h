@@ -4,7 +4,6 @@
 
 #include "drishti_report.h"
 
-class QPushButton;
 class QStackedWidget;
 class QTabBar;
 
