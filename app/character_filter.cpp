@@ -1,11 +1,11 @@
-#include "character_filter.h"
+#include "app/character_filter.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "platform_services.h"
-#include "qt_text.h"
+#include "platform/platform_services.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "typed_characters.h"
+#include "form/typed_characters.h"
 
 class QLineEdit;
 

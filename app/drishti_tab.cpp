@@ -1,4 +1,5 @@
-#include "drishti_tab.h"
+#include "app/drishti_tab.h"
+#include "platform/qt_text.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -51,10 +52,10 @@ void DrishtiTab::ShowRows(std::span<const DrishtiRow> rows) {
     for (qsizetype index = 0; index < bodyLabels_.size() && index < qsizetype(rows.size());
          ++index) {
         const DrishtiRow& row = rows[static_cast<std::size_t>(index)];
-        bodyLabels_[index]->setText(QString::fromStdString(row.bodyCaption));
-        positionLabels_[index]->setText(QString::fromStdString(row.positionCaption));
-        aspectLabels_[index]->setText(QString::fromStdString(row.aspectCaption));
-        planetsLabels_[index]->setText(QString::fromStdString(row.planetsCaption));
+        bodyLabels_[index]->setText(ToQString(row.bodyCaption));
+        positionLabels_[index]->setText(ToQString(row.positionCaption));
+        aspectLabels_[index]->setText(ToQString(row.aspectCaption));
+        planetsLabels_[index]->setText(ToQString(row.planetsCaption));
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QList>
 #include <span>
 
-#include "drishti_row.h"
+#include "drishti/drishti_row.h"
 
 class QLabel;
 

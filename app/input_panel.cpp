@@ -1,4 +1,4 @@
-#include "input_panel.h"
+#include "app/input_panel.h"
 
 #include <algorithm>
 
@@ -12,9 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "list_items.h"
-#include "program_texts.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "links/program_texts.h"
+#include "tables/zone_table.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -23,7 +24,7 @@ namespace {
 QStringList ToStringList(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& item : items) {
-        list << QString::fromStdString(item);
+        list << ToQString(item);
     }
     return list;
 }
@@ -31,8 +32,7 @@ QStringList ToStringList(const std::vector<std::string>& items) {
 QStringList ZoneLabels() {
     QStringList labels;
     for (const ZoneRow& row : BuildZoneTable().rows) {
-        labels << QString::fromLatin1(row.zoneLabel.data(),
-                                      static_cast<qsizetype>(row.zoneLabel.size()));
+        labels << ToQString(row.zoneLabel);
     }
     return labels;
 }
@@ -48,7 +48,7 @@ std::string Text(const QLineEdit* box) {
 }
 
 void SetText(QLineEdit* box, const std::string& text) {
-    box->setText(QString::fromStdString(text));
+    box->setText(ToQString(text));
 }
 
 // A position of a list, kept as it is when the list has no such item.
@@ -99,7 +99,7 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Det
 
 QLineEdit* InputPanel::AddTextBox(const char* name, int maxLength) {
     auto* box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(ToQString(name));
     if (maxLength > 0) {
         box->setMaxLength(maxLength);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
@@ -109,7 +109,7 @@ QLineEdit* InputPanel::AddTextBox(const char* name, int maxLength) {
 
 QComboBox* InputPanel::AddList(const char* name, const QStringList& items) {
     auto* list = new QComboBox(this);
-    list->setObjectName(QString::fromLatin1(name));
+    list->setObjectName(ToQString(name));
     list->addItems(items);
     list->setCurrentIndex(0);
     return list;
@@ -119,13 +119,13 @@ QWidget* InputPanel::BuildHemisphereFrame(const char* frameName, const char* but
                                           const char* first, const char* second,
                                           QButtonGroup*& group) {
     auto* frame = new QWidget(this);
-    frame->setObjectName(QString::fromLatin1(frameName));
+    frame->setObjectName(ToQString(frameName));
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     group = new QButtonGroup(frame);
     const char* captions[] = {first, second};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(captions[index]), frame);
+        auto* option = new QRadioButton(ToQString(captions[index]), frame);
         option->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(buttonName)).arg(index));
         group->addButton(option, index);
         layout->addWidget(option);
@@ -138,7 +138,7 @@ void InputPanel::BuildLayout() {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    auto* introduction = CaptionLabel(this, 11, QString::fromLatin1(PROGRAM_INTRODUCTION));
+    auto* introduction = CaptionLabel(this, 11, ToQString(PROGRAM_INTRODUCTION));
     introduction->setWordWrap(true);
     grid->addWidget(introduction, 0, 0, 1, 2);
 

@@ -2,8 +2,8 @@
 
 #include <QGroupBox>
 
-#include "input_checks.h"
-#include "input_form.h"
+#include "form/input_checks.h"
+#include "form/input_form.h"
 
 class QButtonGroup;
 class QCheckBox;

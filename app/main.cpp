@@ -1,12 +1,13 @@
 #include <QApplication>
 
-#include "main_window.h"
-#include "qt_platform_services.h"
-#include "start_up.h"
+#include "app/main_window.h"
+#include "platform/qt_platform_services.h"
+#include "app/start_up.h"
+#include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(sarovin::APPLICATION_TITLE));
+    QApplication::setApplicationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(SAROVIN_VERSION));
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);

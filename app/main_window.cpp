@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -6,20 +6,20 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "about_box.h"
-#include "character_filter.h"
-#include "drishti_report.h"
-#include "input_checks.h"
-#include "input_panel.h"
-#include "place_lookup.h"
-#include "platform_services.h"
-#include "program_texts.h"
-#include "promotion_panel.h"
-#include "qt_text.h"
-#include "reading_commands.h"
-#include "record_filling.h"
-#include "results_panel.h"
-#include "web_page.h"
+#include "links/about_box.h"
+#include "app/character_filter.h"
+#include "drishti/drishti_report.h"
+#include "form/input_checks.h"
+#include "app/input_panel.h"
+#include "form/place_lookup.h"
+#include "platform/platform_services.h"
+#include "links/program_texts.h"
+#include "links/promotion_panel.h"
+#include "platform/qt_text.h"
+#include "app/reading_commands.h"
+#include "form/record_filling.h"
+#include "app/results_panel.h"
+#include "links/web_page.h"
 
 namespace sarovin {
 
@@ -27,12 +27,12 @@ namespace {
 
 QAction* AddAction(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+    action->setObjectName(ToQString(name));
     return action;
 }
 
 void AddSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    menu->addSeparator()->setObjectName(ToQString(name));
 }
 
 }  // namespace
@@ -155,7 +155,7 @@ void MainWindow::FindLatitudeLongitude() {
         inputPanel_->Box(refusal->focus)->setFocus();
         return;
     }
-    platform_.OpenAddress(PlaceSearchAddress(QString::fromStdString(std::get<std::string>(query))));
+    platform_.OpenAddress(PlaceSearchAddress(ToQString(std::get<std::string>(query))));
 }
 
 }  // namespace sarovin

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "birth_record.h"
+#include "engine/birth_record.h"
 
 class QStackedWidget;
 

@@ -1,12 +1,12 @@
-#include "reading_commands.h"
+#include "app/reading_commands.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <filesystem>
 
-#include "platform_services.h"
-#include "qt_text.h"
-#include "reading_file.h"
+#include "platform/platform_services.h"
+#include "platform/qt_text.h"
+#include "reading/reading_file.h"
 
 namespace sarovin {
 
@@ -41,7 +41,7 @@ std::filesystem::path LocalPath(const QString& path) {
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
                  int zonePosition, QString& lastPath) {
     const QString path = platform.ChooseFileToSave(
-        parent, {QString::fromLatin1(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, lastPath});
+        parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, lastPath});
     if (path.isEmpty()) {
         return;
     }

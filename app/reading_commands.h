@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-#include "birth_record.h"
-#include "input_form.h"
+#include "engine/birth_record.h"
+#include "form/input_form.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "results_panel.h"
+#include "app/results_panel.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -6,8 +6,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "drishti_tab.h"
-#include "sputa_tab.h"
+#include "app/drishti_tab.h"
+#include "app/sputa_tab.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -15,7 +16,7 @@ namespace {
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(ToQString(name));
     button->setAutoDefault(false);
     return button;
 }
@@ -28,7 +29,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->setObjectName(QStringLiteral("TS"));
     tabs_->setExpanding(false);
     for (const char* caption : {"Graha Drishti", "Rashi Drishti", "Sputa Drishti"}) {
-        tabs_->addTab(QString::fromLatin1(caption));
+        tabs_->addTab(ToQString(caption));
     }
     graha_ = new DrishtiTab(QStringLiteral("Graha Drishti"), QStringLiteral("Frame3"), GRAHA_ROWS,
                             {"lblPlanets_Graha", "lblPlanets_Position_Graha",

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "drishti_report.h"
+#include "drishti/drishti_report.h"
 
 class QStackedWidget;
 class QTabBar;

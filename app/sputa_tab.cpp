@@ -1,10 +1,11 @@
-#include "sputa_tab.h"
+#include "app/sputa_tab.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "drishti_tab.h"
+#include "app/drishti_tab.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -46,9 +47,9 @@ SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"),
 
 void SputaTab::ShowSputa(const SputaDrishti& sputa) {
     for (int body = 0; body < BODY_COUNT; ++body) {
-        rowLabels_[body]->setText(QString::fromStdString(sputa.rowCaptions[body]));
-        columnLabels_[body]->setText(QString::fromStdString(sputa.columnCaptions[body]));
-        positionLabels_[body]->setText(QString::fromStdString(sputa.positionCaptions[body]));
+        rowLabels_[body]->setText(ToQString(sputa.rowCaptions[body]));
+        columnLabels_[body]->setText(ToQString(sputa.columnCaptions[body]));
+        positionLabels_[body]->setText(ToQString(sputa.positionCaptions[body]));
         for (int column = 0; column < BODY_COUNT; ++column) {
             cellLabels_[BODY_COUNT * body + column]->setText(
                 QString::number(sputa.grid[body][column]));

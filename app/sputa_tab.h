@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QList>
 
-#include "sputa_drishti.h"
+#include "drishti/sputa_drishti.h"
 
 class QLabel;
 

@@ -1,8 +1,8 @@
-#include "start_up.h"
+#include "app/start_up.h"
 
-#include "main_window.h"
-#include "platform_services.h"
-#include "program_icon.h"
+#include "app/main_window.h"
+#include "platform/platform_services.h"
+#include "links/program_icon.h"
 
 namespace sarovin {
 

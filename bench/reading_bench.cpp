@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "body_table.h"
-#include "drishti_report.h"
-#include "sample_births.h"
+#include "engine/body_table.h"
+#include "drishti/drishti_report.h"
+#include "tests/support/sample_births.h"
 
 namespace {
 

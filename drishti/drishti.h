@@ -2,9 +2,9 @@
 
 // Graha, Rashi and Sputa Drishti of a body table, and the report that
 // gathers all three with the table.
-#include "drishti_report.h"
-#include "drishti_row.h"
-#include "graha_drishti.h"
-#include "rashi_drishti.h"
-#include "sign_names.h"
-#include "sputa_drishti.h"
+#include "drishti/drishti_report.h"
+#include "drishti/drishti_row.h"
+#include "drishti/graha_drishti.h"
+#include "drishti/rashi_drishti.h"
+#include "drishti/sign_names.h"
+#include "drishti/sputa_drishti.h"

@@ -1,4 +1,4 @@
-#include "drishti_report.h"
+#include "drishti/drishti_report.h"
 
 namespace sarovin {
 

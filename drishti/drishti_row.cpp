@@ -1,4 +1,4 @@
-#include "drishti_row.h"
+#include "drishti/drishti_row.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "body_table.h"
+#include "engine/body_table.h"
 
 namespace sarovin {
 

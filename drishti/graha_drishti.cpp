@@ -1,8 +1,8 @@
-#include "graha_drishti.h"
+#include "drishti/graha_drishti.h"
 
 #include <span>
 
-#include "sign_names.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 

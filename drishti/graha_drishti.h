@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "body_table.h"
-#include "drishti_row.h"
+#include "engine/body_table.h"
+#include "drishti/drishti_row.h"
 
 namespace sarovin {
 

@@ -1,6 +1,6 @@
-#include "rashi_drishti.h"
+#include "drishti/rashi_drishti.h"
 
-#include "sign_names.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "sign_names.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 

@@ -1,9 +1,9 @@
-#include "sputa_drishti.h"
+#include "drishti/sputa_drishti.h"
 
 #include <cstdlib>
 
-#include "drishti_row.h"
-#include "sign_names.h"
+#include "drishti/drishti_row.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "body_table.h"
+#include "engine/body_table.h"
 
 namespace sarovin {
 

@@ -1,9 +1,9 @@
-#include "ayanamsa.h"
+#include "engine/ayanamsa.h"
 
 #include <cmath>
 
-#include "angle_constants.h"
-#include "julian_day.h"
+#include "engine/angle_constants.h"
+#include "engine/julian_day.h"
 
 namespace sarovin {
 

@@ -1,12 +1,12 @@
-#include "body_table.h"
+#include "engine/body_table.h"
 
 #include <cmath>
 
-#include "civil_time.h"
-#include "lunar_nodes.h"
-#include "orbital_elements.h"
-#include "planet_longitude.h"
-#include "position_text.h"
+#include "engine/civil_time.h"
+#include "engine/lunar_nodes.h"
+#include "engine/orbital_elements.h"
+#include "engine/planet_longitude.h"
+#include "engine/position_text.h"
 
 namespace sarovin {
 

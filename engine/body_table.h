@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "ayanamsa.h"
-#include "birth_record.h"
-#include "moon_position.h"
+#include "engine/ayanamsa.h"
+#include "engine/birth_record.h"
+#include "engine/moon_position.h"
 
 namespace sarovin {
 

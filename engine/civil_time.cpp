@@ -1,6 +1,6 @@
-#include "civil_time.h"
+#include "engine/civil_time.h"
 
-#include "floor_divide.h"
+#include "engine/floor_divide.h"
 
 namespace sarovin {
 

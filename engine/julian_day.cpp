@@ -1,8 +1,8 @@
-#include "julian_day.h"
+#include "engine/julian_day.h"
 
 #include <cstdint>
 
-#include "floor_divide.h"
+#include "engine/floor_divide.h"
 
 namespace sarovin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "birth_record.h"
+#include "engine/birth_record.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
-#include "lunar_nodes.h"
+#include "engine/lunar_nodes.h"
 
-#include "angle_constants.h"
-#include "planet_longitude.h"
-#include "position_text.h"
+#include "engine/angle_constants.h"
+#include "engine/planet_longitude.h"
+#include "engine/position_text.h"
 
 namespace sarovin {
 

@@ -1,9 +1,9 @@
-#include "moon_longitude.h"
+#include "engine/moon_longitude.h"
 
 #include <array>
 #include <cmath>
 
-#include "angle_constants.h"
+#include "engine/angle_constants.h"
 
 namespace sarovin {
 

@@ -1,11 +1,11 @@
-#include "moon_position.h"
+#include "engine/moon_position.h"
 
 #include <cmath>
 
-#include "angle_constants.h"
-#include "julian_day.h"
-#include "moon_longitude.h"
-#include "position_text.h"
+#include "engine/angle_constants.h"
+#include "engine/julian_day.h"
+#include "engine/moon_longitude.h"
+#include "engine/position_text.h"
 
 namespace sarovin {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "birth_record.h"
+#include "engine/birth_record.h"
 
 namespace sarovin {
 

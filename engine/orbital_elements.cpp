@@ -1,10 +1,10 @@
-#include "orbital_elements.h"
+#include "engine/orbital_elements.h"
 
 #include <array>
 #include <cmath>
 
-#include "angle_constants.h"
-#include "planet_longitude.h"
+#include "engine/angle_constants.h"
+#include "engine/planet_longitude.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
-#include "planet_longitude.h"
+#include "engine/planet_longitude.h"
 
 #include <cmath>
 
-#include "angle_constants.h"
+#include "engine/angle_constants.h"
 
 namespace sarovin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orbital_elements.h"
+#include "engine/orbital_elements.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "position_text.h"
+#include "engine/position_text.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "trim_spaces.h"
+#include "engine/trim_spaces.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "round_half_even.h"
+#include "engine/round_half_even.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "trim_spaces.h"
+#include "engine/trim_spaces.h"
 
 namespace sarovin {
 

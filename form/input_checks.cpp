@@ -1,8 +1,8 @@
-#include "input_checks.h"
+#include "form/input_checks.h"
 
 #include <array>
 
-#include "list_items.h"
+#include "form/list_items.h"
 
 namespace sarovin {
 

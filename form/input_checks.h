@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "input_form.h"
-#include "message_icon.h"
+#include "form/input_form.h"
+#include "common/message_icon.h"
 
 namespace sarovin {
 

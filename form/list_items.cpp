@@ -1,4 +1,4 @@
-#include "list_items.h"
+#include "form/list_items.h"
 
 #include <algorithm>
 

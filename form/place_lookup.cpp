@@ -1,4 +1,4 @@
-#include "place_lookup.h"
+#include "form/place_lookup.h"
 
 namespace sarovin {
 

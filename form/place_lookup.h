@@ -4,8 +4,8 @@
 #include <string_view>
 #include <variant>
 
-#include "input_checks.h"
-#include "input_form.h"
+#include "form/input_checks.h"
+#include "form/input_form.h"
 
 namespace sarovin {
 

@@ -1,11 +1,11 @@
-#include "record_filling.h"
+#include "form/record_filling.h"
 
 #include <cstdlib>
 
-#include "list_items.h"
-#include "trim_spaces.h"
-#include "whole_number.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "engine/trim_spaces.h"
+#include "form/whole_number.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

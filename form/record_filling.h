@@ -1,7 +1,7 @@
 #pragma once
 
-#include "birth_record.h"
-#include "input_form.h"
+#include "engine/birth_record.h"
+#include "form/input_form.h"
 
 namespace sarovin {
 

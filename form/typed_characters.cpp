@@ -1,4 +1,4 @@
-#include "typed_characters.h"
+#include "form/typed_characters.h"
 
 namespace sarovin {
 

@@ -1,11 +1,11 @@
-#include "whole_number.h"
+#include "form/whole_number.h"
 
 #include <charconv>
 #include <limits>
 #include <string>
 
-#include "round_half_even.h"
-#include "trim_spaces.h"
+#include "engine/round_half_even.h"
+#include "engine/trim_spaces.h"
 
 namespace sarovin {
 

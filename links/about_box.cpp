@@ -1,4 +1,4 @@
-#include "about_box.h"
+#include "links/about_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link_label.h"
-#include "program_icon.h"
-#include "program_texts.h"
-#include "web_page.h"
+#include "links/link_label.h"
+#include "links/program_icon.h"
+#include "links/program_texts.h"
+#include "links/web_page.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -53,16 +54,16 @@ AboutBox::AboutBox(PlatformServices& platform, QWidget* parent) : QDialog(parent
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * TITLE_SCALE);
     title->setFont(titleFont);
-    AddText(texts, QStringLiteral("Label1"), QString::fromUtf8(PROGRAM_INTRODUCTION));
+    AddText(texts, QStringLiteral("Label1"), ToQString(PROGRAM_INTRODUCTION));
     texts->addSpacing(PARAGRAPH_GAP);
-    AddText(texts, QStringLiteral("Label3"), QString::fromUtf8(FULL_BRAND_OFFER));
+    AddText(texts, QStringLiteral("Label3"), ToQString(FULL_BRAND_OFFER));
     // Named for co-branding, yet it offers the fully branded program.
-    auto* brandingLink = new LinkLabel(QString::fromUtf8(MORE_DETAILS_LINK));
+    auto* brandingLink = new LinkLabel(ToQString(MORE_DETAILS_LINK));
     brandingLink->setObjectName(QStringLiteral("lblCoBrand"));
     texts->addWidget(brandingLink);
     texts->addSpacing(PARAGRAPH_GAP);
     const QString homeAddress = WebPageAddress(WebPage::HomePage).toString();
-    auto* homeLink = new LinkLabel(QString::fromUtf8(HOME_PAGE_LINK).arg(homeAddress));
+    auto* homeLink = new LinkLabel(ToQString(HOME_PAGE_LINK).arg(homeAddress));
     homeLink->setObjectName(QStringLiteral("lblHomePage"));
     texts->addWidget(homeLink);
 

@@ -1,4 +1,4 @@
-#include "link_label.h"
+#include "links/link_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

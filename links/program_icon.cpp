@@ -1,6 +1,6 @@
-#include "program_icon.h"
+#include "links/program_icon.h"
 
-#include "program_icon_engine.h"
+#include "links/program_icon_engine.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "program_icon_engine.h"
+#include "links/program_icon_engine.h"
 
 #include <QLinearGradient>
 #include <QPainter>

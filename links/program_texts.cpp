@@ -1,11 +1,12 @@
-#include "program_texts.h"
+#include "links/program_texts.h"
 
-#include "platform_services.h"
+#include "platform/platform_services.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
 QString ProgramCaption() {
-    return QStringLiteral("%1 v%2").arg(QString::fromLatin1(APPLICATION_TITLE),
+    return QStringLiteral("%1 v%2").arg(ToQString(APPLICATION_TITLE),
                                         QStringLiteral(SAROVIN_VERSION));
 }
 

@@ -1,12 +1,13 @@
-#include "promotion_panel.h"
+#include "links/promotion_panel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QStackedLayout>
 
-#include "link_label.h"
-#include "program_texts.h"
-#include "web_page.h"
+#include "links/link_label.h"
+#include "links/program_texts.h"
+#include "links/web_page.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -33,7 +34,7 @@ PromotionPanel::PromotionPanel(PlatformServices& platform, QWidget* parent) : QW
                                                                 QLatin1String(MORE_DETAILS_LINK)),
                                     offers);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    auto* coBrand = new LinkLabel(QString::fromUtf8(CO_BRAND_OFFER), offers);
+    auto* coBrand = new LinkLabel(ToQString(CO_BRAND_OFFER), offers);
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     // Only the widget in front of a stacked layout is shown.
     auto* stack = new QStackedLayout(offers);
@@ -43,7 +44,7 @@ PromotionPanel::PromotionPanel(PlatformServices& platform, QWidget* parent) : QW
     stack->setCurrentWidget(fullBrand);
 
     const QString forumHost = WebPageAddress(WebPage::HomePage).host();
-    auto* forum = new LinkLabel(QString::fromLatin1(FORUM_INVITATION).arg(forumHost), this);
+    auto* forum = new LinkLabel(ToQString(FORUM_INVITATION).arg(forumHost), this);
     forum->setObjectName(QStringLiteral("Label8"));
 
     auto* layout = new QHBoxLayout(this);

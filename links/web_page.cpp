@@ -1,4 +1,5 @@
-#include "web_page.h"
+#include "links/web_page.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -39,16 +40,16 @@ PageLocation LocationOf(WebPage page) {
 QUrl WebPageAddress(WebPage page) {
     const PageLocation location = LocationOf(page);
     QUrl address;
-    address.setScheme(QString::fromLatin1(SCHEME));
-    address.setHost(QString::fromLatin1(location.host));
-    address.setPath(QString::fromLatin1(location.path));
+    address.setScheme(ToQString(SCHEME));
+    address.setHost(ToQString(location.host));
+    address.setPath(ToQString(location.path));
     return address;
 }
 
 QUrl PlaceSearchAddress(const QString& query) {
     QUrl address;
-    address.setScheme(QString::fromLatin1(SCHEME));
-    address.setHost(QString::fromLatin1(PLACE_SEARCH_SITE));
+    address.setScheme(ToQString(SCHEME));
+    address.setHost(ToQString(PLACE_SEARCH_SITE));
     address.setPath(QStringLiteral("/"));
     // Every character but the unreserved ones is encoded, '+' included,
     // which a search would otherwise read as a space.

@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "platform_services.h"
+#include "platform/platform_services.h"
 
 namespace sarovin {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "message_icon.h"
+#include "common/message_icon.h"
 
 class QWidget;
 

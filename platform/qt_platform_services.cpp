@@ -1,4 +1,5 @@
-#include "qt_platform_services.h"
+#include "platform/qt_platform_services.h"
+#include "platform/qt_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -43,7 +44,7 @@ QString QtPlatformServices::DefaultLockPath() {
 
 void QtPlatformServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromLatin1(APPLICATION_TITLE), text, QMessageBox::Ok, parent);
+                    ToQString(APPLICATION_TITLE), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

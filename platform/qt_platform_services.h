@@ -3,7 +3,7 @@
 #include <QLockFile>
 #include <memory>
 
-#include "platform_services.h"
+#include "platform/platform_services.h"
 
 namespace sarovin {
 

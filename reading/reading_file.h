@@ -5,10 +5,10 @@
 // Opening:   LoadReadingBytes(path), then ReadReadingLines(bytes), then
 //            RestoreReading(values, form).
 
-#include "reading_lines.h"
-#include "reading_load.h"
-#include "reading_restore.h"
-#include "reading_split.h"
-#include "reading_write.h"
-#include "scramble.h"
-#include "windows1252.h"
+#include "reading/reading_lines.h"
+#include "reading/reading_load.h"
+#include "reading/reading_restore.h"
+#include "reading/reading_split.h"
+#include "reading/reading_write.h"
+#include "reading/scramble.h"
+#include "reading/windows1252.h"

@@ -1,4 +1,4 @@
-#include "reading_load.h"
+#include "reading/reading_load.h"
 
 #include <algorithm>
 #include <fstream>

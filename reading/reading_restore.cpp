@@ -1,14 +1,14 @@
-#include "reading_restore.h"
+#include "reading/reading_restore.h"
 
 #include <algorithm>
 #include <cctype>
 #include <optional>
 
-#include "list_items.h"
-#include "trim_spaces.h"
-#include "utf8_text.h"
-#include "whole_number.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "engine/trim_spaces.h"
+#include "reading/utf8_text.h"
+#include "form/whole_number.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "input_form.h"
-#include "reading_lines.h"
+#include "form/input_form.h"
+#include "reading/reading_lines.h"
 
 namespace sarovin {
 

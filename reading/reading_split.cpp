@@ -1,7 +1,7 @@
-#include "reading_split.h"
+#include "reading/reading_split.h"
 
-#include "scramble.h"
-#include "windows1252.h"
+#include "reading/scramble.h"
+#include "reading/windows1252.h"
 
 namespace sarovin {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "reading_lines.h"
+#include "reading/reading_lines.h"
 
 namespace sarovin {
 

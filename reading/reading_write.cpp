@@ -1,8 +1,8 @@
-#include "reading_write.h"
+#include "reading/reading_write.h"
 
-#include "scramble.h"
-#include "trim_spaces.h"
-#include "windows1252.h"
+#include "reading/scramble.h"
+#include "engine/trim_spaces.h"
+#include "reading/windows1252.h"
 
 namespace sarovin {
 

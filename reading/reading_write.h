@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "birth_record.h"
-#include "reading_lines.h"
+#include "engine/birth_record.h"
+#include "reading/reading_lines.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "scramble.h"
+#include "reading/scramble.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "utf8_text.h"
+#include "reading/utf8_text.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
-#include "windows1252.h"
+#include "reading/windows1252.h"
 
 #include <array>
 
-#include "utf8_text.h"
+#include "reading/utf8_text.h"
 
 namespace sarovin {
 

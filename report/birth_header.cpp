@@ -1,9 +1,9 @@
-#include "birth_header.h"
+#include "report/birth_header.h"
 
 #include <string_view>
 
-#include "list_items.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

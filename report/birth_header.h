@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reported_reading.h"
+#include "report/reported_reading.h"
 
 namespace sarovin {
 

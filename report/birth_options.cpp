@@ -1,9 +1,9 @@
-#include "birth_options.h"
+#include "report/birth_options.h"
 
 #include <array>
 
-#include "list_items.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

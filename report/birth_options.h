@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "typed_birth.h"
+#include "report/typed_birth.h"
 
 namespace sarovin {
 

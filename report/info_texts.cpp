@@ -1,6 +1,6 @@
-#include "info_texts.h"
+#include "report/info_texts.h"
 
-#include "zone_table.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

@@ -1,11 +1,11 @@
-#include "json_report.h"
+#include "report/json_report.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <string_view>
 
-#include "zone_table.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

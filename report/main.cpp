@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "run_report.h"
+#include "report/run_report.h"
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -1,10 +1,10 @@
-#include "option_values.h"
+#include "report/option_values.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-#include "list_items.h"
+#include "form/list_items.h"
 
 namespace sarovin {
 

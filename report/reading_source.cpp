@@ -1,8 +1,8 @@
-#include "reading_source.h"
+#include "report/reading_source.h"
 
-#include "input_checks.h"
-#include "reading_file.h"
-#include "record_filling.h"
+#include "form/input_checks.h"
+#include "reading/reading_file.h"
+#include "form/record_filling.h"
 
 namespace sarovin {
 

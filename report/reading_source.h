@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "input_form.h"
-#include "reported_reading.h"
+#include "form/input_form.h"
+#include "report/reported_reading.h"
 
 namespace sarovin {
 

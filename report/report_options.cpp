@@ -1,10 +1,10 @@
-#include "report_options.h"
+#include "report/report_options.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "birth_options.h"
+#include "report/birth_options.h"
 
 namespace sarovin {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "typed_birth.h"
+#include "report/typed_birth.h"
 
 namespace sarovin {
 

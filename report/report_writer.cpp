@@ -1,10 +1,10 @@
-#include "report_writer.h"
+#include "report/report_writer.h"
 
 #include <string>
 #include <string_view>
 
-#include "json_report.h"
-#include "text_report.h"
+#include "report/json_report.h"
+#include "report/text_report.h"
 
 namespace sarovin {
 

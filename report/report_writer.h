@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "drishti_report.h"
-#include "report_options.h"
-#include "reported_reading.h"
+#include "drishti/drishti_report.h"
+#include "report/report_options.h"
+#include "report/reported_reading.h"
 
 namespace sarovin {
 

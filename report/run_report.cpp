@@ -1,12 +1,12 @@
-#include "run_report.h"
+#include "report/run_report.h"
 
 #include <string_view>
 
-#include "info_texts.h"
-#include "reading_source.h"
-#include "report_options.h"
-#include "report_writer.h"
-#include "typed_reading.h"
+#include "report/info_texts.h"
+#include "report/reading_source.h"
+#include "report/report_options.h"
+#include "report/report_writer.h"
+#include "report/typed_reading.h"
 
 namespace sarovin {
 

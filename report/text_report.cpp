@@ -1,11 +1,11 @@
-#include "text_report.h"
+#include "report/text_report.h"
 
 #include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
 
-#include "birth_header.h"
+#include "report/birth_header.h"
 
 namespace sarovin {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "drishti_report.h"
-#include "reported_reading.h"
+#include "drishti/drishti_report.h"
+#include "report/reported_reading.h"
 
 namespace sarovin {
 

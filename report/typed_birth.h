@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "option_values.h"
+#include "report/option_values.h"
 
 namespace sarovin {
 

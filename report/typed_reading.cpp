@@ -1,6 +1,6 @@
-#include "typed_reading.h"
+#include "report/typed_reading.h"
 
-#include "list_items.h"
+#include "form/list_items.h"
 
 namespace sarovin {
 

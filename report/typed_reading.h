@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "input_form.h"
-#include "reading_source.h"
-#include "typed_birth.h"
+#include "form/input_form.h"
+#include "report/reading_source.h"
+#include "report/typed_birth.h"
 
 namespace sarovin {
 

@@ -1,4 +1,4 @@
-#include "zone_table.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 

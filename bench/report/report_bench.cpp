@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "reading_write.h"
-#include "run_report.h"
-#include "zone_table.h"
+#include "reading/reading_write.h"
+#include "report/run_report.h"
+#include "tables/zone_table.h"
 
 namespace {
 

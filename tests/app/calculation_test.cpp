@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QTabBar>
 
-#include "drishti_report.h"
-#include "window_fixture.h"
+#include "drishti/drishti_report.h"
+#include "tests/app/window_fixture.h"
 
 namespace sarovin {
 namespace {

@@ -1,7 +1,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace sarovin {
 namespace {

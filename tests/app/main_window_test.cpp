@@ -4,8 +4,8 @@
 #include <QTabBar>
 #include <QUrlQuery>
 
-#include "start_up.h"
-#include "window_fixture.h"
+#include "app/start_up.h"
+#include "tests/app/window_fixture.h"
 
 namespace sarovin {
 namespace {

@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "qt_platform_services.h"
+#include "platform/qt_platform_services.h"
 
 namespace sarovin {
 namespace {

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "reading_file.h"
-#include "sample_births.h"
-#include "window_fixture.h"
+#include "reading/reading_file.h"
+#include "tests/support/sample_births.h"
+#include "tests/app/window_fixture.h"
 
 namespace sarovin {
 namespace {

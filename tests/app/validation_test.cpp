@@ -1,6 +1,6 @@
 #include <QButtonGroup>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace sarovin {
 namespace {

@@ -12,8 +12,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "main_window.h"
-#include "recording_platform_services.h"
+#include "app/main_window.h"
+#include "tests/support/recording_platform_services.h"
 
 namespace sarovin::testing {
 

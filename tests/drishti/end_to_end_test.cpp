@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "drishti_report.h"
-#include "sample_births.h"
+#include "drishti/drishti_report.h"
+#include "tests/support/sample_births.h"
 
 namespace sarovin {
 namespace {

@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "body_tables.h"
-#include "drishti_report.h"
-#include "sign_names.h"
+#include "tests/support/body_tables.h"
+#include "drishti/drishti_report.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
-#include "rashi_drishti.h"
+#include "drishti/rashi_drishti.h"
 
 #include <gtest/gtest.h>
 
-#include "body_tables.h"
+#include "tests/support/body_tables.h"
 
 namespace sarovin {
 namespace {

@@ -1,9 +1,9 @@
-#include "sputa_drishti.h"
+#include "drishti/sputa_drishti.h"
 
 #include <gtest/gtest.h>
 
-#include "body_tables.h"
-#include "sign_names.h"
+#include "tests/support/body_tables.h"
+#include "drishti/sign_names.h"
 
 namespace sarovin {
 namespace {

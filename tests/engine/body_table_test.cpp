@@ -1,9 +1,9 @@
-#include "body_table.h"
+#include "engine/body_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include "sample_births.h"
+#include "tests/support/sample_births.h"
 
 namespace sarovin {
 namespace {

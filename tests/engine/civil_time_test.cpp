@@ -1,4 +1,4 @@
-#include "civil_time.h"
+#include "engine/civil_time.h"
 
 #include <gtest/gtest.h>
 

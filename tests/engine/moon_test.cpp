@@ -4,9 +4,9 @@
 #include <cmath>
 #include <random>
 
-#include "julian_day.h"
-#include "moon_longitude.h"
-#include "moon_position.h"
+#include "engine/julian_day.h"
+#include "engine/moon_longitude.h"
+#include "engine/moon_position.h"
 
 namespace sarovin {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "angle_constants.h"
-#include "ayanamsa.h"
-#include "lunar_nodes.h"
-#include "orbital_elements.h"
-#include "planet_longitude.h"
-#include "position_text.h"
+#include "engine/angle_constants.h"
+#include "engine/ayanamsa.h"
+#include "engine/lunar_nodes.h"
+#include "engine/orbital_elements.h"
+#include "engine/planet_longitude.h"
+#include "engine/position_text.h"
 
 namespace sarovin {
 namespace {

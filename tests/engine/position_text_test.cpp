@@ -1,4 +1,4 @@
-#include "position_text.h"
+#include "engine/position_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "input_checks.h"
+#include "form/input_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "list_items.h"
-#include "sample_forms.h"
+#include "form/list_items.h"
+#include "tests/support/sample_forms.h"
 
 namespace sarovin {
 namespace {

@@ -1,9 +1,9 @@
-#include "record_filling.h"
+#include "form/record_filling.h"
 
 #include <gtest/gtest.h>
 
-#include "list_items.h"
-#include "sample_forms.h"
+#include "form/list_items.h"
+#include "tests/support/sample_forms.h"
 
 namespace sarovin {
 namespace {

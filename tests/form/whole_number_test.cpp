@@ -1,4 +1,4 @@
-#include "whole_number.h"
+#include "form/whole_number.h"
 
 #include <gtest/gtest.h>
 

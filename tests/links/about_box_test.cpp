@@ -1,4 +1,4 @@
-#include "about_box.h"
+#include "links/about_box.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "link_activation.h"
-#include "recording_platform_services.h"
+#include "tests/links/link_activation.h"
+#include "tests/support/recording_platform_services.h"
 
 namespace sarovin {
 namespace {

@@ -2,11 +2,11 @@
 #include <QStackedLayout>
 #include <memory>
 
-#include "about_box.h"
-#include "link_activation.h"
-#include "link_label.h"
-#include "promotion_panel.h"
-#include "recording_platform_services.h"
+#include "links/about_box.h"
+#include "tests/links/link_activation.h"
+#include "links/link_label.h"
+#include "links/promotion_panel.h"
+#include "tests/support/recording_platform_services.h"
 
 namespace sarovin {
 namespace {

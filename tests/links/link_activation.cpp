@@ -1,4 +1,4 @@
-#include "link_activation.h"
+#include "tests/links/link_activation.h"
 
 #include <gtest/gtest.h>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "link_label.h"
+#include "links/link_label.h"
 
 #include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "link_activation.h"
+#include "tests/links/link_activation.h"
 
 namespace sarovin {
 namespace {

@@ -1,4 +1,4 @@
-#include "program_icon.h"
+#include "links/program_icon.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

@@ -1,12 +1,12 @@
-#include "promotion_panel.h"
+#include "links/promotion_panel.h"
 
 #include <gtest/gtest.h>
 #include <QStackedLayout>
 #include <QTest>
 
-#include "link_activation.h"
-#include "link_label.h"
-#include "recording_platform_services.h"
+#include "tests/links/link_activation.h"
+#include "links/link_label.h"
+#include "tests/support/recording_platform_services.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
-#include "web_page.h"
+#include "links/web_page.h"
 
 #include <gtest/gtest.h>
 
-#include "recording_platform_services.h"
+#include "tests/support/recording_platform_services.h"
 
 namespace sarovin {
 namespace {

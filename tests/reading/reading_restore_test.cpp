@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "list_items.h"
-#include "reading_file.h"
-#include "reading_samples.h"
-#include "utf8_text.h"
-#include "zone_table.h"
+#include "form/list_items.h"
+#include "reading/reading_file.h"
+#include "tests/reading/reading_samples.h"
+#include "reading/utf8_text.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 namespace {

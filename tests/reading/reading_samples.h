@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "birth_record.h"
-#include "input_form.h"
-#include "sample_births.h"
-#include "sample_forms.h"
+#include "engine/birth_record.h"
+#include "form/input_form.h"
+#include "tests/support/sample_births.h"
+#include "tests/support/sample_forms.h"
 
 namespace sarovin {
 

@@ -1,9 +1,9 @@
-#include "reading_write.h"
+#include "reading/reading_write.h"
 
 #include <gtest/gtest.h>
 
-#include "hex_bytes.h"
-#include "reading_samples.h"
+#include "tests/reading/hex_bytes.h"
+#include "tests/reading/reading_samples.h"
 
 namespace sarovin {
 namespace {

@@ -1,10 +1,10 @@
-#include "scramble.h"
+#include "reading/scramble.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "hex_bytes.h"
+#include "tests/reading/hex_bytes.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
-#include "birth_header.h"
+#include "report/birth_header.h"
 
 #include <gtest/gtest.h>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

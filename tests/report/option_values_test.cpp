@@ -1,4 +1,4 @@
-#include "option_values.h"
+#include "report/option_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "reading_source.h"
+#include "report/reading_source.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "report_test_support.h"
-#include "scramble.h"
+#include "tests/report/report_test_support.h"
+#include "reading/scramble.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
-#include "report_options.h"
+#include "report/report_options.h"
 
 #include <gtest/gtest.h>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "birth_record.h"
-#include "reading_write.h"
-#include "run_report.h"
-#include "sample_births.h"
+#include "engine/birth_record.h"
+#include "reading/reading_write.h"
+#include "report/run_report.h"
+#include "tests/support/sample_births.h"
 
 namespace sarovin::testing {
 

@@ -1,8 +1,8 @@
-#include "run_report.h"
+#include "report/run_report.h"
 
 #include <gtest/gtest.h>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
-#include "typed_reading.h"
+#include "report/typed_reading.h"
 
 #include <gtest/gtest.h>
 
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {

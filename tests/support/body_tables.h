@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "body_table.h"
+#include "engine/body_table.h"
 
 namespace sarovin::testing {
 

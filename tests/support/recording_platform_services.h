@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform_services.h"
+#include "platform/platform_services.h"
 
 namespace sarovin::testing {
 

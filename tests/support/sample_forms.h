@@ -1,7 +1,7 @@
 #pragma once
 
-#include "input_form.h"
-#include "sample_births.h"
+#include "form/input_form.h"
+#include "tests/support/sample_births.h"
 
 namespace sarovin::testing {
 
