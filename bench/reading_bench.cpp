@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/body_table.h"
 #include "drishti/drishti_report.h"
+#include "engine/body_table.h"
 #include "tests/support/sample_births.h"
 
 namespace {
@@ -10,9 +10,7 @@ namespace {
 void EngineRun(benchmark::State& state) {
     const sarovin::BirthRecord record = sarovin::testing::AshaRaoBirth();
     for (auto _ : state) {
-        const double ayanamsa = sarovin::ComputeBirthAyanamsa(record);
-        const std::string moon = sarovin::ComputeMoonPosition(record);
-        benchmark::DoNotOptimize(sarovin::ComputeBodyTable(record, ayanamsa, moon));
+        benchmark::DoNotOptimize(sarovin::ComputeBodyTable(record));
     }
 }
 BENCHMARK(EngineRun);

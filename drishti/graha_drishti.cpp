@@ -43,7 +43,7 @@ DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& 
 std::array<DrishtiRow, GRAHA_ROWS> ComputeGrahaDrishti(const BodyTable& bodies) {
     std::array<int, GRAHA_ROWS> signs{};
     for (int body = 0; body < GRAHA_ROWS; ++body) {
-        signs[body] = SignIndexOf(bodies.entries[body].position);
+        signs[body] = bodies.entries[body].place.sign;
     }
     std::array<DrishtiRow, GRAHA_ROWS> rows;
     for (int body = 0; body < GRAHA_ROWS; ++body) {

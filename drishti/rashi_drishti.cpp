@@ -32,7 +32,7 @@ void ListAspects(const BodyTable& bodies, const std::array<int, ASPECTING_BODIES
 std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies) {
     std::array<int, ASPECTING_BODIES> bodySigns{};
     for (int body = 0; body < ASPECTING_BODIES; ++body) {
-        bodySigns[body] = SignIndexOf(bodies.entries[body].position);
+        bodySigns[body] = bodies.entries[body].place.sign;
     }
     std::array<DrishtiRow, RASHI_ROWS> rows;
     for (int body = 0; body < RASHI_ROWS; ++body) {

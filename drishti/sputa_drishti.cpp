@@ -46,7 +46,9 @@ int Strength(int row, int column, int distance) {
 SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
     std::array<int, BODY_COUNT> longitudes{};
     for (int body = 0; body < BODY_COUNT; ++body) {
-        longitudes[body] = WholeDegreeLongitude(bodies.entries[body].position);
+        // Whole degrees from the start of Aries; the minutes are ignored.
+        const SignDms& place = bodies.entries[body].place;
+        longitudes[body] = 30 * place.sign + place.degrees;
     }
     SputaDrishti result;
     // Distance and rule are the same both ways round, so each pair is

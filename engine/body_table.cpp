@@ -66,31 +66,31 @@ double SiderealPlanetLongitude(PlanetIndex planet, double dayNumber, const Eclip
 
 }  // namespace
 
-BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa,
-                           const std::string& moonPositionText) {
+BodyEntry MakeBodyEntry(BodySlot slot, double longitude) {
+    const SignDms place = SplitSignDms(longitude);
+    return {BODY_NAMES[slot].englishName, BODY_NAMES[slot].vedicName, longitude, place,
+            ShortPositionOf(place)};
+}
+
+BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa, double moonLongitude) {
     BodyTable table;
-    for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        table.entries[slot].englishName = BODY_NAMES[slot].englishName;
-        table.entries[slot].vedicName = BODY_NAMES[slot].vedicName;
-    }
     const double dayNumber = PlanetsDayNumber(record);
     const double ayanamsaMagnitude = std::fabs(ayanamsa);
     const EclipticPoint earth = EarthPosition(dayNumber);
     for (const PlanetSlot& planet : PLANET_SLOTS) {
-        table.entries[planet.slot].position = ShortPositionOf(
+        table.entries[planet.slot] = MakeBodyEntry(
+            planet.slot,
             SiderealPlanetLongitude(planet.planet, dayNumber, earth, ayanamsaMagnitude));
     }
-    table.entries[Moon].position = ToShortPosition(moonPositionText);
+    table.entries[Moon] = MakeBodyEntry(Moon, moonLongitude);
     const NodePositions nodes = NodeSiderealLongitudes(dayNumber, ayanamsaMagnitude);
-    table.entries[NNode].position = ShortPositionOf(nodes.rahu);
-    table.entries[SNode].position = ShortPositionOf(nodes.ketu);
+    table.entries[NNode] = MakeBodyEntry(NNode, nodes.rahu);
+    table.entries[SNode] = MakeBodyEntry(SNode, nodes.ketu);
     return table;
 }
 
 BodyTable ComputeBodyTable(const BirthRecord& record) {
-    const double ayanamsa = ComputeBirthAyanamsa(record);
-    const std::string moonPositionText = ComputeMoonPosition(record);
-    return ComputeBodyTable(record, ayanamsa, moonPositionText);
+    return ComputeBodyTable(record, ComputeBirthAyanamsa(record), ComputeMoonLongitude(record));
 }
 
 }  // namespace sarovin

@@ -2,7 +2,6 @@
 
 #include "engine/angle_constants.h"
 #include "engine/planet_longitude.h"
-#include "engine/position_text.h"
 
 namespace sarovin {
 
@@ -30,11 +29,6 @@ NodePositions NodeSiderealLongitudes(double dayNumber, double ayanamsa) {
         ketu -= 360;
     }
     return {rahu, ketu};
-}
-
-NodeTexts NodeLongitudes(double dayNumber, double ayanamsa) {
-    const NodePositions nodes = NodeSiderealLongitudes(dayNumber, ayanamsa);
-    return {FormatSignDms(nodes.rahu), FormatSignDms(nodes.ketu)};
 }
 
 }  // namespace sarovin

@@ -32,12 +32,16 @@ double SiderealMoonLongitude(double tropicalLongitude, double ayanamsa) {
     return sidereal < 0 ? sidereal + 360 : sidereal;
 }
 
-std::string ComputeMoonPosition(const BirthRecord& record) {
+double ComputeMoonLongitude(const BirthRecord& record) {
     const double universalHours = BirthUniversalTime(record);
     const double dayNumber = JulianDayNumber(record.month, record.day, record.year);
     const double centuries = CenturiesSinceJ2000(dayNumber, universalHours);
     const double ayanamsa = MoonAyanamsaDegrees(centuries);
-    return FormatSignDms(SiderealMoonLongitude(MoonTropicalLongitude(centuries), ayanamsa));
+    return SiderealMoonLongitude(MoonTropicalLongitude(centuries), ayanamsa);
+}
+
+std::string ComputeMoonPosition(const BirthRecord& record) {
+    return FormatSignDms(ComputeMoonLongitude(record));
 }
 
 }  // namespace sarovin

@@ -13,6 +13,9 @@ double MoonAyanamsaDegrees(double centuries);
 // Tropical longitude plus the (negative) ayanamsa, brought back above 0.
 double SiderealMoonLongitude(double tropicalLongitude, double ayanamsa);
 
+// The Moon's sidereal longitude in degrees at the birth moment.
+double ComputeMoonLongitude(const BirthRecord& record);
+
 // The Moon's sidereal longitude as a long position text.
 std::string ComputeMoonPosition(const BirthRecord& record);
 

@@ -6,8 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "engine/trim_spaces.h"
-
 namespace sarovin {
 
 namespace {
@@ -37,22 +35,6 @@ void AppendTwoDigits(std::string& text, int number) {
 std::string_view SignAbbreviation(int sign) {
     return SignAbbreviations.substr(static_cast<std::size_t>(sign) * ABBREVIATION_LENGTH,
                                     ABBREVIATION_LENGTH);
-}
-
-std::string PadToTwoDigits(std::string_view digits) {
-    std::string padded(digits);
-    if (padded.size() <= 1) {
-        padded.insert(padded.begin(), '0');
-    }
-    return padded;
-}
-
-// The substring between two positions, empty where a mark is missing.
-std::string_view Between(std::string_view text, std::size_t begin, std::size_t end) {
-    if (begin > text.size() || end == std::string_view::npos || end < begin) {
-        return {};
-    }
-    return text.substr(begin, end - begin);
 }
 
 }  // namespace
@@ -85,32 +67,14 @@ std::string FormatSignDms(double longitude) {
     return text;
 }
 
-std::string ShortPositionOf(double longitude) {
-    const SignDms parts = SplitSignDms(longitude);
+std::string ShortPositionOf(const SignDms& parts) {
     std::string text;
+    text.reserve(SHORT_TEXT_LENGTH);
     AppendTwoDigits(text, parts.degrees);
     text += ' ';
     text += SignAbbreviation(parts.sign);
     text += ' ';
     AppendTwoDigits(text, parts.minutes);
-    return text;
-}
-
-std::string ToShortPosition(std::string_view longText) {
-    const std::string_view trimmed = TrimSpaces(longText);
-    const std::size_t degreeMark = trimmed.find(DEGREE_MARK);
-    const std::size_t minuteMark = trimmed.find(MINUTE_MARK);
-    const std::string_view degrees = TrimSpaces(Between(trimmed, 0, degreeMark));
-    const std::string_view minutes =
-        TrimSpaces(Between(trimmed, degreeMark + DEGREE_MARK.size(), minuteMark));
-    const std::string_view sign = TrimSpaces(
-        longText.substr(longText.size() - std::min(longText.size(), ABBREVIATION_LENGTH)));
-    std::string text = PadToTwoDigits(degrees);
-    text.reserve(SHORT_TEXT_LENGTH);
-    text += ' ';
-    text += sign;
-    text += ' ';
-    text += PadToTwoDigits(minutes);
     return text;
 }
 

@@ -15,6 +15,8 @@ struct SignDms {
     int minutes;
     int seconds;
     int sign;
+
+    friend bool operator==(const SignDms&, const SignDms&) = default;
 };
 
 SignDms SplitSignDms(double longitude);
@@ -23,11 +25,8 @@ SignDms SplitSignDms(double longitude);
 // degrees within the sign, minutes and seconds, all truncated.
 std::string FormatSignDms(double longitude);
 
-// Nine-character short position text "DD Sss MM" of a long position text.
-std::string ToShortPosition(std::string_view longText);
-
-// The short position text of a longitude, the same as ToShortPosition of
-// its long text, without writing and reading the long text.
-std::string ShortPositionOf(double longitude);
+// Nine-character short position text "DD Sss MM" of a longitude: the
+// whole degrees, sign and whole minutes its long text shows.
+std::string ShortPositionOf(const SignDms& parts);
 
 }  // namespace sarovin

@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "tests/support/body_tables.h"
 #include "drishti/drishti_report.h"
 #include "drishti/sign_names.h"
+#include "tests/support/body_tables.h"
 
 namespace sarovin {
 namespace {
@@ -70,8 +70,7 @@ TEST_F(GeneratedTables, RashiRelationsAreMutualAndSkipTheOwnSign) {
                 const bool namedBack =
                     Names(rashi[other].planetsCaption, table.entries[body].englishName);
                 EXPECT_EQ(named, namedBack) << body << " and " << other;
-                if (SignIndexOf(table.entries[body].position) ==
-                    SignIndexOf(table.entries[other].position)) {
+                if (table.entries[body].place.sign == table.entries[other].place.sign) {
                     EXPECT_FALSE(named) << body << " shares its sign with " << other;
                 }
             }
@@ -85,8 +84,7 @@ TEST_F(GeneratedTables, GrahaNeverNamesBodiesOfTheOwnSign) {
         const auto graha = ComputeGrahaDrishti(table);
         for (int body = 0; body < GRAHA_ROWS; ++body) {
             for (int other = 0; other < GRAHA_ROWS; ++other) {
-                if (SignIndexOf(table.entries[body].position) ==
-                    SignIndexOf(table.entries[other].position)) {
+                if (table.entries[body].place.sign == table.entries[other].place.sign) {
                     EXPECT_FALSE(
                         Names(graha[body].planetsCaption, table.entries[other].englishName));
                 }

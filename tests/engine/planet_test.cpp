@@ -88,6 +88,10 @@ TEST(ArcTangent2, CoversEveryQuadrantAndAxis) {
     }
 }
 
+std::string ShortText(double longitude) {
+    return ShortPositionOf(SplitSignDms(longitude));
+}
+
 TEST(AyanamsaDegrees, MatchesAtBothEpochs) {
     EXPECT_NEAR(AyanamsaDegrees(0), -22.4663, 5e-5);
     EXPECT_NEAR(AyanamsaDegrees(1), -23.8540, 5e-5);
@@ -95,30 +99,31 @@ TEST(AyanamsaDegrees, MatchesAtBothEpochs) {
 }
 
 TEST(NodeLongitudes, MatchTheJ2000Example) {
-    const NodeTexts nodes = NodeLongitudes(0, 23.85399);
-    EXPECT_EQ(ToShortPosition(nodes.rahu), "10 Can 16");
-    EXPECT_EQ(ToShortPosition(nodes.ketu), "10 Cap 16");
+    const NodePositions nodes = NodeSiderealLongitudes(0, 23.85399);
+    EXPECT_EQ(ShortText(nodes.rahu), "10 Can 16");
+    EXPECT_EQ(ShortText(nodes.ketu), "10 Cap 16");
 }
 
 TEST(NodeLongitudes, KetuStaysOppositeRahuAcrossTheWrap) {
     // Rahu of about 359.99 degrees: the node at 1.009 degrees past the offset.
     const double nearFullTurn = (360.99 * 3.1416 / 180) / DEG_TO_RAD;
     const double dayForNode = (125.1228 - nearFullTurn) / 0.0529538083;
-    const NodeTexts late = NodeLongitudes(dayForNode, 0);
-    EXPECT_EQ(ToShortPosition(late.rahu).substr(3), "Pis 59");
-    EXPECT_EQ(ToShortPosition(late.ketu).substr(3), "Vir 59");
+    const NodePositions late = NodeSiderealLongitudes(dayForNode, 0);
+    EXPECT_EQ(ShortText(late.rahu).substr(3), "Pis 59");
+    EXPECT_EQ(ShortText(late.ketu).substr(3), "Vir 59");
 
     const double smallNode = (1.31 * 3.1416 / 180) / DEG_TO_RAD;
-    const NodeTexts early = NodeLongitudes((125.1228 - smallNode) / 0.0529538083, 0);
-    EXPECT_EQ(ToShortPosition(early.rahu), "00 Ari 18");
-    EXPECT_EQ(ToShortPosition(early.ketu), "00 Lib 18");
+    const NodePositions early = NodeSiderealLongitudes((125.1228 - smallNode) / 0.0529538083, 0);
+    EXPECT_EQ(ShortText(early.rahu), "00 Ari 18");
+    EXPECT_EQ(ShortText(early.ketu), "00 Lib 18");
 }
 
 TEST(NodeLongitudes, ZeroAyanamsaBelowTheOffsetWrapsIntoPisces) {
     const double halfDegreeNode = (0.5 * 3.1416 / 180) / DEG_TO_RAD;
-    const NodeTexts nodes = NodeLongitudes((125.1228 - halfDegreeNode) / 0.0529538083, 0);
-    EXPECT_EQ(ToShortPosition(nodes.rahu), "29 Pis 30");
-    EXPECT_EQ(ToShortPosition(nodes.ketu), "29 Vir 30");
+    const NodePositions nodes =
+        NodeSiderealLongitudes((125.1228 - halfDegreeNode) / 0.0529538083, 0);
+    EXPECT_EQ(ShortText(nodes.rahu), "29 Pis 30");
+    EXPECT_EQ(ShortText(nodes.ketu), "29 Vir 30");
 }
 
 }  // namespace

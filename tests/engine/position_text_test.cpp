@@ -5,6 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include "tests/support/position_text_reading.h"
+
 namespace sarovin {
 namespace {
 
@@ -25,7 +27,8 @@ TEST(PositionText, MatchesTheWorkedLongitudes) {
     };
     for (const PositionCase& c : cases) {
         EXPECT_EQ(FormatSignDms(c.longitude), c.longText) << c.longitude;
-        EXPECT_EQ(ToShortPosition(FormatSignDms(c.longitude)), c.shortText) << c.longitude;
+        EXPECT_EQ(testing::ShortTextOfLongText(FormatSignDms(c.longitude)), c.shortText)
+            << c.longitude;
     }
 }
 
@@ -33,7 +36,7 @@ TEST(PositionText, EverySignHasItsAbbreviation) {
     const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                            "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
     for (int sign = 0; sign < 12; ++sign) {
-        const std::string text = ToShortPosition(FormatSignDms(30 * sign + 15.5));
+        const std::string text = testing::ShortTextOfLongText(FormatSignDms(30 * sign + 15.5));
         EXPECT_EQ(text, std::string("15 ") + signs[sign] + " 30") << sign;
     }
 }
@@ -41,7 +44,7 @@ TEST(PositionText, EverySignHasItsAbbreviation) {
 TEST(PositionText, AHairBelowEachBoundaryStaysInTheLowerSign) {
     for (int boundary = 1; boundary <= 12; ++boundary) {
         const double below = std::nextafter(30.0 * boundary, 0.0);
-        const std::string text = ToShortPosition(FormatSignDms(below));
+        const std::string text = testing::ShortTextOfLongText(FormatSignDms(below));
         EXPECT_EQ(text.substr(0, 2), "29") << boundary;
         EXPECT_EQ(text.substr(7, 2), "59") << boundary;
         EXPECT_EQ(text.substr(3, 3), SignAbbreviations.substr(3 * (boundary - 1), 3)) << boundary;
@@ -58,19 +61,16 @@ TEST(ShortPositionOf, IsTheShortTextOfTheLongText) {
     std::uniform_real_distribution<double> longitude(0.0, 360.0);
     for (int i = 0; i < 100000; ++i) {
         const double x = longitude(generator);
-        ASSERT_EQ(ShortPositionOf(x), ToShortPosition(FormatSignDms(x))) << x;
+        ASSERT_EQ(ShortPositionOf(SplitSignDms(x)), testing::ShortTextOfLongText(FormatSignDms(x)))
+            << x;
     }
     for (int boundary = 0; boundary <= 12; ++boundary) {
         for (const double x : {30.0 * boundary, std::nextafter(30.0 * boundary, 0.0)}) {
-            EXPECT_EQ(ShortPositionOf(x), ToShortPosition(FormatSignDms(x))) << x;
+            EXPECT_EQ(ShortPositionOf(SplitSignDms(x)),
+                      testing::ShortTextOfLongText(FormatSignDms(x)))
+                << x;
         }
     }
-}
-
-TEST(ToShortPosition, ToleratesSurroundingSpacesAndMissingMarks) {
-    EXPECT_EQ(ToShortPosition("  5\u00B0 7' 0\" Leo"), "05 Leo 07");
-    EXPECT_EQ(ToShortPosition(""), "0  0");
-    EXPECT_EQ(ToShortPosition("Leo"), "0 Leo 0");
 }
 
 }  // namespace

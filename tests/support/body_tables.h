@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/body_table.h"
+#include "tests/support/position_text_reading.h"
 
 namespace sarovin::testing {
 
@@ -15,7 +16,7 @@ inline BodyTable TableWithPositions(const std::array<std::string, BODY_COUNT>& p
                                   "Guru",  "Shani",   "Rahu",  "Ketu"};
     BodyTable table;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        table.entries[slot] = {english[slot], vedic[slot], positions[slot]};
+        table.entries[slot] = EntryOfShortText(english[slot], vedic[slot], positions[slot]);
     }
     return table;
 }
