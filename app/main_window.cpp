@@ -6,20 +6,18 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "links/about_box.h"
 #include "app/character_filter.h"
-#include "drishti/drishti_report.h"
-#include "form/input_checks.h"
 #include "app/input_panel.h"
+#include "app/reading_commands.h"
+#include "app/results_panel.h"
+#include "form/input_checks.h"
 #include "form/place_lookup.h"
-#include "platform/platform_services.h"
+#include "links/about_box.h"
 #include "links/program_texts.h"
 #include "links/promotion_panel.h"
-#include "platform/qt_text.h"
-#include "app/reading_commands.h"
-#include "form/record_filling.h"
-#include "app/results_panel.h"
 #include "links/web_page.h"
+#include "platform/platform_services.h"
+#include "platform/qt_text.h"
 
 namespace sarovin {
 
@@ -107,29 +105,39 @@ void MainWindow::WatchTextBoxes() {
     }
 }
 
-bool MainWindow::ValidateInput() {
-    InputForm form = inputPanel_->ReadForm();
-    const CheckFailure* failure = FirstFailingCheck(form);
-    if (failure == nullptr) {
-        return true;
-    }
-    platform_.ShowMessage(this, ToQString(failure->message), failure->icon);
-    if (QLineEdit* box = inputPanel_->Box(failure->focus)) {
+void MainWindow::ShowRefusal(const Refusal& refusal) {
+    platform_.ShowMessage(this, ToQString(refusal.message), refusal.icon);
+    if (QLineEdit* box = inputPanel_->Box(refusal.focus)) {
         box->setFocus();
     }
-    ApplyCheckRepair(*failure, form);
-    inputPanel_->WriteHemispheres(form);
-    return false;
+    if (refusal.repair != FormRepair::None) {
+        InputForm form = inputPanel_->ReadForm();
+        ApplyRepair(refusal.repair, form);
+        inputPanel_->WriteHemispheres(form);
+    }
+}
+
+bool MainWindow::ValidateInput() {
+    const std::optional<Refusal> refusal = FirstFailingCheck(inputPanel_->ReadForm());
+    if (refusal) {
+        ShowRefusal(*refusal);
+    }
+    return !refusal;
+}
+
+void MainWindow::ShowCalculation(Result<Calculation> calculation) {
+    if (!calculation) {
+        ShowRefusal(calculation.refusal());
+        return;
+    }
+    calculation_ = std::move(*calculation);
+    resultsPanel_->ShowReport(calculation_.report);
+    panels_->setCurrentWidget(resultsPanel_);
+    resultsPanel_->ShowGrahaFrame();
 }
 
 void MainWindow::CalculateDrishti() {
-    if (!ValidateInput()) {
-        return;
-    }
-    record_ = FillBirthRecord(inputPanel_->ReadForm(), record_);
-    resultsPanel_->ShowReport(ComputeDrishtiReport(record_));
-    panels_->setCurrentWidget(resultsPanel_);
-    resultsPanel_->ShowGrahaFrame();
+    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record));
 }
 
 void MainWindow::ShowInputPanel() {
@@ -137,25 +145,27 @@ void MainWindow::ShowInputPanel() {
 }
 
 void MainWindow::SaveReading() {
-    sarovin::SaveReading(this, platform_, record_, inputPanel_->ReadForm().zonePosition,
+    sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
                          lastSavePath_);
 }
 
 void MainWindow::OpenReading() {
-    if (const auto form = sarovin::OpenReading(this, platform_, inputPanel_->ReadForm())) {
-        inputPanel_->WriteForm(*form);
-        CalculateDrishti();
+    const std::optional<std::string> bytes = AskForReadingBytes(this, platform_);
+    if (!bytes) {
+        return;
     }
+    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record);
+    inputPanel_->WriteForm(opened.form);
+    ShowCalculation(std::move(opened.calculation));
 }
 
 void MainWindow::FindLatitudeLongitude() {
-    const auto query = PlaceSearchQuery(inputPanel_->ReadForm());
-    if (const auto* refusal = std::get_if<PlaceLookupRefusal>(&query)) {
-        platform_.ShowMessage(this, ToQString(refusal->message), MessageIcon::Error);
-        inputPanel_->Box(refusal->focus)->setFocus();
+    const Result<std::string> query = PlaceSearchQuery(inputPanel_->ReadForm());
+    if (!query) {
+        ShowRefusal(query.refusal());
         return;
     }
-    platform_.OpenAddress(PlaceSearchAddress(ToQString(std::get<std::string>(query))));
+    platform_.OpenAddress(PlaceSearchAddress(ToQString(*query)));
 }
 
 }  // namespace sarovin

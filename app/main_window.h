@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "engine/birth_record.h"
+#include "calculation/calculation.h"
 
 class QStackedWidget;
 
@@ -30,17 +30,22 @@ class MainWindow : public QMainWindow {
     void FindLatitudeLongitude();
     void ShowInputPanel();
 
-    const BirthRecord& Record() const { return record_; }
+    const BirthRecord& Record() const { return calculation_.record; }
 
   private:
     void BuildMenus();
     void WatchTextBoxes();
+    // Shows the results of a calculation, or its refusal on the input panel.
+    void ShowCalculation(Result<Calculation> calculation);
+    void ShowRefusal(const Refusal& refusal);
 
     PlatformServices& platform_;
     InputPanel* inputPanel_;
     ResultsPanel* resultsPanel_;
     QStackedWidget* panels_;
-    BirthRecord record_;
+    // The last calculation shown; its record is what a box holding no
+    // number falls back on in the next one.
+    Calculation calculation_;
     QString lastSavePath_;
 };
 

@@ -52,8 +52,7 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
     }
 }
 
-std::optional<InputForm> OpenReading(QWidget* parent, PlatformServices& platform,
-                                     const InputForm& current) {
+std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform) {
     const QString path = platform.ChooseFileToOpen(
         parent, {QStringLiteral("Select the source file"), READING_FILTER, READING_SUFFIX, {}});
     if (path.isEmpty()) {
@@ -63,11 +62,8 @@ std::optional<InputForm> OpenReading(QWidget* parent, PlatformServices& platform
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;
     }
-    // A file that cannot be read counts as a file of no lines.
-    const std::string bytes = LoadReadingBytes(LocalPath(path)).value_or(std::string());
-    InputForm form = current;
-    RestoreReading(ReadReadingLines(bytes), form);
-    return form;
+    Result<std::string> bytes = LoadReadingBytes(LocalPath(path));
+    return bytes ? std::move(*bytes) : std::string();
 }
 
 }  // namespace sarovin

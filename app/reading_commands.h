@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "engine/birth_record.h"
-#include "form/input_form.h"
 
 class QWidget;
 
@@ -19,9 +18,9 @@ class PlatformServices;
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
                  int zonePosition, QString& lastPath);
 
-// Asks for a reading file and restores it onto `current`; nothing when the
-// user cancels or the name does not end in "dri".
-std::optional<InputForm> OpenReading(QWidget* parent, PlatformServices& platform,
-                                     const InputForm& current);
+// Asks for a reading file and gives its bytes; nothing when the user
+// cancels or the name does not end in "dri" (which is said). A file that
+// cannot be read counts as a file of no lines.
+std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform);
 
 }  // namespace sarovin

@@ -1,6 +1,7 @@
 #include "form/input_checks.h"
 
 #include <array>
+#include <string_view>
 
 #include "form/list_items.h"
 
@@ -12,21 +13,6 @@ constexpr int FEBRUARY = 1;
 constexpr int DAY_29 = 28;
 constexpr int DAY_30 = 29;
 constexpr int DAY_31 = 30;
-
-constexpr std::array<CheckFailure, 12> CHECKS = {{
-    {1, "Please Enter Your Name", MessageIcon::Error, InputField::Name},
-    {2, "Please Enter Degree of Latitude", MessageIcon::Error, InputField::LatitudeDegrees},
-    {3, "Please Enter Minutes of Latitude", MessageIcon::Error, InputField::LatitudeMinutes},
-    {4, "Please Enter Degree of Longitude", MessageIcon::Error, InputField::LongitudeDegrees},
-    {5, "Please Enter Minute of Longitude", MessageIcon::Error, InputField::LongitudeMinutes},
-    {6, "Please Enter Your City name", MessageIcon::Error, InputField::City},
-    {7, "Please Enter Your State name", MessageIcon::Error, InputField::State},
-    {8, "Please Enter Your Country name", MessageIcon::Error, InputField::Country},
-    {9, "Please Select Direction For The Latitude", MessageIcon::Error, InputField::None},
-    {10, "Please Select Direction For The Longitude", MessageIcon::Error, InputField::None},
-    {11, "Please Enter Correct Date Or Month!", MessageIcon::Information, InputField::None},
-    {12, "Please Enter Correct Date Or Month !", MessageIcon::Information, InputField::None},
-}};
 
 // Leap years are those divisible by four; between 1901 and 2050 that
 // agrees with the Gregorian calendar.
@@ -49,40 +35,68 @@ bool ThirtyDayMonthHasDay31(const InputForm& form) {
     return false;
 }
 
-std::array<bool, 12> FailedChecks(const InputForm& form) {
-    return {
-        form.name.empty(),
-        form.latitudeDegrees.empty(),
-        form.latitudeMinutes.empty(),
-        form.longitudeDegrees.empty(),
-        form.longitudeMinutes.empty(),
-        form.city.empty(),
-        form.state.empty(),
-        form.country.empty(),
-        form.latitudeHemisphere == LatitudeHemisphere::None,
-        form.longitudeHemisphere == LongitudeHemisphere::None,
-        FebruaryLacksDay(form),
-        ThirtyDayMonthHasDay31(form),
-    };
-}
+struct Check {
+    bool (*fails)(const InputForm&);
+    std::string_view message;
+    MessageIcon icon;
+    InputField focus;
+    FormRepair repair;
+};
+
+constexpr std::array<Check, 12> CHECKS = {{
+    {[](const InputForm& f) { return f.name.empty(); }, "Please Enter Your Name",
+     MessageIcon::Error, InputField::Name, FormRepair::None},
+    {[](const InputForm& f) { return f.latitudeDegrees.empty(); },
+     "Please Enter Degree of Latitude", MessageIcon::Error, InputField::LatitudeDegrees,
+     FormRepair::None},
+    {[](const InputForm& f) { return f.latitudeMinutes.empty(); },
+     "Please Enter Minutes of Latitude", MessageIcon::Error, InputField::LatitudeMinutes,
+     FormRepair::None},
+    {[](const InputForm& f) { return f.longitudeDegrees.empty(); },
+     "Please Enter Degree of Longitude", MessageIcon::Error, InputField::LongitudeDegrees,
+     FormRepair::None},
+    {[](const InputForm& f) { return f.longitudeMinutes.empty(); },
+     "Please Enter Minute of Longitude", MessageIcon::Error, InputField::LongitudeMinutes,
+     FormRepair::None},
+    {[](const InputForm& f) { return f.city.empty(); }, "Please Enter Your City name",
+     MessageIcon::Error, InputField::City, FormRepair::None},
+    {[](const InputForm& f) { return f.state.empty(); }, "Please Enter Your State name",
+     MessageIcon::Error, InputField::State, FormRepair::None},
+    {[](const InputForm& f) { return f.country.empty(); }, "Please Enter Your Country name",
+     MessageIcon::Error, InputField::Country, FormRepair::None},
+    {[](const InputForm& f) { return f.latitudeHemisphere == LatitudeHemisphere::None; },
+     "Please Select Direction For The Latitude", MessageIcon::Error, InputField::None,
+     FormRepair::ChooseNorth},
+    {[](const InputForm& f) { return f.longitudeHemisphere == LongitudeHemisphere::None; },
+     "Please Select Direction For The Longitude", MessageIcon::Error, InputField::None,
+     FormRepair::ChooseEast},
+    {FebruaryLacksDay, "Please Enter Correct Date Or Month!", MessageIcon::Information,
+     InputField::None, FormRepair::None},
+    {ThirtyDayMonthHasDay31, "Please Enter Correct Date Or Month !", MessageIcon::Information,
+     InputField::None, FormRepair::None},
+}};
 
 }  // namespace
 
-const CheckFailure* FirstFailingCheck(const InputForm& form) {
-    const std::array<bool, 12> failed = FailedChecks(form);
-    for (std::size_t step = 0; step < CHECKS.size(); ++step) {
-        if (failed[step]) {
-            return &CHECKS[step];
+std::optional<Refusal> FirstFailingCheck(const InputForm& form) {
+    for (const Check& check : CHECKS) {
+        if (check.fails(form)) {
+            return Refusal{std::string(check.message), check.icon, check.focus, check.repair};
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
-void ApplyCheckRepair(const CheckFailure& failure, InputForm& form) {
-    if (failure.step == 9) {
-        form.latitudeHemisphere = LatitudeHemisphere::North;
-    } else if (failure.step == 10) {
-        form.longitudeHemisphere = LongitudeHemisphere::East;
+void ApplyRepair(FormRepair repair, InputForm& form) {
+    switch (repair) {
+        case FormRepair::ChooseNorth:
+            form.latitudeHemisphere = LatitudeHemisphere::North;
+            break;
+        case FormRepair::ChooseEast:
+            form.longitudeHemisphere = LongitudeHemisphere::East;
+            break;
+        case FormRepair::None:
+            break;
     }
 }
 

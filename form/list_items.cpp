@@ -33,4 +33,12 @@ int PositionOfItem(const std::vector<std::string>& items, std::string_view text)
     return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
+std::string_view MonthNameAt(int month) {
+    const std::vector<std::string>& months = StandardListItems().months;
+    if (month < 1 || month > static_cast<int>(months.size())) {
+        return {};
+    }
+    return months[static_cast<std::size_t>(month - 1)];
+}
+
 }  // namespace sarovin

@@ -12,6 +12,9 @@ inline constexpr int LAST_YEAR = 2050;
 inline constexpr int DEGREE_BOX_LENGTH = 3;
 
 // The items of the five date and time lists, as their texts.
+// The name of a month 1 to 12, or an empty text for any other number.
+std::string_view MonthNameAt(int month);
+
 struct ListItems {
     std::vector<std::string> days;
     std::vector<std::string> months;

@@ -2,15 +2,23 @@
 
 namespace sarovin {
 
-std::variant<std::string, PlaceLookupRefusal> PlaceSearchQuery(const InputForm& form) {
+namespace {
+
+Refusal EmptyPlaceBox(const char* message, InputField box) {
+    return Refusal{message, MessageIcon::Error, box};
+}
+
+}  // namespace
+
+Result<std::string> PlaceSearchQuery(const InputForm& form) {
     if (form.city.empty()) {
-        return PlaceLookupRefusal{"Please Enter City", InputField::City};
+        return EmptyPlaceBox("Please Enter City", InputField::City);
     }
     if (form.state.empty()) {
-        return PlaceLookupRefusal{"Please Enter State", InputField::State};
+        return EmptyPlaceBox("Please Enter State", InputField::State);
     }
     if (form.country.empty()) {
-        return PlaceLookupRefusal{"Please Enter Country", InputField::Country};
+        return EmptyPlaceBox("Please Enter Country", InputField::Country);
     }
     return form.city + " " + form.state + " " + form.country + " Latitude Longitude";
 }

@@ -1,34 +1,73 @@
 #include "reading/reading_load.h"
 
-#include <algorithm>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace sarovin {
+
+namespace {
+
+Refusal Unreadable(std::string_view why) {
+    return RefuseWith(std::string(UNREADABLE_READING_MESSAGE) + " " + std::string(why));
+}
+
+// Closes the descriptor when the load ends, however it ends.
+class Descriptor {
+  public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    int get() const { return descriptor_; }
+
+  private:
+    int descriptor_;
+};
+
+}  // namespace
 
 bool HasReadingExtension(std::string_view path) {
     return path.ends_with(READING_EXTENSION);
 }
 
-std::optional<std::string> LoadReadingBytes(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
+Result<std::string> LoadReadingBytes(const std::filesystem::path& path) {
+    // Opened once, without blocking: a FIFO or device put in the file's place
+    // is then found by the check of what was opened, not waited on.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        return Unreadable(std::strerror(errno));
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) {
+        return Unreadable(std::strerror(errno));
     }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    std::string bytes(
-        error ? MAX_READING_BYTES
-              : static_cast<std::size_t>(std::min<std::uintmax_t>(size, MAX_READING_BYTES)),
-        '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
-        return std::nullopt;
+    if (!S_ISREG(status.st_mode)) {
+        return Unreadable("It is not an ordinary file.");
     }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    std::string bytes(MAX_READING_BYTES, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return Unreadable(std::strerror(errno));
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
     return bytes;
 }
 

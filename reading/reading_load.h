@@ -2,9 +2,10 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "common/result.h"
 
 namespace sarovin {
 
@@ -21,9 +22,13 @@ inline constexpr std::string_view WRONG_FILE_NAME_MESSAGE = "Please Check The Fi
 // True when `path` ends with READING_EXTENSION, in exactly that case.
 bool HasReadingExtension(std::string_view path);
 
+// The start of the refusal when a reading cannot be read; the reason follows.
+inline constexpr std::string_view UNREADABLE_READING_MESSAGE = "Cannot read the file.";
+
 // The first MAX_READING_BYTES bytes of the file at `path` (all of it when
-// shorter). Nothing when it is not an ordinary file (a directory or device,
-// which might never end or block) or cannot be opened or read.
-std::optional<std::string> LoadReadingBytes(const std::filesystem::path& path);
+// shorter), or why they cannot be had: the file is missing or unreadable, or
+// it is not an ordinary file (a directory, FIFO or device, which might never
+// end or might block).
+Result<std::string> LoadReadingBytes(const std::filesystem::path& path);
 
 }  // namespace sarovin

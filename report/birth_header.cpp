@@ -55,18 +55,17 @@ void AppendPart(std::string& line, std::string_view part) {
 }  // namespace
 
 std::string BirthHeaderLine(const ReportedReading& reading) {
-    const BirthRecord& record = reading.record;
+    const BirthRecord& record = reading.calculation.record;
     std::string line;
     if (!record.name.empty()) {
         line += PrintableText(record.name);
         line += NAME_SEPARATOR;
     }
     line += std::to_string(record.day) + " ";
-    line += StandardListItems().months.at(static_cast<std::size_t>(record.month - 1));
+    line += MonthNameAt(record.month);
     line += " " + std::to_string(record.year) + " ";
     line += TwoDigits(record.hour) + ":" + TwoDigits(record.minute);
-    AppendPart(line,
-               BuildZoneTable().rows.at(static_cast<std::size_t>(reading.zonePosition)).zoneLabel);
+    AppendPart(line, ZoneLabelAt(reading.calculation.zonePosition));
     if (record.daylightSaving) {
         AppendPart(line, DAYLIGHT_SAVING_TEXT);
     }

@@ -32,8 +32,8 @@ QJsonObject AngleObject(int degrees, int minutes, const char* hemisphereKey, boo
 }
 
 QJsonObject BirthObject(const ReportedReading& reading) {
-    const BirthRecord& record = reading.record;
-    const ZoneRow& zone = BuildZoneTable().rows.at(static_cast<std::size_t>(reading.zonePosition));
+    const BirthRecord& record = reading.calculation.record;
+    const int zonePosition = reading.calculation.zonePosition;
     return {
         {"name", Text(record.name)},
         {"day", record.day},
@@ -41,7 +41,7 @@ QJsonObject BirthObject(const ReportedReading& reading) {
         {"year", record.year},
         {"hour", record.hour},
         {"minute", record.minute},
-        {"zone", QJsonObject{{"index", reading.zonePosition}, {"label", Text(zone.zoneLabel)}}},
+        {"zone", QJsonObject{{"index", zonePosition}, {"label", Text(ZoneLabelAt(zonePosition))}}},
         {"longitude",
          AngleObject(record.longitudeDegrees, record.longitudeMinutes, "east", record.isEast)},
         {"latitude",
@@ -91,7 +91,8 @@ QJsonObject SputaObject(const SputaDrishti& sputa) {
             {"grid", grid}};
 }
 
-QJsonObject ReadingObject(const ReportedReading& reading, const DrishtiReport& report) {
+QJsonObject ReadingObject(const ReportedReading& reading) {
+    const DrishtiReport& report = reading.calculation.report;
     return {
         {"file", reading.source.empty() ? QJsonValue() : QJsonValue(Text(reading.source))},
         {"birth", BirthObject(reading)},
@@ -122,9 +123,8 @@ std::string AsArrayElement(const QByteArray& document) {
 
 }  // namespace
 
-std::string FormatJsonElement(const ReportedReading& reading, const DrishtiReport& report) {
-    return AsArrayElement(
-        QJsonDocument(ReadingObject(reading, report)).toJson(QJsonDocument::Indented));
+std::string FormatJsonElement(const ReportedReading& reading) {
+    return AsArrayElement(QJsonDocument(ReadingObject(reading)).toJson(QJsonDocument::Indented));
 }
 
 }  // namespace sarovin

@@ -21,6 +21,6 @@ namespace sarovin {
 //            positions: 9 texts, rows: 9 texts}
 // The text is QJsonDocument's indented form shifted one level in, as an
 // element of the top-level array, without a line end.
-std::string FormatJsonElement(const ReportedReading& reading, const DrishtiReport& report);
+std::string FormatJsonElement(const ReportedReading& reading);
 
 }  // namespace sarovin

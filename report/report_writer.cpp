@@ -29,10 +29,10 @@ void ReportWriter::Begin() {
     }
 }
 
-void ReportWriter::Write(const ReportedReading& reading, const DrishtiReport& report) {
+void ReportWriter::Write(const ReportedReading& reading) {
     const bool json = format_ == OutputFormat::Json;
     std::string text(anyWritten_ ? (json ? JSON_SEPARATOR : READING_SEPARATOR) : "");
-    text += json ? FormatJsonElement(reading, report) : FormatTextReading(reading, report);
+    text += json ? FormatJsonElement(reading) : FormatTextReading(reading);
     WriteText(out_, text);
     anyWritten_ = true;
 }

@@ -15,7 +15,7 @@ class ReportWriter {
   public:
     ReportWriter(OutputFormat format, std::ostream& out);
     void Begin();
-    void Write(const ReportedReading& reading, const DrishtiReport& report);
+    void Write(const ReportedReading& reading);
     void End();
 
   private:

@@ -2,17 +2,15 @@
 
 #include <string>
 
-#include "engine/birth_record.h"
+#include "calculation/calculation.h"
 
 namespace sarovin {
 
-// One reading ready to compute and print: the birth record as the window
-// fills it, the zone row it was chosen from (the record keeps only the
-// corrections) and the file it came from, empty when typed as options.
+// One computed reading to print, with the file it came from; the source is
+// empty for a birth typed as options.
 struct ReportedReading {
     std::string source;
-    int zonePosition = 0;
-    BirthRecord record;
+    Calculation calculation;
 };
 
 }  // namespace sarovin

@@ -30,13 +30,13 @@ void ReportProblem(std::ostream& err, const std::string& source, std::string_vie
 
 // Prints the reading of `outcome` or reports why it was refused; true
 // when printed.
-bool PrintOutcome(const ReadingOutcome& outcome, const std::string& source, ReportWriter& writer,
-                  std::ostream& err) {
-    if (!outcome.reading) {
-        ReportProblem(err, source, outcome.error);
+bool PrintOutcome(const Result<ReportedReading>& outcome, const std::string& source,
+                  ReportWriter& writer, std::ostream& err) {
+    if (!outcome) {
+        ReportProblem(err, source, outcome.refusal().message);
         return false;
     }
-    writer.Write(*outcome.reading, ComputeDrishtiReport(outcome.reading->record));
+    writer.Write(*outcome);
     return true;
 }
 

@@ -96,7 +96,8 @@ void AppendSputaGrid(std::string& text, const SputaDrishti& sputa) {
 
 }  // namespace
 
-std::string FormatTextReading(const ReportedReading& reading, const DrishtiReport& report) {
+std::string FormatTextReading(const ReportedReading& reading) {
+    const DrishtiReport& report = reading.calculation.report;
     std::string text;
     text.reserve(EXPECTED_TEXT_SIZE);
     AppendLine(text, BirthHeaderLine(reading));

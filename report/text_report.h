@@ -13,6 +13,6 @@ namespace sarovin {
 // and planets captions indented beneath it; the Sputa grid is a table with
 // the column captions across the top and the row and position captions
 // down the left. Ends with a line end.
-std::string FormatTextReading(const ReportedReading& reading, const DrishtiReport& report);
+std::string FormatTextReading(const ReportedReading& reading);
 
 }  // namespace sarovin

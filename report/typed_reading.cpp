@@ -1,5 +1,6 @@
 #include "report/typed_reading.h"
 
+#include "form/input_checks.h"
 #include "form/list_items.h"
 
 namespace sarovin {
@@ -50,9 +51,12 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
     return form;
 }
 
-ReadingOutcome ReadingFromTypedBirth(const TypedBirth& birth) {
+Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth) {
     const InputForm form = FormFromTypedBirth(birth);
-    return CalculateForm(WithStandIns(form), form, {});
+    if (std::optional<Refusal> refusal = FirstFailingCheck(WithStandIns(form))) {
+        return std::move(*refusal);
+    }
+    return ReportedReading{{}, ComputeForm(form, BirthRecord{})};
 }
 
 }  // namespace sarovin

@@ -87,4 +87,11 @@ const ZoneTable& BuildZoneTable() {
     return table;
 }
 
+std::string_view ZoneLabelAt(int position) {
+    if (position < 0 || position >= ZONE_COUNT) {
+        return {};
+    }
+    return BuildZoneTable().rows[static_cast<std::size_t>(position)].zoneLabel;
+}
+
 }  // namespace sarovin

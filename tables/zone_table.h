@@ -23,4 +23,7 @@ struct ZoneTable {
 
 const ZoneTable& BuildZoneTable();
 
+// The label of a zone row, or an empty text for a position outside the list.
+std::string_view ZoneLabelAt(int position);
+
 }  // namespace sarovin

@@ -22,27 +22,46 @@ struct DateCase {
     int year;
     int month;
     int day;
-    int failingStep;  // 0 when the date passes
+    const char* message;  // empty when the date passes
 };
+
+constexpr const char* FEBRUARY_MESSAGE = "Please Enter Correct Date Or Month!";
+constexpr const char* DAY_31_MESSAGE = "Please Enter Correct Date Or Month !";
+
+std::string MessageOf(const std::optional<Refusal>& refusal) {
+    return refusal ? refusal->message : std::string();
+}
 
 TEST(FirstFailingCheck, KnowsTheDaysOfEachMonthWithoutTheCenturyRule) {
     const DateCase cases[] = {
-        {1904, 2, 29, 0},  {1996, 2, 29, 0},  {2000, 2, 29, 0},  {1901, 2, 29, 11},
-        {2001, 2, 29, 11}, {2000, 2, 30, 11}, {2000, 2, 31, 11}, {1901, 2, 28, 0},
-        {2000, 4, 31, 12}, {2000, 6, 31, 12}, {2000, 9, 31, 12}, {2000, 11, 31, 12},
-        {2000, 4, 30, 0},  {2000, 3, 31, 0},  {2000, 5, 31, 0},  {2000, 8, 31, 0},
-        {2050, 12, 31, 0}, {1901, 1, 1, 0},
+        {1904, 2, 29, ""},
+        {1996, 2, 29, ""},
+        {2000, 2, 29, ""},
+        {1901, 2, 29, FEBRUARY_MESSAGE},
+        {2001, 2, 29, FEBRUARY_MESSAGE},
+        {2000, 2, 30, FEBRUARY_MESSAGE},
+        {2000, 2, 31, FEBRUARY_MESSAGE},
+        {1901, 2, 28, ""},
+        {2000, 4, 31, DAY_31_MESSAGE},
+        {2000, 6, 31, DAY_31_MESSAGE},
+        {2000, 9, 31, DAY_31_MESSAGE},
+        {2000, 11, 31, DAY_31_MESSAGE},
+        {2000, 4, 30, ""},
+        {2000, 3, 31, ""},
+        {2000, 5, 31, ""},
+        {2000, 8, 31, ""},
+        {2050, 12, 31, ""},
+        {1901, 1, 1, ""},
     };
     for (const DateCase& c : cases) {
-        const CheckFailure* failure = FirstFailingCheck(WithDate(c.year, c.month, c.day));
-        EXPECT_EQ(failure ? failure->step : 0, c.failingStep)
+        EXPECT_EQ(MessageOf(FirstFailingCheck(WithDate(c.year, c.month, c.day))), c.message)
             << c.year << "-" << c.month << "-" << c.day;
     }
 }
 
 TEST(FirstFailingCheck, DateMessagesDifferByOneSpace) {
-    const CheckFailure* february = FirstFailingCheck(WithDate(2001, 2, 29));
-    const CheckFailure* april = FirstFailingCheck(WithDate(2001, 4, 31));
+    const std::optional<Refusal> february = FirstFailingCheck(WithDate(2001, 2, 29));
+    const std::optional<Refusal> april = FirstFailingCheck(WithDate(2001, 4, 31));
     ASSERT_TRUE(february && april);
     EXPECT_EQ(february->message, "Please Enter Correct Date Or Month!");
     EXPECT_EQ(april->message, "Please Enter Correct Date Or Month !");
@@ -74,8 +93,8 @@ TEST(FirstFailingCheck, EachEmptyBoxHasItsMessageAndFocus) {
     for (const EmptyCase& c : cases) {
         InputForm form = testing::AshaRaoForm();
         form.*c.field = "";
-        const CheckFailure* failure = FirstFailingCheck(form);
-        ASSERT_NE(failure, nullptr) << c.message;
+        const std::optional<Refusal> failure = FirstFailingCheck(form);
+        ASSERT_TRUE(failure) << c.message;
         EXPECT_EQ(failure->message, c.message);
         EXPECT_EQ(failure->icon, MessageIcon::Error);
         EXPECT_EQ(failure->focus, c.focus);
@@ -86,7 +105,7 @@ TEST(FirstFailingCheck, StopsAtTheFirstFailureInOrder) {
     InputForm nameAndLatitude = testing::AshaRaoForm();
     nameAndLatitude.name.clear();
     nameAndLatitude.latitudeDegrees.clear();
-    EXPECT_EQ(FirstFailingCheck(nameAndLatitude)->step, 1);
+    EXPECT_EQ(MessageOf(FirstFailingCheck(nameAndLatitude)), "Please Enter Your Name");
 
     InputForm cityAndApril = WithDate(2000, 4, 31);
     cityAndApril.city.clear();
@@ -95,7 +114,8 @@ TEST(FirstFailingCheck, StopsAtTheFirstFailureInOrder) {
     InputForm noHemispheres = WithDate(2001, 2, 30);
     noHemispheres.latitudeHemisphere = LatitudeHemisphere::None;
     noHemispheres.longitudeHemisphere = LongitudeHemisphere::None;
-    EXPECT_EQ(FirstFailingCheck(noHemispheres)->step, 9);
+    EXPECT_EQ(MessageOf(FirstFailingCheck(noHemispheres)),
+              "Please Select Direction For The Latitude");
 }
 
 TEST(FirstFailingCheck, PassesSpacesAndUncheckedRanges) {
@@ -103,25 +123,27 @@ TEST(FirstFailingCheck, PassesSpacesAndUncheckedRanges) {
     form.name = "   ";
     form.latitudeDegrees = "999";
     form.latitudeMinutes = "75";
-    EXPECT_EQ(FirstFailingCheck(form), nullptr);
+    EXPECT_FALSE(FirstFailingCheck(form));
 }
 
-TEST(ApplyCheckRepair, ChoosesNorthThenEastSoTheNextAttemptPasses) {
+TEST(ApplyRepair, ChoosesNorthThenEastSoTheNextAttemptPasses) {
     InputForm form = testing::AshaRaoForm();
     form.latitudeHemisphere = LatitudeHemisphere::None;
     form.longitudeHemisphere = LongitudeHemisphere::None;
-    const CheckFailure* latitude = FirstFailingCheck(form);
-    ASSERT_EQ(latitude->step, 9);
+    const std::optional<Refusal> latitude = FirstFailingCheck(form);
+    ASSERT_TRUE(latitude);
+    EXPECT_EQ(latitude->repair, FormRepair::ChooseNorth);
     EXPECT_EQ(latitude->message, "Please Select Direction For The Latitude");
-    ApplyCheckRepair(*latitude, form);
+    ApplyRepair(latitude->repair, form);
     EXPECT_EQ(form.latitudeHemisphere, LatitudeHemisphere::North);
 
-    const CheckFailure* longitude = FirstFailingCheck(form);
-    ASSERT_EQ(longitude->step, 10);
+    const std::optional<Refusal> longitude = FirstFailingCheck(form);
+    ASSERT_TRUE(longitude);
+    EXPECT_EQ(longitude->repair, FormRepair::ChooseEast);
     EXPECT_EQ(longitude->message, "Please Select Direction For The Longitude");
-    ApplyCheckRepair(*longitude, form);
+    ApplyRepair(longitude->repair, form);
     EXPECT_EQ(form.longitudeHemisphere, LongitudeHemisphere::East);
-    EXPECT_EQ(FirstFailingCheck(form), nullptr);
+    EXPECT_FALSE(FirstFailingCheck(form));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <random>
 
@@ -38,8 +40,8 @@ class LoadReadingBytesTest : public ::testing::Test {
 
 TEST_F(LoadReadingBytesTest, ReadsASmallFileWhole) {
     const std::string bytes("\xB8\xB7\0\r\n", 5);
-    EXPECT_EQ(LoadReadingBytes(WriteFile(bytes)), bytes);
-    EXPECT_EQ(LoadReadingBytes(WriteFile("")), "");
+    EXPECT_EQ(LoadReadingBytes(WriteFile(bytes)).value(), bytes);
+    EXPECT_EQ(LoadReadingBytes(WriteFile("")).value(), "");
 }
 
 TEST_F(LoadReadingBytesTest, StopsAtTheLimit) {
@@ -57,12 +59,20 @@ TEST_F(LoadReadingBytesTest, StopsAtTheLimit) {
     EXPECT_EQ(MAX_READING_BYTES, 65536u);
 }
 
-TEST_F(LoadReadingBytesTest, RefusesWhatIsNoOrdinaryFile) {
-    EXPECT_EQ(LoadReadingBytes(folder / "missing.dri"), std::nullopt);
-    EXPECT_EQ(LoadReadingBytes(folder), std::nullopt);
-    EXPECT_EQ(LoadReadingBytes(""), std::nullopt);
-    if (std::filesystem::exists("/dev/zero")) {
-        EXPECT_EQ(LoadReadingBytes("/dev/zero"), std::nullopt);
+TEST_F(LoadReadingBytesTest, SaysWhyWhatIsNoOrdinaryFileIsRefused) {
+    ASSERT_EQ(::mkfifo((folder / "pipe.dri").c_str(), 0600), 0);
+    const std::pair<std::filesystem::path, const char*> cases[] = {
+        {folder / "missing.dri", "Cannot read the file. No such file or directory"},
+        {folder, "Cannot read the file. It is not an ordinary file."},
+        {"", "Cannot read the file. No such file or directory"},
+        // A FIFO with no writer: opened without blocking and then refused.
+        {folder / "pipe.dri", "Cannot read the file. It is not an ordinary file."},
+        {"/dev/zero", "Cannot read the file. It is not an ordinary file."},
+    };
+    for (const auto& [path, message] : cases) {
+        const Result<std::string> loaded = LoadReadingBytes(path);
+        ASSERT_FALSE(loaded) << path;
+        EXPECT_EQ(loaded.refusal().message, message) << path;
     }
 }
 

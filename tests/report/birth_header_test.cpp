@@ -8,7 +8,7 @@ namespace sarovin {
 namespace {
 
 ReportedReading Reading(const BirthRecord& record, int zonePosition) {
-    return {"", zonePosition, record};
+    return {"", Calculation{record, zonePosition, {}}};
 }
 
 TEST(BirthHeaderLine, NamesThePersonTheMomentAndThePlace) {

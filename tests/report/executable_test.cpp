@@ -40,7 +40,8 @@ TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
     const ProgramRun run = RunProgram(folder, "'" + good + "' '" + bad + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.starts_with("Asha Rao — 15 June 1980 08:30, ")) << run.out;
-    EXPECT_EQ(run.err, "sarovin-report: " + bad + ": Cannot read the file.\n");
+    EXPECT_EQ(run.err,
+              "sarovin-report: " + bad + ": Cannot read the file. No such file or directory\n");
 }
 
 TEST(Executable, ExitStatusesOfTheInformativeAndUsageCalls) {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/report/report_test_support.h"
 #include "reading/scramble.h"
+#include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {
@@ -22,12 +22,12 @@ TEST(ReadingFromFile, ChecksTheNameBeforeReading) {
         {folder.WriteBytes("mixed.Dri", good), "Please Check The File."},
         {folder.WriteBytes("text.txt", good), "Please Check The File."},
         {folder.PathOf("absent.txt"), "Please Check The File."},
-        {folder.PathOf("absent.dri"), "Cannot read the file."},
+        {folder.PathOf("absent.dri"), "Cannot read the file. No such file or directory"},
         {folder.WriteBytes("lower.dri", good), ""},
         {folder.WriteBytes("no-dot-dri", good), ""},
     };
     for (const auto& [path, error] : cases) {
-        EXPECT_EQ(ReadingFromFile(path).error, error) << path;
+        EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path)), error) << path;
     }
 }
 
@@ -35,7 +35,8 @@ TEST(ReadingFromFile, AFolderIsNoReading) {
     const ReadingFolder folder;
     const std::string path = folder.PathOf("folder.dri");
     std::filesystem::create_directory(path);
-    EXPECT_EQ(ReadingFromFile(path).error, "Cannot read the file.");
+    EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path)),
+              "Cannot read the file. It is not an ordinary file.");
 }
 
 TEST(ReadingFromFile, RefusesWithTheFirstFailingCheck) {
@@ -63,26 +64,26 @@ TEST(ReadingFromFile, RefusesWithTheFirstFailingCheck) {
     for (const Case& c : cases) {
         BirthRecord record = AshaRaoBirth();
         c.change(record);
-        const ReadingOutcome outcome =
+        const Result<ReportedReading> outcome =
             ReadingFromFile(folder.WriteRecord("case.dri", record, INDIAN_TIME_ZONE));
-        EXPECT_EQ(outcome.error, c.error);
-        EXPECT_FALSE(outcome.reading);
+        EXPECT_EQ(testing::RefusalOf(outcome), c.error);
+        EXPECT_FALSE(outcome);
     }
 }
 
 TEST(ReadingFromFile, FillsTheRecordOfAGoodReading) {
     const ReadingFolder folder;
     const std::string path = folder.WriteRecord("asha.dri", AshaRaoBirth(), INDIAN_TIME_ZONE);
-    const ReadingOutcome outcome = ReadingFromFile(path);
-    ASSERT_TRUE(outcome.reading) << outcome.error;
+    const Result<ReportedReading> outcome = ReadingFromFile(path);
+    ASSERT_TRUE(outcome) << testing::RefusalOf(outcome);
     BirthRecord expected = AshaRaoBirth();
     expected.zoneHoursAbs = 5;
     expected.zoneMinutesAbs = 30;
     expected.zoneHoursToUt = -5;
     expected.zoneMinutesToUt = -30;
-    EXPECT_EQ(outcome.reading->record, expected);
-    EXPECT_EQ(outcome.reading->zonePosition, INDIAN_TIME_ZONE);
-    EXPECT_EQ(outcome.reading->source, path);
+    EXPECT_EQ(outcome->calculation.record, expected);
+    EXPECT_EQ(outcome->calculation.zonePosition, INDIAN_TIME_ZONE);
+    EXPECT_EQ(outcome->source, path);
 }
 
 // Values the panel cannot take leave the start-up choices: the first day,
@@ -97,13 +98,13 @@ TEST(ReadingFromFile, StartsEachFileFromTheStartUpPanel) {
     for (const std::string& value : values) {
         bytes += ScrambleText(value) + "\r\n";
     }
-    const ReadingOutcome outcome = ReadingFromFile(folder.WriteBytes("odd.dri", bytes));
-    ASSERT_TRUE(outcome.reading) << outcome.error;
-    EXPECT_EQ(outcome.reading->record.day, 1);
-    EXPECT_EQ(outcome.reading->zonePosition, 0);
-    EXPECT_EQ(outcome.reading->record.zoneHoursToUt, 9);
-    EXPECT_EQ(outcome.reading->record.longitudeDegrees, 0);
-    EXPECT_EQ(outcome.reading->record.longitudeMinutes, 12);
+    const Result<ReportedReading> outcome = ReadingFromFile(folder.WriteBytes("odd.dri", bytes));
+    ASSERT_TRUE(outcome) << testing::RefusalOf(outcome);
+    EXPECT_EQ(outcome->calculation.record.day, 1);
+    EXPECT_EQ(outcome->calculation.zonePosition, 0);
+    EXPECT_EQ(outcome->calculation.record.zoneHoursToUt, 9);
+    EXPECT_EQ(outcome->calculation.record.longitudeDegrees, 0);
+    EXPECT_EQ(outcome->calculation.record.longitudeMinutes, 12);
 }
 
 }  // namespace

@@ -9,12 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
+
 #include "engine/birth_record.h"
 #include "reading/reading_write.h"
 #include "report/run_report.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin::testing {
+
+// The message of a refusal, or an empty text when there is a value.
+template <typename T>
+std::string RefusalOf(const Result<T>& result) {
+    return result ? std::string() : result.refusal().message;
+}
 
 // The options that type the Asha Rao reading.
 inline std::vector<std::string> AshaRaoOptions() {

@@ -52,7 +52,8 @@ TEST(RunReport, RefusedReadingsGetOneLineAndExitWithOne) {
         folder.WriteRecord("upper.DRI", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const std::string absent = folder.PathOf("absent.dri");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{absent}, "sarovin-report: " + absent + ": Cannot read the file.\n"},
+        {{absent},
+         "sarovin-report: " + absent + ": Cannot read the file. No such file or directory\n"},
         {{upper}, "sarovin-report: " + upper + ": Please Check The File.\n"},
         {{noName}, "sarovin-report: " + noName + ": Please Enter Your Name\n"},
         {{"people/x.txt"}, "sarovin-report: people/x.txt: Please Check The File.\n"},
@@ -80,7 +81,8 @@ TEST(RunReport, OneBadFileAmongManyLeavesTheOthersPrinted) {
     files.insert(files.begin() + 2, folder.PathOf("missing.dri"));
     const RunResult result = RunTool(files);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "sarovin-report: " + files[2] + ": Cannot read the file.\n");
+    EXPECT_EQ(result.err, "sarovin-report: " + files[2] +
+                              ": Cannot read the file. No such file or directory\n");
     EXPECT_EQ(CountOf(result.out, "Sputa Drishti\n"), 4u);
     const std::size_t ann = result.out.find("Ann — ");
     const std::size_t bea = result.out.find("\n\nBea — ");

@@ -54,9 +54,10 @@ TEST(ReadingFromTypedBirth, OnlyImpossibleDatesAreRefused) {
         {2001, 12, 31, ""},
     };
     for (const Case& c : cases) {
-        const ReadingOutcome outcome = ReadingFromTypedBirth(BirthOn(c.year, c.month, c.day));
-        EXPECT_EQ(outcome.error, c.error) << c.year << "-" << c.month << "-" << c.day;
-        EXPECT_EQ(outcome.reading.has_value(), outcome.error.empty());
+        const Result<ReportedReading> outcome =
+            ReadingFromTypedBirth(BirthOn(c.year, c.month, c.day));
+        EXPECT_EQ(testing::RefusalOf(outcome), c.error) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(outcome.has_value(), std::string(c.error).empty());
     }
 }
 
@@ -70,8 +71,8 @@ TEST(ReadingFromTypedBirth, FillsTheRecordAsTheWindowDoes) {
     birth.isSouth = true;
     birth.daylightSaving = true;
     birth.city = "  New Delhi ";
-    const ReadingOutcome outcome = ReadingFromTypedBirth(birth);
-    ASSERT_TRUE(outcome.reading);
+    const Result<ReportedReading> outcome = ReadingFromTypedBirth(birth);
+    ASSERT_TRUE(outcome);
     BirthRecord expected = testing::AshaRaoBirth();
     expected.zoneHoursAbs = 5;
     expected.zoneMinutesAbs = 30;
@@ -83,9 +84,9 @@ TEST(ReadingFromTypedBirth, FillsTheRecordAsTheWindowDoes) {
     expected.name.clear();
     expected.state.clear();
     expected.country.clear();
-    EXPECT_EQ(outcome.reading->record, expected);
-    EXPECT_EQ(outcome.reading->zonePosition, 34);
-    EXPECT_EQ(outcome.reading->source, "");
+    EXPECT_EQ(outcome->calculation.record, expected);
+    EXPECT_EQ(outcome->calculation.zonePosition, 34);
+    EXPECT_EQ(outcome->source, "");
 }
 
 }  // namespace

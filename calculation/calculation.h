@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+
+#include "common/result.h"
+#include "drishti/drishti_report.h"
+#include "engine/birth_record.h"
+#include "form/input_form.h"
+
+namespace sarovin {
+
+// One calculation: the birth record filled from the panel, the zone row the
+// record's corrections came from, and everything computed from the record.
+struct Calculation {
+    BirthRecord record;
+    int zonePosition = 0;
+    DrishtiReport report;
+
+    friend bool operator==(const Calculation&, const Calculation&) = default;
+};
+
+// Fills a birth record from `form` (a box that holds no number keeps its
+// value from `previous`) and computes it, without the checks.
+Calculation ComputeForm(const InputForm& form, const BirthRecord& previous);
+
+// Checks `form` as before every calculation and refuses with the first
+// failing check; otherwise fills a birth record from it (a box that holds
+// no number keeps its value from `previous`) and computes the record.
+Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous);
+
+// A saved reading put onto a panel: the panel with the reading's lines
+// restored onto it, and the calculation of that panel.
+struct OpenedReading {
+    InputForm form;
+    Result<Calculation> calculation;
+};
+
+// Restores the reading `bytes` onto `panel` and calculates it with
+// `previous` as the record to fall back on. The window passes its own panel
+// and last record; a freshly started window has InputForm{} and
+// BirthRecord{}, which is where the report tool opens every reading.
+OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
+                               const BirthRecord& previous);
+
+}  // namespace sarovin
