@@ -14,8 +14,8 @@
 
 #include "form/list_items.h"
 #include "links/program_texts.h"
-#include "tables/zone_table.h"
 #include "platform/qt_text.h"
+#include "tables/zone_table.h"
 
 namespace sarovin {
 
@@ -228,12 +228,10 @@ InputForm InputPanel::ReadForm() const {
     form.latitudeMinutes = Text(txtLatMin_);
     form.longitudeDegrees = Text(txtLonDeg_);
     form.longitudeMinutes = Text(txtLonMin_);
-    form.latitudeHemisphere = optLat_->button(0)->isChecked()   ? LatitudeHemisphere::North
-                              : optLat_->button(1)->isChecked() ? LatitudeHemisphere::South
-                                                                : LatitudeHemisphere::None;
-    form.longitudeHemisphere = optLong_->button(0)->isChecked()   ? LongitudeHemisphere::East
-                               : optLong_->button(1)->isChecked() ? LongitudeHemisphere::West
-                                                                  : LongitudeHemisphere::None;
+    // Button ids follow the order of the enumerations after None; no
+    // button checked is id -1, which is None.
+    form.latitudeHemisphere = static_cast<LatitudeHemisphere>(optLat_->checkedId() + 1);
+    form.longitudeHemisphere = static_cast<LongitudeHemisphere>(optLong_->checkedId() + 1);
     form.daylightSaving = chkDST_->isChecked();
     form.city = Text(txtCity_);
     form.state = Text(txtState_);

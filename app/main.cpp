@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "app/main_window.h"
-#include "platform/qt_platform_services.h"
 #include "app/start_up.h"
+#include "platform/qt_platform_services.h"
 #include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {

@@ -2,8 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/drishti_tab.h"
@@ -25,12 +25,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Frame2"));
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName(QStringLiteral("TS"));
-    tabs_->setExpanding(false);
-    for (const char* caption : {"Graha Drishti", "Rashi Drishti", "Sputa Drishti"}) {
-        tabs_->addTab(ToQString(caption));
-    }
     graha_ = new DrishtiTab(QStringLiteral("Graha Drishti"), QStringLiteral("Frame3"), GRAHA_ROWS,
                             {"lblPlanets_Graha", "lblPlanets_Position_Graha",
                              "lblAspects_Sign_Graha", "lblAspects_Planets_Graha"},
@@ -40,11 +34,13 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         {"lblPlanets_Rashi", "lblPlanets_Position_Rashi", "lblAspects_Rashi", "lblGrahas_Rashi"},
         this);
     sputa_ = new SputaTab(this);
-    frames_ = new QStackedWidget(this);
-    frames_->addWidget(graha_);
-    frames_->addWidget(rashi_);
-    frames_->addWidget(sputa_);
-    connect(tabs_, &QTabBar::currentChanged, frames_, &QStackedWidget::setCurrentIndex);
+    tabs_ = new QTabWidget(this);
+    tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
+    tabs_->tabBar()->setExpanding(false);
+    tabs_->setDocumentMode(true);
+    tabs_->addTab(graha_, QStringLiteral("Graha Drishti"));
+    tabs_->addTab(rashi_, QStringLiteral("Rashi Drishti"));
+    tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
 
     auto* save = MakeButton(this, "cmdSave", QStringLiteral("&Save"));
     auto* back = MakeButton(this, "cmdBack", QStringLiteral("&Back"));
@@ -57,8 +53,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tabs_);
-    layout->addWidget(frames_, 1);
+    layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 }
 
@@ -69,8 +64,7 @@ void ResultsPanel::ShowReport(const DrishtiReport& report) {
 }
 
 void ResultsPanel::ShowGrahaFrame() {
-    tabs_->setCurrentIndex(0);
-    frames_->setCurrentWidget(graha_);
+    tabs_->setCurrentWidget(graha_);
 }
 
 }  // namespace sarovin

@@ -4,8 +4,7 @@
 
 #include "drishti/drishti_report.h"
 
-class QStackedWidget;
-class QTabBar;
+class QTabWidget;
 
 namespace sarovin {
 
@@ -29,8 +28,7 @@ class ResultsPanel : public QWidget {
     void BackRequested();
 
   private:
-    QTabBar* tabs_;
-    QStackedWidget* frames_;
+    QTabWidget* tabs_;
     DrishtiTab* graha_;
     DrishtiTab* rashi_;
     SputaTab* sputa_;

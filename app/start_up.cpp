@@ -1,8 +1,8 @@
 #include "app/start_up.h"
 
 #include "app/main_window.h"
-#include "platform/platform_services.h"
 #include "links/program_icon.h"
+#include "platform/platform_services.h"
 
 namespace sarovin {
 

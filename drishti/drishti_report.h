@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "engine/body_table.h"
 #include "drishti/drishti_row.h"
 #include "drishti/graha_drishti.h"
 #include "drishti/rashi_drishti.h"
 #include "drishti/sputa_drishti.h"
+#include "engine/body_table.h"
 
 namespace sarovin {
 

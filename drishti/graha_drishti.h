@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "engine/body_table.h"
 #include "drishti/drishti_row.h"
+#include "engine/body_table.h"
 
 namespace sarovin {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "engine/body_table.h"
 #include "drishti/drishti_row.h"
+#include "engine/body_table.h"
 
 namespace sarovin {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "form/list_items.h"
 #include "engine/trim_spaces.h"
+#include "form/list_items.h"
 #include "form/whole_number.h"
 #include "tables/zone_table.h"
 

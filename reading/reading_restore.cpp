@@ -4,10 +4,10 @@
 #include <cctype>
 #include <optional>
 
-#include "form/list_items.h"
 #include "engine/trim_spaces.h"
-#include "reading/utf8_text.h"
+#include "form/list_items.h"
 #include "form/whole_number.h"
+#include "reading/utf8_text.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {

@@ -1,7 +1,7 @@
 #include "reading/reading_write.h"
 
-#include "reading/scramble.h"
 #include "engine/trim_spaces.h"
+#include "reading/scramble.h"
 #include "reading/windows1252.h"
 
 namespace sarovin {

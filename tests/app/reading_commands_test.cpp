@@ -7,8 +7,8 @@
 #include <csignal>
 
 #include "reading/reading_file.h"
-#include "tests/support/sample_births.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/sample_births.h"
 
 namespace sarovin {
 namespace {

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "links/about_box.h"
-#include "tests/links/link_activation.h"
 #include "links/link_label.h"
 #include "links/promotion_panel.h"
+#include "tests/links/link_activation.h"
 #include "tests/support/recording_platform_services.h"
 
 namespace sarovin {

@@ -4,8 +4,8 @@
 #include <QStackedLayout>
 #include <QTest>
 
-#include "tests/links/link_activation.h"
 #include "links/link_label.h"
+#include "tests/links/link_activation.h"
 #include "tests/support/recording_platform_services.h"
 
 namespace sarovin {

@@ -4,9 +4,9 @@
 
 #include "form/list_items.h"
 #include "reading/reading_file.h"
-#include "tests/reading/reading_samples.h"
 #include "reading/utf8_text.h"
 #include "tables/zone_table.h"
+#include "tests/reading/reading_samples.h"
 
 namespace sarovin {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "reading/reading_file.h"
-#include "tests/reading/reading_samples.h"
 #include "tables/zone_table.h"
+#include "tests/reading/reading_samples.h"
 
 namespace sarovin {
 namespace {

@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <QProcess>
+#include <QStringList>
 
 #include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 struct ProgramRun {
     int status;
@@ -21,15 +14,15 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the built program through the shell; the arguments must need no
-// quoting beyond single quotes.
-ProgramRun RunProgram(const testing::ReadingFolder& folder, const std::string& arguments) {
-    const std::string out = folder.PathOf("stdout");
-    const std::string err = folder.PathOf("stderr");
-    const std::string command =
-        std::string("'") + REPORT_PROGRAM + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWhole(out), ReadWhole(err)};
+// Runs the built program with the arguments as given, no shell between.
+ProgramRun RunProgram(const QStringList& arguments) {
+    QProcess program;
+    program.start(QString::fromUtf8(REPORT_PROGRAM), arguments);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+        return {-1, {}, {}};
+    }
+    return {program.exitCode(), program.readAllStandardOutput().toStdString(),
+            program.readAllStandardError().toStdString()};
 }
 
 TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
@@ -37,7 +30,7 @@ TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
     const std::string good =
         folder.WriteRecord("good.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const std::string bad = folder.PathOf("bad.dri");
-    const ProgramRun run = RunProgram(folder, "'" + good + "' '" + bad + "'");
+    const ProgramRun run = RunProgram({QString::fromStdString(good), QString::fromStdString(bad)});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.starts_with("Asha Rao — 15 June 1980 08:30, ")) << run.out;
     EXPECT_EQ(run.err,
@@ -45,11 +38,10 @@ TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
 }
 
 TEST(Executable, ExitStatusesOfTheInformativeAndUsageCalls) {
-    const testing::ReadingFolder folder;
-    const ProgramRun version = RunProgram(folder, "--version");
+    const ProgramRun version = RunProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "sarovin-report 1.15\n");
-    const ProgramRun usage = RunProgram(folder, "--zone 99");
+    const ProgramRun usage = RunProgram({QStringLiteral("--zone"), QStringLiteral("99")});
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.out, "");
     EXPECT_TRUE(usage.err.starts_with("sarovin-report: ")) << usage.err;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
@@ -36,17 +38,11 @@ inline std::vector<std::string> AshaRaoOptions() {
 // everything in it at the end of the test.
 class ReadingFolder {
   public:
-    ReadingFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "sarovin_report_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
+    ReadingFolder() : path_(QFile::encodeName(folder_.path()).toStdString()) {
+        if (!folder_.isValid()) {
             ADD_FAILURE() << "cannot create a temporary folder";
         }
-        path_ = pattern;
     }
-    ~ReadingFolder() { std::filesystem::remove_all(path_); }
-    ReadingFolder(const ReadingFolder&) = delete;
-    ReadingFolder& operator=(const ReadingFolder&) = delete;
 
     std::string WriteBytes(const std::string& name, const std::string& bytes) const {
         const std::filesystem::path file = path_ / name;
@@ -62,6 +58,7 @@ class ReadingFolder {
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
 
   private:
+    QTemporaryDir folder_;
     std::filesystem::path path_;
 };
 
