@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+
+#include "common/result.h"
+
+namespace sarovin {
+
+enum class LunarNode { Mean, True };
+
+// One moment and place to read the sky for.
+struct SwissRequest {
+    double julianDayUt = 0;       // Universal Time Julian day
+    double latitudeDegrees = 0;   // north positive
+    double longitudeDegrees = 0;  // east positive
+    LunarNode node = LunarNode::Mean;
+};
+
+inline constexpr int SWISS_BODY_COUNT = 9;
+
+// Sidereal (Lahiri) positions in degrees [0, 360). The bodies are in the
+// order Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (north
+// node), Ketu (south node).
+struct SwissPositions {
+    std::array<double, SWISS_BODY_COUNT> longitudes{};
+    double ayanamsa = 0;  // Lahiri ayanamsa of date, nutation included
+    double lagna = 0;     // sidereal ascendant
+};
+
+// Reads the bodies, the ayanamsa and the ascendant from the Swiss Ephemeris
+// files. Refuses inputs that are not finite or off the globe, a data folder
+// without the files, and moments the files do not cover. Safe to call from
+// several threads at once.
+Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request);
+
+}  // namespace sarovin
