@@ -1,0 +1,154 @@
+#include "atlas/place_matching.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+#include "atlas/search_key.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr std::size_t LISTED_CANDIDATES = 10;
+
+// How well a name meets a text, best first.
+enum class NameMatch { Whole, Prefix, Contained, None };
+
+NameMatch MatchName(std::string_view nameKey, std::string_view textKey) {
+    if (nameKey == textKey) {
+        return NameMatch::Whole;
+    }
+    if (nameKey.starts_with(textKey)) {
+        return NameMatch::Prefix;
+    }
+    return nameKey.find(textKey) != std::string_view::npos ? NameMatch::Contained : NameMatch::None;
+}
+
+struct Candidate {
+    NameMatch match;
+    const Place* place;
+};
+
+bool RanksBefore(const Candidate& a, const Candidate& b) {
+    if (a.match != b.match) {
+        return a.match < b.match;
+    }
+    if (a.place->population != b.place->population) {
+        return a.place->population > b.place->population;
+    }
+    return std::tie(a.place->name, a.place->region, a.place->country) <
+           std::tie(b.place->name, b.place->region, b.place->country);
+}
+
+std::vector<Place> BestOf(std::vector<Candidate> candidates, std::size_t limit) {
+    const std::size_t kept = std::min(limit, candidates.size());
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(kept),
+                      candidates.end(), RanksBefore);
+    std::vector<Place> best;
+    best.reserve(kept);
+    for (std::size_t i = 0; i < kept; ++i) {
+        best.push_back(*candidates[i].place);
+    }
+    return best;
+}
+
+// True when `rest`, the query after the name and its comma, names the
+// place's region, country or both.
+bool QualifiesPlace(const Place& place, std::string_view rest) {
+    const std::string region = SearchKey(place.region);
+    const std::string country = SearchKey(place.country);
+    const std::string code = SearchKey(place.countryCode);
+    const std::array<std::string, 5> writings = {
+        region, country, code, region + ", " + country, region + ", " + code,
+    };
+    return std::find(writings.begin(), writings.end(), rest) != writings.end();
+}
+
+// True when the query key is the place's name alone or followed by its
+// region, country or both. Names and regions may hold commas of their own
+// ("Burgdorf, Hanover"), so the place's parts are laid against the query
+// rather than the query split at its commas.
+bool IsWrittenAs(const Place& place, std::string_view queryKey) {
+    const std::string name = SearchKey(place.name);
+    if (queryKey == name) {
+        return true;
+    }
+    const std::string nameAndComma = name + ", ";
+    return queryKey.starts_with(nameAndComma) &&
+           QualifiesPlace(place, queryKey.substr(nameAndComma.size()));
+}
+
+std::vector<Candidate> PlacesWrittenAs(std::span<const Place> places, std::string_view queryKey) {
+    std::vector<Candidate> written;
+    for (const Place& place : places) {
+        if (IsWrittenAs(place, queryKey)) {
+            written.push_back({NameMatch::Whole, &place});
+        }
+    }
+    return written;
+}
+
+std::string ListOfLabels(const std::vector<Place>& places, std::size_t total) {
+    std::string list;
+    for (const Place& place : places) {
+        list += "\n" + place.Label();
+    }
+    if (total > places.size()) {
+        list += "\n(and " + std::to_string(total - places.size()) + " more)";
+    }
+    return list;
+}
+
+Refusal RefuseSeveral(std::string_view query, std::vector<Candidate> written) {
+    const std::size_t total = written.size();
+    return RefuseWith("\"" + std::string(query) +
+                      "\" could be more than one place. Write it as one of these:" +
+                      ListOfLabels(BestOf(std::move(written), LISTED_CANDIDATES), total));
+}
+
+Refusal RefuseUnknown(std::span<const Place> places, std::string_view query,
+                      std::string_view queryKey) {
+    const std::string_view name = queryKey.substr(0, queryKey.find(','));
+    const std::vector<Place> near = SearchPlaces(places, name, LISTED_CANDIDATES);
+    std::string message = "No place is known as \"" + std::string(query) + "\".";
+    if (!near.empty()) {
+        message += " Places with names like it:" + ListOfLabels(near, near.size());
+    }
+    return RefuseWith(std::move(message));
+}
+
+}  // namespace
+
+std::vector<Place> SearchPlaces(std::span<const Place> places, std::string_view text,
+                                std::size_t limit) {
+    const std::string textKey = SearchKey(text);
+    if (textKey.empty()) {
+        return {};
+    }
+    std::vector<Candidate> candidates;
+    for (const Place& place : places) {
+        const NameMatch match = MatchName(SearchKey(place.name), textKey);
+        if (match != NameMatch::None) {
+            candidates.push_back({match, &place});
+        }
+    }
+    return BestOf(std::move(candidates), limit);
+}
+
+Result<Place> ResolvePlaceAmong(std::span<const Place> places, std::string_view query) {
+    const std::string queryKey = SearchKey(query);
+    if (queryKey.empty()) {
+        return RefuseWith("Please write the name of the place.");
+    }
+    std::vector<Candidate> written = PlacesWrittenAs(places, queryKey);
+    if (written.size() == 1) {
+        return *written.front().place;
+    }
+    if (written.empty()) {
+        return RefuseUnknown(places, query, queryKey);
+    }
+    return RefuseSeveral(query, std::move(written));
+}
+
+}  // namespace sarovin

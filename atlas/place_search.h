@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "atlas/place.h"
+#include "common/result.h"
+
+namespace sarovin {
+
+// The credit the place data asks for wherever the program shows or ships
+// it (GeoNames, under the Creative Commons Attribution 4.0 licence).
+inline constexpr char PLACE_DATA_CREDIT[] =
+    "Place data from GeoNames (https://www.geonames.org), licensed under CC BY 4.0 "
+    "(https://creativecommons.org/licenses/by/4.0/).";
+
+// Every town of the offline atlas, read once on first use and kept for
+// the life of the program.
+std::span<const Place> KnownPlaces();
+
+// SearchPlaces over the known places.
+std::vector<Place> FindPlaces(std::string_view text, std::size_t limit);
+
+// ResolvePlaceAmong over the known places.
+Result<Place> ResolvePlace(std::string_view query);
+
+}  // namespace sarovin
