@@ -137,7 +137,7 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
 }
 
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record));
+    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemeris_));
 }
 
 void MainWindow::ShowInputPanel() {
@@ -154,7 +154,8 @@ void MainWindow::OpenReading() {
     if (!bytes) {
         return;
     }
-    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record);
+    OpenedReading opened =
+        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, ephemeris_);
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
 }

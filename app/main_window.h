@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
     // The last calculation shown; its record is what a box holding no
     // number falls back on in the next one.
     Calculation calculation_;
+    EphemerisChoice ephemeris_;
     QString lastSavePath_;
 };
 

@@ -7,26 +7,33 @@
 
 namespace sarovin {
 
-Calculation ComputeForm(const InputForm& form, const BirthRecord& previous) {
+Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previous,
+                                const EphemerisChoice& choice) {
     Calculation calculation;
     calculation.record = FillBirthRecord(form, previous);
     calculation.zonePosition = form.zonePosition;
-    calculation.report = ComputeDrishtiReport(calculation.record);
+    Result<Sky> sky = ComputeSky(calculation.record, choice);
+    if (!sky) {
+        return sky.refusal();
+    }
+    calculation.sky = std::move(*sky);
+    calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
     return calculation;
 }
 
-Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous) {
+Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous,
+                                  const EphemerisChoice& choice) {
     if (std::optional<Refusal> refusal = FirstFailingCheck(form)) {
         return std::move(*refusal);
     }
-    return ComputeForm(form, previous);
+    return ComputeForm(form, previous, choice);
 }
 
 OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
-                               const BirthRecord& previous) {
+                               const BirthRecord& previous, const EphemerisChoice& choice) {
     InputForm form = panel;
     RestoreReading(ReadReadingLines(bytes), form);
-    Result<Calculation> calculation = CalculateForm(form, previous);
+    Result<Calculation> calculation = CalculateForm(form, previous, choice);
     return {std::move(form), std::move(calculation)};
 }
 

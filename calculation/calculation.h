@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "calculation/sky.h"
 #include "common/result.h"
 #include "drishti/drishti_report.h"
 #include "engine/birth_record.h"
@@ -10,23 +11,28 @@
 namespace sarovin {
 
 // One calculation: the birth record filled from the panel, the zone row the
-// record's corrections came from, and everything computed from the record.
+// record's corrections came from, the sky the chosen ephemeris found for the
+// record, and the three Drishti computed from its body table.
 struct Calculation {
     BirthRecord record;
     int zonePosition = 0;
+    Sky sky;
     DrishtiReport report;
 
     friend bool operator==(const Calculation&, const Calculation&) = default;
 };
 
 // Fills a birth record from `form` (a box that holds no number keeps its
-// value from `previous`) and computes it, without the checks.
-Calculation ComputeForm(const InputForm& form, const BirthRecord& previous);
+// value from `previous`) and computes it with the chosen ephemeris, without
+// the checks.
+Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previous,
+                                const EphemerisChoice& choice);
 
 // Checks `form` as before every calculation and refuses with the first
-// failing check; otherwise fills a birth record from it (a box that holds
-// no number keeps its value from `previous`) and computes the record.
-Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous);
+// failing check; otherwise fills a birth record from it and computes it as
+// ComputeForm does.
+Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous,
+                                  const EphemerisChoice& choice);
 
 // A saved reading put onto a panel: the panel with the reading's lines
 // restored onto it, and the calculation of that panel.
@@ -40,6 +46,6 @@ struct OpenedReading {
 // and last record; a freshly started window has InputForm{} and
 // BirthRecord{}, which is where the report tool opens every reading.
 OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
-                               const BirthRecord& previous);
+                               const BirthRecord& previous, const EphemerisChoice& choice);
 
 }  // namespace sarovin

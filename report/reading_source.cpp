@@ -4,7 +4,7 @@
 
 namespace sarovin {
 
-Result<ReportedReading> ReadingFromFile(const std::string& path) {
+Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice) {
     if (!HasReadingExtension(path)) {
         return RefuseWith(std::string(WRONG_FILE_NAME_MESSAGE));
     }
@@ -12,7 +12,7 @@ Result<ReportedReading> ReadingFromFile(const std::string& path) {
     if (!bytes) {
         return bytes.refusal();
     }
-    OpenedReading opened = CalculateReading(*bytes, InputForm{}, BirthRecord{});
+    OpenedReading opened = CalculateReading(*bytes, InputForm{}, BirthRecord{}, choice);
     if (!opened.calculation) {
         return opened.calculation.refusal();
     }

@@ -10,6 +10,6 @@ namespace sarovin {
 // Opens a saved reading as a freshly started window does: the name check,
 // the file, the restore onto the start-up panel, the checks and the
 // calculation from an empty record.
-Result<ReportedReading> ReadingFromFile(const std::string& path);
+Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice);
 
 }  // namespace sarovin

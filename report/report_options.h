@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/sky.h"
 #include "report/typed_birth.h"
 
 namespace sarovin {
@@ -17,6 +18,7 @@ enum class ReportAction { PrintReadings, ShowHelp, ShowVersion, ListZones };
 struct ReportOptions {
     ReportAction action = ReportAction::PrintReadings;
     OutputFormat format = OutputFormat::Text;
+    EphemerisChoice ephemeris;
     std::vector<std::string> files;
     std::optional<TypedBirth> typedBirth;
 };

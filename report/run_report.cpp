@@ -45,10 +45,12 @@ int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream&
     writer.Begin();
     bool allPrinted = true;
     if (options.typedBirth) {
-        allPrinted = PrintOutcome(ReadingFromTypedBirth(*options.typedBirth), {}, writer, err);
+        allPrinted = PrintOutcome(ReadingFromTypedBirth(*options.typedBirth, options.ephemeris), {},
+                                  writer, err);
     }
     for (const std::string& file : options.files) {
-        allPrinted = PrintOutcome(ReadingFromFile(file), file, writer, err) && allPrinted;
+        allPrinted =
+            PrintOutcome(ReadingFromFile(file, options.ephemeris), file, writer, err) && allPrinted;
     }
     writer.End();
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;

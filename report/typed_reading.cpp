@@ -51,12 +51,17 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
     return form;
 }
 
-Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth) {
+Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
+                                              const EphemerisChoice& choice) {
     const InputForm form = FormFromTypedBirth(birth);
     if (std::optional<Refusal> refusal = FirstFailingCheck(WithStandIns(form))) {
         return std::move(*refusal);
     }
-    return ReportedReading{{}, ComputeForm(form, BirthRecord{})};
+    Result<Calculation> calculation = ComputeForm(form, BirthRecord{}, choice);
+    if (!calculation) {
+        return calculation.refusal();
+    }
+    return ReportedReading{{}, std::move(*calculation)};
 }
 
 }  // namespace sarovin

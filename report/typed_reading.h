@@ -17,6 +17,7 @@ InputForm FormFromTypedBirth(const TypedBirth& birth);
 
 // The typed birth checked and filled as the window does; empty name and
 // place texts stay empty in the record.
-Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth);
+Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
+                                              const EphemerisChoice& choice);
 
 }  // namespace sarovin

@@ -1,0 +1,46 @@
+#include "calculation/sky.h"
+
+#include <cmath>
+
+#include "engine/ayanamsa.h"
+#include "swiss/birth_moment.h"
+
+namespace sarovin {
+
+namespace {
+
+Sky BuiltInSky(const BirthRecord& record) {
+    Sky sky;
+    sky.bodies = ComputeBodyTable(record);
+    sky.used = {Ephemeris::BuiltIn, LunarNode::Mean};
+    sky.ayanamsa = std::fabs(ComputeBirthAyanamsa(record));
+    return sky;
+}
+
+Result<Sky> SwissSky(const BirthRecord& record, LunarNode node) {
+    const Result<SwissPositions> positions = ComputeSwissPositions(SwissRequestFor(record, node));
+    if (!positions) {
+        return positions.refusal();
+    }
+    Sky sky;
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        sky.bodies.entries[slot] =
+            MakeBodyEntry(static_cast<BodySlot>(slot), positions->longitudes[slot]);
+    }
+    sky.used = {Ephemeris::Swiss, node};
+    sky.ayanamsa = positions->ayanamsa;
+    sky.universalTime = SwissBirthMoment(record).civil;
+    sky.lagna = positions->lagna;
+    return sky;
+}
+
+}  // namespace
+
+Result<Sky> ComputeSky(const BirthRecord& record, const EphemerisChoice& choice) {
+    if (choice.ephemeris == Ephemeris::Swiss) {
+        return SwissSky(record, choice.node);
+    }
+    return BuiltInSky(record);
+}
+
+}  // namespace sarovin

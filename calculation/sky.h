@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+
+#include "common/result.h"
+#include "engine/body_table.h"
+#include "engine/civil_time.h"
+#include "swiss/swiss_ephemeris.h"
+
+namespace sarovin {
+
+enum class Ephemeris { BuiltIn, Swiss };
+
+// Which ephemeris a calculation asks for, and which lunar node it takes.
+// The built-in ephemeris always takes its own mean node.
+struct EphemerisChoice {
+    Ephemeris ephemeris = Ephemeris::BuiltIn;
+    LunarNode node = LunarNode::Mean;
+
+    friend bool operator==(const EphemerisChoice&, const EphemerisChoice&) = default;
+};
+
+// The sidereal positions of a birth and how they were found: the
+// ephemeris, the node, the ayanamsa in degrees, and for the Swiss
+// Ephemeris the Universal Time read and the Lagna (sidereal ascendant).
+struct Sky {
+    BodyTable bodies;
+    EphemerisChoice used;
+    double ayanamsa = 0;
+    std::optional<CivilTime> universalTime;
+    std::optional<double> lagna;
+
+    friend bool operator==(const Sky&, const Sky&) = default;
+};
+
+// The body table of a birth from the chosen ephemeris; the Swiss Ephemeris
+// refuses moments its files do not cover and a missing data folder.
+Result<Sky> ComputeSky(const BirthRecord& record, const EphemerisChoice& choice);
+
+}  // namespace sarovin
