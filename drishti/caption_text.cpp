@@ -9,6 +9,7 @@ namespace sarovin {
 namespace {
 
 constexpr std::string_view SEPARATOR = ", ";
+constexpr std::string_view FULL_STOP = ".";
 
 std::size_t TotalLength(std::span<const std::string_view> parts) {
     return std::accumulate(
@@ -36,11 +37,11 @@ void NameList::Append(std::string_view name) {
     names_[count_++] = name;
 }
 
-std::string NameList::Close(std::string_view ending) const {
+std::string NameList::Close() const {
     const std::span<const std::string_view> names(names_.data(), count_);
     const std::size_t separators = count_ == 0 ? 0 : count_ - 1;
     std::string text(
-        lead_.size() + TotalLength(names) + separators * SEPARATOR.size() + ending.size(), '\0');
+        lead_.size() + TotalLength(names) + separators * SEPARATOR.size() + FULL_STOP.size(), '\0');
     char* out = Write(text.data(), lead_);
     for (std::size_t index = 0; index < count_; ++index) {
         if (index > 0) {
@@ -48,7 +49,7 @@ std::string NameList::Close(std::string_view ending) const {
         }
         out = Write(out, names[index]);
     }
-    Write(out, ending);
+    Write(out, FULL_STOP);
     return text;
 }
 

@@ -12,16 +12,16 @@ namespace sarovin {
 // final length.
 std::string Concat(std::initializer_list<std::string_view> parts);
 
-// A sentence that lists names joined by ", " after a lead text. The lead
-// and the names are only viewed, so they must outlive the list, until the
-// sentence is closed into a string made once at its final length.
+// A sentence that lists names joined by ", " after a lead text and ends in
+// a full stop. The lead and the names are only viewed, so they must
+// outlive the list, until the sentence is closed into a string made once
+// at its final length.
 class NameList {
   public:
     explicit NameList(std::string_view lead) : lead_(lead) {}
     void Append(std::string_view name);
     bool empty() const { return count_ == 0; }
-    // The sentence with its closing text.
-    std::string Close(std::string_view ending) const;
+    std::string Close() const;
 
   private:
     // A list names distinct signs or distinct bodies: at most twelve.

@@ -36,7 +36,7 @@ TabTexts<GRAHA_ROWS> MakeGrahaTexts() {
             for (const int house : ASPECTED_HOUSES[body]) {
                 signs.Append(VedicSignNames[AspectedSign(sign, house)]);
             }
-            texts.aspectCaptions[body][sign] = signs.Close(".");
+            texts.aspectCaptions[body][sign] = signs.Close();
         }
         texts.planetsLeads[body] = Concat({"Planet(s) aspected by ", name, " is "});
         texts.noPlanetsCaptions[body] = Concat({"Planet ", name, " has no Graha Drishti."});
@@ -61,7 +61,7 @@ DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& 
         }
     }
     return MakeDrishtiRow(body, bodies.entries[body], texts.aspectCaptions[body][signs[body]],
-                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close("."));
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TabTexts<RASHI_ROWS> MakeRashiTexts() {
                     signs.Append(VedicSignNames[other]);
                 }
             }
-            texts.aspectCaptions[body][sign] = signs.Close(".");
+            texts.aspectCaptions[body][sign] = signs.Close();
         }
         texts.planetsLeads[body] = Concat({name, " has Graha Drishti on "});
         texts.noPlanetsCaptions[body] = Concat({"Planet ", name, " has no Rashi Drishti."});
@@ -78,7 +78,7 @@ DrishtiRow RashiRow(const BodyTable& bodies, const std::array<int, ASPECTING_BOD
     }
     const BodyEntry& entry = bodies.entries[body];
     return MakeDrishtiRow(body, entry, texts.aspectCaptions[body][entry.place.sign],
-                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close("."));
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
 }
 
 }  // namespace
