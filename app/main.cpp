@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(SAROVIN_VERSION));
+    // Where QSettings keeps the user's choices: ~/.config/Sarovin/Sarovin.conf.
+    QApplication::setOrganizationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);
     if (!window) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/character_filter.h"
+#include "app/ephemeris_menu.h"
 #include "app/input_panel.h"
 #include "app/reading_commands.h"
 #include "app/results_panel.h"
@@ -73,6 +74,11 @@ void MainWindow::BuildMenus() {
     connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
             &QWidget::close);
 
+    ephemerisMenu_ = new EphemerisMenu(this);
+    menuBar()->addMenu(ephemerisMenu_);
+    connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
+            &MainWindow::RecalculateShownResults);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     const auto openPage = [this](WebPage page) {
@@ -131,17 +137,29 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
         return;
     }
     calculation_ = std::move(*calculation);
-    resultsPanel_->ShowReport(calculation_.report);
+    resultsPanel_->ShowCalculation(calculation_);
+    setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
+                   ToQString(calculation_.record.name));
     panels_->setCurrentWidget(resultsPanel_);
     resultsPanel_->ShowGrahaFrame();
 }
 
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemeris_));
+    ShowCalculation(
+        CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemerisMenu_->Choice()));
 }
 
 void MainWindow::ShowInputPanel() {
     panels_->setCurrentWidget(inputPanel_);
+    setWindowTitle(ProgramCaption());
+}
+
+// Results on show follow a change of ephemeris at once, from the panel
+// they were calculated from.
+void MainWindow::RecalculateShownResults() {
+    if (panels_->currentWidget() == resultsPanel_) {
+        CalculateDrishti();
+    }
 }
 
 void MainWindow::SaveReading() {
@@ -154,8 +172,8 @@ void MainWindow::OpenReading() {
     if (!bytes) {
         return;
     }
-    OpenedReading opened =
-        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, ephemeris_);
+    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
+                                            ephemerisMenu_->Choice());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
 }

@@ -8,6 +8,7 @@ class QStackedWidget;
 
 namespace sarovin {
 
+class EphemerisMenu;
 class InputPanel;
 class PlatformServices;
 class ResultsPanel;
@@ -38,6 +39,7 @@ class MainWindow : public QMainWindow {
     // Shows the results of a calculation, or its refusal on the input panel.
     void ShowCalculation(Result<Calculation> calculation);
     void ShowRefusal(const Refusal& refusal);
+    void RecalculateShownResults();
 
     PlatformServices& platform_;
     InputPanel* inputPanel_;
@@ -46,7 +48,7 @@ class MainWindow : public QMainWindow {
     // The last calculation shown; its record is what a box holding no
     // number falls back on in the next one.
     Calculation calculation_;
-    EphemerisChoice ephemeris_;
+    EphemerisMenu* ephemerisMenu_;
     QString lastSavePath_;
 };
 

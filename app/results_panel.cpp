@@ -1,6 +1,7 @@
 #include "app/results_panel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -8,11 +9,21 @@
 
 #include "app/drishti_tab.h"
 #include "app/sputa_tab.h"
+#include "calculation/sky_texts.h"
+#include "form/birth_summary.h"
 #include "platform/qt_text.h"
 
 namespace sarovin {
 
 namespace {
+
+QLabel* MakeLine(QWidget* parent, const char* name) {
+    auto* line = new QLabel(parent);
+    line->setObjectName(ToQString(name));
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    line->setWordWrap(true);
+    return line;
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -34,6 +45,11 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         {"lblPlanets_Rashi", "lblPlanets_Position_Rashi", "lblAspects_Rashi", "lblGrahas_Rashi"},
         this);
     sputa_ = new SputaTab(this);
+    birthLine_ = MakeLine(this, "lblBirth");
+    QFont bold = birthLine_->font();
+    bold.setBold(true);
+    birthLine_->setFont(bold);
+    ephemerisLine_ = MakeLine(this, "lblEphemeris");
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
     tabs_->tabBar()->setExpanding(false);
@@ -53,11 +69,18 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(birthLine_);
+    layout->addWidget(ephemerisLine_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 }
 
-void ResultsPanel::ShowReport(const DrishtiReport& report) {
+void ResultsPanel::ShowCalculation(const Calculation& calculation) {
+    birthLine_->setText(ToQString(BirthSummary(calculation.record)));
+    const std::string lagna = LagnaLine(calculation.sky);
+    ephemerisLine_->setText(
+        ToQString(EphemerisLine(calculation.sky) + (lagna.empty() ? "" : " \u00B7 " + lagna)));
+    const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report.sputa);
