@@ -103,7 +103,7 @@ TEST_F(WindowTest, MenusHaveTheirEntriesInOrder) {
     for (QAction* menu : window.menuBar()->actions()) {
         titles << menu->text();
     }
-    // The specified menus keep their order; the ephemeris choice stands beside them.
+    // The program's own menus keep their order; the ephemeris choice stands beside them.
     EXPECT_EQ(titles, (QStringList{"&File", "E&phemeris", "&Help", "Donate"}));
 }
 
