@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/place_completer.h"
 #include "form/list_items.h"
 #include "links/program_texts.h"
+#include "platform/place_filling.h"
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
 
@@ -90,7 +92,11 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Det
     for (QPushButton* button : {cmdCalculate_, cmdOpen_, command1_}) {
         button->setAutoDefault(false);
     }
+    lblZoneNote_ = new QLabel(this);
+    lblZoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
+    lblZoneNote_->setWordWrap(true);
     BuildLayout();
+    FollowPlaceChoice();
     SetTabOrder();
     connect(cmdCalculate_, &QPushButton::clicked, this, &InputPanel::CalculateRequested);
     connect(cmdOpen_, &QPushButton::clicked, this, &InputPanel::OpenRequested);
@@ -164,22 +170,23 @@ void InputPanel::BuildLayout() {
            row({cboHour_, cboMinute_, hourMinute}));
     addRow(4, CaptionLabel(this, 10, QStringLiteral("Time Zone")), row({chkDST_}));
     grid->addLayout(row({cboTimeZone_}), 5, 1);
+    grid->addWidget(lblZoneNote_, 6, 1);
     addRow(
-        6, CaptionLabel(this, 3, QStringLiteral("Latitude")),
+        7, CaptionLabel(this, 3, QStringLiteral("Latitude")),
         row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));
     addRow(
-        7, CaptionLabel(this, 4, QStringLiteral("Longitude")),
+        8, CaptionLabel(this, 4, QStringLiteral("Longitude")),
         row({txtLonDeg_, fraLong_, txtLonMin_, CaptionLabel(this, 6, QStringLiteral("DEG/MIN"))}));
-    addRow(8, CaptionLabel(this, 7, QStringLiteral("City")), row({txtCity_}));
-    addRow(9, CaptionLabel(this, 8, QStringLiteral("State")), row({txtState_}));
-    addRow(10, CaptionLabel(this, 9, QStringLiteral("Country")), row({txtCountry_}));
+    addRow(9, CaptionLabel(this, 7, QStringLiteral("City")), row({txtCity_}));
+    addRow(10, CaptionLabel(this, 8, QStringLiteral("State")), row({txtState_}));
+    addRow(11, CaptionLabel(this, 9, QStringLiteral("Country")), row({txtCountry_}));
     for (QLineEdit* place : {txtCity_, txtState_, txtCountry_}) {
         place->setMinimumWidth(320);
     }
-    grid->addLayout(row({command1_}), 11, 1);
-    grid->setRowMinimumHeight(12, 12);
-    grid->addLayout(row({cmdCalculate_, cmdOpen_}), 13, 1);
-    grid->setRowStretch(14, 1);
+    grid->addLayout(row({command1_}), 12, 1);
+    grid->setRowMinimumHeight(13, 12);
+    grid->addLayout(row({cmdCalculate_, cmdOpen_}), 14, 1);
+    grid->setRowStretch(15, 1);
     grid->setColumnStretch(1, 1);
     // The minute boxes of latitude and longitude line up.
     const int hemisphereWidth = std::max(fraLat_->sizeHint().width(), fraLong_->sizeHint().width());
@@ -239,7 +246,47 @@ InputForm InputPanel::ReadForm() const {
     return form;
 }
 
+void InputPanel::FollowPlaceChoice() {
+    auto* completer = new PlaceCompleter(txtCity_);
+    connect(completer, &PlaceCompleter::PlaceChosen, this, &InputPanel::ChoosePlace);
+    connect(txtCity_, &QLineEdit::textEdited, this, &InputPanel::ForgetPlace);
+    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &InputPanel::ProposeZone);
+    }
+    const auto setByHand = [this] { zoneSetByHand_ = true; };
+    connect(cboTimeZone_, &QComboBox::activated, this, setByHand);
+    connect(chkDST_, &QCheckBox::clicked, this, setByHand);
+}
+
+void InputPanel::ChoosePlace(const Place& place) {
+    InputForm form = ReadForm();
+    FillPlace(place, form);
+    WriteForm(form);
+    chosenPlace_ = place;
+    zoneSetByHand_ = false;
+    ProposeZone();
+    cmdCalculate_->setFocus();
+}
+
+void InputPanel::ProposeZone() {
+    if (!chosenPlace_ || zoneSetByHand_) {
+        return;
+    }
+    InputForm form = ReadForm();
+    const ZoneProposal proposal = ProposeZoneFor(*chosenPlace_, form);
+    ApplyZoneProposal(proposal, form);
+    Choose(cboTimeZone_, form.zonePosition);
+    chkDST_->setChecked(form.daylightSaving);
+    lblZoneNote_->setText(ToQString(proposal.note));
+}
+
+void InputPanel::ForgetPlace() {
+    chosenPlace_.reset();
+    lblZoneNote_->clear();
+}
+
 void InputPanel::WriteForm(const InputForm& form) {
+    ForgetPlace();
     SetText(txtName_, form.name);
     Choose(cboDate_, form.dayPosition);
     Choose(cboMonth_, form.monthPosition);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QGroupBox>
+#include <optional>
+
+#include "atlas/place.h"
 
 #include "form/input_checks.h"
 #include "form/input_form.h"
@@ -8,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -23,7 +27,13 @@ class InputPanel : public QGroupBox {
     explicit InputPanel(QWidget* parent = nullptr);
 
     InputForm ReadForm() const;
+    // Puts a whole form on the panel; a place chosen from the atlas before
+    // is forgotten.
     void WriteForm(const InputForm& form);
+    // Fills the place, its coordinates and the zone its clocks kept at the
+    // date and time on the panel, and keeps proposing the zone as the date
+    // and time change until the zone or the tick is set by hand.
+    void ChoosePlace(const Place& place);
     // Chooses the form's hemispheres; a hemisphere of None leaves its pair.
     void WriteHemispheres(const InputForm& form);
     // The box behind a check or filter; nullptr for InputField::None.
@@ -44,6 +54,9 @@ class InputPanel : public QGroupBox {
                                   const char* second, QButtonGroup*& group);
     void BuildLayout();
     void SetTabOrder();
+    void FollowPlaceChoice();
+    void ProposeZone();
+    void ForgetPlace();
 
     QLineEdit* txtName_;
     QComboBox* cboDate_;
@@ -67,6 +80,9 @@ class InputPanel : public QGroupBox {
     QWidget* fraLong_;
     QWidget* fraLat_;
     QPushButton* command1_;
+    QLabel* lblZoneNote_;
+    std::optional<Place> chosenPlace_;
+    bool zoneSetByHand_ = false;
 };
 
 }  // namespace sarovin
