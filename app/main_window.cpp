@@ -164,11 +164,11 @@ void MainWindow::RecalculateShownResults() {
 
 void MainWindow::SaveReading() {
     sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
-                         lastSavePath_);
+                         readingPlaces_);
 }
 
 void MainWindow::OpenReading() {
-    const std::optional<std::string> bytes = AskForReadingBytes(this, platform_);
+    const std::optional<std::string> bytes = AskForReadingBytes(this, platform_, readingPlaces_);
     if (!bytes) {
         return;
     }

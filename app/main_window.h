@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "app/reading_commands.h"
 #include "calculation/calculation.h"
 
 class QStackedWidget;
@@ -49,7 +50,7 @@ class MainWindow : public QMainWindow {
     // number falls back on in the next one.
     Calculation calculation_;
     EphemerisMenu* ephemerisMenu_;
-    QString lastSavePath_;
+    ReadingPlaces readingPlaces_;
 };
 
 }  // namespace sarovin

@@ -1,7 +1,9 @@
 #include "app/reading_commands.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <filesystem>
 
 #include "platform/platform_services.h"
@@ -32,6 +34,12 @@ bool WriteWhole(const QString& path, const std::string& bytes) {
     return file.commit();
 }
 
+QString StartFolder(const ReadingPlaces& places) {
+    return places.lastFolder.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : places.lastFolder;
+}
+
 std::filesystem::path LocalPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -39,25 +47,33 @@ std::filesystem::path LocalPath(const QString& path) {
 }  // namespace
 
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
-                 int zonePosition, QString& lastPath) {
+                 int zonePosition, ReadingPlaces& places) {
     const QString path = platform.ChooseFileToSave(
-        parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, lastPath});
+        parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, places.lastSavePath,
+                 StartFolder(places)});
     if (path.isEmpty()) {
         return;
     }
-    lastPath = path;
+    places.lastSavePath = path;
+    places.lastFolder = QFileInfo(path).absolutePath();
     if (!WriteWhole(path, WriteReading(record, zonePosition))) {
         platform.ShowMessage(parent, QStringLiteral("The reading could not be saved."),
                              MessageIcon::Error);
     }
 }
 
-std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform) {
-    const QString path = platform.ChooseFileToOpen(
-        parent, {QStringLiteral("Select the source file"), READING_FILTER, READING_SUFFIX, {}});
+std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
+                                              ReadingPlaces& places) {
+    const QString path =
+        platform.ChooseFileToOpen(parent, {QStringLiteral("Select the source file"),
+                                           READING_FILTER,
+                                           READING_SUFFIX,
+                                           {},
+                                           StartFolder(places)});
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    places.lastFolder = QFileInfo(path).absolutePath();
     if (!HasReadingExtension(path.toStdString())) {
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;

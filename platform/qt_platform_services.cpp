@@ -19,6 +19,11 @@ QString ChooseFile(QWidget* parent, const FileDialogSettings& settings,
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(settings.filter);
     dialog.setDefaultSuffix(settings.defaultSuffix);
+    // Wide enough for the name, size, type and date columns side by side.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 480)));
+    if (!settings.startFolder.isEmpty()) {
+        dialog.setDirectory(settings.startFolder);
+    }
     if (!settings.initialPath.isEmpty()) {
         dialog.selectFile(settings.initialPath);
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -155,6 +156,25 @@ TEST_F(ReadingTest, ASaveThatCannotBeWrittenSaysSo) {
     EXPECT_EQ(platform.messages[0].text, "The reading could not be saved.");
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(FrontPanelName(), "Frame2");
+}
+
+TEST_F(ReadingTest, DialogsStartInTheDocumentsThenInTheFolderLastUsed) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    SaveTo(PathOf(QStringLiteral("first.dri")));
+    OpenFrom({});
+    QTemporaryDir other;
+    WriteBytes(other.filePath(QStringLiteral("other.dri")),
+               ReadingBytesOf(testing::AshaRaoBirth(), 34));
+    OpenFrom(other.filePath(QStringLiteral("other.dri")));
+    SaveTo({});
+    ASSERT_EQ(platform.saveDialogs.size(), 2u);
+    ASSERT_EQ(platform.openDialogs.size(), 2u);
+    EXPECT_EQ(platform.saveDialogs[0].startFolder, documents);
+    EXPECT_EQ(platform.openDialogs[0].startFolder, QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(platform.openDialogs[1].startFolder, QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(platform.saveDialogs[1].startFolder, QFileInfo(other.path()).absoluteFilePath());
 }
 
 TEST_F(ReadingTest, ANameNotEndingInLowerCaseDriIsRefused) {
