@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(SAROVIN_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sarovin"));
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);
     if (!window) {
