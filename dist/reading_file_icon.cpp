@@ -3,7 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
+#include <QPen>
 
 #include "links/program_icon.h"
 
@@ -72,6 +72,7 @@ QImage ReadingFileIcon(int size) {
     const QRect emblem(qRound(EMBLEM.x() * scale), qRound(EMBLEM.y() * scale),
                        qRound(EMBLEM.width() * scale), qRound(EMBLEM.height() * scale));
     ProgramIcon().paint(&painter, emblem);
+    painter.end();
     return image;
 }
 

@@ -17,6 +17,7 @@ QImage ProgramIconImage(int size) {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     sarovin::ProgramIcon().paint(&painter, image.rect());
+    painter.end();
     return image;
 }
 
