@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(SAROVIN_VERSION));
     // Where QSettings keeps the user's choices: ~/.config/Sarovin/Sarovin.conf.
     QApplication::setOrganizationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sarovin"));
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);
     if (!window) {
