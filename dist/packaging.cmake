@@ -20,12 +20,14 @@ set(CPACK_PACKAGE_CONTACT "Sarovin developers <sarovin@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vedic (sidereal) astrology calculator")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 Sarovin computes, from one person's birth data, the sidereal positions of
-the Sun, the Moon, the five visible planets and the two lunar nodes with its
-own small ephemeris, and shows three kinds of aspect on three tabs: Graha
+the Sun, the Moon, the five visible planets and the two lunar nodes, with
+its own small ephemeris or with the Swiss Ephemeris (Lahiri ayanamsa, with
+the Lagna), and shows three kinds of aspect on three tabs: Graha
 Drishti (the signs each body aspects and the bodies standing there), Rashi
 Drishti (aspects between signs of one modality) and Sputa Drishti (a grid of
-aspect strengths from 0 to 60). Readings are saved to and opened from .dri
-files.
+aspect strengths from 0 to 60). The birth place is found in an offline
+atlas, with the time zone its clocks kept on that date. Readings are saved
+to and opened from .dri files.
 
 The package also holds sarovin-report, which prints the same results for
 saved readings, or for a birth given as options, as text or JSON.]=])
@@ -41,7 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/sarovin)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window cannot open without a Qt platform plugin, which the Qt
-# libraries only recommend.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# libraries only recommend; the Swiss Ephemeris needs its data files and the
+# zone of a birth place the tz database.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, swe-basic-data, tzdata")
 
 include(CPack)
