@@ -168,7 +168,14 @@ void MainWindow::SaveReading() {
 }
 
 void MainWindow::OpenReading() {
-    const std::optional<std::string> bytes = AskForReadingBytes(this, platform_, readingPlaces_);
+    ShowReading(AskForReadingBytes(this, platform_, readingPlaces_));
+}
+
+void MainWindow::OpenReadingFile(const QString& path) {
+    ShowReading(ReadingBytesAt(this, platform_, path, readingPlaces_));
+}
+
+void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }

@@ -29,6 +29,9 @@ class MainWindow : public QMainWindow {
     bool ValidateInput();
     void SaveReading();
     void OpenReading();
+    // Opens the reading at `path` as if it had been chosen in the open
+    // dialog: the same checks, messages and calculation.
+    void OpenReadingFile(const QString& path);
     void FindLatitudeLongitude();
     void ShowInputPanel();
 
@@ -40,6 +43,7 @@ class MainWindow : public QMainWindow {
     // Shows the results of a calculation, or its refusal on the input panel.
     void ShowCalculation(Result<Calculation> calculation);
     void ShowRefusal(const Refusal& refusal);
+    void ShowReading(const std::optional<std::string>& bytes);
     void RecalculateShownResults();
 
     PlatformServices& platform_;

@@ -73,11 +73,17 @@ std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices&
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    return ReadingBytesAt(parent, platform, path, places);
+}
+
+std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                          const QString& path, ReadingPlaces& places) {
     places.lastFolder = QFileInfo(path).absolutePath();
     if (!HasReadingExtension(path.toStdString())) {
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;
     }
+    // A file that cannot be read counts as a file of no lines.
     Result<std::string> bytes = LoadReadingBytes(LocalPath(path));
     return bytes ? std::move(*bytes) : std::string();
 }

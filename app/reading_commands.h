@@ -31,4 +31,9 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
 std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
                                               ReadingPlaces& places);
 
+// The bytes of the reading at `path`, as AskForReadingBytes gives those of
+// the chosen file.
+std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                          const QString& path, ReadingPlaces& places);
+
 }  // namespace sarovin

@@ -242,5 +242,31 @@ TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
     EXPECT_EQ(FrontPanelName(), "Frame2");
 }
 
+// A reading named on the command line opens as one chosen in the dialog.
+TEST_F(ReadingTest, AReadingGivenAtStartOpensAndCalculates) {
+    const QString path = PathOf(QStringLiteral("given.dri"));
+    WriteBytes(path, ReadingBytesOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE));
+    window.OpenReadingFile(path);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.openDialogs.empty());
+    EXPECT_EQ(FrontPanelName(), "Frame2");
+    EXPECT_EQ(window.Record().name, "Asha Rao");
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 07");
+}
+
+TEST_F(ReadingTest, ABadReadingGivenAtStartSaysWhatTheDialogWouldSay) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"given.txt", "Please Check The File."},
+        {"missing.dri", "Please Enter Your Name"},
+    };
+    for (const auto& [name, message] : cases) {
+        platform.messages.clear();
+        window.OpenReadingFile(PathOf(QString::fromLatin1(name)));
+        ASSERT_EQ(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0].text, message) << name;
+        EXPECT_EQ(FrontPanelName(), "Frame1") << name;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin
