@@ -30,6 +30,7 @@ class ResultsPanel : public QWidget {
     void BackRequested();
 
   private:
+    void AddTabKeys();
     QLabel* birthLine_;
     QLabel* ephemerisLine_;
     QTabWidget* tabs_;
