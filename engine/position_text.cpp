@@ -1,4 +1,5 @@
 #include "engine/position_text.h"
+#include "engine/runaway_guard.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +43,7 @@ std::string_view SignAbbreviation(int sign) {
 }  // namespace
 
 SignDms SplitSignDms(double longitude) {
-    const double x = std::fabs(longitude);
+    const double x = std::fabs(GuardAgainstRunaway(longitude));
     const double wholeDegrees = std::floor(x);
     const double minutes = 60 * (x - wholeDegrees);
     const double wholeMinutes = std::floor(minutes);
