@@ -12,7 +12,6 @@ namespace sarovin {
 namespace {
 
 constexpr std::string_view DEGREE_MARK = "\u00B0";
-constexpr std::string_view MINUTE_MARK = "'";
 constexpr int DEGREES_PER_SIGN = 30;
 constexpr int SIGN_COUNT = 12;
 constexpr std::size_t ABBREVIATION_LENGTH = 3;
