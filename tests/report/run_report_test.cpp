@@ -13,7 +13,8 @@ using testing::ReadingFolder;
 using testing::RunResult;
 using testing::RunTool;
 
-constexpr const char* USAGE_FIRST_LINE = "Usage: sarovin-report [--format text|json] FILE.dri...\n";
+constexpr const char* USAGE_FIRST_LINE =
+    "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n";
 
 std::size_t CountOf(const std::string& text, const std::string& part) {
     std::size_t count = 0;
