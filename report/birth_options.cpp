@@ -5,6 +5,7 @@
 #include "atlas/place_search.h"
 #include "form/list_items.h"
 #include "report/place_birth.h"
+#include "report/printable_text.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {
@@ -54,7 +55,7 @@ std::string Missing(std::string_view what) {
 }
 
 std::string BadValue(std::string_view name, std::string_view value, std::string_view wanted) {
-    return "bad value '" + std::string(value) + "' for " + OptionText(name) + ": give " +
+    return "bad value '" + PrintableText(value) + "' for " + OptionText(name) + ": give " +
            std::string(wanted);
 }
 

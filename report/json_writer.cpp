@@ -29,9 +29,7 @@ JsonWriter::JsonWriter(std::string& json, JsonLayout layout, int depth)
 void JsonWriter::NewLine() {
     if (layout_ == JsonLayout::Indented) {
         json_ += '\n';
-        for (int level = 0; level < depth_; ++level) {
-            json_ += INDENT;
-        }
+        json_.append(static_cast<std::size_t>(depth_) * INDENT.size(), ' ');
     }
 }
 

@@ -13,6 +13,7 @@
 #include "report/info_texts.h"
 #include "report/named_values.h"
 #include "report/option_values.h"
+#include "report/printable_text.h"
 
 namespace sarovin {
 
@@ -135,7 +136,8 @@ std::string ParseProblem(const QCommandLineParser& parser,
                          const std::vector<std::string>& arguments) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-        return "unknown option '" + WrittenUnknown(arguments, TextAsBytes(unknown.front())) + "'";
+        return "unknown option '" +
+               PrintableText(WrittenUnknown(arguments, TextAsBytes(unknown.front()))) + "'";
     }
     if (!arguments.empty() && arguments.back().find(VALUE_SEPARATOR) == std::string::npos &&
         TakesValue(arguments.back())) {
@@ -216,7 +218,8 @@ std::string ReadNamed(const GivenOptions& given, std::string_view option,
     std::array<std::string_view, COUNT> listed;
     std::transform(names.begin(), names.end(), listed.begin(),
                    [](const NamedValue<Value>& named) { return named.name; });
-    return "unknown " + std::string(option) + " '" + found->second + "': give " + NamesOf(listed);
+    return "unknown " + std::string(option) + " '" + PrintableText(found->second) + "': give " +
+           NamesOf(listed);
 }
 
 std::string ReadJobs(const GivenOptions& given, int& jobs) {
@@ -226,8 +229,8 @@ std::string ReadJobs(const GivenOptions& given, int& jobs) {
     }
     const std::optional<int> value = ParseNumberInRange(found->second, 1, MOST_JOBS);
     if (!value) {
-        return "bad value '" + found->second + "' for --jobs: give a whole number 1-" +
-               std::to_string(MOST_JOBS);
+        return "bad value '" + PrintableText(found->second) +
+               "' for --jobs: give a whole number 1-" + std::to_string(MOST_JOBS);
     }
     jobs = *value;
     return {};
