@@ -1,8 +1,15 @@
 #include "app/character_filter.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
@@ -43,6 +50,27 @@ bool CharacterFilter::Accepts(const QString& delivered) const {
     return true;
 }
 
+void CharacterFilter::PasteScreened(QLineEdit* box) {
+    if (Accepts(QGuiApplication::clipboard()->text())) {
+        box->paste();
+    } else {
+        Refuse(box);
+    }
+}
+
+// The box's own menu, its Paste screened like typing.
+void CharacterFilter::ShowContextMenu(QLineEdit* box, const QPoint& globalPosition) {
+    QMenu* menu = box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            action->disconnect();
+            connect(action, &QAction::triggered, this, [this, box] { PasteScreened(box); });
+        }
+    }
+    menu->popup(globalPosition);
+}
+
 bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box == nullptr) {
@@ -50,9 +78,20 @@ bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     QString delivered;
     if (event->type() == QEvent::KeyPress) {
-        delivered = DeliveredText(*static_cast<QKeyEvent*>(event));
+        auto* key = static_cast<QKeyEvent*>(event);
+        delivered = DeliveredText(*key);
+        // Shift+Insert pastes without a control character to refuse.
+        if (delivered.isEmpty() && key->matches(QKeySequence::Paste)) {
+            PasteScreened(box);
+            return true;
+        }
     } else if (event->type() == QEvent::InputMethod) {
         delivered = static_cast<QInputMethodEvent*>(event)->commitString();
+    } else if (event->type() == QEvent::ContextMenu) {
+        ShowContextMenu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    } else if (event->type() == QEvent::Drop) {
+        delivered = static_cast<QDropEvent*>(event)->mimeData()->text();
     }
     if (delivered.isEmpty() || Accepts(delivered)) {
         return false;

@@ -10,9 +10,10 @@ namespace sarovin {
 
 class PlatformServices;
 
-// Tests every character a key press (or an input method) would deliver to a
-// text box before the box takes it. A refused character is dropped and the
-// box's message shown; letter boxes then take the focus back.
+// Tests every character a key press, an input method, a paste (Shift+Insert
+// or the context menu) or a drop would deliver to a text box before the box
+// takes it. Refused text is dropped whole and the box's message shown;
+// letter boxes then take the focus back.
 class CharacterFilter : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,9 @@ class CharacterFilter : public QObject {
 
   private:
     bool Accepts(const QString& delivered) const;
+    // Pastes the clipboard's text when every character of it is accepted.
+    void PasteScreened(QLineEdit* box);
+    void ShowContextMenu(QLineEdit* box, const QPoint& globalPosition);
     void Refuse(QLineEdit* box);
 
     BoxKind kind_;

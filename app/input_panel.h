@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QGroupBox>
+#include <optional>
+
+#include "atlas/place.h"
 
 #include "form/input_checks.h"
 #include "form/input_form.h"
@@ -8,6 +11,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -23,7 +28,13 @@ class InputPanel : public QGroupBox {
     explicit InputPanel(QWidget* parent = nullptr);
 
     InputForm ReadForm() const;
+    // Puts a whole form on the panel; a place chosen from the atlas before
+    // is forgotten.
     void WriteForm(const InputForm& form);
+    // Fills the place, its coordinates and the zone its clocks kept at the
+    // date and time on the panel, and keeps proposing the zone as the date
+    // and time change until the zone or the tick is set by hand.
+    void ChoosePlace(const Place& place);
     // Chooses the form's hemispheres; a hemisphere of None leaves its pair.
     void WriteHemispheres(const InputForm& form);
     // The box behind a check or filter; nullptr for InputField::None.
@@ -42,8 +53,14 @@ class InputPanel : public QGroupBox {
     QComboBox* AddList(const char* name, const QStringList& items);
     QWidget* BuildHemisphereFrame(const char* frameName, const char* buttonName, const char* first,
                                   const char* second, QButtonGroup*& group);
+    QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) const;
     void BuildLayout();
+    void NameForScreenReaders();
     void SetTabOrder();
+    void FollowPlaceChoice();
+    void ProposeZone();
+    void ForgetPlace();
+    void ShowZoneNote(const QString& note);
 
     QLineEdit* txtName_;
     QComboBox* cboDate_;
@@ -67,6 +84,9 @@ class InputPanel : public QGroupBox {
     QWidget* fraLong_;
     QWidget* fraLat_;
     QPushButton* command1_;
+    QLabel* lblZoneNote_;
+    std::optional<Place> chosenPlace_;
+    bool zoneSetByHand_ = false;
 };
 
 }  // namespace sarovin

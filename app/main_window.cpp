@@ -3,13 +3,17 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/character_filter.h"
+#include "app/ephemeris_menu.h"
 #include "app/input_panel.h"
 #include "app/reading_commands.h"
 #include "app/results_panel.h"
+#include "app/window_size.h"
 #include "form/input_checks.h"
 #include "form/place_lookup.h"
 #include "links/about_box.h"
@@ -45,9 +49,16 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     panels_->addWidget(inputPanel_);
     panels_->addWidget(resultsPanel_);
 
+    // On a screen smaller than the panels they scroll rather than being cut.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("scrPanels"));
+    scroller->setWidget(panels_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(panels_, 1);
+    layout->addWidget(scroller, 1);
     layout->addWidget(new PromotionPanel(platform_, central));
     setCentralWidget(central);
 
@@ -60,8 +71,10 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     connect(resultsPanel_, &ResultsPanel::SaveRequested, this, &MainWindow::SaveReading);
     connect(resultsPanel_, &ResultsPanel::BackRequested, this, &MainWindow::ShowInputPanel);
     ShowInputPanel();
-    // Room for the longest Rashi sentence on one line; fits a 1024 x 768 screen.
-    resize(900, 640);
+    // Room for the longest Rashi sentence on one line where the screen has it.
+    const QRect available = screen()->availableGeometry();
+    resize(FirstWindowSize(QSize(900, 640), available.size()));
+    move(CentredPosition(size(), available));
 }
 
 void MainWindow::BuildMenus() {
@@ -72,6 +85,11 @@ void MainWindow::BuildMenus() {
     AddSeparator(file, "mnuFileSep");
     connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
             &QWidget::close);
+
+    ephemerisMenu_ = new EphemerisMenu(this);
+    menuBar()->addMenu(ephemerisMenu_);
+    connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
+            &MainWindow::RecalculateShownResults);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -131,31 +149,50 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
         return;
     }
     calculation_ = std::move(*calculation);
-    resultsPanel_->ShowReport(calculation_.report);
+    resultsPanel_->ShowCalculation(calculation_);
+    setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
+                   ToQString(calculation_.record.name));
     panels_->setCurrentWidget(resultsPanel_);
     resultsPanel_->ShowGrahaFrame();
 }
 
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemeris_));
+    ShowCalculation(
+        CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemerisMenu_->Choice()));
 }
 
 void MainWindow::ShowInputPanel() {
     panels_->setCurrentWidget(inputPanel_);
+    setWindowTitle(ProgramCaption());
+}
+
+// Results on show follow a change of ephemeris at once, from the panel
+// they were calculated from.
+void MainWindow::RecalculateShownResults() {
+    if (panels_->currentWidget() == resultsPanel_) {
+        CalculateDrishti();
+    }
 }
 
 void MainWindow::SaveReading() {
     sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
-                         lastSavePath_);
+                         readingPlaces_);
 }
 
 void MainWindow::OpenReading() {
-    const std::optional<std::string> bytes = AskForReadingBytes(this, platform_);
+    ShowReading(AskForReadingBytes(this, platform_, readingPlaces_));
+}
+
+void MainWindow::OpenReadingFile(const QString& path) {
+    ShowReading(ReadingBytesAt(this, platform_, path, readingPlaces_));
+}
+
+void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
-    OpenedReading opened =
-        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, ephemeris_);
+    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
+                                            ephemerisMenu_->Choice());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
 }

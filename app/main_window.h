@@ -2,12 +2,14 @@
 
 #include <QMainWindow>
 
+#include "app/reading_commands.h"
 #include "calculation/calculation.h"
 
 class QStackedWidget;
 
 namespace sarovin {
 
+class EphemerisMenu;
 class InputPanel;
 class PlatformServices;
 class ResultsPanel;
@@ -27,6 +29,9 @@ class MainWindow : public QMainWindow {
     bool ValidateInput();
     void SaveReading();
     void OpenReading();
+    // Opens the reading at `path` as if it had been chosen in the open
+    // dialog: the same checks, messages and calculation.
+    void OpenReadingFile(const QString& path);
     void FindLatitudeLongitude();
     void ShowInputPanel();
 
@@ -38,6 +43,8 @@ class MainWindow : public QMainWindow {
     // Shows the results of a calculation, or its refusal on the input panel.
     void ShowCalculation(Result<Calculation> calculation);
     void ShowRefusal(const Refusal& refusal);
+    void ShowReading(const std::optional<std::string>& bytes);
+    void RecalculateShownResults();
 
     PlatformServices& platform_;
     InputPanel* inputPanel_;
@@ -46,8 +53,8 @@ class MainWindow : public QMainWindow {
     // The last calculation shown; its record is what a box holding no
     // number falls back on in the next one.
     Calculation calculation_;
-    EphemerisChoice ephemeris_;
-    QString lastSavePath_;
+    EphemerisMenu* ephemerisMenu_;
+    ReadingPlaces readingPlaces_;
 };
 
 }  // namespace sarovin

@@ -1,7 +1,10 @@
 #include "app/reading_commands.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <csignal>
 #include <filesystem>
 
 #include "platform/platform_services.h"
@@ -19,6 +22,9 @@ const QString READING_SUFFIX = QStringLiteral("dri");
 // buffered device, so the size on disk is checked before the file replaces
 // the target.
 bool WriteWhole(const QString& path, const std::string& bytes) {
+    // Past the file-size limit the system would end the program with
+    // SIGXFSZ; ignored, the write fails instead and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
@@ -32,6 +38,12 @@ bool WriteWhole(const QString& path, const std::string& bytes) {
     return file.commit();
 }
 
+QString StartFolder(const ReadingPlaces& places) {
+    return places.lastFolder.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : places.lastFolder;
+}
+
 std::filesystem::path LocalPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -39,29 +51,43 @@ std::filesystem::path LocalPath(const QString& path) {
 }  // namespace
 
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
-                 int zonePosition, QString& lastPath) {
+                 int zonePosition, ReadingPlaces& places) {
     const QString path = platform.ChooseFileToSave(
-        parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, lastPath});
+        parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, places.lastSavePath,
+                 StartFolder(places)});
     if (path.isEmpty()) {
         return;
     }
-    lastPath = path;
+    places.lastSavePath = path;
+    places.lastFolder = QFileInfo(path).absolutePath();
     if (!WriteWhole(path, WriteReading(record, zonePosition))) {
         platform.ShowMessage(parent, QStringLiteral("The reading could not be saved."),
                              MessageIcon::Error);
     }
 }
 
-std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform) {
-    const QString path = platform.ChooseFileToOpen(
-        parent, {QStringLiteral("Select the source file"), READING_FILTER, READING_SUFFIX, {}});
+std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
+                                              ReadingPlaces& places) {
+    const QString path =
+        platform.ChooseFileToOpen(parent, {QStringLiteral("Select the source file"),
+                                           READING_FILTER,
+                                           READING_SUFFIX,
+                                           {},
+                                           StartFolder(places)});
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    return ReadingBytesAt(parent, platform, path, places);
+}
+
+std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                          const QString& path, ReadingPlaces& places) {
+    places.lastFolder = QFileInfo(path).absolutePath();
     if (!HasReadingExtension(path.toStdString())) {
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;
     }
+    // A file that cannot be read counts as a file of no lines.
     Result<std::string> bytes = LoadReadingBytes(LocalPath(path));
     return bytes ? std::move(*bytes) : std::string();
 }

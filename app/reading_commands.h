@@ -11,16 +11,29 @@ namespace sarovin {
 
 class PlatformServices;
 
+// Where readings were last saved to or opened from: the last saved path,
+// which the save dialog offers, and the folder both dialogs start in (the
+// user's documents folder until a reading is saved or opened).
+struct ReadingPlaces {
+    QString lastSavePath;
+    QString lastFolder;
+};
+
 // Asks for a path and saves the reading of a calculation there. The file
 // is written beside the target and takes its place only when complete, so
-// a failed save leaves any older reading intact and says so. `lastPath` is
-// offered by the dialog and updated to the chosen path.
+// a failed save leaves any older reading intact and says so.
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
-                 int zonePosition, QString& lastPath);
+                 int zonePosition, ReadingPlaces& places);
 
 // Asks for a reading file and gives its bytes; nothing when the user
 // cancels or the name does not end in "dri" (which is said). A file that
 // cannot be read counts as a file of no lines.
-std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform);
+std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
+                                              ReadingPlaces& places);
+
+// The bytes of the reading at `path`, as AskForReadingBytes gives those of
+// the chosen file.
+std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                          const QString& path, ReadingPlaces& places);
 
 }  // namespace sarovin

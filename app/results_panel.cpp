@@ -1,18 +1,30 @@
 #include "app/results_panel.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/drishti_tab.h"
 #include "app/sputa_tab.h"
+#include "calculation/sky_texts.h"
+#include "form/birth_summary.h"
 #include "platform/qt_text.h"
 
 namespace sarovin {
 
 namespace {
+
+QLabel* MakeLine(QWidget* parent, const char* name) {
+    auto* line = new QLabel(parent);
+    line->setObjectName(ToQString(name));
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    line->setWordWrap(true);
+    return line;
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -34,6 +46,11 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         {"lblPlanets_Rashi", "lblPlanets_Position_Rashi", "lblAspects_Rashi", "lblGrahas_Rashi"},
         this);
     sputa_ = new SputaTab(this);
+    birthLine_ = MakeLine(this, "lblBirth");
+    QFont bold = birthLine_->font();
+    bold.setBold(true);
+    birthLine_->setFont(bold);
+    ephemerisLine_ = MakeLine(this, "lblEphemeris");
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
     tabs_->tabBar()->setExpanding(false);
@@ -41,6 +58,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(graha_, QStringLiteral("Graha Drishti"));
     tabs_->addTab(rashi_, QStringLiteral("Rashi Drishti"));
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
+
+    AddTabKeys();
 
     auto* save = MakeButton(this, "cmdSave", QStringLiteral("&Save"));
     auto* back = MakeButton(this, "cmdBack", QStringLiteral("&Back"));
@@ -53,11 +72,39 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(birthLine_);
+    layout->addWidget(ephemerisLine_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 }
 
-void ResultsPanel::ShowReport(const DrishtiReport& report) {
+// Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
+// Ctrl+Page Up to the previous one, wherever the focus is on the panel.
+void ResultsPanel::AddTabKeys() {
+    const auto step = [this](int by) {
+        return [this, by] {
+            tabs_->setCurrentIndex((tabs_->currentIndex() + by + tabs_->count()) % tabs_->count());
+        };
+    };
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [key, by] : keys) {
+        auto* shortcut = new QShortcut(key, this, step(by));
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    }
+}
+
+void ResultsPanel::ShowCalculation(const Calculation& calculation) {
+    birthLine_->setText(ToQString(BirthSummary(calculation.record)));
+    const std::string lagna = LagnaLine(calculation.sky);
+    ephemerisLine_->setText(
+        ToQString(EphemerisLine(calculation.sky) + (lagna.empty() ? "" : " \u00B7 " + lagna)));
+    const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report.sputa);

@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
-#include "drishti/drishti_report.h"
+#include "calculation/calculation.h"
 
+class QLabel;
 class QTabWidget;
 
 namespace sarovin {
@@ -19,7 +20,8 @@ class ResultsPanel : public QWidget {
   public:
     explicit ResultsPanel(QWidget* parent = nullptr);
 
-    void ShowReport(const DrishtiReport& report);
+    // The birth and ephemeris lines above the tabs and the three results.
+    void ShowCalculation(const Calculation& calculation);
     // Graha Drishti in front, its tab selected.
     void ShowGrahaFrame();
 
@@ -28,6 +30,9 @@ class ResultsPanel : public QWidget {
     void BackRequested();
 
   private:
+    void AddTabKeys();
+    QLabel* birthLine_;
+    QLabel* ephemerisLine_;
     QTabWidget* tabs_;
     DrishtiTab* graha_;
     DrishtiTab* rashi_;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "atlas/place_search.h"
 #include "links/link_label.h"
 #include "links/program_icon.h"
 #include "links/program_texts.h"
@@ -66,6 +67,10 @@ AboutBox::AboutBox(PlatformServices& platform, QWidget* parent) : QDialog(parent
     auto* homeLink = new LinkLabel(ToQString(HOME_PAGE_LINK).arg(homeAddress));
     homeLink->setObjectName(QStringLiteral("lblHomePage"));
     texts->addWidget(homeLink);
+    texts->addSpacing(PARAGRAPH_GAP);
+    AddText(texts, QStringLiteral("lblLicense"), ToQString(LICENSE_NOTICE));
+    AddText(texts, QStringLiteral("lblSwissCredit"), ToQString(SWISS_EPHEMERIS_CREDIT));
+    AddText(texts, QStringLiteral("lblPlaceCredit"), ToQString(PLACE_DATA_CREDIT));
 
     auto* content = new QHBoxLayout;
     content->addWidget(CreateIcon(), 0, Qt::AlignTop);

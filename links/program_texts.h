@@ -14,6 +14,14 @@ inline constexpr char FULL_BRAND_OFFER[] =
     "this software fully branded for your website.";
 inline constexpr char MORE_DETAILS_LINK[] = "Click here for more details.";
 
+// The program's licence and the works it is built on.
+inline constexpr char LICENSE_NOTICE[] =
+    "Sarovin is free software: you can redistribute it and/or modify it under the terms of the "
+    "GNU Affero General Public License, version 3 or (at your option) any later version.";
+inline constexpr char SWISS_EPHEMERIS_CREDIT[] =
+    "Precise positions: Swiss Ephemeris, \u00A9 Astrodienst AG, Zurich, under the GNU Affero "
+    "General Public License.";
+
 // "Sarovin v1.15": the caption of the main window and the About box.
 QString ProgramCaption();
 

@@ -17,6 +17,8 @@ struct FileDialogSettings {
     QString filter;
     QString defaultSuffix;
     QString initialPath;
+    // The folder the dialog shows when no initial path names one.
+    QString startFolder;
 };
 
 // What the program asks of the desktop: message boxes, file dialogs, the

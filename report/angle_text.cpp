@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "form/two_digits.h"
+
 namespace sarovin {
 
 namespace {
@@ -9,11 +11,6 @@ namespace {
 constexpr std::string_view DEGREE_SIGN = "°";
 
 }  // namespace
-
-std::string TwoDigits(int value) {
-    std::string text = std::to_string(value);
-    return value >= 0 && value < 10 ? "0" + text : text;
-}
 
 std::string AngleText(int degrees, int minutes, char hemisphere) {
     return std::to_string(degrees) + std::string(DEGREE_SIGN) + TwoDigits(minutes) + "' " +

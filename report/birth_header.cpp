@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "form/list_items.h"
+#include "form/two_digits.h"
 #include "report/angle_text.h"
 #include "report/printable_text.h"
 #include "tables/zone_table.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "report/angle_text.h"
+#include "form/two_digits.h"
 
 namespace sarovin {
 

@@ -1,5 +1,9 @@
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 
 #include "tests/app/window_fixture.h"
 
@@ -144,6 +148,77 @@ TEST_F(CharacterFilterTest, KeysThatDeliverNoCharacterMoveTheCursor) {
     QTest::keyClick(name, Qt::Key_Shift);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(name->text(), "Asha");
+}
+
+struct PasteCase {
+    const char* box;
+    const char* clipboard;
+    const char* after;    // the box's text after the paste
+    const char* message;  // empty when the paste is taken
+};
+
+// Pasted text meets the rules of typed text: all of it is taken, or none of
+// it and the box's message is shown.
+const PasteCase PASTES[] = {
+    {"txtCity", "Ujjain", "PuneUjjain", ""},
+    {"txtCity", "Ujjain 2", "Pune", "Please enter only letters"},
+    {"txtCity", "\u00C9vora", "Pune", "Please enter only letters"},
+    {"txtLonDeg", "12", "712", ""},
+    {"txtLonDeg", "1a", "7", "Please enter only numbers"},
+    {"txtLonDeg", "1\n2", "7", "Please enter only numbers"},
+};
+
+void StartBox(QLineEdit* box, const char* text) {
+    box->setText(QString::fromLatin1(text));
+    box->setFocus();
+    box->end(false);
+}
+
+const char* StartOf(const char* box) {
+    return std::string_view(box) == "txtCity" ? "Pune" : "7";
+}
+
+TEST_F(CharacterFilterTest, ShiftInsertPastesOnlyWhatTypingWouldTake) {
+    for (const PasteCase& c : PASTES) {
+        platform.messages.clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        QLineEdit* box = Box(c.box);
+        StartBox(box, StartOf(c.box));
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(box->text(), c.after) << c.clipboard;
+        EXPECT_EQ(LastMessage(), c.message) << c.clipboard;
+    }
+}
+
+TEST_F(CharacterFilterTest, TheContextMenuPastesOnlyWhatTypingWouldTake) {
+    for (const PasteCase& c : PASTES) {
+        platform.messages.clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        QLineEdit* box = Box(c.box);
+        StartBox(box, StartOf(c.box));
+        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &open);
+        QMenu* menu = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<QMenu*>(widget);
+                candidate && candidate->isVisible()) {
+                menu = candidate;
+            }
+        }
+        ASSERT_NE(menu, nullptr);
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+                paste = action;
+            }
+        }
+        ASSERT_NE(paste, nullptr);
+        paste->trigger();
+        menu->close();
+        EXPECT_EQ(box->text(), c.after) << c.clipboard;
+        EXPECT_EQ(LastMessage(), c.message) << c.clipboard;
+    }
 }
 
 }  // namespace

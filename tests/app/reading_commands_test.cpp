@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -114,7 +115,9 @@ class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        // The signal the limit raises is left as it is: the save itself must
+        // keep it from ending the program.
+        previousHandler_ = std::signal(SIGXFSZ, SIG_DFL);
         rlimit limited = saved_;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
@@ -155,6 +158,25 @@ TEST_F(ReadingTest, ASaveThatCannotBeWrittenSaysSo) {
     EXPECT_EQ(platform.messages[0].text, "The reading could not be saved.");
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(FrontPanelName(), "Frame2");
+}
+
+TEST_F(ReadingTest, DialogsStartInTheDocumentsThenInTheFolderLastUsed) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    SaveTo(PathOf(QStringLiteral("first.dri")));
+    OpenFrom({});
+    QTemporaryDir other;
+    WriteBytes(other.filePath(QStringLiteral("other.dri")),
+               ReadingBytesOf(testing::AshaRaoBirth(), 34));
+    OpenFrom(other.filePath(QStringLiteral("other.dri")));
+    SaveTo({});
+    ASSERT_EQ(platform.saveDialogs.size(), 2u);
+    ASSERT_EQ(platform.openDialogs.size(), 2u);
+    EXPECT_EQ(platform.saveDialogs[0].startFolder, documents);
+    EXPECT_EQ(platform.openDialogs[0].startFolder, QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(platform.openDialogs[1].startFolder, QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(platform.saveDialogs[1].startFolder, QFileInfo(other.path()).absoluteFilePath());
 }
 
 TEST_F(ReadingTest, ANameNotEndingInLowerCaseDriIsRefused) {
@@ -220,6 +242,32 @@ TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Box("txtName")->text(), "Asha");
     EXPECT_EQ(FrontPanelName(), "Frame2");
+}
+
+// A reading named on the command line opens as one chosen in the dialog.
+TEST_F(ReadingTest, AReadingGivenAtStartOpensAndCalculates) {
+    const QString path = PathOf(QStringLiteral("given.dri"));
+    WriteBytes(path, ReadingBytesOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE));
+    window.OpenReadingFile(path);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.openDialogs.empty());
+    EXPECT_EQ(FrontPanelName(), "Frame2");
+    EXPECT_EQ(window.Record().name, "Asha Rao");
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 07");
+}
+
+TEST_F(ReadingTest, ABadReadingGivenAtStartSaysWhatTheDialogWouldSay) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"given.txt", "Please Check The File."},
+        {"missing.dri", "Please Enter Your Name"},
+    };
+    for (const auto& [name, message] : cases) {
+        platform.messages.clear();
+        window.OpenReadingFile(PathOf(QString::fromLatin1(name)));
+        ASSERT_EQ(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0].text, message) << name;
+        EXPECT_EQ(FrontPanelName(), "Frame1") << name;
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ struct TableCase {
     std::array<const char*, BODY_COUNT> positions;
 };
 
+// The two worked end-to-end body tables: 1 January 2000, 12:00 UT at
+// Greenwich, and 15 June 1980, 08:30 Indian Time at 77°12' East.
 TEST(ComputeBodyTable, MatchesBothEndToEndChecks) {
     const TableCase cases[] = {
         {"2000-01-01 12:00 UT",
@@ -34,6 +36,7 @@ TEST(ComputeBodyTable, MatchesBothEndToEndChecks) {
     }
 }
 
+// The fixed English and Sanskrit names of the nine slots.
 TEST(ComputeBodyTable, WritesTheFixedNames) {
     const BodyTable table = ComputeBodyTable(testing::GreenwichNoonBirth());
     const char* english[] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
@@ -46,7 +49,8 @@ TEST(ComputeBodyTable, WritesTheFixedNames) {
     }
 }
 
-TEST(ComputeBirthAyanamsa, IsTheJ2000ValueForTheFirstCheck) {
+// The ayanamsa of the two worked end-to-end checks: 23.85399 and 23.58185.
+TEST(ComputeBirthAyanamsa, MatchesBothEndToEndChecks) {
     EXPECT_NEAR(ComputeBirthAyanamsa(testing::GreenwichNoonBirth()), -23.85399, 5e-6);
     EXPECT_NEAR(ComputeBirthAyanamsa(testing::AshaRaoBirth()), -23.58185, 5e-6);
 }
@@ -56,6 +60,7 @@ TEST(ComputeBodyTable, PlanetsIgnoreDaylightSavingButTheMoonDoesNot) {
     BirthRecord saving = plain;
     saving.daylightSaving = true;
     const double ayanamsa = ComputeBirthAyanamsa(plain);
+    // 125.125 degrees is 5° 7' 30" Leo (by hand).
     const double moon = 125 + 7.5 / 60;
     const BodyTable withoutSaving = ComputeBodyTable(plain, ayanamsa, moon);
     const BodyTable withSaving = ComputeBodyTable(saving, ayanamsa, moon);
@@ -64,6 +69,8 @@ TEST(ComputeBodyTable, PlanetsIgnoreDaylightSavingButTheMoonDoesNot) {
     EXPECT_NE(ComputeMoonPosition(plain), ComputeMoonPosition(saving));
 }
 
+// Worked edge case: 31 December 23:30 at a correction of +1 hour is
+// 1 January of the next year, 00:30.
 TEST(ComputeBodyTable, ZoneCorrectionCarriesIntoTheNextYear) {
     BirthRecord lateEvening;
     lateEvening.day = 31;
@@ -93,6 +100,8 @@ struct BoundaryCase {
     bool east;
 };
 
+// The first and last minutes of the offered years with the largest zone
+// corrections either way, and two leap days: every text keeps its layout.
 TEST(ComputeBodyTable, GivesWellFormedTextsAtTheEndsOfTheOfferedRange) {
     const BoundaryCase cases[] = {
         {1901, 1, 1, 0, 0, -13, 0, true},      {1901, 1, 1, 0, 0, 12, 0, false},

@@ -12,6 +12,8 @@ struct CarryCase {
     CivilTime end;
 };
 
+// Calendar dates counted by hand (Gregorian: 1900 and 2001 common years,
+// 1996 and 2000 leap years); the first is the worked year carry.
 TEST(AddMinutes, CarriesThroughDaysMonthsYearsAndLeapDays) {
     const CarryCase cases[] = {
         {"into the next year", {1999, 12, 31, 23, 30}, 60, {2000, 1, 1, 0, 30}},

@@ -12,6 +12,9 @@ struct DayCase {
     double dayNumber;
 };
 
+// The worked day numbers (1 January 2000, 1 January 1901, 31 December 2050,
+// 29 February 2000, both sides of the Gregorian reform) and those of the
+// worked Moon births of 31 December 1999 and 15 June 1980.
 TEST(JulianDay, MatchesKnownDayNumbers) {
     const DayCase cases[] = {
         {2000, 1, 1, 2451545},  {1901, 1, 1, 2415386},   {2050, 12, 31, 2470172},
@@ -38,6 +41,8 @@ TEST(JulianDay, ConsecutiveDaysDifferByOneAcrossTheOfferedYears) {
     }
 }
 
+// Worked values: T = 0 at noon of 1 January 2000, T = -0.1954654 for the New
+// Delhi birth (15 June 1980, 03:00 UT).
 TEST(CenturiesSinceJ2000, IsZeroAtNoonOfTheFirstOf2000) {
     EXPECT_EQ(CenturiesSinceJ2000(2451545, 12), 0.0);
     EXPECT_NEAR(CenturiesSinceJ2000(2444406, 3), -0.1954654, 5e-8);
@@ -65,6 +70,11 @@ struct UniversalTimeCase {
     double universalHours;
 };
 
+// The worked Universal Times (00:30 at 5 h 30 min East gives -5.0 and West
+// +6.0; daylight saving East at 1 h gives clock - 2 h, West at 5 h clock + 4 h,
+// 0°00' clock - 1 h; 0°00' East counts as West; 23:45 West at 5 h with
+// daylight saving gives 27.75) and, by hand, the largest corrections of the
+// zone list at the ends of the day.
 TEST(BirthUniversalTime, AppliesTheZoneByHemisphereAndDaylightSaving) {
     const UniversalTimeCase cases[] = {
         {"east zone is subtracted, date kept", Birth(0, 30, 5, 30, true), -5.0},

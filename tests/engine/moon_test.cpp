@@ -11,6 +11,8 @@
 namespace sarovin {
 namespace {
 
+// The worked series at T = 0: L' = 218.3164591, E = 1, the 25 terms sum to
+// 4.9996438 and the longitude is 223.3161029.
 TEST(MoonTropicalLongitude, MatchesTheSeriesAtJ2000) {
     const LunarArguments arguments = ComputeLunarArguments(0);
     EXPECT_EQ(arguments.moonMeanLongitude, 218.3164591);
@@ -19,6 +21,9 @@ TEST(MoonTropicalLongitude, MatchesTheSeriesAtJ2000) {
     EXPECT_NEAR(MoonTropicalLongitude(0), 223.3161029, 5e-8);
 }
 
+// Worked edge case: at the ends of the offered years (T = -0.99, 0.51) the
+// longitude lies within 9.156072 degrees, the sum of the coefficient
+// magnitudes, of the mean longitude taken into one turn.
 TEST(MoonTropicalLongitude, ReducesFromFarOutsideOneTurnAtBothEnds) {
     for (const double centuries : {-0.99, 0.51}) {
         const LunarArguments arguments = ComputeLunarArguments(centuries);
@@ -44,6 +49,8 @@ double ReduceByRepetition(double longitude) {
     return longitude;
 }
 
+// The reduction as written, one turn at a time, is the reference for the
+// engine's shortcut.
 TEST(ReduceMoonLongitude, IsBitIdenticalToRepeatedTurns) {
     std::mt19937_64 generator(20261207);
     std::uniform_real_distribution<double> wide(-480000.0, 250000.0);
@@ -81,6 +88,7 @@ TEST(ReduceMoonLongitude, KeepsExactTurnsAndEdgesLikeRepetition) {
     EXPECT_EQ(ReduceMoonLongitude(720.0), 360.0);
 }
 
+// The worked Moon ayanamsa at T = 0: -23.8537257.
 TEST(MoonAyanamsa, MatchesAtJ2000) {
     EXPECT_NEAR(MoonAyanamsaDegrees(0), -23.8537257, 5e-8);
 }
@@ -95,6 +103,10 @@ BirthRecord Record(int year, int month, int day, int hour, int minute) {
     return record;
 }
 
+// The three worked Moon births: 1 January 2000 12:00 UT, 15 June 1980 08:30
+// at 5 h 30 min and 77°12' East (T = -0.1954654, longitude 112.7073800,
+// ayanamsa -23.5812129), 31 December 1999 23:45 at 5 h, 74°00' West, with
+// daylight saving.
 TEST(ComputeMoonPosition, MatchesTheWorkedBirths) {
     BirthRecord atJ2000 = Record(2000, 1, 1, 12, 0);
     EXPECT_EQ(ComputeMoonPosition(atJ2000), "19\u00B0 27' 44\" Lib");
@@ -126,6 +138,8 @@ TEST(ComputeMoonPosition, IgnoresTheLatitude) {
     EXPECT_EQ(ComputeMoonPosition(north), ComputeMoonPosition(south));
 }
 
+// Worked cases: a tropical 10 degrees gives 10 - 23.85 + 360 = 346.15; the
+// J2000 values 223.3161029 and -23.8537257 give 199.4623772.
 TEST(SiderealMoonLongitude, WrapsWhenTheAyanamsaIsLarger) {
     EXPECT_NEAR(SiderealMoonLongitude(10, -23.85), 346.15, 1e-9);
     EXPECT_NEAR(SiderealMoonLongitude(223.3161029, -23.8537257), 199.4623772, 1e-9);

@@ -16,6 +16,8 @@ struct PositionCase {
     const char* shortText;
 };
 
+// The four worked longitudes (0, 7.125, 125.5, 200.25) and two by hand:
+// 125 + 7.25 / 60 is 5° 7' 15" Leo, 359.99 is 29° 59' 24" Pis.
 TEST(PositionText, MatchesTheWorkedLongitudes) {
     const PositionCase cases[] = {
         {0, "0\u00B0 0' 0\" Ari", "00 Ari 00"},
@@ -41,13 +43,15 @@ TEST(PositionText, EverySignHasItsAbbreviation) {
     }
 }
 
+// Worked edge case: a hair below a sign boundary stays in the lower sign,
+// 29° 59' 59" (truncated, never rounded).
 TEST(PositionText, AHairBelowEachBoundaryStaysInTheLowerSign) {
     for (int boundary = 1; boundary <= 12; ++boundary) {
         const double below = std::nextafter(30.0 * boundary, 0.0);
         const std::string text = testing::ShortTextOfLongText(FormatSignDms(below));
         EXPECT_EQ(text.substr(0, 2), "29") << boundary;
         EXPECT_EQ(text.substr(7, 2), "59") << boundary;
-        EXPECT_EQ(text.substr(3, 3), SignAbbreviations.substr(3 * (boundary - 1), 3)) << boundary;
+        EXPECT_EQ(text.substr(3, 3), testing::SIGN_ABBREVIATIONS[boundary - 1]) << boundary;
     }
     EXPECT_EQ(FormatSignDms(std::nextafter(30.0, 0.0)), "29\u00B0 59' 59\" Ari");
 }
@@ -56,6 +60,8 @@ TEST(PositionText, AFullTurnReadsAsTheStartOfAries) {
     EXPECT_EQ(FormatSignDms(360), "0\u00B0 0' 0\" Ari");
 }
 
+// The short text as written, cut out of the long text (the test's own reading
+// of the text layout), is the reference for the engine's numeric path.
 TEST(ShortPositionOf, IsTheShortTextOfTheLongText) {
     std::mt19937_64 generator(360);
     std::uniform_real_distribution<double> longitude(0.0, 360.0);

@@ -30,6 +30,22 @@ const TextCase TEXTS[] = {
     {"cmdOK", "OK"},
 };
 
+TEST(AboutBox, NamesTheLicenceAndTheWorksItIsBuiltOn) {
+    testing::RecordingPlatformServices platform;
+    AboutBox box(platform);
+    const std::pair<const char*, const char*> credits[] = {
+        {"lblLicense", "GNU Affero General Public License, version 3"},
+        {"lblSwissCredit", "Swiss Ephemeris, \u00A9 Astrodienst AG"},
+        {"lblPlaceCredit", "GeoNames"},
+        {"lblPlaceCredit", "CC BY 4.0"},
+    };
+    for (const auto& [name, words] : credits) {
+        auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->text().contains(QString::fromUtf8(words))) << name;
+    }
+}
+
 constexpr int ICON_SIZE = 64;
 // Long enough for a sanitizer build, short enough not to stall a broken run.
 constexpr int CLOSING_DEADLINE_MS = 10000;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calculation/sky.h"
+
+namespace sarovin {
+
+// The ephemerides as the menu and the results name them.
+inline constexpr std::string_view BUILT_IN_EPHEMERIS_NAME = "Built-in (v1.15)";
+inline constexpr std::string_view SWISS_EPHEMERIS_NAME = "Swiss Ephemeris";
+
+// One line saying what computed the positions, for example
+// "Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00"
+// or "Built-in (v1.15) ephemeris, ayanamsa 23°34'52"".
+std::string EphemerisLine(const Sky& sky);
+
+// "Lagna 12 Leo 34", or an empty text when the ephemeris gives none.
+std::string LagnaLine(const Sky& sky);
+
+// The short position text "DD Sss MM" of the Lagna; empty without one.
+std::string LagnaPosition(const Sky& sky);
+
+}  // namespace sarovin

@@ -1,0 +1,67 @@
+#include <QAction>
+#include <QSettings>
+
+#include "tests/app/window_fixture.h"
+
+namespace sarovin {
+namespace {
+
+class EphemerisTest : public testing::WindowTest {
+  protected:
+    static void SetUpTestSuite() { QSettings().clear(); }
+    void TearDown() override { QSettings().clear(); }
+
+    QAction* Action(const char* name) { return Find<QAction>(QString::fromLatin1(name)); }
+    void Trigger(const char* name) { Action(name)->trigger(); }
+};
+
+TEST_F(EphemerisTest, BuiltInIsTheFirstChoiceAndTheNodeWaitsForSwiss) {
+    EXPECT_TRUE(Action("mnuBuiltIn")->isChecked());
+    EXPECT_TRUE(Action("mnuMeanNode")->isChecked());
+    EXPECT_FALSE(Action("mnuMeanNode")->isEnabled());
+    EXPECT_FALSE(Action("mnuTrueNode")->isEnabled());
+    Trigger("mnuSwiss");
+    EXPECT_TRUE(Action("mnuTrueNode")->isEnabled());
+}
+
+// Positions of 15 June 1980, 03:00 UT, 28°36' N 77°12' E, from
+// swetest -b15.6.1980 -ut3:00 -p01 -sid1 -fPl -head -eswe
+//   -edir/usr/share/libswe/ephe -house77.2,28.6,P
+// Sun 60.5800489, Moon 89.1542398, Ascendant 100.7663021 (sidereal).
+TEST_F(EphemerisTest, SwissResultsNameTheirEphemerisAndLagna) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    EXPECT_TRUE(LabelText(QStringLiteral("lblEphemeris")).startsWith("Built-in (v1.15) ephemeris"));
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 07");
+    Trigger("mnuSwiss");
+    const QString line = LabelText(QStringLiteral("lblEphemeris"));
+    EXPECT_TRUE(line.startsWith("Swiss Ephemeris, Lahiri ayanamsa 23\u00B0")) << line.toStdString();
+    EXPECT_TRUE(line.contains("UT 1980-06-15 03:00")) << line.toStdString();
+    EXPECT_TRUE(line.contains("Lagna 10 Can 45")) << line.toStdString();
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 0), "00 Gem 34");
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 09");
+    Trigger("mnuBuiltIn");
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 07");
+}
+
+TEST_F(EphemerisTest, TheChoiceIsKeptForTheNextRun) {
+    Trigger("mnuSwiss");
+    Trigger("mnuTrueNode");
+    testing::RecordingPlatformServices otherPlatform;
+    MainWindow next(otherPlatform);
+    EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("mnuSwiss"))->isChecked());
+    EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("mnuTrueNode"))->isChecked());
+}
+
+TEST_F(EphemerisTest, TheResultsSayWhoseChartTheyShow) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    EXPECT_EQ(LabelText(QStringLiteral("lblBirth")),
+              "Asha Rao \u2014 15 June 1980 08:30, New Delhi, Delhi, India");
+    EXPECT_TRUE(window.windowTitle().endsWith("Asha Rao"));
+    Click("cmdBack");
+    EXPECT_FALSE(window.windowTitle().contains("Asha Rao"));
+}
+
+}  // namespace
+}  // namespace sarovin

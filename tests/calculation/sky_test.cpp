@@ -1,0 +1,81 @@
+#include "calculation/sky.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "calculation/sky_texts.h"
+#include "tests/support/sample_births.h"
+
+namespace sarovin {
+namespace {
+
+// 15 June 1980 08:30 Indian Time is 03:00 UT; 28°36' N 77°12' E.
+// swetest -b15.6.1980 -ut3:00 -p0123456mt -sid1 -fPl -head -eswe
+//   -edir/usr/share/libswe/ephe -house77.2,28.6,P
+constexpr double SWETEST_LONGITUDES[] = {60.5800489,  89.1542398,  85.0362557,
+                                         60.8731689,  143.0012987, 130.1487379,
+                                         147.0863186, 119.5173378, 299.5173378};
+constexpr double SWETEST_TRUE_NODE = 118.0712518;
+constexpr double SWETEST_ASCENDANT = 100.7663021;
+// swetest -b15.6.1980 -ut3:00 -ay1: 23°34'52.0451"
+constexpr double SWETEST_AYANAMSA = 23 + 34 / 60.0 + 52.0451 / 3600;
+constexpr double HALF_ARCSECOND = 0.5 / 3600;
+
+TEST(ComputeSky, SwissPositionsAreSwetestsAtTheDerivedUniversalTime) {
+    const Result<Sky> sky =
+        ComputeSky(testing::AshaRaoBirth(), {Ephemeris::Swiss, LunarNode::Mean});
+    ASSERT_TRUE(sky) << sky.refusal().message;
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        EXPECT_NEAR(sky->bodies.entries[slot].longitude, SWETEST_LONGITUDES[slot], HALF_ARCSECOND)
+            << slot;
+    }
+    EXPECT_EQ(sky->bodies.entries[Sun].position, "00 Gem 34");
+    EXPECT_EQ(sky->bodies.entries[SNode].position, "29 Cap 31");
+    ASSERT_TRUE(sky->lagna);
+    EXPECT_NEAR(*sky->lagna, SWETEST_ASCENDANT, HALF_ARCSECOND);
+    EXPECT_NEAR(sky->ayanamsa, SWETEST_AYANAMSA, HALF_ARCSECOND);
+    ASSERT_TRUE(sky->universalTime);
+    EXPECT_EQ(*sky->universalTime, (CivilTime{1980, 6, 15, 3, 0}));
+    EXPECT_EQ(LagnaLine(*sky), "Lagna 10 Can 45");
+}
+
+TEST(ComputeSky, TheTrueNodeReachesTheResult) {
+    const Result<Sky> sky =
+        ComputeSky(testing::AshaRaoBirth(), {Ephemeris::Swiss, LunarNode::True});
+    ASSERT_TRUE(sky);
+    EXPECT_NEAR(sky->bodies.entries[NNode].longitude, SWETEST_TRUE_NODE, HALF_ARCSECOND);
+    EXPECT_NEAR(sky->bodies.entries[SNode].longitude, SWETEST_TRUE_NODE + 180, HALF_ARCSECOND);
+    EXPECT_EQ(sky->used.node, LunarNode::True);
+    EXPECT_NE(EphemerisLine(*sky).find("true node"), std::string::npos);
+}
+
+TEST(ComputeSky, TheBuiltInEphemerisIsTheBodyTableUnchanged) {
+    const BirthRecord record = testing::AshaRaoBirth();
+    const Result<Sky> sky = ComputeSky(record, {Ephemeris::BuiltIn, LunarNode::True});
+    ASSERT_TRUE(sky);
+    EXPECT_EQ(sky->bodies, ComputeBodyTable(record));
+    EXPECT_EQ(sky->used, (EphemerisChoice{Ephemeris::BuiltIn, LunarNode::Mean}));
+    EXPECT_FALSE(sky->lagna);
+    EXPECT_FALSE(sky->universalTime);
+    EXPECT_EQ(LagnaLine(*sky), "");
+    EXPECT_EQ(EphemerisLine(*sky), "Built-in (v1.15) ephemeris, ayanamsa 23\u00B034'54\"");
+}
+
+// The Swiss Ephemeris reads its data folder once in each thread, so a fresh
+// thread sees the folder named in the environment.
+TEST(ComputeSky, AMissingDataFolderIsSaidNotHidden) {
+    ::setenv("SAROVIN_EPHEMERIS_PATH", "/nonexistent-sarovin-ephemeris", 1);
+    std::optional<Result<Sky>> sky;
+    std::thread([&sky] {
+        sky = ComputeSky(testing::AshaRaoBirth(), {Ephemeris::Swiss, LunarNode::Mean});
+    }).join();
+    ::unsetenv("SAROVIN_EPHEMERIS_PATH");
+    ASSERT_FALSE(*sky);
+    EXPECT_NE(sky->refusal().message.find("/nonexistent-sarovin-ephemeris"), std::string::npos)
+        << sky->refusal().message;
+}
+
+}  // namespace
+}  // namespace sarovin
