@@ -139,11 +139,12 @@ std::string ParseProblem(const QCommandLineParser& parser,
         return "unknown option '" +
                PrintableText(WrittenUnknown(arguments, TextAsBytes(unknown.front()))) + "'";
     }
-    if (!arguments.empty() && arguments.back().find(VALUE_SEPARATOR) == std::string::npos &&
-        TakesValue(arguments.back())) {
-        return "option '" + arguments.back() + "' needs a value";
+    const std::span<const std::string> options = OptionPart(arguments);
+    if (!options.empty() && options.size() == arguments.size() &&
+        options.back().find(VALUE_SEPARATOR) == std::string::npos && TakesValue(options.back())) {
+        return "option '" + options.back() + "' needs a value";
     }
-    for (const std::string& argument : OptionPart(arguments)) {
+    for (const std::string& argument : options) {
         const std::string_view written = WrittenName(argument);
         if (written.size() < argument.size() && written.starts_with(OPTION_PREFIX) &&
             !TakesValue(written)) {

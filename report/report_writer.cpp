@@ -34,11 +34,10 @@ void ReportWriter::Problems(std::string_view lines) {
     err_.flush();
 }
 
-bool ReportWriter::Begin() {
+void ReportWriter::Begin() {
     if (format_ == OutputFormat::Json) {
         pending_ += JSON_OPEN;
     }
-    return true;
 }
 
 bool ReportWriter::Write(const ReadingOutput& reading) {

@@ -13,12 +13,12 @@ namespace sarovin {
 // JSON one array holding an object per reading (an empty array when none
 // is printed), in JSON Lines one object a line. Output is gathered into
 // blocks and flushed before each line on standard error, so that the two
-// keep their order on a terminal, and before the block grows large. Each
-// call returns false once `out` cannot be written.
+// keep their order on a terminal, and before the block grows large. Write
+// and End return false once `out` cannot be written.
 class ReportWriter {
   public:
     ReportWriter(OutputFormat format, std::ostream& out, std::ostream& err);
-    bool Begin();
+    void Begin();
     bool Write(const ReadingOutput& reading);
     bool End();
 

@@ -70,8 +70,8 @@ int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream&
         return writer.Write(output);
     };
     const std::size_t count = options.typedBirth ? 1 : options.files.size();
-    if (!writer.Begin() || !ProduceInOrder(count, options.jobs, produce, consume) ||
-        !writer.End()) {
+    writer.Begin();
+    if (!ProduceInOrder(count, options.jobs, produce, consume) || !writer.End()) {
         ReportWriteFailure(err);
         return EXIT_SOME_REFUSED;
     }
