@@ -40,8 +40,7 @@ sarovin::BirthRecord RecordOf(const std::uint8_t* data, std::size_t size) {
 void CheckTexts(const sarovin::BodyTable& bodies) {
     for (const sarovin::BodyEntry& body : bodies.entries) {
         if (body.position.size() != 9 || body.place.sign < 0 || body.place.sign > 11) {
-            std::fprintf(stderr, "engine_fuzzer: malformed position '%s'\n",
-                         body.position.c_str());
+            std::fprintf(stderr, "engine_fuzzer: malformed position '%s'\n", body.position.c_str());
             std::abort();
         }
     }
