@@ -5,12 +5,15 @@
 
 #include "drishti/sputa_drishti.h"
 
+class QGridLayout;
 class QLabel;
 
 namespace sarovin {
 
 // The 9 x 9 grid of aspect strengths with the body names across the top and
-// down the left, each row name above its body's position.
+// down the left, each row name above its body's position. Each strength is
+// tinted by its size, the strongest in bold, with the tint's legend beside
+// the grid and the bodies and their angle in each cell's tooltip.
 class SputaTab : public QGroupBox {
     Q_OBJECT
 
@@ -20,6 +23,12 @@ class SputaTab : public QGroupBox {
     void ShowSputa(const SputaDrishti& sputa);
 
   private:
+    void ShowStrength(const SputaDrishti& sputa, int row, int column);
+    // Every strength column as wide as the widest, so the tints form even
+    // cells.
+    void EvenColumns();
+
+    QGridLayout* grid_;
     QList<QLabel*> columnLabels_;
     QList<QLabel*> rowLabels_;
     QList<QLabel*> positionLabels_;
