@@ -41,7 +41,8 @@ struct Curve {
 };
 
 // Narrows the step from `before` to `after`, across which the curve's
-// being inside `outline` turns to `inside`, down to the crossing.
+// being inside `outline` turns to `inside`, down to the crossing; gives
+// the end of the narrowed step that lies inside.
 double Narrowed(const Curve& curve, const Outline& outline, double before, double after,
                 bool inside) {
     for (int halving = 0; halving < HALVINGS; ++halving) {
@@ -52,7 +53,7 @@ double Narrowed(const Curve& curve, const Outline& outline, double before, doubl
             before = middle;
         }
     }
-    return after;
+    return inside ? after : before;
 }
 
 // The first t after `from` at which the curve's being inside `outline`

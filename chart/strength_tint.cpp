@@ -12,7 +12,8 @@ constexpr Rgb BLACK{0, 0, 0};
 constexpr Rgb DARKEST{22, 66, 138};
 
 int Between(int light, int dark, int strength) {
-    return light + (dark - light) * strength / STRONGEST_SPUTA;
+    return static_cast<int>(
+        std::lround(light + static_cast<double>(dark - light) * strength / STRONGEST_SPUTA));
 }
 
 double LinearChannel(int channel) {
