@@ -44,7 +44,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
 
 ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Frame6"));
-    view_ = new ChartView(this);
     auto* styles = new QButtonGroup(this);
     south_ = MakeChoice(this, "optSouthIndian", QStringLiteral("So&uth Indian"), styles);
     north_ = MakeChoice(this, "optNorthIndian", QStringLiteral("&North Indian"), styles);
@@ -53,6 +52,8 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     auto* kinds = new QButtonGroup(this);
     graha_ = MakeChoice(this, "optGrahaArrows", QStringLiteral("&Graha Drishti"), kinds);
     rashi_ = MakeChoice(this, "optRashiArrows", QStringLiteral("R&ashi Drishti"), kinds);
+    // Made after the choices, so Tab reaches the chart after them.
+    view_ = new ChartView(this);
     aspects_ = MakeLabel(this, "lblChartAspects", HOW_TO_CHOOSE);
     aspects_->setWordWrap(true);
     aspects_->setTextInteractionFlags(Qt::TextSelectableByMouse);
