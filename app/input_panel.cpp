@@ -5,13 +5,15 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
+#include "app/list_accessibility.h"
 #include "app/place_completer.h"
 #include "form/list_items.h"
 #include "links/program_texts.h"
@@ -64,6 +66,7 @@ void Choose(QComboBox* list, int position) {
 
 InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Details"), parent) {
     setObjectName(QStringLiteral("Frame1"));
+    NameListsByTheirAccessibleName();
     const ListItems& items = StandardListItems();
     txtName_ = AddTextBox("txtName");
     cboDate_ = AddList("cboDate", ToStringList(items.days));
@@ -96,6 +99,7 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Det
     lblZoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
     lblZoneNote_->setWordWrap(true);
     BuildLayout();
+    NameForScreenReaders();
     FollowPlaceChoice();
     SetTabOrder();
     connect(cmdCalculate_, &QPushButton::clicked, this, &InputPanel::CalculateRequested);
@@ -140,58 +144,91 @@ QWidget* InputPanel::BuildHemisphereFrame(const char* frameName, const char* but
     return frame;
 }
 
+// A row of controls spaced as the style spaces controls side by side.
+QHBoxLayout* InputPanel::Row(std::initializer_list<QWidget*> widgets) const {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing));
+    for (QWidget* widget : widgets) {
+        line->addWidget(widget);
+    }
+    line->addStretch();
+    return line;
+}
+
 void InputPanel::BuildLayout() {
-    auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     auto* introduction = CaptionLabel(this, 11, ToQString(PROGRAM_INTRODUCTION));
     introduction->setWordWrap(true);
-    grid->addWidget(introduction, 0, 0, 1, 2);
+    form->addRow(introduction);
 
-    const auto row = [this](std::initializer_list<QWidget*> widgets) {
-        auto* line = new QHBoxLayout;
-        for (QWidget* widget : widgets) {
-            line->addWidget(widget);
-        }
-        line->addStretch();
-        return line;
+    const auto addRow = [this, form](int index, const char* caption, QWidget* buddy,
+                                     QLayout* content) {
+        QLabel* label = CaptionLabel(this, index, ToQString(caption));
+        label->setBuddy(buddy);
+        form->addRow(label, content);
     };
-    const auto addRow = [grid](int at, QLabel* caption, QLayout* content) {
-        grid->addWidget(caption, at, 0);
-        grid->addLayout(content, at, 1);
-    };
-    addRow(1, CaptionLabel(this, 0, QStringLiteral("Name")), row({txtName_}));
+    addRow(0, "Name", txtName_, Row({txtName_}));
     txtName_->setMinimumWidth(320);
-    addRow(2, CaptionLabel(this, 1, QStringLiteral("Date of Birth")),
-           row({cboMonth_, cboDate_, cboYear_}));
+    addRow(1, "Date of Birth", cboMonth_, Row({cboMonth_, cboDate_, cboYear_}));
     auto* hourMinute = new QLabel(QStringLiteral("HH/MM"), this);
     hourMinute->setObjectName(QStringLiteral("Label16"));
-    addRow(3, CaptionLabel(this, 2, QStringLiteral("Time of Birth")),
-           row({cboHour_, cboMinute_, hourMinute}));
-    addRow(4, CaptionLabel(this, 10, QStringLiteral("Time Zone")), row({chkDST_}));
-    grid->addLayout(row({cboTimeZone_}), 5, 1);
-    grid->addWidget(lblZoneNote_, 6, 1);
+    addRow(2, "Time of Birth", cboHour_, Row({cboHour_, cboMinute_, hourMinute}));
+    addRow(10, "Time Zone", cboTimeZone_, Row({chkDST_}));
+    form->addRow(QString(), Row({cboTimeZone_}));
+    form->addRow(QString(), lblZoneNote_);
+    form->setRowVisible(lblZoneNote_, false);
     addRow(
-        7, CaptionLabel(this, 3, QStringLiteral("Latitude")),
-        row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));
+        3, "Latitude", txtLatDeg_,
+        Row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));
     addRow(
-        8, CaptionLabel(this, 4, QStringLiteral("Longitude")),
-        row({txtLonDeg_, fraLong_, txtLonMin_, CaptionLabel(this, 6, QStringLiteral("DEG/MIN"))}));
-    addRow(9, CaptionLabel(this, 7, QStringLiteral("City")), row({txtCity_}));
-    addRow(10, CaptionLabel(this, 8, QStringLiteral("State")), row({txtState_}));
-    addRow(11, CaptionLabel(this, 9, QStringLiteral("Country")), row({txtCountry_}));
+        4, "Longitude", txtLonDeg_,
+        Row({txtLonDeg_, fraLong_, txtLonMin_, CaptionLabel(this, 6, QStringLiteral("DEG/MIN"))}));
+    addRow(7, "City", txtCity_, Row({txtCity_}));
+    addRow(8, "State", txtState_, Row({txtState_}));
+    addRow(9, "Country", txtCountry_, Row({txtCountry_}));
     for (QLineEdit* place : {txtCity_, txtState_, txtCountry_}) {
         place->setMinimumWidth(320);
     }
-    grid->addLayout(row({command1_}), 12, 1);
-    grid->setRowMinimumHeight(13, 12);
-    grid->addLayout(row({cmdCalculate_, cmdOpen_}), 14, 1);
-    grid->setRowStretch(15, 1);
-    grid->setColumnStretch(1, 1);
+    form->addRow(QString(), Row({command1_}));
+    form->addItem(new QSpacerItem(0, style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) * 2));
+    form->addRow(QString(), Row({cmdCalculate_, cmdOpen_}));
     // The minute boxes of latitude and longitude line up.
     const int hemisphereWidth = std::max(fraLat_->sizeHint().width(), fraLong_->sizeHint().width());
     fraLat_->setFixedWidth(hemisphereWidth);
     fraLong_->setFixedWidth(hemisphereWidth);
+}
+
+// What a screen reader says for each control: the caption a person sees
+// beside it, and for the parts of a caption's row which part they are.
+void InputPanel::NameForScreenReaders() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {cboMonth_, "Month of birth"},
+        {cboDate_, "Day of birth"},
+        {cboYear_, "Year of birth"},
+        {cboHour_, "Hour of birth"},
+        {cboMinute_, "Minute of birth"},
+        {cboTimeZone_, "Time zone"},
+        {txtLatDeg_, "Latitude degrees"},
+        {txtLatMin_, "Latitude minutes"},
+        {txtLonDeg_, "Longitude degrees"},
+        {txtLonMin_, "Longitude minutes"},
+        {fraLat_, "Latitude hemisphere"},
+        {fraLong_, "Longitude hemisphere"},
+        {lblZoneNote_, "Time zone found for the place"},
+    };
+    for (const auto& [widget, name] : names) {
+        widget->setAccessibleName(ToQString(name));
+    }
+    for (QLineEdit* box : DegreeBoxes()) {
+        box->setAccessibleDescription(QStringLiteral("Whole number, up to three digits"));
+    }
+    for (QLineEdit* box : LetterBoxes()) {
+        box->setAccessibleDescription(QStringLiteral("Letters and spaces"));
+    }
+    txtCity_->setAccessibleDescription(
+        QStringLiteral("Letters and spaces; matching places are offered as you type"));
 }
 
 void InputPanel::SetTabOrder() {
@@ -277,12 +314,18 @@ void InputPanel::ProposeZone() {
     ApplyZoneProposal(proposal, form);
     Choose(cboTimeZone_, form.zonePosition);
     chkDST_->setChecked(form.daylightSaving);
-    lblZoneNote_->setText(ToQString(proposal.note));
+    ShowZoneNote(ToQString(proposal.note));
 }
 
 void InputPanel::ForgetPlace() {
     chosenPlace_.reset();
-    lblZoneNote_->clear();
+    ShowZoneNote({});
+}
+
+// The note's row takes room only while there is a note.
+void InputPanel::ShowZoneNote(const QString& note) {
+    lblZoneNote_->setText(note);
+    static_cast<QFormLayout*>(layout())->setRowVisible(lblZoneNote_, !note.isEmpty());
 }
 
 void InputPanel::WriteForm(const InputForm& form) {

@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,11 +53,14 @@ class InputPanel : public QGroupBox {
     QComboBox* AddList(const char* name, const QStringList& items);
     QWidget* BuildHemisphereFrame(const char* frameName, const char* buttonName, const char* first,
                                   const char* second, QButtonGroup*& group);
+    QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) const;
     void BuildLayout();
+    void NameForScreenReaders();
     void SetTabOrder();
     void FollowPlaceChoice();
     void ProposeZone();
     void ForgetPlace();
+    void ShowZoneNote(const QString& note);
 
     QLineEdit* txtName_;
     QComboBox* cboDate_;

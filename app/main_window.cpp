@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -12,6 +14,7 @@
 #include "app/print_commands.h"
 #include "app/reading_commands.h"
 #include "app/results_panel.h"
+#include "app/window_size.h"
 #include "form/input_checks.h"
 #include "form/place_lookup.h"
 #include "links/about_box.h"
@@ -47,9 +50,16 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     panels_->addWidget(inputPanel_);
     panels_->addWidget(resultsPanel_);
 
+    // On a screen smaller than the panels they scroll rather than being cut.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("scrPanels"));
+    scroller->setWidget(panels_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(panels_, 1);
+    layout->addWidget(scroller, 1);
     layout->addWidget(new PromotionPanel(platform_, central));
     setCentralWidget(central);
 
@@ -62,8 +72,10 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     connect(resultsPanel_, &ResultsPanel::SaveRequested, this, &MainWindow::SaveReading);
     connect(resultsPanel_, &ResultsPanel::BackRequested, this, &MainWindow::ShowInputPanel);
     ShowInputPanel();
-    // Room for the longest Rashi sentence on one line; fits a 1024 x 768 screen.
-    resize(900, 640);
+    // Room for the longest Rashi sentence on one line where the screen has it.
+    const QRect available = screen()->availableGeometry();
+    resize(FirstWindowSize(QSize(900, 640), available.size()));
+    move(CentredPosition(size(), available));
 }
 
 void MainWindow::BuildMenus() {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <csignal>
 #include <filesystem>
 
 #include "platform/platform_services.h"
@@ -21,6 +22,9 @@ const QString READING_SUFFIX = QStringLiteral("dri");
 // buffered device, so the size on disk is checked before the file replaces
 // the target.
 bool WriteWhole(const QString& path, const std::string& bytes) {
+    // Past the file-size limit the system would end the program with
+    // SIGXFSZ; ignored, the write fails instead and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -61,6 +62,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
     tabs_->addTab(chart_, QStringLiteral("Chart"));
 
+    AddTabKeys();
+
     auto* save = MakeButton(this, "cmdSave", QStringLiteral("&Save"));
     auto* back = MakeButton(this, "cmdBack", QStringLiteral("&Back"));
     connect(save, &QPushButton::clicked, this, &ResultsPanel::SaveRequested);
@@ -76,6 +79,27 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(ephemerisLine_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+}
+
+// Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
+// Ctrl+Page Up to the previous one, wherever the focus is on the panel.
+void ResultsPanel::AddTabKeys() {
+    const auto step = [this](int by) {
+        return [this, by] {
+            tabs_->setCurrentIndex((tabs_->currentIndex() + by + tabs_->count()) % tabs_->count());
+        };
+    };
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [key, by] : keys) {
+        auto* shortcut = new QShortcut(key, this, step(by));
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    }
 }
 
 void ResultsPanel::ShowCalculation(const Calculation& calculation) {

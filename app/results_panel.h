@@ -34,6 +34,7 @@ class ResultsPanel : public QWidget {
     void BackRequested();
 
   private:
+    void AddTabKeys();
     QLabel* birthLine_;
     QLabel* ephemerisLine_;
     QTabWidget* tabs_;

@@ -1,14 +1,11 @@
 #include "calculation/sky_texts.h"
 
 #include "engine/position_text.h"
+#include "form/two_digits.h"
 
 namespace sarovin {
 
 namespace {
-
-std::string TwoDigits(long long number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
 
 // Degrees, arc minutes and arc seconds, all truncated: 23°35'12".
 std::string ArcText(double degrees) {

@@ -4,6 +4,7 @@
 
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
+#include "form/two_digits.h"
 
 namespace sarovin {
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr std::array<std::string_view, BODY_COUNT> ABBREVIATIONS = {"Su", "Mo", "Me", "Ve", "Ma",
                                                                     "Ju", "Sa", "Ra", "Ke"};
-
-std::string TwoDigits(int number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
 
 // "Su 00°51'": the abbreviation, the whole degrees and minutes in the sign.
 ChartMark MarkAt(std::string_view abbreviation, const SignDms& place, int body) {

@@ -4,6 +4,7 @@
 
 #include "engine/angle_constants.h"
 #include "engine/julian_day.h"
+#include "engine/runaway_guard.h"
 
 namespace sarovin {
 
@@ -19,7 +20,8 @@ constexpr double MEAN_AYANAMSA_1900 = 80861.27;
 
 double AyanamsaDegrees(double centuriesSince1900) {
     const double t = centuriesSince1900;
-    double ascendingNode = ((933060 - 6962911 * t) + 7.5 * (t * t)) / ARCSECONDS_PER_DEGREE;
+    double ascendingNode =
+        GuardAgainstRunaway(((933060 - 6962911 * t) + 7.5 * (t * t)) / ARCSECONDS_PER_DEGREE);
     // Only the sine of the node is used, so a negative value needs no care.
     while (ascendingNode >= 360) {
         ascendingNode -= 360;

@@ -7,6 +7,7 @@
 #include "engine/orbital_elements.h"
 #include "engine/planet_longitude.h"
 #include "engine/position_text.h"
+#include "engine/runaway_guard.h"
 
 namespace sarovin {
 
@@ -57,7 +58,7 @@ double PlanetsDayNumber(const BirthRecord& record) {
 double SiderealPlanetLongitude(PlanetIndex planet, double dayNumber, const EclipticPoint& earth,
                                double ayanamsa) {
     double longitude = GeocentricLongitude(planet, dayNumber, earth);
-    longitude = longitude - ayanamsa;
+    longitude = GuardAgainstRunaway(longitude - ayanamsa);
     while (longitude < 0) {
         longitude += 360;
     }

@@ -2,6 +2,7 @@
 
 #include "engine/angle_constants.h"
 #include "engine/planet_longitude.h"
+#include "engine/runaway_guard.h"
 
 namespace sarovin {
 
@@ -20,7 +21,7 @@ NodePositions NodeSiderealLongitudes(double dayNumber, double ayanamsa) {
     const double node = ReduceRadians(DEG_TO_RAD * (NODE_AT_J2000 - NODE_DAILY_MOTION * dayNumber));
     double rahu = NODE_RADIANS_TO_DEGREES * node;
     rahu = rahu - NODE_OFFSET_DEGREES;
-    rahu = rahu - ayanamsa;
+    rahu = GuardAgainstRunaway(rahu - ayanamsa);
     while (rahu < 0) {
         rahu += 360;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/angle_constants.h"
+#include "engine/runaway_guard.h"
 
 namespace sarovin {
 
@@ -95,7 +96,8 @@ double GeocentricLongitude(PlanetIndex planet, double dayNumber, const EclipticP
     const EclipticPoint body =
         planet == PlanetIndex::Earth ? EclipticPoint{0, 0} : PlanetPosition(planet, dayNumber);
     constexpr double RADIANS_TO_DEGREES = 180 / PI_CONST;
-    double longitude = ArcTangent2(body.y - earth.y, body.x - earth.x) * RADIANS_TO_DEGREES;
+    double longitude =
+        GuardAgainstRunaway(ArcTangent2(body.y - earth.y, body.x - earth.x) * RADIANS_TO_DEGREES);
     while (longitude > 360) {
         longitude -= 360;
     }

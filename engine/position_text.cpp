@@ -1,4 +1,5 @@
 #include "engine/position_text.h"
+#include "engine/runaway_guard.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +12,6 @@ namespace sarovin {
 namespace {
 
 constexpr std::string_view DEGREE_MARK = "\u00B0";
-constexpr std::string_view MINUTE_MARK = "'";
 constexpr int DEGREES_PER_SIGN = 30;
 constexpr int SIGN_COUNT = 12;
 constexpr std::size_t ABBREVIATION_LENGTH = 3;
@@ -40,7 +40,7 @@ std::string_view SignAbbreviation(int sign) {
 }  // namespace
 
 SignDms SplitSignDms(double longitude) {
-    const double x = std::fabs(longitude);
+    const double x = std::fabs(GuardAgainstRunaway(longitude));
     const double wholeDegrees = std::floor(x);
     const double minutes = 60 * (x - wholeDegrees);
     const double wholeMinutes = std::floor(minutes);

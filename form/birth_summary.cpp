@@ -1,16 +1,9 @@
 #include "form/birth_summary.h"
 
 #include "form/list_items.h"
+#include "form/two_digits.h"
 
 namespace sarovin {
-
-namespace {
-
-std::string TwoDigits(int number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
-
-}  // namespace
 
 std::string BirthSummary(const BirthRecord& record) {
     const std::string place = BirthPlaceText(record);

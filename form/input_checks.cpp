@@ -14,6 +14,12 @@ constexpr int DAY_29 = 28;
 constexpr int DAY_30 = 29;
 constexpr int DAY_31 = 30;
 
+// A text of spaces only is as empty as no text: a saved reading trims it
+// away, and the file would then not open again.
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
 // Leap years are those divisible by four; between 1901 and 2050 that
 // agrees with the Gregorian calendar.
 bool FebruaryLacksDay(const InputForm& form) {
@@ -44,7 +50,7 @@ struct Check {
 };
 
 constexpr std::array<Check, 12> CHECKS = {{
-    {[](const InputForm& f) { return f.name.empty(); }, "Please Enter Your Name",
+    {[](const InputForm& f) { return IsBlank(f.name); }, "Please Enter Your Name",
      MessageIcon::Error, InputField::Name, FormRepair::None},
     {[](const InputForm& f) { return f.latitudeDegrees.empty(); },
      "Please Enter Degree of Latitude", MessageIcon::Error, InputField::LatitudeDegrees,
@@ -58,11 +64,11 @@ constexpr std::array<Check, 12> CHECKS = {{
     {[](const InputForm& f) { return f.longitudeMinutes.empty(); },
      "Please Enter Minute of Longitude", MessageIcon::Error, InputField::LongitudeMinutes,
      FormRepair::None},
-    {[](const InputForm& f) { return f.city.empty(); }, "Please Enter Your City name",
+    {[](const InputForm& f) { return IsBlank(f.city); }, "Please Enter Your City name",
      MessageIcon::Error, InputField::City, FormRepair::None},
-    {[](const InputForm& f) { return f.state.empty(); }, "Please Enter Your State name",
+    {[](const InputForm& f) { return IsBlank(f.state); }, "Please Enter Your State name",
      MessageIcon::Error, InputField::State, FormRepair::None},
-    {[](const InputForm& f) { return f.country.empty(); }, "Please Enter Your Country name",
+    {[](const InputForm& f) { return IsBlank(f.country); }, "Please Enter Your Country name",
      MessageIcon::Error, InputField::Country, FormRepair::None},
     {[](const InputForm& f) { return f.latitudeHemisphere == LatitudeHemisphere::None; },
      "Please Select Direction For The Latitude", MessageIcon::Error, InputField::None,

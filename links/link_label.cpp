@@ -1,5 +1,7 @@
 #include "links/link_label.h"
 
+#include "links/link_accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -8,6 +10,7 @@
 namespace sarovin {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    AnnounceLinkLabelsAsLinks();
     // Plain text, so an ampersand or an angle bracket shows as written.
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

@@ -1,4 +1,6 @@
 #include "platform/qt_platform_services.h"
+
+#include "platform/private_folder.h"
 #include "platform/qt_text.h"
 
 #include <QDesktopServices>
@@ -37,16 +39,18 @@ QString ChooseFile(QWidget* parent, const FileDialogSettings& settings,
 
 }  // namespace
 
-QtPlatformServices::QtPlatformServices(const QString& lockPath)
-    : instanceLock_(std::make_unique<QLockFile>(lockPath)) {
-    instanceLock_->setStaleLockTime(0);
+QtPlatformServices::QtPlatformServices(const QString& lockPath) {
+    if (!lockPath.isEmpty()) {
+        instanceLock_ = std::make_unique<QLockFile>(lockPath);
+        instanceLock_->setStaleLockTime(0);
+    }
 }
 
 QString QtPlatformServices::DefaultLockPath() {
-    // The runtime folder belongs to the user alone, so no other account can
-    // hold or plant the lock.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QDir(folder).filePath(QStringLiteral("sarovin.lock"));
+    // In a folder that belongs to the user alone no other account can hold
+    // or plant the lock.
+    const QString folder = LockFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("sarovin.lock"));
 }
 
 void QtPlatformServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
@@ -77,8 +81,20 @@ bool QtPlatformServices::OpenAddress(const QUrl& address) {
 }
 
 bool QtPlatformServices::IsAnotherCopyRunning() {
-    // tryLock takes over a lock whose owner process no longer runs.
-    return !instanceLock_->isLocked() && !instanceLock_->tryLock(0);
+    if (!instanceLock_ || instanceLock_->isLocked()) {
+        return false;
+    }
+    // tryLock takes over a lock whose owner process no longer runs. Only a
+    // lock held by a running copy, which names that copy's process, keeps
+    // the program from starting; a lock that cannot be read or made never
+    // does.
+    if (instanceLock_->tryLock(0) || instanceLock_->error() != QLockFile::LockFailedError) {
+        return false;
+    }
+    qint64 owner = 0;
+    QString host;
+    QString program;
+    return instanceLock_->getLockInfo(&owner, &host, &program) && owner > 0;
 }
 
 }  // namespace sarovin

@@ -9,7 +9,7 @@ namespace sarovin {
 
 // The desktop's own message boxes, file dialogs and browser; one copy of
 // the program per user, kept by a lock file that a crashed copy does not
-// leave blocking.
+// leave blocking. Without a lock path no lock is kept.
 class QtPlatformServices : public PlatformServices {
   public:
     explicit QtPlatformServices(const QString& lockPath = DefaultLockPath());

@@ -7,6 +7,7 @@
 #include "calculation/sky_texts.h"
 #include "chart/chart_content.h"
 #include "form/birth_summary.h"
+#include "form/two_digits.h"
 #include "platform/qt_text.h"
 #include "report/chart_painter.h"
 #include "report/reading_document_parts.h"
@@ -24,10 +25,6 @@ constexpr double SECTION_POINTS = 10.5;
 constexpr double CHART_MM = 88;
 constexpr double GAP_MM = 5;
 constexpr int RASHI_LEFT_ROWS = 5;
-
-std::string TwoDigits(int number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
 
 // "77°12' E"
 std::string AngleText(int degrees, int minutes, char hemisphere) {

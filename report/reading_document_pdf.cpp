@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <csignal>
 
 #include "platform/qt_text.h"
 
@@ -33,6 +34,9 @@ bool WritePages(QSaveFile& file, std::span<const DocumentReading> readings) {
 }  // namespace
 
 bool SaveReadingPdf(const QString& path, std::span<const DocumentReading> readings) {
+    // Past the file-size limit the system would end the program with
+    // SIGXFSZ; ignored, the write fails instead and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;

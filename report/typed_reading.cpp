@@ -12,7 +12,7 @@ int PositionOfNumber(const std::vector<std::string>& items, int number) {
 }
 
 void StandInWhenEmpty(std::string& text) {
-    if (text.empty()) {
+    if (text.find_first_not_of(' ') == std::string::npos) {
         text = std::string(CHECK_STAND_IN);
     }
 }

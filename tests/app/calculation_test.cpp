@@ -120,7 +120,7 @@ TEST_F(CalculationTest, FillsTheRecordFromTheControls) {
     Find<QCheckBox>(QStringLiteral("chkDST"))->setChecked(true);
     ChooseItem("cboMonth", QStringLiteral("December"));
     ChooseItem("cboDate", QStringLiteral("31"));
-    Box("txtName")->setText(QStringLiteral("   "));
+    Box("txtName")->setText(QStringLiteral(" Asha  "));
     Box("txtCity")->setText(QStringLiteral("  St Johns  "));
     Find<QAction>(QStringLiteral("mnuCalculate"))->trigger();
     EXPECT_EQ(record.zoneHoursAbs, 3);
@@ -132,7 +132,7 @@ TEST_F(CalculationTest, FillsTheRecordFromTheControls) {
     EXPECT_TRUE(record.daylightSaving);
     EXPECT_EQ(record.month, 12);
     EXPECT_EQ(record.day, 31);
-    EXPECT_EQ(record.name, "   ");
+    EXPECT_EQ(record.name, " Asha  ");
     EXPECT_EQ(record.city, "St Johns");
 }
 

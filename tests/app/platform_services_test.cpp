@@ -5,6 +5,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
+#include <QDir>
+
+#include "platform/private_folder.h"
 #include "platform/qt_platform_services.h"
 
 namespace sarovin {
@@ -33,11 +38,91 @@ TEST(QtPlatformServices, ALockLeftByACrashedCopyIsTakenOver) {
     EXPECT_FALSE(next.IsAnotherCopyRunning());
 }
 
-TEST(QtPlatformServices, KeepsTheLockInTheUsersOwnRuntimeFolder) {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    ASSERT_FALSE(runtime.isEmpty());
+struct FolderCase {
+    const char* what;
+    void (*make)(const QString& path);
+    bool accepted;
+};
+
+void MakeNothing(const QString&) {}
+void MakeOpenFolder(const QString& path) {
+    QDir().mkpath(path);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                    QFileDevice::ExeOther);
+}
+void MakeLinkToPrivateFolder(const QString& path) {
+    PrivateFolder(path + QStringLiteral("-target"));
+    QFile::link(path + QStringLiteral("-target"), path);
+}
+void MakeFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+}
+
+TEST(PrivateFolder, AcceptsOnlyAFolderOfThisUserAlone) {
+    const FolderCase cases[] = {
+        {"missing, so made private", MakeNothing, true},
+        {"open to others", MakeOpenFolder, false},
+        {"a link to a private folder", MakeLinkToPrivateFolder, false},
+        {"a file", MakeFile, false},
+    };
+    for (const FolderCase& c : cases) {
+        QTemporaryDir parent;
+        const QString path = parent.filePath(QStringLiteral("lock-folder"));
+        c.make(path);
+        EXPECT_EQ(!PrivateFolder(path).isEmpty(), c.accepted) << c.what;
+    }
+    EXPECT_TRUE(PrivateFolder(QStringLiteral("relative-folder")).isEmpty());
+    EXPECT_TRUE(PrivateFolder({}).isEmpty());
+}
+
+TEST(PrivateFolder, RefusesAFolderAnotherAccountOwns) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a folder to another account";
+    }
+    QTemporaryDir parent;
+    const QString path = parent.filePath(QStringLiteral("planted"));
+    ASSERT_TRUE(QDir().mkdir(path));
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    constexpr uid_t NOBODY = 65534;
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), NOBODY, NOBODY), 0);
+    EXPECT_TRUE(PrivateFolder(path).isEmpty());
+}
+
+// An unset or unusable runtime folder must not leave the lock relative to
+// the working folder, nor in a folder another account made.
+TEST(QtPlatformServices, KeepsTheLockInAPrivateFolderWhateverTheRuntimeFolder) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir open;
+    MakeOpenFolder(open.path());
+    for (const QByteArray& runtime :
+         {QByteArray(), QByteArray("relative"), open.path().toLocal8Bit()}) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        const QString lock = QtPlatformServices::DefaultLockPath();
+        ASSERT_FALSE(lock.isEmpty()) << runtime.constData();
+        const QString folder = QFileInfo(lock).absolutePath();
+        EXPECT_TRUE(QDir::isAbsolutePath(lock)) << lock.toStdString();
+        EXPECT_NE(folder, QFileInfo(open.path()).absoluteFilePath());
+        EXPECT_EQ(PrivateFolder(folder), folder);
+    }
+    QTemporaryDir privateRuntime;
+    qputenv("XDG_RUNTIME_DIR", privateRuntime.path().toLocal8Bit());
     EXPECT_EQ(QFileInfo(QtPlatformServices::DefaultLockPath()).absolutePath(),
-              QFileInfo(runtime).absoluteFilePath());
+              QFileInfo(privateRuntime.path()).absoluteFilePath());
+    qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+TEST(QtPlatformServices, ALockThatCannotBeMadeNeverBlocksAStart) {
+    QTemporaryDir folder;
+    // A folder where the lock file should be: no copy holds it.
+    const QString lock = folder.filePath(QStringLiteral("sarovin.lock"));
+    ASSERT_TRUE(QDir().mkdir(lock));
+    EXPECT_FALSE(QtPlatformServices(lock).IsAnotherCopyRunning());
+    EXPECT_FALSE(QtPlatformServices(folder.filePath(QStringLiteral("no/such/sarovin.lock")))
+                     .IsAnotherCopyRunning());
+    EXPECT_FALSE(QtPlatformServices(QString()).IsAnotherCopyRunning());
 }
 
 }  // namespace

@@ -66,11 +66,22 @@ TEST_F(WindowTest, ValidateInputPassesLeapDaysAndUncheckedRanges) {
         EXPECT_TRUE(window.ValidateInput()) << year;
     }
     EnterDelhiBirth();
-    Box("txtName")->setText(QStringLiteral("  "));
+    Box("txtName")->setText(QStringLiteral(" Asha "));
     Box("txtLatDeg")->setText(QStringLiteral("999"));
     Box("txtLatMin")->setText(QStringLiteral("75"));
     EXPECT_TRUE(window.ValidateInput());
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A name of spaces only would be saved trimmed to nothing, and the file
+// would not open again: it is refused as an empty name is.
+TEST_F(WindowTest, ValidateInputRefusesANameOfSpacesOnly) {
+    EnterDelhiBirth();
+    Box("txtName")->setText(QStringLiteral("   "));
+    EXPECT_FALSE(window.ValidateInput());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Please Enter Your Name");
+    EXPECT_TRUE(HasFocus("txtName"));
 }
 
 TEST_F(WindowTest, AMissingHemisphereIsChosenForTheNextAttempt) {

@@ -118,9 +118,30 @@ TEST(FirstFailingCheck, StopsAtTheFirstFailureInOrder) {
               "Please Select Direction For The Latitude");
 }
 
-TEST(FirstFailingCheck, PassesSpacesAndUncheckedRanges) {
+// A saved reading trims these texts, so one of spaces only would save as
+// a file that no longer opens.
+TEST(FirstFailingCheck, TextsOfSpacesOnlyAreEmpty) {
+    const EmptyCase cases[] = {
+        {&InputForm::name, "Please Enter Your Name", InputField::Name},
+        {&InputForm::city, "Please Enter Your City name", InputField::City},
+        {&InputForm::state, "Please Enter Your State name", InputField::State},
+        {&InputForm::country, "Please Enter Your Country name", InputField::Country},
+    };
+    for (const EmptyCase& c : cases) {
+        for (const char* blank : {" ", "   "}) {
+            InputForm form = testing::AshaRaoForm();
+            form.*c.field = blank;
+            const std::optional<Refusal> failure = FirstFailingCheck(form);
+            ASSERT_TRUE(failure) << c.message;
+            EXPECT_EQ(failure->message, c.message);
+            EXPECT_EQ(failure->focus, c.focus);
+        }
+    }
+}
+
+TEST(FirstFailingCheck, PassesPaddedTextsAndUncheckedRanges) {
     InputForm form = testing::AshaRaoForm();
-    form.name = "   ";
+    form.name = " Asha ";
     form.latitudeDegrees = "999";
     form.latitudeMinutes = "75";
     EXPECT_FALSE(FirstFailingCheck(form));

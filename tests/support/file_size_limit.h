@@ -12,7 +12,9 @@ class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        // The signal the limit raises is left as it is: the save itself must
+        // keep it from ending the program.
+        previousHandler_ = std::signal(SIGXFSZ, SIG_DFL);
         rlimit limited = saved_;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
