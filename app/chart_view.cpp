@@ -13,7 +13,7 @@ namespace sarovin {
 namespace {
 
 constexpr int MARGIN = 8;
-constexpr int PREFERRED_SIDE = 480;
+constexpr int PREFERRED_SIDE = 320;
 constexpr int SMALLEST_SIDE = 280;
 
 }  // namespace

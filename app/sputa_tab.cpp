@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/drishti_tab.h"
 #include "app/strength_legend.h"
@@ -32,7 +31,7 @@ QLabel* MakeCell(QWidget* parent, int index) {
     auto* cell = MakeArrayLabel(parent, "lblSputa_Angle_Sputa", index);
     cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cell->setAutoFillBackground(true);
-    cell->setContentsMargins(6, 1, 6, 1);
+    cell->setContentsMargins(4, 1, 4, 1);
     return cell;
 }
 
@@ -50,7 +49,7 @@ QString TipOf(const SputaDrishti& sputa, int row, int column) {
 
 SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"), parent) {
     setObjectName(QStringLiteral("Frame5"));
-    auto* grid = grid_ = new QGridLayout(this);
+    auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     QFont headerFont = font();
@@ -63,7 +62,7 @@ SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"),
         auto* header = MakeArrayLabel(this, "lblPlanetsColumn_Sputa", column);
         header->setFont(headerFont);
         header->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-        header->setContentsMargins(6, 0, 6, 0);
+        header->setContentsMargins(4, 0, 4, 0);
         grid->addWidget(header, NAMES_ROW, column + 1);
         columnLabels_ << header;
     }
@@ -98,17 +97,6 @@ void SputaTab::ShowSputa(const SputaDrishti& sputa) {
         for (int column = 0; column < BODY_COUNT; ++column) {
             ShowStrength(sputa, body, column);
         }
-    }
-    EvenColumns();
-}
-
-void SputaTab::EvenColumns() {
-    int widest = 0;
-    for (const QLabel* label : columnLabels_ + cellLabels_) {
-        widest = std::max(widest, label->sizeHint().width());
-    }
-    for (int column = 1; column <= BODY_COUNT; ++column) {
-        grid_->setColumnMinimumWidth(column, widest);
     }
 }
 

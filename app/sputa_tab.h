@@ -5,7 +5,6 @@
 
 #include "drishti/sputa_drishti.h"
 
-class QGridLayout;
 class QLabel;
 
 namespace sarovin {
@@ -24,11 +23,7 @@ class SputaTab : public QGroupBox {
 
   private:
     void ShowStrength(const SputaDrishti& sputa, int row, int column);
-    // Every strength column as wide as the widest, so the tints form even
-    // cells.
-    void EvenColumns();
 
-    QGridLayout* grid_;
     QList<QLabel*> columnLabels_;
     QList<QLabel*> rowLabels_;
     QList<QLabel*> positionLabels_;
