@@ -1,25 +1,75 @@
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
 #include "drishti/drishti_report.h"
 #include "engine/body_table.h"
-#include "tests/support/sample_births.h"
+#include "tables/zone_table.h"
 
 namespace {
 
-// One run of the engine's three steps for a fixed birth.
+constexpr int BIRTH_COUNT = 64;
+constexpr int FIRST_YEAR = 1901;
+constexpr int YEARS_SPANNED = 150;
+
+// Birth `index` of a fixed spread: years 1901 to 2050, every month, hours
+// of the whole day and the zones of the list. The steps are prime to the
+// ranges so that neighbouring births share little.
+sarovin::BirthRecord VariedBirth(int index) {
+    const sarovin::ZoneRow& zone =
+        sarovin::BuildZoneTable().rows[static_cast<std::size_t>(index * 19 % sarovin::ZONE_COUNT)];
+    sarovin::BirthRecord record;
+    record.year =
+        static_cast<std::int16_t>(FIRST_YEAR + index * (YEARS_SPANNED - 1) / (BIRTH_COUNT - 1));
+    record.month = static_cast<std::int16_t>(1 + index * 5 % 12);
+    record.day = static_cast<std::int16_t>(1 + index * 11 % 28);
+    record.hour = static_cast<std::int16_t>(index * 7 % 24);
+    record.minute = static_cast<std::int16_t>(index * 13 % 60);
+    record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(zone.hoursToUt));
+    record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(zone.minutesToUt));
+    record.zoneHoursToUt = static_cast<std::int16_t>(zone.hoursToUt);
+    record.zoneMinutesToUt = static_cast<std::int16_t>(zone.minutesToUt);
+    record.longitudeDegrees = static_cast<std::int16_t>(index * 37 % 180);
+    record.longitudeMinutes = static_cast<std::int16_t>(index * 17 % 60);
+    record.latitudeDegrees = static_cast<std::int16_t>(index * 23 % 67);
+    record.latitudeMinutes = static_cast<std::int16_t>(index * 29 % 60);
+    record.isEast = zone.hoursToUt <= 0;
+    record.isSouth = index % 3 == 0;
+    record.daylightSaving = index % 4 == 0;
+    return record;
+}
+
+const std::array<sarovin::BirthRecord, BIRTH_COUNT>& VariedBirths() {
+    static const std::array<sarovin::BirthRecord, BIRTH_COUNT> births = [] {
+        std::array<sarovin::BirthRecord, BIRTH_COUNT> table;
+        for (int index = 0; index < BIRTH_COUNT; ++index) {
+            table[static_cast<std::size_t>(index)] = VariedBirth(index);
+        }
+        return table;
+    }();
+    return births;
+}
+
+// One run of the engine's three steps, the births taken in turn.
 void EngineRun(benchmark::State& state) {
-    const sarovin::BirthRecord record = sarovin::testing::AshaRaoBirth();
+    const auto& births = VariedBirths();
+    std::size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sarovin::ComputeBodyTable(record));
+        benchmark::DoNotOptimize(sarovin::ComputeBodyTable(births[next]));
+        next = (next + 1) % births.size();
     }
 }
 BENCHMARK(EngineRun);
 
 // One complete reading: the engine and the three Drishti computations.
 void CompleteReading(benchmark::State& state) {
-    const sarovin::BirthRecord record = sarovin::testing::AshaRaoBirth();
+    const auto& births = VariedBirths();
+    std::size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sarovin::ComputeDrishtiReport(record));
+        benchmark::DoNotOptimize(sarovin::ComputeDrishtiReport(births[next]));
+        next = (next + 1) % births.size();
     }
 }
 BENCHMARK(CompleteReading);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include <initializer_list>
+#include <cstddef>
 #include <string>
-#include <string_view>
+#include <utility>
 
 #include "engine/body_table.h"
 
@@ -19,32 +19,17 @@ struct DrishtiRow {
     friend bool operator==(const DrishtiRow&, const DrishtiRow&) = default;
 };
 
-// The parts written one after another, in one allocation.
-std::string Concat(std::initializer_list<std::string_view> parts);
-
-// A sentence that lists names joined by ", " after a fixed lead text.
-class NameList {
-  public:
-    explicit NameList(std::initializer_list<std::string_view> lead);
-    void Append(std::string_view name);
-    bool empty() const { return count_ == 0; }
-    // The sentence with its closing text; the list is spent afterwards.
-    std::string Close(std::string_view ending);
-
-  private:
-    void WriteLead();
-
-    // The lead is written with the first name, so a list that stays empty
-    // and is never closed costs no allocation.
-    static constexpr std::size_t MAX_LEAD_PARTS = 3;
-    std::array<std::string_view, MAX_LEAD_PARTS> lead_{};
-    std::string text_;
-    int count_ = 0;
-};
-
-// The body and position captions shared by both tabs, and the two
-// sentences as each tab words them.
-DrishtiRow MakeDrishtiRow(const BodyEntry& body, std::string aspectCaption,
+// A row of either tab: the body's names as "Sun / Surya" and its short
+// position, then the two sentences as the tab words them.
+DrishtiRow MakeDrishtiRow(int body, const BodyEntry& entry, const std::string& aspectCaption,
                           std::string planetsCaption);
+
+// The rows of a tab, each made where it stays: makeRow(body) for the
+// bodies 0 to N - 1 of make_index_sequence<N>.
+template <typename MakeRow, std::size_t... BODY>
+std::array<DrishtiRow, sizeof...(BODY)> MakeRows(const MakeRow& makeRow,
+                                                 std::index_sequence<BODY...>) {
+    return {makeRow(static_cast<int>(BODY))...};
+}
 
 }  // namespace sarovin

@@ -2,7 +2,9 @@
 
 #include <span>
 
+#include "drishti/caption_text.h"
 #include "drishti/sign_names.h"
+#include "drishti/tab_texts.h"
 
 namespace sarovin {
 
@@ -20,22 +22,46 @@ constexpr std::array<std::span<const int>, GRAHA_ROWS> ASPECTED_HOUSES = {
     MARS_HOUSES,  JUPITER_HOUSES, SATURN_HOUSES, SEVENTH_ONLY,
 };
 
+int AspectedSign(int ownSign, int house) {
+    return (ownSign + house - 1) % SIGN_COUNT;
+}
+
+TabTexts<GRAHA_ROWS> MakeGrahaTexts() {
+    TabTexts<GRAHA_ROWS> texts;
+    for (int body = 0; body < GRAHA_ROWS; ++body) {
+        const std::string_view name = SlotNames[body].englishName;
+        const std::string lead = Concat({"Sign aspected by ", name, " is "});
+        for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+            NameList signs(lead);
+            for (const int house : ASPECTED_HOUSES[body]) {
+                signs.Append(VedicSignNames[AspectedSign(sign, house)]);
+            }
+            texts.aspectCaptions[body][sign] = signs.Close();
+        }
+        texts.planetsLeads[body] = Concat({"Planet(s) aspected by ", name, " is "});
+        texts.noPlanetsCaptions[body] = Concat({"Planet ", name, " has no Graha Drishti."});
+    }
+    return texts;
+}
+
+const TabTexts<GRAHA_ROWS>& GrahaTexts() {
+    static const TabTexts<GRAHA_ROWS> texts = MakeGrahaTexts();
+    return texts;
+}
+
 DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& signs, int body) {
-    const std::string& name = bodies.entries[body].englishName;
-    NameList signNames({"Sign aspected by ", name, " is "});
-    NameList planets({"Planet(s) aspected by ", name, " is "});
+    const TabTexts<GRAHA_ROWS>& texts = GrahaTexts();
+    NameList planets(texts.planetsLeads[body]);
     for (const int house : ASPECTED_HOUSES[body]) {
-        const int aspected = (signs[body] + house - 1) % SIGN_COUNT;
-        signNames.Append(VedicSignNames[aspected]);
+        const int aspected = AspectedSign(signs[body], house);
         for (int other = 0; other < GRAHA_ROWS; ++other) {
             if (signs[other] == aspected) {
-                planets.Append(bodies.entries[other].englishName);
+                planets.Append(SlotNames[other].englishName);
             }
         }
     }
-    return MakeDrishtiRow(
-        bodies.entries[body], signNames.Close("."),
-        planets.empty() ? Concat({"Planet ", name, " has no Graha Drishti."}) : planets.Close("."));
+    return MakeDrishtiRow(body, bodies.entries[body], texts.aspectCaptions[body][signs[body]],
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
 }
 
 }  // namespace
@@ -45,11 +71,8 @@ std::array<DrishtiRow, GRAHA_ROWS> ComputeGrahaDrishti(const BodyTable& bodies) 
     for (int body = 0; body < GRAHA_ROWS; ++body) {
         signs[body] = bodies.entries[body].place.sign;
     }
-    std::array<DrishtiRow, GRAHA_ROWS> rows;
-    for (int body = 0; body < GRAHA_ROWS; ++body) {
-        rows[body] = GrahaRow(bodies, signs, body);
-    }
-    return rows;
+    return MakeRows([&](int body) { return GrahaRow(bodies, signs, body); },
+                    std::make_index_sequence<GRAHA_ROWS>{});
 }
 
 }  // namespace sarovin

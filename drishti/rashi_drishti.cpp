@@ -1,6 +1,10 @@
 #include "drishti/rashi_drishti.h"
 
+#include <algorithm>
+
+#include "drishti/caption_text.h"
 #include "drishti/sign_names.h"
+#include "drishti/tab_texts.h"
 
 namespace sarovin {
 
@@ -9,22 +13,72 @@ namespace {
 // Sun to Saturn aspect by sign; the nodes neither aspect nor are named.
 constexpr int ASPECTING_BODIES = 7;
 
-// The other signs of the body's modality, listed from Mesha on rather than
-// from the body's own sign, and the bodies standing in them.
-void ListAspects(const BodyTable& bodies, const std::array<int, ASPECTING_BODIES>& bodySigns,
-                 int body, NameList& signs, NameList& planets) {
-    const int own = bodySigns[body];
-    for (int sign = 0; sign < SIGN_COUNT; ++sign) {
-        if (sign == own || SignModalities[sign] != SignModalities[own]) {
-            continue;
-        }
-        signs.Append(VedicSignNames[sign]);
-        for (int other = 0; other < ASPECTING_BODIES; ++other) {
-            if (bodySigns[other] == sign) {
-                planets.Append(bodies.entries[other].englishName);
+// For each sign, the other signs of its modality from Mesha on rather than
+// from the sign itself, found once from the table of modalities.
+constexpr int SIGNS_PER_MODALITY = 4;
+using OtherSigns = std::array<int, SIGNS_PER_MODALITY - 1>;
+constexpr std::array<OtherSigns, SIGN_COUNT> SAME_MODALITY = [] {
+    std::array<OtherSigns, SIGN_COUNT> table{};
+    for (int own = 0; own < SIGN_COUNT; ++own) {
+        std::size_t found = 0;
+        for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+            if (sign != own && SignModalities[sign] == SignModalities[own]) {
+                table[own].at(found++) = sign;
             }
         }
     }
+    return table;
+}();
+static_assert(std::ranges::all_of(SignModalities, [](std::string_view modality) {
+    return std::ranges::count(SignModalities, modality) == SIGNS_PER_MODALITY;
+}));
+
+TabTexts<RASHI_ROWS> MakeRashiTexts() {
+    TabTexts<RASHI_ROWS> texts;
+    for (int body = 0; body < RASHI_ROWS; ++body) {
+        const std::string_view name = SlotNames[body].englishName;
+        const std::string lead = Concat({name, " is aspecting by Rashi Drishti of "});
+        for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+            NameList signs(lead);
+            if (body < ASPECTING_BODIES) {
+                for (const int other : SAME_MODALITY[sign]) {
+                    signs.Append(VedicSignNames[other]);
+                }
+            }
+            texts.aspectCaptions[body][sign] = signs.Close();
+        }
+        texts.planetsLeads[body] = Concat({name, " has Graha Drishti on "});
+        texts.noPlanetsCaptions[body] = Concat({"Planet ", name, " has no Rashi Drishti."});
+    }
+    return texts;
+}
+
+const TabTexts<RASHI_ROWS>& RashiTexts() {
+    static const TabTexts<RASHI_ROWS> texts = MakeRashiTexts();
+    return texts;
+}
+
+// The bodies standing in the other signs of the body's modality.
+void ListPlanets(const std::array<int, ASPECTING_BODIES>& bodySigns, int body, NameList& planets) {
+    for (const int sign : SAME_MODALITY[bodySigns[body]]) {
+        for (int other = 0; other < ASPECTING_BODIES; ++other) {
+            if (bodySigns[other] == sign) {
+                planets.Append(SlotNames[other].englishName);
+            }
+        }
+    }
+}
+
+DrishtiRow RashiRow(const BodyTable& bodies, const std::array<int, ASPECTING_BODIES>& bodySigns,
+                    int body) {
+    const TabTexts<RASHI_ROWS>& texts = RashiTexts();
+    NameList planets(texts.planetsLeads[body]);
+    if (body < ASPECTING_BODIES) {
+        ListPlanets(bodySigns, body, planets);
+    }
+    const BodyEntry& entry = bodies.entries[body];
+    return MakeDrishtiRow(body, entry, texts.aspectCaptions[body][entry.place.sign],
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
 }
 
 }  // namespace
@@ -34,20 +88,8 @@ std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies) 
     for (int body = 0; body < ASPECTING_BODIES; ++body) {
         bodySigns[body] = bodies.entries[body].place.sign;
     }
-    std::array<DrishtiRow, RASHI_ROWS> rows;
-    for (int body = 0; body < RASHI_ROWS; ++body) {
-        const std::string& name = bodies.entries[body].englishName;
-        NameList signs({name, " is aspecting by Rashi Drishti of "});
-        NameList planets({name, " has Graha Drishti on "});
-        if (body < ASPECTING_BODIES) {
-            ListAspects(bodies, bodySigns, body, signs, planets);
-        }
-        rows[body] =
-            MakeDrishtiRow(bodies.entries[body], signs.Close("."),
-                           planets.empty() ? Concat({"Planet ", name, " has no Rashi Drishti."})
-                                           : planets.Close("."));
-    }
-    return rows;
+    return MakeRows([&](int body) { return RashiRow(bodies, bodySigns, body); },
+                    std::make_index_sequence<RASHI_ROWS>{});
 }
 
 }  // namespace sarovin

@@ -18,7 +18,8 @@ inline constexpr std::array<std::string_view, 12> SignModalities = {
 };
 
 // For the Sun to Saturn: the other signs of their sign's modality and the
-// bodies standing there. The two nodes get rows with empty lists.
+// bodies standing there. The two nodes get rows with empty lists. The
+// captions name every body by its slot's names (SlotNames).
 std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies);
 
 }  // namespace sarovin

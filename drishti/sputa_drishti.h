@@ -40,6 +40,7 @@ struct SputaDrishti {
     friend bool operator==(const SputaDrishti&, const SputaDrishti&) = default;
 };
 
+// The grid with the slots' captions (SlotNames) and the bodies' positions.
 SputaDrishti ComputeSputaDrishti(const BodyTable& bodies);
 
 }  // namespace sarovin

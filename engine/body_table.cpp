@@ -1,6 +1,7 @@
 #include "engine/body_table.h"
 
 #include <cmath>
+#include <utility>
 
 #include "engine/civil_time.h"
 #include "engine/lunar_nodes.h"
@@ -12,23 +13,6 @@
 namespace sarovin {
 
 namespace {
-
-struct BodyNames {
-    const char* englishName;
-    const char* vedicName;
-};
-
-constexpr std::array<BodyNames, BODY_COUNT> BODY_NAMES = {{
-    {"Sun", "Surya"},
-    {"Moon", "Chandra"},
-    {"Mercury", "Budha"},
-    {"Venus", "Shukra"},
-    {"Mars", "Mangala"},
-    {"Jupiter", "Guru"},
-    {"Saturn", "Shani"},
-    {"N Node", "Rahu"},
-    {"S Node", "Ketu"},
-}};
 
 // The slots filled from the planet theory and the orbit each one uses.
 struct PlanetSlot {
@@ -65,29 +49,34 @@ double SiderealPlanetLongitude(PlanetIndex planet, double dayNumber, const Eclip
     return longitude;
 }
 
+// Each entry made where it stays rather than made and then moved there.
+template <std::size_t... SLOT>
+BodyTable TableAt(const std::array<double, BODY_COUNT>& longitudes, std::index_sequence<SLOT...>) {
+    return {{MakeBodyEntry(static_cast<BodySlot>(SLOT), longitudes[SLOT])...}};
+}
+
 }  // namespace
 
 BodyEntry MakeBodyEntry(BodySlot slot, double longitude) {
     const SignDms place = SplitSignDms(longitude);
-    return {BODY_NAMES[slot].englishName, BODY_NAMES[slot].vedicName, longitude, place,
-            ShortPositionOf(place)};
+    return {std::string(SlotNames[slot].englishName), std::string(SlotNames[slot].vedicName),
+            longitude, place, ShortPositionOf(place)};
 }
 
 BodyTable ComputeBodyTable(const BirthRecord& record, double ayanamsa, double moonLongitude) {
-    BodyTable table;
+    std::array<double, BODY_COUNT> longitudes{};
     const double dayNumber = PlanetsDayNumber(record);
     const double ayanamsaMagnitude = std::fabs(ayanamsa);
     const EclipticPoint earth = EarthPosition(dayNumber);
     for (const PlanetSlot& planet : PLANET_SLOTS) {
-        table.entries[planet.slot] = MakeBodyEntry(
-            planet.slot,
-            SiderealPlanetLongitude(planet.planet, dayNumber, earth, ayanamsaMagnitude));
+        longitudes[planet.slot] =
+            SiderealPlanetLongitude(planet.planet, dayNumber, earth, ayanamsaMagnitude);
     }
-    table.entries[Moon] = MakeBodyEntry(Moon, moonLongitude);
+    longitudes[Moon] = moonLongitude;
     const NodePositions nodes = NodeSiderealLongitudes(dayNumber, ayanamsaMagnitude);
-    table.entries[NNode] = MakeBodyEntry(NNode, nodes.rahu);
-    table.entries[SNode] = MakeBodyEntry(SNode, nodes.ketu);
-    return table;
+    longitudes[NNode] = nodes.rahu;
+    longitudes[SNode] = nodes.ketu;
+    return TableAt(longitudes, std::make_index_sequence<BODY_COUNT>{});
 }
 
 BodyTable ComputeBodyTable(const BirthRecord& record) {

@@ -5,15 +5,11 @@
 
 #include "engine/ayanamsa.h"
 #include "engine/birth_record.h"
+#include "engine/body_slot.h"
 #include "engine/moon_position.h"
 #include "engine/position_text.h"
 
 namespace sarovin {
-
-// Slots of the body table, in the order every result lists them.
-enum BodySlot : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, NNode, SNode };
-
-inline constexpr int BODY_COUNT = 9;
 
 // One body: its names, its sidereal longitude in degrees, that longitude
 // cut into sign, degrees, minutes and seconds, and the short position text

@@ -15,7 +15,9 @@ constexpr std::string_view DEGREE_MARK = "\u00B0";
 constexpr int DEGREES_PER_SIGN = 30;
 constexpr int SIGN_COUNT = 12;
 constexpr std::size_t ABBREVIATION_LENGTH = 3;
-constexpr std::size_t SHORT_TEXT_LENGTH = 9;
+// Room for two signed ints of eleven characters, their padding zeros, the
+// sign's letters and two spaces.
+constexpr std::size_t SHORT_TEXT_CAPACITY = 32;
 constexpr std::size_t LONG_TEXT_CAPACITY = 24;
 
 void AppendNumber(std::string& text, long long number) {
@@ -25,11 +27,11 @@ void AppendNumber(std::string& text, long long number) {
 }
 
 // Zero-padded to two digits, as the short text writes degrees and minutes.
-void AppendTwoDigits(std::string& text, int number) {
+char* WriteTwoDigits(char* out, char* end, int number) {
     if (number < 10) {
-        text += '0';
+        *out++ = '0';
     }
-    AppendNumber(text, number);
+    return std::to_chars(out, end, number).ptr;
 }
 
 std::string_view SignAbbreviation(int sign) {
@@ -67,15 +69,18 @@ std::string FormatSignDms(double longitude) {
     return text;
 }
 
+// Written into a local buffer first so that the string is made once; the
+// buffer holds any two ints, not only the two digits of a real position.
 std::string ShortPositionOf(const SignDms& parts) {
-    std::string text;
-    text.reserve(SHORT_TEXT_LENGTH);
-    AppendTwoDigits(text, parts.degrees);
-    text += ' ';
-    text += SignAbbreviation(parts.sign);
-    text += ' ';
-    AppendTwoDigits(text, parts.minutes);
-    return text;
+    std::array<char, SHORT_TEXT_CAPACITY> buffer{};
+    char* const end = buffer.data() + buffer.size();
+    char* out = WriteTwoDigits(buffer.data(), end, parts.degrees);
+    *out++ = ' ';
+    const std::string_view abbreviation = SignAbbreviation(parts.sign);
+    out += abbreviation.copy(out, abbreviation.size());
+    *out++ = ' ';
+    out = WriteTwoDigits(out, end, parts.minutes);
+    return std::string(buffer.data(), out);
 }
 
 }  // namespace sarovin
