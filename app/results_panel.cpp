@@ -110,7 +110,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
-    sputa_->ShowSputa(report.sputa);
+    sputa_->ShowSputa(report.sputa, report.bodies);
     chart_->ShowCalculation(calculation);
 }
 

@@ -6,8 +6,8 @@
 
 #include "app/drishti_tab.h"
 #include "app/strength_legend.h"
-#include "chart/sputa_angle.h"
 #include "chart/strength_tint.h"
+#include "drishti/sputa_grid.h"
 #include "platform/qt_text.h"
 #include "report/chart_palette.h"
 
@@ -35,12 +35,13 @@ QLabel* MakeCell(QWidget* parent, int index) {
     return cell;
 }
 
-// "Sun 00 Gem 51 aspecting Mars 23 Leo 17" over "angle 143°, strength 38 of 60".
-QString TipOf(const SputaDrishti& sputa, int row, int column) {
+// "Sun 00 Gem 51 aspecting Mars 23 Leo 17" over "angle 83°, strength 38 of 60":
+// the angle the strength was found from.
+QString TipOf(const SputaDrishti& sputa, const BodyTable& bodies, int row, int column) {
     return QStringLiteral("%1 %2 aspecting %3 %4\nangle %5\u00B0, strength %6 of %7")
         .arg(ToQString(sputa.columnCaptions[row]), ToQString(sputa.positionCaptions[row]),
              ToQString(sputa.columnCaptions[column]), ToQString(sputa.positionCaptions[column]))
-        .arg(SputaAngle(sputa, row, column))
+        .arg(SputaDistance(bodies.entries[row].place, bodies.entries[column].place))
         .arg(sputa.grid[row][column])
         .arg(STRONGEST_SPUTA);
 }
@@ -89,19 +90,20 @@ SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"),
     grid->setRowStretch(FIRST_BODY_ROW + BODY_COUNT, 1);
 }
 
-void SputaTab::ShowSputa(const SputaDrishti& sputa) {
+void SputaTab::ShowSputa(const SputaDrishti& sputa, const BodyTable& bodies) {
     for (int body = 0; body < BODY_COUNT; ++body) {
         rowLabels_[body]->setText(ToQString(sputa.rowCaptions[body]));
         columnLabels_[body]->setText(ToQString(sputa.columnCaptions[body]));
         positionLabels_[body]->setText(ToQString(sputa.positionCaptions[body]));
         for (int column = 0; column < BODY_COUNT; ++column) {
-            ShowStrength(sputa, body, column);
+            ShowStrength(sputa, bodies, body, column);
         }
     }
 }
 
 // The number on its tint, in the ink that stands out on it, bold from 45.
-void SputaTab::ShowStrength(const SputaDrishti& sputa, int row, int column) {
+void SputaTab::ShowStrength(const SputaDrishti& sputa, const BodyTable& bodies, int row,
+                            int column) {
     QLabel* cell = cellLabels_[BODY_COUNT * row + column];
     const int strength = sputa.grid[row][column];
     cell->setText(QString::number(strength));
@@ -113,7 +115,7 @@ void SputaTab::ShowStrength(const SputaDrishti& sputa, int row, int column) {
     QFont strong = cell->font();
     strong.setBold(strength >= BOLD_SPUTA);
     cell->setFont(strong);
-    cell->setToolTip(TipOf(sputa, row, column));
+    cell->setToolTip(TipOf(sputa, bodies, row, column));
 }
 
 }  // namespace sarovin

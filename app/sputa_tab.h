@@ -19,10 +19,11 @@ class SputaTab : public QGroupBox {
   public:
     explicit SputaTab(QWidget* parent = nullptr);
 
-    void ShowSputa(const SputaDrishti& sputa);
+    // The grid and, for the tooltips, the body table it was computed from.
+    void ShowSputa(const SputaDrishti& sputa, const BodyTable& bodies);
 
   private:
-    void ShowStrength(const SputaDrishti& sputa, int row, int column);
+    void ShowStrength(const SputaDrishti& sputa, const BodyTable& bodies, int row, int column);
 
     QList<QLabel*> columnLabels_;
     QList<QLabel*> rowLabels_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "drishti/drishti_report.h"
 
 namespace sarovin {
@@ -14,8 +12,7 @@ enum class AspectKind { Graha, Rashi };
 // standing there, as the Graha or Rashi Drishti result names them.
 struct ChartFocus {
     int body = 0;
-    std::vector<int> aspectedSigns;
-    std::vector<int> aspectedBodies;
+    Aspected aspected;
 
     friend bool operator==(const ChartFocus&, const ChartFocus&) = default;
 };

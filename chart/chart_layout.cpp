@@ -1,7 +1,5 @@
 #include "chart/chart_layout.h"
 
-#include <algorithm>
-
 #include "chart/chart_arrow.h"
 #include "chart/mark_grid.h"
 #include "chart/north_indian_frame.h"
@@ -18,10 +16,6 @@ constexpr double ARROW_HEAD = 0.03;
 constexpr double ARROW_REACH = 2;
 constexpr double ARROW_BOW = 0.7;
 
-bool Contains(const std::vector<int>& list, int value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 std::optional<int> SignOfBody(const ChartContent& content, int body) {
     for (const ChartMark& mark : content.marks) {
         if (mark.body == body) {
@@ -35,7 +29,7 @@ AreaRole RoleOf(int sign, const std::optional<ChartFocus>& focus, std::optional<
     if (focusSign == sign) {
         return AreaRole::Aspecting;
     }
-    return focus && Contains(focus->aspectedSigns, sign) ? AreaRole::Aspected : AreaRole::Plain;
+    return focus && focus->aspected.signs.test(sign) ? AreaRole::Aspected : AreaRole::Plain;
 }
 
 Emphasis EmphasisOf(const ChartMark& mark, const std::optional<ChartFocus>& focus) {
@@ -45,7 +39,7 @@ Emphasis EmphasisOf(const ChartMark& mark, const std::optional<ChartFocus>& focu
     if (mark.body == focus->body) {
         return Emphasis::Chosen;
     }
-    return Contains(focus->aspectedBodies, mark.body) ? Emphasis::Aspected : Emphasis::Plain;
+    return focus->aspected.bodies.test(mark.body) ? Emphasis::Aspected : Emphasis::Plain;
 }
 
 void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>& focus,
@@ -75,7 +69,10 @@ void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>
 
 void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
                ChartLayout& layout) {
-    for (const int sign : focus.aspectedSigns) {
+    for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+        if (!focus.aspected.signs.test(sign)) {
+            continue;
+        }
         const SignPlace& from = frame.signs[focusSign];
         const SignPlace& to = frame.signs[sign];
         const double head = ARROW_HEAD * layout.side;
