@@ -23,19 +23,33 @@ inline QString PdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-// The number of pages pdfinfo counts in a PDF file, or -1.
-inline int PdfPageCount(const QString& path) {
+// The value pdfinfo gives a PDF file for `field`, as "Pages"; empty when
+// it gives none.
+inline QString PdfInfo(const QString& path, const QString& field) {
     QProcess process;
     process.start(QStringLiteral("pdfinfo"), {path});
     if (!process.waitForFinished() || process.exitCode() != 0) {
-        return -1;
+        return {};
     }
+    const QString lead = field + QLatin1Char(':');
     for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith(QStringLiteral("Pages:"))) {
-            return line.mid(6).trimmed().toInt();
+        if (line.startsWith(lead)) {
+            return line.mid(lead.size()).trimmed();
         }
     }
-    return -1;
+    return {};
+}
+
+// The number of pages pdfinfo counts in a PDF file, or -1.
+inline int PdfPageCount(const QString& path) {
+    bool number = false;
+    const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt(&number);
+    return number ? pages : -1;
+}
+
+// The size of the first page as pdfinfo names it, as "595 x 842 pts (A4)".
+inline QString PdfPageSize(const QString& path) {
+    return PdfInfo(path, QStringLiteral("Page size"));
 }
 
 }  // namespace sarovin::testing
