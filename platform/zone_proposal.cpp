@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "form/two_digits.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {
@@ -52,18 +53,14 @@ ClockTime ClockTimeOf(const QTimeZone::OffsetData& data) {
             data.atUtc};
 }
 
-std::string Padded(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 // "UTC+5:30", "UTC-5:00"; seconds only where local mean time has them.
 std::string OffsetText(int seconds) {
     const int magnitude = std::abs(seconds);
     std::string text = std::string("UTC") + (seconds < 0 ? "-" : "+") +
                        std::to_string(magnitude / SECONDS_PER_HOUR) + ":" +
-                       Padded(magnitude % SECONDS_PER_HOUR / SECONDS_PER_MINUTE);
+                       TwoDigits(magnitude % SECONDS_PER_HOUR / SECONDS_PER_MINUTE);
     if (magnitude % SECONDS_PER_MINUTE != 0) {
-        text += ":" + Padded(magnitude % SECONDS_PER_MINUTE);
+        text += ":" + TwoDigits(magnitude % SECONDS_PER_MINUTE);
     }
     return text;
 }
@@ -87,7 +84,8 @@ std::string DurationText(int seconds) {
 std::string MomentText(std::string_view zone, QDate date, QTime time) {
     return std::string(zone) + " on " + std::to_string(date.day()) + " " +
            MONTH_NAMES[static_cast<std::size_t>(date.month() - 1)] + " " +
-           std::to_string(date.year()) + " " + Padded(time.hour()) + ":" + Padded(time.minute());
+           std::to_string(date.year()) + " " + TwoDigits(time.hour()) + ":" +
+           TwoDigits(time.minute());
 }
 
 // Abbreviations made of the offset alone ("+0545") say nothing the offset

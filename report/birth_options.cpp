@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "atlas/place_search.h"
 #include "form/list_items.h"
+#include "report/place_birth.h"
+#include "report/printable_text.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {
@@ -23,7 +26,7 @@ struct TextOption {
 
 // The ranges the window's lists offer; the lists hold consecutive numbers
 // (months as names), days and months counted from one.
-std::array<NumberOption, 6> NumberOptions() {
+std::array<NumberOption, 5> MomentOptions() {
     const ListItems& items = StandardListItems();
     return {{
         {"day", 1, static_cast<int>(items.days.size()), &TypedBirth::day},
@@ -31,9 +34,10 @@ std::array<NumberOption, 6> NumberOptions() {
         {"year", FIRST_YEAR, LAST_YEAR, &TypedBirth::year},
         {"hour", 0, static_cast<int>(items.hours.size()) - 1, &TypedBirth::hour},
         {"minute", 0, static_cast<int>(items.minutes.size()) - 1, &TypedBirth::minute},
-        {"zone", 0, ZONE_COUNT - 1, &TypedBirth::zone},
     }};
 }
+
+constexpr NumberOption ZONE_OPTION = {"zone", 0, ZONE_COUNT - 1, &TypedBirth::zone};
 
 constexpr std::array<TextOption, 4> TEXT_OPTIONS = {{
     {"name", &TypedBirth::name},
@@ -51,7 +55,7 @@ std::string Missing(std::string_view what) {
 }
 
 std::string BadValue(std::string_view name, std::string_view value, std::string_view wanted) {
-    return "bad value '" + std::string(value) + "' for " + OptionText(name) + ": give " +
+    return "bad value '" + PrintableText(value) + "' for " + OptionText(name) + ": give " +
            std::string(wanted);
 }
 
@@ -59,17 +63,27 @@ std::string NumberWanted(int first, int last) {
     return "a whole number " + std::to_string(first) + "-" + std::to_string(last);
 }
 
-std::string ReadNumbers(const GivenOptions& given, TypedBirth& birth) {
-    for (const NumberOption& option : NumberOptions()) {
-        const auto found = given.find(option.name);
-        if (found == given.end()) {
-            return Missing(OptionText(option.name));
+// Reads a number option into the birth; one not given is missing when
+// `required`, else leaves the birth alone.
+std::string ReadNumber(const GivenOptions& given, const NumberOption& option, bool required,
+                       TypedBirth& birth) {
+    const auto found = given.find(option.name);
+    if (found == given.end()) {
+        return required ? Missing(OptionText(option.name)) : std::string();
+    }
+    const auto value = ParseNumberInRange(found->second, option.first, option.last);
+    if (!value) {
+        return BadValue(option.name, found->second, NumberWanted(option.first, option.last));
+    }
+    birth.*option.field = *value;
+    return {};
+}
+
+std::string ReadMoment(const GivenOptions& given, TypedBirth& birth) {
+    for (const NumberOption& option : MomentOptions()) {
+        if (std::string error = ReadNumber(given, option, true, birth); !error.empty()) {
+            return error;
         }
-        const auto value = ParseNumberInRange(found->second, option.first, option.last);
-        if (!value) {
-            return BadValue(option.name, found->second, NumberWanted(option.first, option.last));
-        }
-        birth.*option.field = *value;
     }
     return {};
 }
@@ -106,25 +120,36 @@ std::string OnlyOneOf(std::string_view first, std::string_view second) {
     return "give only one of " + OptionText(first) + " and " + OptionText(second);
 }
 
-std::string ReadHemispheres(const GivenOptions& given, TypedBirth& birth) {
-    switch (ChoiceOf(given, "east", "west")) {
-        case Choice::Neither:
-            return Missing("--east or --west");
+// Sets `first` from a pair of opposite flags when one is given.
+std::string ReadFlagPair(const GivenOptions& given, std::string_view firstName,
+                         std::string_view secondName, bool& first) {
+    switch (ChoiceOf(given, firstName, secondName)) {
         case Choice::Both:
-            return OnlyOneOf("east", "west");
+            return OnlyOneOf(firstName, secondName);
         case Choice::First:
-            birth.isEast = true;
+            first = true;
             break;
         case Choice::Second:
-            birth.isEast = false;
+            first = false;
+            break;
+        case Choice::Neither:
             break;
     }
-    const Choice latitude = ChoiceOf(given, "north", "south");
-    if (latitude == Choice::Both) {
-        return OnlyOneOf("north", "south");
-    }
-    birth.isSouth = latitude == Choice::Second;
     return {};
+}
+
+// East or west is required unless a place gave the hemisphere.
+std::string ReadHemispheres(const GivenOptions& given, bool placed, TypedBirth& birth) {
+    if (!placed && ChoiceOf(given, "east", "west") == Choice::Neither) {
+        return Missing("--east or --west");
+    }
+    if (std::string error = ReadFlagPair(given, "east", "west", birth.isEast); !error.empty()) {
+        return error;
+    }
+    bool isNorth = !birth.isSouth;
+    std::string error = ReadFlagPair(given, "north", "south", isNorth);
+    birth.isSouth = !isNorth;
+    return error;
 }
 
 void ReadTexts(const GivenOptions& given, TypedBirth& birth) {
@@ -135,14 +160,37 @@ void ReadTexts(const GivenOptions& given, TypedBirth& birth) {
     }
 }
 
+// The place of --place put on the birth as the window puts a chosen place
+// on its panel; the zone is proposed for the birth's clock time unless
+// --zone names it.
+std::string ReadPlace(const GivenOptions& given, TypedBirth& birth) {
+    const auto found = given.find("place");
+    if (found == given.end()) {
+        return {};
+    }
+    const Result<Place> place = ResolvePlace(found->second);
+    if (!place) {
+        return place.refusal().message;
+    }
+    return PutPlaceOnBirth(*place, !given.contains(ZONE_OPTION.name), birth);
+}
+
 // Reads the parts in the order the usage lists them; the first problem
-// is the one reported.
+// is the one reported. Options given beside --place win over what the
+// place gave.
 std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
-    if (std::string error = ReadNumbers(given, birth); !error.empty()) {
+    const bool placed = given.contains("place");
+    if (std::string error = ReadMoment(given, birth); !error.empty()) {
         return error;
     }
-    if (!given.contains("longitude")) {
+    if (std::string error = ReadNumber(given, ZONE_OPTION, !placed, birth); !error.empty()) {
+        return error;
+    }
+    if (!placed && !given.contains("longitude")) {
         return Missing("--longitude");
+    }
+    if (std::string error = ReadPlace(given, birth); !error.empty()) {
+        return error;
     }
     for (const auto& [name, angle] :
          {std::pair{"longitude", &birth.longitude}, std::pair{"latitude", &birth.latitude}}) {
@@ -150,10 +198,10 @@ std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
             return error;
         }
     }
-    if (std::string error = ReadHemispheres(given, birth); !error.empty()) {
+    if (std::string error = ReadHemispheres(given, placed, birth); !error.empty()) {
         return error;
     }
-    birth.daylightSaving = given.contains("dst");
+    birth.daylightSaving = birth.daylightSaving || given.contains("dst");
     ReadTexts(given, birth);
     return {};
 }

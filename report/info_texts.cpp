@@ -7,20 +7,30 @@ namespace sarovin {
 namespace {
 
 constexpr std::string_view SYNOPSIS =
-    "Usage: sarovin-report [--format text|json] FILE.dri...\n"
-    "       sarovin-report [--format text|json] --day D --month M --year Y\n"
+    "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n"
+    "                      [--node mean|true] [--jobs N] FILE.dri...\n"
+    "       sarovin-report [those options] --day D --month M --year Y\n"
     "                      --hour H --minute MI --zone ROW\n"
     "                      --longitude DEG:MIN --east|--west\n"
     "                      [--latitude DEG:MIN] [--north|--south] [--dst]\n"
     "                      [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT]\n"
-    "       sarovin-report --zones | --help | --version\n";
+    "       sarovin-report [those options] --place TEXT --day D --month M --year Y\n"
+    "                      --hour H --minute MI [any birth option above]\n"
+    "       sarovin-report --find-place TEXT | --zones | --help | --version\n";
 
 constexpr std::string_view OPTION_HELP =
     "\n"
     "Computes the Graha, Rashi and Sputa Drishti of saved readings (.dri files)\n"
     "or of one birth given as options, and prints them in argument order.\n"
     "\n"
-    "  --format text|json   output format (default text)\n"
+    "  --format text|json|jsonl\n"
+    "                       output format (default text); jsonl is one compact\n"
+    "                       JSON object a line\n"
+    "  --ephemeris builtin|swiss\n"
+    "                       the built-in ephemeris (default) or the Swiss\n"
+    "                       Ephemeris, which adds the Lagna\n"
+    "  --node mean|true     lunar node of the Swiss Ephemeris (default mean)\n"
+    "  --jobs N             compute on N threads (default: one per core)\n"
     "  --day D              day of the month, 1-31\n"
     "  --month M            month, 1-12\n"
     "  --year Y             year, 1901-2050\n"
@@ -34,13 +44,19 @@ constexpr std::string_view OPTION_HELP =
     "  --dst                the clock time is daylight-saving time\n"
     "  --name, --city, --state, --country TEXT\n"
     "                       name and birth place (may be left out)\n"
+    "  --place TEXT         a place of the offline atlas (\"Ujjain\",\n"
+    "                       \"London, Ontario\"): fills the place, coordinates,\n"
+    "                       zone and daylight saving; birth options given with\n"
+    "                       it win\n"
+    "  --find-place TEXT    list up to 20 places whose name holds TEXT and exit\n"
     "  --zones              list the time zone rows and exit\n"
     "  --help               show this help and exit\n"
     "  --version            show the version and exit\n"
     "\n"
     "Options also take the form --option=VALUE; \"--\" ends the options.\n"
     "Exit status: 0 when every reading was printed, 1 when a reading was\n"
-    "refused or a file could not be read, 2 for a usage error.\n";
+    "refused, a file could not be read or the output could not be written,\n"
+    "2 for a usage error.\n";
 
 }  // namespace
 

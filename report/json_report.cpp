@@ -1,130 +1,204 @@
 #include "report/json_report.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <span>
 #include <string_view>
 
+#include "engine/position_text.h"
+#include "report/named_values.h"
+#include "report/sky_texts.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {
 
 namespace {
 
-// QJsonDocument indents each level by this much.
-constexpr std::string_view ELEMENT_INDENT = "    ";
+// Room for one indented reading, about 10 KB.
+constexpr std::size_t EXPECTED_JSON_SIZE = 12288;
+constexpr char UNIVERSAL_TIME_SEPARATOR = 'T';
+constexpr std::string_view UNIVERSAL_TIME_ZONE = "Z";
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <typename Texts>
-QJsonArray TextArray(const Texts& texts) {
-    QJsonArray array;
+void WriteTexts(JsonWriter& json, std::span<const std::string> texts) {
+    json.BeginArray();
     for (const std::string& text : texts) {
-        array.append(Text(text));
+        json.String(text);
     }
-    return array;
+    json.EndArray();
 }
 
-QJsonObject AngleObject(int degrees, int minutes, const char* hemisphereKey, bool hemisphere) {
-    return {{"degrees", degrees}, {"minutes", minutes}, {hemisphereKey, hemisphere}};
-}
-
-QJsonObject BirthObject(const ReportedReading& reading) {
-    const BirthRecord& record = reading.calculation.record;
-    const int zonePosition = reading.calculation.zonePosition;
-    return {
-        {"name", Text(record.name)},
-        {"day", record.day},
-        {"month", record.month},
-        {"year", record.year},
-        {"hour", record.hour},
-        {"minute", record.minute},
-        {"zone", QJsonObject{{"index", zonePosition}, {"label", Text(ZoneLabelAt(zonePosition))}}},
-        {"longitude",
-         AngleObject(record.longitudeDegrees, record.longitudeMinutes, "east", record.isEast)},
-        {"latitude",
-         AngleObject(record.latitudeDegrees, record.latitudeMinutes, "south", record.isSouth)},
-        {"daylightSaving", record.daylightSaving},
-        {"city", Text(record.city)},
-        {"state", Text(record.state)},
-        {"country", Text(record.country)},
-    };
-}
-
-QJsonArray BodiesArray(const BodyTable& bodies) {
-    QJsonArray array;
-    for (int body = 0; body < BODY_COUNT; ++body) {
-        const BodyEntry& entry = bodies.entries[body];
-        array.append(QJsonObject{{"english", Text(entry.englishName)},
-                                 {"sanskrit", Text(entry.vedicName)},
-                                 {"position", Text(entry.position)}});
+void WriteAngle(JsonWriter& json, int degrees, int minutes, std::string_view hemisphereKey,
+                bool hemisphere) {
+    json.BeginObject();
+    json.Key("degrees");
+    json.Number(degrees);
+    // "east" sorts between the others, "south" after them.
+    if (hemisphereKey < "minutes") {
+        json.Key(hemisphereKey);
+        json.Bool(hemisphere);
     }
-    return array;
+    json.Key("minutes");
+    json.Number(minutes);
+    if (hemisphereKey > "minutes") {
+        json.Key(hemisphereKey);
+        json.Bool(hemisphere);
+    }
+    json.EndObject();
+}
+
+void WriteBirth(JsonWriter& json, const Calculation& calculation) {
+    const BirthRecord& record = calculation.record;
+    json.BeginObject();
+    json.Key("city");
+    json.String(record.city);
+    json.Key("country");
+    json.String(record.country);
+    json.Key("day");
+    json.Number(record.day);
+    json.Key("daylightSaving");
+    json.Bool(record.daylightSaving);
+    json.Key("hour");
+    json.Number(record.hour);
+    json.Key("latitude");
+    WriteAngle(json, record.latitudeDegrees, record.latitudeMinutes, "south", record.isSouth);
+    json.Key("longitude");
+    WriteAngle(json, record.longitudeDegrees, record.longitudeMinutes, "east", record.isEast);
+    json.Key("minute");
+    json.Number(record.minute);
+    json.Key("month");
+    json.Number(record.month);
+    json.Key("name");
+    json.String(record.name);
+    json.Key("state");
+    json.String(record.state);
+    json.Key("year");
+    json.Number(record.year);
+    json.Key("zone");
+    json.BeginObject();
+    json.Key("index");
+    json.Number(calculation.zonePosition);
+    json.Key("label");
+    json.String(ZoneLabelAt(calculation.zonePosition));
+    json.EndObject();
+    json.EndObject();
+}
+
+void WriteBodies(JsonWriter& json, const BodyTable& bodies) {
+    json.BeginArray();
+    for (const BodyEntry& entry : bodies.entries) {
+        json.BeginObject();
+        json.Key("english");
+        json.String(entry.englishName);
+        json.Key("longitude");
+        json.Number(entry.longitude);
+        json.Key("position");
+        json.String(entry.position);
+        json.Key("sanskrit");
+        json.String(entry.vedicName);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteEphemeris(JsonWriter& json, const Sky& sky) {
+    json.BeginObject();
+    json.Key("ayanamsa");
+    json.Number(sky.ayanamsa);
+    json.Key("name");
+    json.String(NameOf(EPHEMERIS_NAMES, sky.used.ephemeris));
+    json.Key("node");
+    json.String(NameOf(NODE_NAMES, sky.used.node));
+    json.Key("universalTime");
+    if (sky.universalTime) {
+        json.String(UniversalTimeText(*sky.universalTime, UNIVERSAL_TIME_SEPARATOR) +
+                    std::string(UNIVERSAL_TIME_ZONE));
+    } else {
+        json.Null();
+    }
+    json.EndObject();
+}
+
+void WriteLagna(JsonWriter& json, const std::optional<double>& lagna) {
+    if (!lagna) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("longitude");
+    json.Number(*lagna);
+    json.Key("position");
+    json.String(ShortPositionOf(SplitSignDms(*lagna)));
+    json.EndObject();
 }
 
 template <typename Rows>
-QJsonArray RowsArray(const Rows& rows) {
-    QJsonArray array;
+void WriteRows(JsonWriter& json, const Rows& rows) {
+    json.BeginArray();
     for (const DrishtiRow& row : rows) {
-        array.append(QJsonObject{{"body", Text(row.bodyCaption)},
-                                 {"position", Text(row.positionCaption)},
-                                 {"aspect", Text(row.aspectCaption)},
-                                 {"planets", Text(row.planetsCaption)}});
+        json.BeginObject();
+        json.Key("aspect");
+        json.String(row.aspectCaption);
+        json.Key("body");
+        json.String(row.bodyCaption);
+        json.Key("planets");
+        json.String(row.planetsCaption);
+        json.Key("position");
+        json.String(row.positionCaption);
+        json.EndObject();
     }
-    return array;
+    json.EndArray();
 }
 
-QJsonObject SputaObject(const SputaDrishti& sputa) {
-    QJsonArray grid;
+void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
+    json.BeginObject();
+    json.Key("columns");
+    WriteTexts(json, sputa.columnCaptions);
+    json.Key("grid");
+    json.BeginArray();
     for (const auto& gridRow : sputa.grid) {
-        QJsonArray numbers;
+        json.BeginArray();
         for (const std::int16_t strength : gridRow) {
-            numbers.append(strength);
+            json.Number(strength);
         }
-        grid.append(numbers);
+        json.EndArray();
     }
-    return {{"rows", TextArray(sputa.rowCaptions)},
-            {"columns", TextArray(sputa.columnCaptions)},
-            {"positions", TextArray(sputa.positionCaptions)},
-            {"grid", grid}};
-}
-
-QJsonObject ReadingObject(const ReportedReading& reading) {
-    const DrishtiReport& report = reading.calculation.report;
-    return {
-        {"file", reading.source.empty() ? QJsonValue() : QJsonValue(Text(reading.source))},
-        {"birth", BirthObject(reading)},
-        {"bodies", BodiesArray(report.bodies)},
-        {"graha", RowsArray(report.graha)},
-        {"rashi", RowsArray(report.rashi)},
-        {"sputa", SputaObject(report.sputa)},
-    };
-}
-
-// Every line one level deeper; JSON strings hold no raw line ends, so each
-// line end starts a new line of the document.
-std::string AsArrayElement(const QByteArray& document) {
-    std::string element;
-    element.reserve(static_cast<std::size_t>(document.size()) * 2);
-    std::string_view rest(document.constData(), static_cast<std::size_t>(document.size()));
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        if (!element.empty()) {
-            element += '\n';
-        }
-        element += ELEMENT_INDENT;
-        element += rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
-    return element;
+    json.EndArray();
+    json.Key("positions");
+    WriteTexts(json, sputa.positionCaptions);
+    json.Key("rows");
+    WriteTexts(json, sputa.rowCaptions);
+    json.EndObject();
 }
 
 }  // namespace
 
-std::string FormatJsonElement(const ReportedReading& reading) {
-    return AsArrayElement(QJsonDocument(ReadingObject(reading)).toJson(QJsonDocument::Indented));
+std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout) {
+    const Calculation& calculation = reading.calculation;
+    const DrishtiReport& report = calculation.report;
+    std::string text;
+    text.reserve(EXPECTED_JSON_SIZE);
+    JsonWriter json(text, layout, layout == JsonLayout::Indented ? 1 : 0);
+    json.BeginObject();
+    json.Key("birth");
+    WriteBirth(json, calculation);
+    json.Key("bodies");
+    WriteBodies(json, calculation.sky.bodies);
+    json.Key("ephemeris");
+    WriteEphemeris(json, calculation.sky);
+    json.Key("file");
+    if (reading.source.empty()) {
+        json.Null();
+    } else {
+        json.String(reading.source);
+    }
+    json.Key("graha");
+    WriteRows(json, report.graha);
+    json.Key("lagna");
+    WriteLagna(json, calculation.sky.lagna);
+    json.Key("rashi");
+    WriteRows(json, report.rashi);
+    json.Key("sputa");
+    WriteSputa(json, report.sputa);
+    json.EndObject();
+    return text;
 }
 
 }  // namespace sarovin

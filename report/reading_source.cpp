@@ -1,6 +1,7 @@
 #include "report/reading_source.h"
 
 #include "reading/reading_load.h"
+#include "reading/reading_split.h"
 
 namespace sarovin {
 
@@ -16,7 +17,9 @@ Result<ReportedReading> ReadingFromFile(const std::string& path, const Ephemeris
     if (!opened.calculation) {
         return opened.calculation.refusal();
     }
-    return ReportedReading{path, std::move(*opened.calculation)};
+    std::vector<InvalidLine> invalid =
+        FindInvalidLines(ReadReadingLines(*bytes), *opened.calculation);
+    return ReportedReading{path, std::move(*opened.calculation), std::move(invalid)};
 }
 
 }  // namespace sarovin

@@ -9,9 +9,9 @@
 
 namespace sarovin {
 
-enum class OutputFormat { Text, Json };
+enum class OutputFormat { Text, Json, JsonLines };
 
-enum class ReportAction { PrintReadings, ShowHelp, ShowVersion, ListZones };
+enum class ReportAction { PrintReadings, ShowHelp, ShowVersion, ListZones, FindPlaces };
 
 // What one call of the tool is asked to do. For PrintReadings exactly one
 // of `files` and `typedBirth` holds the readings.
@@ -19,8 +19,12 @@ struct ReportOptions {
     ReportAction action = ReportAction::PrintReadings;
     OutputFormat format = OutputFormat::Text;
     EphemerisChoice ephemeris;
+    // Threads computing readings, at least one.
+    int jobs = 1;
     std::vector<std::string> files;
     std::optional<TypedBirth> typedBirth;
+    // The text of --find-place.
+    std::string placeQuery;
 };
 
 struct ParsedArguments {
@@ -29,10 +33,14 @@ struct ParsedArguments {
     std::string usageError;
 };
 
+// The number of threads when --jobs is not given: one per core.
+int DefaultJobs();
+
 // Reads the arguments after the program name. Options are "--name value"
 // or "--name=value"; a repeated option keeps its last value; "--" ends the
-// options. --help, --version and --zones (in that precedence) leave the
-// other arguments unused, though unknown options are still refused.
+// options. --help, --version, --zones and --find-place (in that
+// precedence) leave the other arguments unused, though unknown options are
+// still refused.
 ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments);
 
 }  // namespace sarovin

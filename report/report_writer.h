@@ -1,26 +1,35 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
-#include "drishti/drishti_report.h"
+#include "report/reading_output.h"
 #include "report/report_options.h"
-#include "report/reported_reading.h"
 
 namespace sarovin {
 
-// Writes readings to a stream as they are computed, each with a single
-// write: in text a blank line between readings, in JSON one array holding
-// an object per reading (an empty array when none is printed).
+// Writes readings as they come: in text a blank line between readings, in
+// JSON one array holding an object per reading (an empty array when none
+// is printed), in JSON Lines one object a line. Output is gathered into
+// blocks and flushed before each line on standard error, so that the two
+// keep their order on a terminal, and before the block grows large. Write
+// and End return false once `out` cannot be written.
 class ReportWriter {
   public:
-    ReportWriter(OutputFormat format, std::ostream& out);
+    ReportWriter(OutputFormat format, std::ostream& out, std::ostream& err);
     void Begin();
-    void Write(const ReportedReading& reading);
-    void End();
+    bool Write(const ReadingOutput& reading);
+    bool End();
 
   private:
+    bool Flush();
+    void Problems(std::string_view lines);
+
     OutputFormat format_;
     std::ostream& out_;
+    std::ostream& err_;
+    std::string pending_;
     bool anyWritten_ = false;
 };
 

@@ -1,8 +1,14 @@
 #include "report/run_report.h"
 
+#include <exception>
 #include <string_view>
 
+#include "atlas/place_search.h"
 #include "report/info_texts.h"
+#include "report/ordered_work.h"
+#include "report/place_listing.h"
+#include "report/problem_line.h"
+#include "report/reading_format.h"
 #include "report/reading_source.h"
 #include "report/report_options.h"
 #include "report/report_writer.h"
@@ -16,75 +22,109 @@ constexpr int EXIT_ALL_PRINTED = 0;
 constexpr int EXIT_SOME_REFUSED = 1;
 constexpr int EXIT_USAGE = 2;
 constexpr std::string_view WRITE_FAILURE_MESSAGE = "cannot write the output";
+constexpr std::string_view NO_PLACE_FOUND = "no known place has a name holding \"";
 
-void ReportProblem(std::ostream& err, const std::string& source, std::string_view reason) {
-    std::string line(PROGRAM_NAME);
-    line += ": ";
-    if (!source.empty()) {
-        line += source + ": ";
+std::string WarningLines(const ReportedReading& reading) {
+    std::string lines;
+    for (const InvalidLine& line : reading.invalidLines) {
+        lines += ProblemLine(reading.source, "warning: the " + std::string(line.field) +
+                                                 " line \"" + line.value + "\" is not valid; " +
+                                                 line.used + " was used");
     }
-    line += reason;
-    line += '\n';
-    err << line;
+    return lines;
 }
 
-// Prints the reading of `outcome` or reports why it was refused; true
-// when printed.
-bool PrintOutcome(const Result<ReportedReading>& outcome, const std::string& source,
-                  ReportWriter& writer, std::ostream& err) {
+ReadingOutput OutputOf(const Result<ReportedReading>& outcome, std::string_view source,
+                       OutputFormat format) {
     if (!outcome) {
-        ReportProblem(err, source, outcome.refusal().message);
-        return false;
+        return {{}, ProblemLine(source, outcome.refusal().message), true};
     }
-    writer.Write(*outcome);
-    return true;
+    return {FormatReading(*outcome, format), WarningLines(*outcome), false};
+}
+
+// The reading of argument `index`: the typed birth, or a reading file. An
+// exception (no memory left) refuses that reading alone.
+ReadingOutput ProduceReading(const ReportOptions& options, std::size_t index) {
+    const std::string_view source =
+        options.typedBirth ? std::string_view() : std::string_view(options.files[index]);
+    try {
+        return OutputOf(options.typedBirth
+                            ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris)
+                            : ReadingFromFile(options.files[index], options.ephemeris),
+                        source, options.format);
+    } catch (const std::exception& exception) {
+        return {{}, ProblemLine(source, exception.what()), true};
+    }
+}
+
+void ReportWriteFailure(std::ostream& err) {
+    err << ProblemLine({}, WRITE_FAILURE_MESSAGE);
 }
 
 int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream& err) {
-    ReportWriter writer(options.format, out);
-    writer.Begin();
+    ReportWriter writer(options.format, out, err);
     bool allPrinted = true;
-    if (options.typedBirth) {
-        allPrinted = PrintOutcome(ReadingFromTypedBirth(*options.typedBirth, options.ephemeris), {},
-                                  writer, err);
+    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
+    const auto consume = [&writer, &allPrinted](ReadingOutput&& output) {
+        allPrinted = allPrinted && !output.refused;
+        return writer.Write(output);
+    };
+    const std::size_t count = options.typedBirth ? 1 : options.files.size();
+    writer.Begin();
+    if (!ProduceInOrder(count, options.jobs, produce, consume) || !writer.End()) {
+        ReportWriteFailure(err);
+        return EXIT_SOME_REFUSED;
     }
-    for (const std::string& file : options.files) {
-        allPrinted =
-            PrintOutcome(ReadingFromFile(file, options.ephemeris), file, writer, err) && allPrinted;
-    }
-    writer.End();
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
 }
 
-int RunParsed(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
-    if (!parsed.usageError.empty()) {
-        err << PROGRAM_NAME << ": " << parsed.usageError << "\n" << UsageSynopsis();
-        return EXIT_USAGE;
+int PrintFoundPlaces(const std::string& query, std::ostream& out, std::ostream& err) {
+    const std::vector<Place> places = FindPlaces(query, LISTED_PLACES);
+    if (places.empty()) {
+        err << ProblemLine({}, std::string(NO_PLACE_FOUND) + query + "\"");
+        return EXIT_SOME_REFUSED;
     }
-    switch (parsed.options.action) {
+    out << PlaceListing(places);
+    return EXIT_ALL_PRINTED;
+}
+
+// Prints what needs no reading; the status is checked once the output is
+// flushed.
+int PrintInformation(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    switch (options.action) {
         case ReportAction::ShowHelp:
             out << HelpText();
-            return EXIT_ALL_PRINTED;
+            break;
         case ReportAction::ShowVersion:
             out << VersionLine();
-            return EXIT_ALL_PRINTED;
+            break;
         case ReportAction::ListZones:
             out << ZoneListing();
-            return EXIT_ALL_PRINTED;
+            break;
+        case ReportAction::FindPlaces:
+            return PrintFoundPlaces(options.placeQuery, out, err);
         case ReportAction::PrintReadings:
             break;
     }
-    return PrintReadings(parsed.options, out, err);
+    return EXIT_ALL_PRINTED;
 }
 
 }  // namespace
 
 int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const int status = RunParsed(ParseReportArguments(arguments), out, err);
+    const ParsedArguments parsed = ParseReportArguments(arguments);
+    if (!parsed.usageError.empty()) {
+        err << ProblemLine({}, parsed.usageError) << UsageSynopsis();
+        return EXIT_USAGE;
+    }
+    if (parsed.options.action == ReportAction::PrintReadings) {
+        return PrintReadings(parsed.options, out, err);
+    }
+    const int status = PrintInformation(parsed.options, out, err);
     // A full disk or a closed pipe shows only once the output is flushed.
     if (!out.flush()) {
-        ReportProblem(err, {}, WRITE_FAILURE_MESSAGE);
-        return status == EXIT_ALL_PRINTED ? EXIT_SOME_REFUSED : status;
+        ReportWriteFailure(err);
+        return EXIT_SOME_REFUSED;
     }
     return status;
 }

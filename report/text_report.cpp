@@ -5,7 +5,10 @@
 #include <span>
 #include <string_view>
 
+#include "engine/position_text.h"
 #include "report/birth_header.h"
+#include "report/named_values.h"
+#include "report/sky_texts.h"
 
 namespace sarovin {
 
@@ -15,6 +18,8 @@ constexpr std::string_view GRAHA_HEADING = "Graha Drishti";
 constexpr std::string_view RASHI_HEADING = "Rashi Drishti";
 constexpr std::string_view SPUTA_HEADING = "Sputa Drishti";
 constexpr std::string_view CAPTION_INDENT = "    ";
+constexpr std::string_view SWISS_TITLE = "Swiss Ephemeris, Lahiri ayanamsa ";
+constexpr std::string_view LAGNA_TITLE = "Lagna ";
 constexpr std::size_t COLUMN_GAP = 2;
 // Room for the heading, about 120 bytes per row and the grid.
 constexpr std::size_t EXPECTED_TEXT_SIZE = 4096;
@@ -22,6 +27,29 @@ constexpr std::size_t EXPECTED_TEXT_SIZE = 4096;
 void AppendLine(std::string& text, std::string_view line) {
     text += line;
     text += '\n';
+}
+
+// Under the birth line, for the Swiss Ephemeris only:
+//   Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00
+//   Lagna 12 Leo 34
+// The built-in ephemeris has neither one Universal Time nor a Lagna.
+void AppendSwissLines(std::string& text, const Sky& sky) {
+    if (sky.used.ephemeris != Ephemeris::Swiss) {
+        return;
+    }
+    text += SWISS_TITLE;
+    text += ArcText(sky.ayanamsa);
+    text += ", ";
+    text += NameOf(NODE_NAMES, sky.used.node);
+    text += " node";
+    if (sky.universalTime) {
+        text += ", UT " + UniversalTimeText(*sky.universalTime, ' ');
+    }
+    text += '\n';
+    if (sky.lagna) {
+        text += LAGNA_TITLE;
+        AppendLine(text, ShortPositionOf(SplitSignDms(*sky.lagna)));
+    }
 }
 
 void AppendHeading(std::string& text, std::string_view heading) {
@@ -101,6 +129,7 @@ std::string FormatTextReading(const ReportedReading& reading) {
     std::string text;
     text.reserve(EXPECTED_TEXT_SIZE);
     AppendLine(text, BirthHeaderLine(reading));
+    AppendSwissLines(text, reading.calculation.sky);
     AppendHeading(text, GRAHA_HEADING);
     AppendRows(text, report.graha);
     AppendHeading(text, RASHI_HEADING);

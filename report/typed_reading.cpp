@@ -51,17 +51,20 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
     return form;
 }
 
+std::optional<Refusal> CheckTypedBirth(const TypedBirth& birth) {
+    return FirstFailingCheck(WithStandIns(FormFromTypedBirth(birth)));
+}
+
 Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
                                               const EphemerisChoice& choice) {
-    const InputForm form = FormFromTypedBirth(birth);
-    if (std::optional<Refusal> refusal = FirstFailingCheck(WithStandIns(form))) {
+    if (std::optional<Refusal> refusal = CheckTypedBirth(birth)) {
         return std::move(*refusal);
     }
-    Result<Calculation> calculation = ComputeForm(form, BirthRecord{}, choice);
+    Result<Calculation> calculation = ComputeForm(FormFromTypedBirth(birth), BirthRecord{}, choice);
     if (!calculation) {
         return calculation.refusal();
     }
-    return ReportedReading{{}, std::move(*calculation)};
+    return ReportedReading{{}, std::move(*calculation), {}};
 }
 
 }  // namespace sarovin

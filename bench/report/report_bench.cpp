@@ -2,48 +2,25 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
-#include "reading/reading_write.h"
+#include "bench/report/varied_readings.h"
+#include "report/report_options.h"
 #include "report/run_report.h"
-#include "tables/zone_table.h"
 
 namespace {
 
 constexpr int READING_COUNT = 10000;
-constexpr int YEARS_LISTED = 150;
 
-// A stream that drops what it is given, so only producing the text counts.
+// A stream that drops what it is given, so only producing the output counts.
 class DiscardingBuffer : public std::streambuf {
   protected:
     int_type overflow(int_type character) override { return character; }
     std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
 };
-
-sarovin::BirthRecord VariedRecord(int index) {
-    sarovin::BirthRecord record;
-    record.name = "Person " + std::to_string(index);
-    record.day = static_cast<std::int16_t>(1 + index % 28);
-    record.month = static_cast<std::int16_t>(1 + index % 12);
-    record.year = static_cast<std::int16_t>(1901 + index % YEARS_LISTED);
-    record.hour = static_cast<std::int16_t>(index % 24);
-    record.minute = static_cast<std::int16_t>(index % 60);
-    record.longitudeDegrees = static_cast<std::int16_t>(index % 180);
-    record.longitudeMinutes = static_cast<std::int16_t>(index % 60);
-    record.latitudeDegrees = static_cast<std::int16_t>(index % 90);
-    record.latitudeMinutes = static_cast<std::int16_t>(index % 60);
-    record.isEast = index % 2 == 0;
-    record.isSouth = index % 3 == 0;
-    record.daylightSaving = index % 5 == 0;
-    record.city = "City";
-    record.state = "State";
-    record.country = "Country";
-    return record;
-}
 
 // The reading files, written once into a folder of their own.
 class ReadingFiles {
@@ -57,11 +34,9 @@ class ReadingFiles {
                 std::error_code(errno, std::generic_category()));
         }
         folder_ = pattern;
-        for (int index = 0; index < READING_COUNT; ++index) {
-            const std::filesystem::path path = folder_ / (std::to_string(index) + ".dri");
-            std::ofstream(path, std::ios::binary)
-                << sarovin::WriteReading(VariedRecord(index), index % sarovin::ZONE_COUNT);
-            paths_.push_back(path.string());
+        for (const std::string& name :
+             sarovin::bench::WriteVariedReadings(folder_, READING_COUNT)) {
+            paths_.push_back((folder_ / name).string());
         }
     }
     ~ReadingFiles() { std::filesystem::remove_all(folder_); }
@@ -73,18 +48,52 @@ class ReadingFiles {
     std::vector<std::string> paths_;
 };
 
-// One call of the tool over all the files, as text.
-void TenThousandReadings(benchmark::State& state) {
+// One call of the tool over all the files with the options given.
+void RunOverTheFiles(benchmark::State& state, const std::vector<std::string>& options) {
     static const ReadingFiles files;
+    std::vector<std::string> arguments = options;
+    arguments.insert(arguments.end(), files.Paths().begin(), files.Paths().end());
     DiscardingBuffer buffer;
     std::ostream discarded(&buffer);
     for (auto _ : state) {
-        if (sarovin::RunReport(files.Paths(), discarded, discarded) != 0) {
+        if (sarovin::RunReport(arguments, discarded, discarded) != 0) {
             state.SkipWithError("a reading was refused");
         }
     }
     state.SetItemsProcessed(state.iterations() * READING_COUNT);
 }
-BENCHMARK(TenThousandReadings)->Unit(benchmark::kMillisecond);
+
+const std::string ALL_CORES = std::to_string(sarovin::DefaultJobs());
+
+void TextOneThread(benchmark::State& state) {
+    RunOverTheFiles(state, {"--jobs", "1"});
+}
+void TextAllCores(benchmark::State& state) {
+    RunOverTheFiles(state, {"--jobs", ALL_CORES});
+}
+void JsonOneThread(benchmark::State& state) {
+    RunOverTheFiles(state, {"--format", "json", "--jobs", "1"});
+}
+void JsonAllCores(benchmark::State& state) {
+    RunOverTheFiles(state, {"--format", "json", "--jobs", ALL_CORES});
+}
+void JsonLinesOneThread(benchmark::State& state) {
+    RunOverTheFiles(state, {"--format", "jsonl", "--jobs", "1"});
+}
+void JsonLinesAllCores(benchmark::State& state) {
+    RunOverTheFiles(state, {"--format", "jsonl", "--jobs", ALL_CORES});
+}
+void SwissJsonLinesAllCores(benchmark::State& state) {
+    RunOverTheFiles(state, {"--ephemeris", "swiss", "--format", "jsonl", "--jobs", ALL_CORES});
+}
+
+// Each runs the tool once over 10,000 reading files.
+BENCHMARK(TextOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TextAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(JsonOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(JsonAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(JsonLinesOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(JsonLinesAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SwissJsonLinesAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace sarovin {
 namespace {
 
 ReportedReading Reading(const BirthRecord& record, int zonePosition) {
-    return {"", Calculation{record, zonePosition, {}}};
+    return {"", Calculation{record, zonePosition, {}, {}}, {}};
 }
 
 TEST(BirthHeaderLine, NamesThePersonTheMomentAndThePlace) {

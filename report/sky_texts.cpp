@@ -1,0 +1,38 @@
+#include "report/sky_texts.h"
+
+#include <cmath>
+
+#include "form/two_digits.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr int YEAR_DIGITS = 4;
+constexpr int SECONDS_PER_DEGREE = 3600;
+constexpr int SECONDS_PER_MINUTE = 60;
+
+std::string YearText(std::int64_t year) {
+    std::string text = std::to_string(year);
+    if (year >= 0 && text.size() < YEAR_DIGITS) {
+        text.insert(0, YEAR_DIGITS - text.size(), '0');
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string UniversalTimeText(const CivilTime& time, char between) {
+    return YearText(time.year) + "-" + TwoDigits(time.month) + "-" + TwoDigits(time.day) + between +
+           TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
+}
+
+std::string ArcText(double degrees) {
+    const auto seconds =
+        static_cast<long long>(std::floor(std::fabs(degrees) * SECONDS_PER_DEGREE));
+    return std::string(degrees < 0 ? "-" : "") + std::to_string(seconds / SECONDS_PER_DEGREE) +
+           "°" + TwoDigits(static_cast<int>(seconds % SECONDS_PER_DEGREE / SECONDS_PER_MINUTE)) +
+           "'" + TwoDigits(static_cast<int>(seconds % SECONDS_PER_MINUTE)) + "\"";
+}
+
+}  // namespace sarovin
