@@ -103,20 +103,33 @@ void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReadi
     PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
 }
 
-bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings) {
-    QPainter painter;
-    if (!painter.begin(&device)) {
+bool ReadingPages::Begin(QPagedPaintDevice& device) {
+    device_ = &device;
+    return painter_.begin(&device);
+}
+
+bool ReadingPages::Add(const DocumentReading& reading) {
+    if (pages_ > 0 && !device_->newPage()) {
         return false;
     }
-    const QRectF page(0, 0, device.width(), device.height());
-    for (std::size_t index = 0; index < readings.size(); ++index) {
-        if (index > 0 && !device.newPage()) {
-            painter.end();
-            return false;
-        }
-        PaintReadingPage(painter, page, readings[index]);
+    ++pages_;
+    PaintReadingPage(painter_, QRectF(0, 0, device_->width(), device_->height()), reading);
+    return true;
+}
+
+bool ReadingPages::End() {
+    return painter_.end();
+}
+
+bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings) {
+    ReadingPages pages;
+    if (!pages.Begin(device)) {
+        return false;
     }
-    return painter.end();
+    const bool added =
+        std::all_of(readings.begin(), readings.end(),
+                    [&pages](const DocumentReading& reading) { return pages.Add(reading); });
+    return pages.End() && added;
 }
 
 }  // namespace sarovin
