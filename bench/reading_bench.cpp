@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "calculation/sky.h"
 #include "drishti/drishti_report.h"
 #include "engine/body_table.h"
 #include "tables/zone_table.h"
@@ -73,5 +74,24 @@ void CompleteReading(benchmark::State& state) {
     }
 }
 BENCHMARK(CompleteReading);
+
+// One complete reading with the Swiss Ephemeris: the nine bodies, the
+// ayanamsa and the Lagna from the data files, opened once for the thread,
+// and the three Drishti computations.
+void CompleteSwissReading(benchmark::State& state) {
+    const auto& births = VariedBirths();
+    const sarovin::EphemerisChoice swiss{sarovin::Ephemeris::Swiss, sarovin::LunarNode::Mean};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const sarovin::Result<sarovin::Sky> sky = sarovin::ComputeSky(births[next], swiss);
+        if (!sky) {
+            state.SkipWithError(sky.refusal().message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(sarovin::ComputeDrishtiReport(sky->bodies));
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(CompleteSwissReading);
 
 }  // namespace

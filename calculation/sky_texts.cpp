@@ -1,5 +1,7 @@
 #include "calculation/sky_texts.h"
 
+#include <cmath>
+
 #include "engine/position_text.h"
 #include "form/two_digits.h"
 
@@ -7,19 +9,32 @@ namespace sarovin {
 
 namespace {
 
-// Degrees, arc minutes and arc seconds, all truncated: 23°35'12".
-std::string ArcText(double degrees) {
-    const SignDms parts = SplitSignDms(degrees);
-    return std::to_string(30 * parts.sign + parts.degrees) + "\u00B0" + TwoDigits(parts.minutes) +
-           "'" + TwoDigits(parts.seconds) + "\"";
-}
+constexpr int YEAR_DIGITS = 4;
+constexpr int SECONDS_PER_DEGREE = 3600;
+constexpr int SECONDS_PER_MINUTE = 60;
 
-std::string UniversalTimeText(const CivilTime& time) {
-    return std::to_string(time.year) + "-" + TwoDigits(time.month) + "-" + TwoDigits(time.day) +
-           " " + TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
+std::string YearText(std::int64_t year) {
+    std::string text = std::to_string(year);
+    if (year >= 0 && text.size() < YEAR_DIGITS) {
+        text.insert(0, YEAR_DIGITS - text.size(), '0');
+    }
+    return text;
 }
 
 }  // namespace
+
+std::string UniversalTimeText(const CivilTime& time, char between) {
+    return YearText(time.year) + "-" + TwoDigits(time.month) + "-" + TwoDigits(time.day) + between +
+           TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
+}
+
+std::string ArcText(double degrees) {
+    const auto seconds =
+        static_cast<long long>(std::floor(std::fabs(degrees) * SECONDS_PER_DEGREE));
+    return std::string(degrees < 0 ? "-" : "") + std::to_string(seconds / SECONDS_PER_DEGREE) +
+           "\u00B0" + TwoDigits(seconds % SECONDS_PER_DEGREE / SECONDS_PER_MINUTE) + "'" +
+           TwoDigits(seconds % SECONDS_PER_MINUTE) + "\"";
+}
 
 std::string EphemerisLine(const Sky& sky) {
     if (sky.used.ephemeris == Ephemeris::BuiltIn) {
@@ -30,7 +45,7 @@ std::string EphemerisLine(const Sky& sky) {
                        ArcText(sky.ayanamsa) +
                        (sky.used.node == LunarNode::True ? ", true node" : ", mean node");
     if (sky.universalTime) {
-        line += ", UT " + UniversalTimeText(*sky.universalTime);
+        line += ", UT " + UniversalTimeText(*sky.universalTime, ' ');
     }
     return line;
 }

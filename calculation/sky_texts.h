@@ -11,6 +11,12 @@ namespace sarovin {
 inline constexpr std::string_view BUILT_IN_EPHEMERIS_NAME = "Built-in (v1.15)";
 inline constexpr std::string_view SWISS_EPHEMERIS_NAME = "Swiss Ephemeris";
 
+// "1980-06-15" then `between` then "03:00".
+std::string UniversalTimeText(const CivilTime& time, char between);
+
+// An arc in whole degrees, minutes and seconds, truncated: 23°35'12".
+std::string ArcText(double degrees);
+
 // One line saying what computed the positions, for example
 // "Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00"
 // or "Built-in (v1.15) ephemeris, ayanamsa 23°34'52"".

@@ -3,9 +3,9 @@
 #include <span>
 #include <string_view>
 
+#include "calculation/sky_texts.h"
 #include "engine/position_text.h"
 #include "report/named_values.h"
-#include "report/sky_texts.h"
 #include "tables/zone_table.h"
 
 namespace sarovin {

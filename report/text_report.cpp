@@ -5,10 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "engine/position_text.h"
+#include "calculation/sky_texts.h"
 #include "report/birth_header.h"
-#include "report/named_values.h"
-#include "report/sky_texts.h"
 
 namespace sarovin {
 
@@ -18,8 +16,6 @@ constexpr std::string_view GRAHA_HEADING = "Graha Drishti";
 constexpr std::string_view RASHI_HEADING = "Rashi Drishti";
 constexpr std::string_view SPUTA_HEADING = "Sputa Drishti";
 constexpr std::string_view CAPTION_INDENT = "    ";
-constexpr std::string_view SWISS_TITLE = "Swiss Ephemeris, Lahiri ayanamsa ";
-constexpr std::string_view LAGNA_TITLE = "Lagna ";
 constexpr std::size_t COLUMN_GAP = 2;
 // Room for the heading, about 120 bytes per row and the grid.
 constexpr std::size_t EXPECTED_TEXT_SIZE = 4096;
@@ -37,18 +33,9 @@ void AppendSwissLines(std::string& text, const Sky& sky) {
     if (sky.used.ephemeris != Ephemeris::Swiss) {
         return;
     }
-    text += SWISS_TITLE;
-    text += ArcText(sky.ayanamsa);
-    text += ", ";
-    text += NameOf(NODE_NAMES, sky.used.node);
-    text += " node";
-    if (sky.universalTime) {
-        text += ", UT " + UniversalTimeText(*sky.universalTime, ' ');
-    }
-    text += '\n';
+    AppendLine(text, EphemerisLine(sky));
     if (sky.lagna) {
-        text += LAGNA_TITLE;
-        AppendLine(text, ShortPositionOf(SplitSignDms(*sky.lagna)));
+        AppendLine(text, LagnaLine(sky));
     }
 }
 
