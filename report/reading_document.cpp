@@ -7,8 +7,8 @@
 #include "calculation/sky_texts.h"
 #include "chart/chart_content.h"
 #include "form/birth_summary.h"
-#include "form/two_digits.h"
 #include "platform/qt_text.h"
+#include "report/angle_text.h"
 #include "report/chart_painter.h"
 #include "report/reading_document_parts.h"
 #include "report/reading_document_sputa.h"
@@ -26,16 +26,12 @@ constexpr double CHART_MM = 88;
 constexpr double GAP_MM = 5;
 constexpr int RASHI_LEFT_ROWS = 5;
 
-// "77°12' E"
-std::string AngleText(int degrees, int minutes, char hemisphere) {
-    return std::to_string(degrees) + "\u00B0" + TwoDigits(minutes) + "' " + hemisphere;
-}
-
+// The name, the moment, the place and the ephemeris, and the Lagna when
+// the ephemeris gives one.
 QStringList HeaderLines(const Calculation& calculation) {
     const BirthRecord& record = calculation.record;
     const std::string place = BirthPlaceText(record);
-    const std::string lagna = LagnaLine(calculation.sky);
-    return {
+    QStringList lines = {
         ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
         ToQString(BirthMomentText(record) + ", " +
                   std::string(ZoneLabelAt(calculation.zonePosition)) +
@@ -45,8 +41,12 @@ QStringList HeaderLines(const Calculation& calculation) {
             AngleText(record.longitudeDegrees, record.longitudeMinutes, record.isEast ? 'E' : 'W') +
             ", " +
             AngleText(record.latitudeDegrees, record.latitudeMinutes, record.isSouth ? 'S' : 'N')),
-        ToQString(EphemerisLine(calculation.sky) + (lagna.empty() ? "" : " \u00B7 " + lagna)),
+        ToQString(EphemerisLine(calculation.sky)),
     };
+    if (const std::string lagna = LagnaLine(calculation.sky); !lagna.empty()) {
+        lines << ToQString(lagna);
+    }
+    return lines;
 }
 
 double PaintSectionTitle(const PageSetting& page, const QRectF& area, const char* title) {
