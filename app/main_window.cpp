@@ -11,6 +11,7 @@
 #include "app/character_filter.h"
 #include "app/ephemeris_menu.h"
 #include "app/input_panel.h"
+#include "app/print_commands.h"
 #include "app/reading_commands.h"
 #include "app/results_panel.h"
 #include "app/window_size.h"
@@ -82,6 +83,10 @@ void MainWindow::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(AddAction(file, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")),
             &QAction::triggered, this, &MainWindow::CalculateDrishti);
+    documentActions_ = {AddAction(file, "mnuPrint", QStringLiteral("&Print\u2026")),
+                        AddAction(file, "mnuExportPdf", QStringLiteral("Export P&DF\u2026"))};
+    connect(documentActions_[0], &QAction::triggered, this, &MainWindow::PrintReading);
+    connect(documentActions_[1], &QAction::triggered, this, &MainWindow::ExportPdf);
     AddSeparator(file, "mnuFileSep");
     connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
             &QWidget::close);
@@ -154,6 +159,9 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
                    ToQString(calculation_.record.name));
     panels_->setCurrentWidget(resultsPanel_);
     resultsPanel_->ShowGrahaFrame();
+    for (QAction* action : documentActions_) {
+        action->setEnabled(true);
+    }
 }
 
 void MainWindow::CalculateDrishti() {
@@ -164,6 +172,9 @@ void MainWindow::CalculateDrishti() {
 void MainWindow::ShowInputPanel() {
     panels_->setCurrentWidget(inputPanel_);
     setWindowTitle(ProgramCaption());
+    for (QAction* action : documentActions_) {
+        action->setEnabled(false);
+    }
 }
 
 // Results on show follow a change of ephemeris at once, from the panel
@@ -177,6 +188,15 @@ void MainWindow::RecalculateShownResults() {
 void MainWindow::SaveReading() {
     sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
                          readingPlaces_);
+}
+
+void MainWindow::PrintReading() {
+    sarovin::PrintReading(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()});
+}
+
+void MainWindow::ExportPdf() {
+    ExportReadingPdf(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()},
+                     readingPlaces_);
 }
 
 void MainWindow::OpenReading() {

@@ -34,6 +34,8 @@ class MainWindow : public QMainWindow {
     void OpenReadingFile(const QString& path);
     void FindLatitudeLongitude();
     void ShowInputPanel();
+    void PrintReading();
+    void ExportPdf();
 
     const BirthRecord& Record() const { return calculation_.record; }
 
@@ -54,6 +56,8 @@ class MainWindow : public QMainWindow {
     // number falls back on in the next one.
     Calculation calculation_;
     EphemerisMenu* ephemerisMenu_;
+    // Print and Export PDF, which wait for results on show.
+    QList<QAction*> documentActions_;
     ReadingPlaces readingPlaces_;
 };
 

@@ -38,23 +38,23 @@ bool WriteWhole(const QString& path, const std::string& bytes) {
     return file.commit();
 }
 
-QString StartFolder(const ReadingPlaces& places) {
-    return places.lastFolder.isEmpty()
-               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-               : places.lastFolder;
-}
-
 std::filesystem::path LocalPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace
 
+QString DialogStartFolder(const ReadingPlaces& places) {
+    return places.lastFolder.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+               : places.lastFolder;
+}
+
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
                  int zonePosition, ReadingPlaces& places) {
     const QString path = platform.ChooseFileToSave(
         parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, places.lastSavePath,
-                 StartFolder(places)});
+                 DialogStartFolder(places)});
     if (path.isEmpty()) {
         return;
     }
@@ -73,7 +73,7 @@ std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices&
                                            READING_FILTER,
                                            READING_SUFFIX,
                                            {},
-                                           StartFolder(places)});
+                                           DialogStartFolder(places)});
     if (path.isEmpty()) {
         return std::nullopt;
     }

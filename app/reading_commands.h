@@ -19,6 +19,10 @@ struct ReadingPlaces {
     QString lastFolder;
 };
 
+// The folder the file dialogs start in: where a reading was last saved or
+// opened, else the user's documents folder.
+QString DialogStartFolder(const ReadingPlaces& places);
+
 // Asks for a path and saves the reading of a calculation there. The file
 // is written beside the target and takes its place only when complete, so
 // a failed save leaves any older reading intact and says so.

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/chart_tab.h"
 #include "app/drishti_tab.h"
 #include "app/sputa_tab.h"
 #include "calculation/sky_texts.h"
@@ -46,6 +47,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         {"lblPlanets_Rashi", "lblPlanets_Position_Rashi", "lblAspects_Rashi", "lblGrahas_Rashi"},
         this);
     sputa_ = new SputaTab(this);
+    chart_ = new ChartTab(this);
     birthLine_ = MakeLine(this, "lblBirth");
     QFont bold = birthLine_->font();
     bold.setBold(true);
@@ -58,6 +60,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(graha_, QStringLiteral("Graha Drishti"));
     tabs_->addTab(rashi_, QStringLiteral("Rashi Drishti"));
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
+    tabs_->addTab(chart_, QStringLiteral("Chart"));
 
     AddTabKeys();
 
@@ -107,7 +110,12 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
-    sputa_->ShowSputa(report.sputa);
+    sputa_->ShowSputa(report.sputa, report.bodies);
+    chart_->ShowCalculation(calculation);
+}
+
+ChartStyle ResultsPanel::ChartStyleShown() const {
+    return chart_->StyleShown();
 }
 
 void ResultsPanel::ShowGrahaFrame() {

@@ -3,17 +3,19 @@
 #include <QWidget>
 
 #include "calculation/calculation.h"
+#include "chart/chart_layout.h"
 
 class QLabel;
 class QTabWidget;
 
 namespace sarovin {
 
+class ChartTab;
 class DrishtiTab;
 class SputaTab;
 
-// The results of a calculation on three frames switched by a tab strip,
-// with Save and Back beneath them.
+// The results of a calculation on four frames switched by a tab strip,
+// the three Drishti and the chart, with Save and Back beneath them.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ class ResultsPanel : public QWidget {
     void ShowCalculation(const Calculation& calculation);
     // Graha Drishti in front, its tab selected.
     void ShowGrahaFrame();
+    // The style the chart tab draws the chart in, for printing it alike.
+    ChartStyle ChartStyleShown() const;
 
   signals:
     void SaveRequested();
@@ -37,6 +41,7 @@ class ResultsPanel : public QWidget {
     DrishtiTab* graha_;
     DrishtiTab* rashi_;
     SputaTab* sputa_;
+    ChartTab* chart_;
 };
 
 }  // namespace sarovin

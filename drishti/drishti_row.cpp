@@ -5,8 +5,9 @@
 namespace sarovin {
 
 DrishtiRow MakeDrishtiRow(int body, const BodyEntry& entry, const std::string& aspectCaption,
-                          std::string planetsCaption) {
-    return {TabBodyCaptions()[body], entry.position, aspectCaption, std::move(planetsCaption)};
+                          std::string planetsCaption, const Aspected& aspected) {
+    return {TabBodyCaptions()[body], entry.position, aspectCaption, std::move(planetsCaption),
+            aspected};
 }
 
 }  // namespace sarovin

@@ -52,16 +52,19 @@ const TabTexts<GRAHA_ROWS>& GrahaTexts() {
 DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& signs, int body) {
     const TabTexts<GRAHA_ROWS>& texts = GrahaTexts();
     NameList planets(texts.planetsLeads[body]);
+    Aspected named;
     for (const int house : ASPECTED_HOUSES[body]) {
         const int aspected = AspectedSign(signs[body], house);
+        named.signs.set(aspected);
         for (int other = 0; other < GRAHA_ROWS; ++other) {
             if (signs[other] == aspected) {
                 planets.Append(SlotNames[other].englishName);
+                named.bodies.set(other);
             }
         }
     }
     return MakeDrishtiRow(body, bodies.entries[body], texts.aspectCaptions[body][signs[body]],
-                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close(), named);
 }
 
 }  // namespace

@@ -58,12 +58,15 @@ const TabTexts<RASHI_ROWS>& RashiTexts() {
     return texts;
 }
 
-// The bodies standing in the other signs of the body's modality.
-void ListPlanets(const std::array<int, ASPECTING_BODIES>& bodySigns, int body, NameList& planets) {
+// The other signs of the body's modality and the bodies standing there.
+void ListPlanets(const std::array<int, ASPECTING_BODIES>& bodySigns, int body, NameList& planets,
+                 Aspected& named) {
     for (const int sign : SAME_MODALITY[bodySigns[body]]) {
+        named.signs.set(sign);
         for (int other = 0; other < ASPECTING_BODIES; ++other) {
             if (bodySigns[other] == sign) {
                 planets.Append(SlotNames[other].englishName);
+                named.bodies.set(other);
             }
         }
     }
@@ -73,12 +76,13 @@ DrishtiRow RashiRow(const BodyTable& bodies, const std::array<int, ASPECTING_BOD
                     int body) {
     const TabTexts<RASHI_ROWS>& texts = RashiTexts();
     NameList planets(texts.planetsLeads[body]);
+    Aspected named;
     if (body < ASPECTING_BODIES) {
-        ListPlanets(bodySigns, body, planets);
+        ListPlanets(bodySigns, body, planets, named);
     }
     const BodyEntry& entry = bodies.entries[body];
     return MakeDrishtiRow(body, entry, texts.aspectCaptions[body][entry.place.sign],
-                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close());
+                          planets.empty() ? texts.noPlanetsCaptions[body] : planets.Close(), named);
 }
 
 }  // namespace

@@ -94,26 +94,25 @@ std::int16_t PairStrength(const StrengthTable& strengths, int row, int column, i
 }  // namespace
 
 SputaGrid ComputeSputaGrid(const BodyTable& bodies) {
-    std::array<int, BODY_COUNT> longitudes{};
-    for (int body = 0; body < BODY_COUNT; ++body) {
-        // Whole degrees from the start of Aries; the minutes are ignored.
-        const SignDms& place = bodies.entries[body].place;
-        longitudes[body] = 30 * place.sign + place.degrees;
-    }
     const StrengthTable& strengths = Strengths();
     SputaGrid grid{};
     // Distance and rule are the same both ways round, so each pair is
     // looked up once and written to both of its cells.
     for (int row = 0; row < BODY_COUNT; ++row) {
         for (int column = row; column < BODY_COUNT; ++column) {
-            // The plain difference: neither folded to 180 nor directed.
-            const int distance = std::abs(longitudes[row] - longitudes[column]);
+            const int distance =
+                SputaDistance(bodies.entries[row].place, bodies.entries[column].place);
             const std::int16_t strength = PairStrength(strengths, row, column, distance);
             grid[row][column] = strength;
             grid[column][row] = strength;
         }
     }
     return grid;
+}
+
+// Whole degrees from the start of Aries; the minutes are ignored.
+int SputaDistance(const SignDms& first, const SignDms& second) {
+    return std::abs((30 * first.sign + first.degrees) - (30 * second.sign + second.degrees));
 }
 
 }  // namespace sarovin

@@ -9,4 +9,8 @@ namespace sarovin {
 // longitudes.
 SputaGrid ComputeSputaGrid(const BodyTable& bodies);
 
+// The distance a pair's strength is found from: the plain difference of
+// the two whole-degree longitudes, neither folded to 180 nor directed.
+int SputaDistance(const SignDms& first, const SignDms& second);
+
 }  // namespace sarovin

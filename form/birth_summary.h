@@ -10,4 +10,11 @@ namespace sarovin {
 // Delhi, Delhi, India"; empty places are left out with their commas.
 std::string BirthSummary(const BirthRecord& record);
 
+// The date and clock time of the birth: "15 June 1980 08:30".
+std::string BirthMomentText(const BirthRecord& record);
+
+// The places of the birth: "New Delhi, Delhi, India"; empty places are
+// left out with their commas.
+std::string BirthPlaceText(const BirthRecord& record);
+
 }  // namespace sarovin

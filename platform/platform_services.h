@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 #include "common/message_icon.h"
 
+class QPrinter;
 class QWidget;
 
 namespace sarovin {
@@ -35,6 +37,9 @@ class PlatformServices {
     // replacing one.
     virtual QString ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) = 0;
     virtual QString ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) = 0;
+    // The platform's print dialog: the printer as the user set it up, or
+    // nothing when the user cancels.
+    virtual std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) = 0;
     // Opens the address in the default browser; false when that failed.
     virtual bool OpenAddress(const QUrl& address) = 0;
     // True when another copy of the program is running.

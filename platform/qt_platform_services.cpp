@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace sarovin {
@@ -63,6 +65,15 @@ QString QtPlatformServices::ChooseFileToOpen(QWidget* parent, const FileDialogSe
 
 QString QtPlatformServices::ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) {
     return ChooseFile(parent, settings, QFileDialog::AcceptSave);
+}
+
+std::unique_ptr<QPrinter> QtPlatformServices::ChoosePrinter(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return printer;
 }
 
 bool QtPlatformServices::OpenAddress(const QUrl& address) {

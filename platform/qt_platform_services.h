@@ -17,6 +17,7 @@ class QtPlatformServices : public PlatformServices {
     void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
     QString ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) override;
     QString ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) override;
+    std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) override;
     bool OpenAddress(const QUrl& address) override;
     bool IsAnotherCopyRunning() override;
 

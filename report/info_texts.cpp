@@ -16,6 +16,7 @@ constexpr std::string_view SYNOPSIS =
     "                      [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT]\n"
     "       sarovin-report [those options] --place TEXT --day D --month M --year Y\n"
     "                      --hour H --minute MI [any birth option above]\n"
+    "       sarovin-report --pdf FILE.pdf [any form above without --format]\n"
     "       sarovin-report --find-place TEXT | --zones | --help | --version\n";
 
 constexpr std::string_view OPTION_HELP =
@@ -31,6 +32,10 @@ constexpr std::string_view OPTION_HELP =
     "                       Ephemeris, which adds the Lagna\n"
     "  --node mean|true     lunar node of the Swiss Ephemeris (default mean)\n"
     "  --jobs N             compute on N threads (default: one per core)\n"
+    "  --pdf FILE.pdf       write one A4 page per reading to FILE.pdf instead of\n"
+    "                       printing: the birth, the South Indian chart, the\n"
+    "                       Graha and Rashi Drishti and the tinted Sputa grid;\n"
+    "                       not with --format\n"
     "  --day D              day of the month, 1-31\n"
     "  --month M            month, 1-12\n"
     "  --year Y             year, 1901-2050\n"

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "calculation/calculation.h"
 
 namespace sarovin {
 
@@ -11,6 +14,8 @@ struct ReadingOutput {
     // Its lines for standard error: warnings, or why it was refused.
     std::string problems;
     bool refused = false;
+    // The computed reading, kept only when its page goes to a PDF file.
+    std::optional<Calculation> calculation{};
 };
 
 }  // namespace sarovin

@@ -31,7 +31,7 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 26> KNOWN_OPTIONS = {{
+constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
     {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
     {"jobs", true, false},    {"help", false, false},      {"version", false, false},
     {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
@@ -40,7 +40,7 @@ constexpr std::array<KnownOption, 26> KNOWN_OPTIONS = {{
     {"latitude", true, true}, {"east", false, true},       {"west", false, true},
     {"north", false, true},   {"south", false, true},      {"dst", false, true},
     {"place", true, true},    {"name", true, true},        {"city", true, true},
-    {"state", true, true},    {"country", true, true},
+    {"state", true, true},    {"country", true, true},     {"pdf", true, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -237,13 +237,29 @@ std::string ReadJobs(const GivenOptions& given, int& jobs) {
     return {};
 }
 
-// --format, --ephemeris, --node and --jobs.
+// A PDF file holds the pages in place of any text format.
+std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
+    const auto found = given.find("pdf");
+    if (found == given.end()) {
+        return {};
+    }
+    if (found->second.empty()) {
+        return "--pdf needs a file name";
+    }
+    if (given.contains("format")) {
+        return "--pdf and --format cannot be used together";
+    }
+    pdfPath = found->second;
+    return {};
+}
+
+// --format, --ephemeris, --node, --jobs and --pdf.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
           ReadNamed(given, "ephemeris", EPHEMERIS_NAMES, options.ephemeris.ephemeris),
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
-          ReadJobs(given, options.jobs)}) {
+          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
         if (!error.empty()) {
             return error;
         }

@@ -25,6 +25,9 @@ struct ReportOptions {
     std::optional<TypedBirth> typedBirth;
     // The text of --find-place.
     std::string placeQuery;
+    // The file --pdf writes the readings' pages to, in place of printing
+    // them; empty without --pdf.
+    std::string pdfPath;
 };
 
 struct ParsedArguments {

@@ -1,13 +1,18 @@
 #include "report/run_report.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <exception>
+#include <memory>
 #include <string_view>
 
 #include "atlas/place_search.h"
 #include "report/info_texts.h"
 #include "report/ordered_work.h"
 #include "report/place_listing.h"
+#include "report/print_application.h"
 #include "report/problem_line.h"
+#include "report/reading_document_pdf.h"
 #include "report/reading_format.h"
 #include "report/reading_source.h"
 #include "report/report_options.h"
@@ -22,6 +27,7 @@ constexpr int EXIT_ALL_PRINTED = 0;
 constexpr int EXIT_SOME_REFUSED = 1;
 constexpr int EXIT_USAGE = 2;
 constexpr std::string_view WRITE_FAILURE_MESSAGE = "cannot write the output";
+constexpr std::string_view PDF_FAILURE_MESSAGE = "The PDF could not be saved.";
 constexpr std::string_view NO_PLACE_FOUND = "no known place has a name holding \"";
 
 std::string WarningLines(const ReportedReading& reading) {
@@ -34,12 +40,17 @@ std::string WarningLines(const ReportedReading& reading) {
     return lines;
 }
 
-ReadingOutput OutputOf(const Result<ReportedReading>& outcome, std::string_view source,
-                       OutputFormat format) {
+// A reading whose page goes to a PDF file keeps its calculation, to be
+// painted on the calling thread, and is not written as text.
+ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view source,
+                       const ReportOptions& options) {
     if (!outcome) {
         return {{}, ProblemLine(source, outcome.refusal().message), true};
     }
-    return {FormatReading(*outcome, format), WarningLines(*outcome), false};
+    if (!options.pdfPath.empty()) {
+        return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
+    }
+    return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
 }
 
 // The reading of argument `index`: the typed birth, or a reading file. An
@@ -51,7 +62,7 @@ ReadingOutput ProduceReading(const ReportOptions& options, std::size_t index) {
         return OutputOf(options.typedBirth
                             ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris)
                             : ReadingFromFile(options.files[index], options.ephemeris),
-                        source, options.format);
+                        source, options);
     } catch (const std::exception& exception) {
         return {{}, ProblemLine(source, exception.what()), true};
     }
@@ -61,7 +72,41 @@ void ReportWriteFailure(std::ostream& err) {
     err << ProblemLine({}, WRITE_FAILURE_MESSAGE);
 }
 
+std::size_t ReadingCount(const ReportOptions& options) {
+    return options.typedBirth ? 1 : options.files.size();
+}
+
+// Each computed reading's page goes to the PDF file as it comes, in
+// argument order, with the South Indian chart; the file takes the place of
+// an older one only once complete. Nothing is written when no reading
+// could be computed.
+int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
+    const std::unique_ptr<QGuiApplication> application = StartPrintingApplication();
+    ReadingPdfFile pdf(QFile::decodeName(QByteArray::fromStdString(options.pdfPath)));
+    bool allPrinted = true;
+    bool anyPage = false;
+    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
+    const auto consume = [&](ReadingOutput&& output) {
+        allPrinted = allPrinted && !output.refused;
+        err << output.problems << std::flush;
+        anyPage = anyPage || output.calculation.has_value();
+        return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
+    };
+    const bool written = ProduceInOrder(ReadingCount(options), options.jobs, produce, consume);
+    if (!anyPage) {
+        return EXIT_SOME_REFUSED;
+    }
+    if (!written || !pdf.Commit()) {
+        err << ProblemLine(options.pdfPath, PDF_FAILURE_MESSAGE);
+        return EXIT_SOME_REFUSED;
+    }
+    return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
+}
+
 int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    if (!options.pdfPath.empty()) {
+        return PrintReadingsAsPdf(options, err);
+    }
     ReportWriter writer(options.format, out, err);
     bool allPrinted = true;
     const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
@@ -69,9 +114,8 @@ int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream&
         allPrinted = allPrinted && !output.refused;
         return writer.Write(output);
     };
-    const std::size_t count = options.typedBirth ? 1 : options.files.size();
     writer.Begin();
-    if (!ProduceInOrder(count, options.jobs, produce, consume) || !writer.End()) {
+    if (!ProduceInOrder(ReadingCount(options), options.jobs, produce, consume) || !writer.End()) {
         ReportWriteFailure(err);
         return EXIT_SOME_REFUSED;
     }

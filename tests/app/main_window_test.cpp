@@ -111,13 +111,14 @@ TEST_F(WindowTest, TabsBringTheirFramesToTheFront) {
     EnterDelhiBirth();
     Click("cmdCalculate");
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
-    ASSERT_EQ(tabs->count(), 3);
-    const char* frames[] = {"Frame3", "Frame4", "Frame5"};
-    for (const int tab : {1, 2, 0, 2}) {
+    ASSERT_EQ(tabs->count(), 4);
+    const char* frames[] = {"Frame3", "Frame4", "Frame5", "Frame6"};
+    for (const int tab : {1, 2, 0, 3, 2}) {
         tabs->setCurrentIndex(tab);
         EXPECT_EQ(FrontResultFrame(), frames[tab]);
     }
     EXPECT_EQ(tabs->tabText(1), "Rashi Drishti");
+    EXPECT_EQ(tabs->tabText(3), "Chart");
     EXPECT_EQ(Find<QGroupBox>(QStringLiteral("Frame5"))->title(), "Sputa Drishti");
 }
 

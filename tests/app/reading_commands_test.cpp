@@ -1,19 +1,18 @@
-#include <sys/resource.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "reading/reading_file.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::WindowTest;
 
 class ReadingTest : public WindowTest {
@@ -108,29 +107,6 @@ TEST_F(ReadingTest, ASavedFileHoldsTheRecordAndTheZoneRow) {
     SaveTo(PathOf(QStringLiteral("golden.dri")));
     EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("golden.dri"))), ReadingBytesOf(window.Record(), 57));
 }
-
-// Limits the size of files this process may write, for as long as it lives;
-// root is bound by it too, unlike by folder permissions.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        // The signal the limit raises is left as it is: the save itself must
-        // keep it from ending the program.
-        previousHandler_ = std::signal(SIGXFSZ, SIG_DFL);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(ReadingTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EnterDelhiBirth();

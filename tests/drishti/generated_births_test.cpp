@@ -61,41 +61,49 @@ DrishtiRow ExpectedGrahaRow(const BodyTable& table, int body) {
     const std::string name = ENGLISH[body];
     std::vector<std::string> signs;
     std::vector<std::string> planets;
+    Aspected named;
     for (const int house : GrahaHouses(body)) {
         const int aspected = (table.entries[body].place.sign + house - 1) % 12;
         signs.push_back(SIGNS[aspected]);
+        named.signs.set(aspected);
         for (int other = Sun; other <= NNode; ++other) {
             if (table.entries[other].place.sign == aspected) {
                 planets.push_back(ENGLISH[other]);
+                named.bodies.set(other);
             }
         }
     }
     return {name + " / " + SANSKRIT[body], table.entries[body].position,
             "Sign aspected by " + name + " is " + Joined(signs) + ".",
             planets.empty() ? "Planet " + name + " has no Graha Drishti."
-                            : "Planet(s) aspected by " + name + " is " + Joined(planets) + "."};
+                            : "Planet(s) aspected by " + name + " is " + Joined(planets) + ".",
+            named};
 }
 
 DrishtiRow ExpectedRashiRow(const BodyTable& table, int body) {
     const std::string name = ENGLISH[body];
     std::vector<std::string> signs;
     std::vector<std::string> planets;
+    Aspected named;
     const int own = table.entries[body].place.sign;
     for (int sign = 0; sign < 12 && body <= Saturn; ++sign) {
         if (sign == own || !SameModality(sign, own)) {
             continue;
         }
         signs.push_back(SIGNS[sign]);
+        named.signs.set(sign);
         for (int other = Sun; other <= Saturn; ++other) {
             if (table.entries[other].place.sign == sign) {
                 planets.push_back(ENGLISH[other]);
+                named.bodies.set(other);
             }
         }
     }
     return {name + " / " + SANSKRIT[body], table.entries[body].position,
             name + " is aspecting by Rashi Drishti of " + Joined(signs) + ".",
             planets.empty() ? "Planet " + name + " has no Rashi Drishti."
-                            : name + " has Graha Drishti on " + Joined(planets) + "."};
+                            : name + " has Graha Drishti on " + Joined(planets) + ".",
+            named};
 }
 
 void ExpectSameRow(const DrishtiRow& row, const DrishtiRow& expected) {
@@ -103,6 +111,8 @@ void ExpectSameRow(const DrishtiRow& row, const DrishtiRow& expected) {
     ASSERT_EQ(row.positionCaption, expected.positionCaption);
     ASSERT_EQ(row.aspectCaption, expected.aspectCaption);
     ASSERT_EQ(row.planetsCaption, expected.planetsCaption);
+    ASSERT_EQ(row.aspected.signs, expected.aspected.signs);
+    ASSERT_EQ(row.aspected.bodies, expected.aspected.bodies);
 }
 
 class GeneratedBirths : public ::testing::Test {

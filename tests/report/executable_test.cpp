@@ -1,36 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
-
 #include "tests/report/report_test_support.h"
 
 namespace sarovin {
 namespace {
 
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the built program with the arguments as given, no shell between,
-// and the environment with `extra` added.
-ProgramRun RunProgram(const QStringList& arguments, const QStringList& extra = {}) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& setting : extra) {
-        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    }
-    program.setProcessEnvironment(environment);
-    program.start(QString::fromUtf8(REPORT_PROGRAM), arguments);
-    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
-        return {-1, {}, {}};
-    }
-    return {program.exitCode(), program.readAllStandardOutput().toStdString(),
-            program.readAllStandardError().toStdString()};
-}
+using testing::ProgramRun;
+using testing::RunProgram;
 
 TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
     const testing::ReadingFolder folder;

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -61,6 +64,29 @@ class ReadingFolder {
     QTemporaryDir folder_;
     std::filesystem::path path_;
 };
+
+struct ProgramRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built program with the arguments as given, no shell between,
+// and the environment with `extra` added.
+inline ProgramRun RunProgram(const QStringList& arguments, const QStringList& extra = {}) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& setting : extra) {
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    program.setProcessEnvironment(environment);
+    program.start(QString::fromUtf8(REPORT_PROGRAM), arguments);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+        return {-1, {}, {}};
+    }
+    return {program.exitCode(), program.readAllStandardOutput().toStdString(),
+            program.readAllStandardError().toStdString()};
+}
 
 struct RunResult {
     int status = 0;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/platform_services.h"
@@ -32,6 +34,16 @@ class RecordingPlatformServices : public PlatformServices {
         saveDialogs.push_back(settings);
         return NextAnswer();
     }
+    std::unique_ptr<QPrinter> ChoosePrinter(QWidget*) override {
+        ++printDialogs;
+        if (printerOutput.isEmpty()) {
+            return nullptr;
+        }
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printerOutput);
+        return printer;
+    }
     bool OpenAddress(const QUrl& address) override {
         openedAddresses.push_back(address);
         return browserWorks;
@@ -40,6 +52,9 @@ class RecordingPlatformServices : public PlatformServices {
 
     // Paths the next file dialogs return; an empty text is a cancel.
     std::deque<QString> dialogAnswers;
+    // The file the printer of the next print dialog writes to, as PDF; an
+    // empty text is a cancel.
+    QString printerOutput;
     bool browserWorks = true;
     bool anotherCopyRunning = false;
     // Runs while a message is up, as a person or a modal box would act.
@@ -48,6 +63,7 @@ class RecordingPlatformServices : public PlatformServices {
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogSettings> openDialogs;
     std::vector<FileDialogSettings> saveDialogs;
+    int printDialogs = 0;
     std::vector<QUrl> openedAddresses;
 
   private:

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "calculation/calculation.h"
+#include "chart/chart_layout.h"
+
+namespace sarovin {
+
+// picChart: the chart of a reading with the aspects of one chosen body
+// drawn on it. The pointer chooses the body it rests on or clicks; the
+// arrow keys step through the bodies, and so does Tab until the last one.
+class ChartView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    void ShowReading(const Calculation& calculation);
+    void SetStyle(ChartStyle style);
+    void SetAspectKind(AspectKind kind);
+    void ChooseBody(std::optional<int> body);
+    std::optional<int> ChosenBody() const { return chosen_; }
+
+    // The chart as drawn now, in the square that starts at ChartCorner().
+    ChartLayout CurrentLayout() const;
+    QPointF ChartCorner() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  signals:
+    void ChosenBodyChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    double ChartSide() const;
+    void ChooseBodyAt(const QPointF& position);
+    // Moves the choice `steps` bodies on, round from the last to the first.
+    void StepBodies(int steps);
+
+    ChartContent content_;
+    DrishtiReport report_;
+    ChartStyle style_ = ChartStyle::SouthIndian;
+    AspectKind kind_ = AspectKind::Graha;
+    std::optional<int> chosen_;
+};
+
+}  // namespace sarovin

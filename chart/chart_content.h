@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/calculation.h"
+
+namespace sarovin {
+
+// The body slot a mark gives for the Lagna, which is no body.
+inline constexpr int LAGNA_MARK = -1;
+
+// One mark standing in a sign: a body or the Lagna, written as its
+// two-letter abbreviation and its degree and minute in the sign.
+struct ChartMark {
+    int sign = 0;
+    std::string label;
+    int body = LAGNA_MARK;
+
+    friend bool operator==(const ChartMark&, const ChartMark&) = default;
+};
+
+// What a chart shows of one reading: the marks, the Lagna's sign when the
+// ephemeris gives one, and whose birth it is.
+struct ChartContent {
+    // The Lagna first when there is one, then the bodies in slot order.
+    std::vector<ChartMark> marks;
+    std::optional<int> lagnaSign;
+    std::string title;
+    // The date and time, the place and the ephemeris of the birth.
+    std::vector<std::string> details;
+
+    friend bool operator==(const ChartContent&, const ChartContent&) = default;
+};
+
+// Su, Mo, Me, Ve, Ma, Ju, Sa, Ra, Ke.
+std::string_view BodyAbbreviation(int slot);
+
+ChartContent ChartContentOf(const Calculation& calculation);
+
+}  // namespace sarovin

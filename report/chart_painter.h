@@ -1,0 +1,14 @@
+#pragma once
+
+#include "chart/chart_layout.h"
+
+class QPainter;
+
+namespace sarovin {
+
+// Paints a laid-out chart with its top left corner at the painter's
+// origin, in lines, shapes and text only, so it stays sharp at any scale:
+// the window, the printer and PDF files all draw the chart with this.
+void PaintChart(QPainter& painter, const ChartLayout& layout);
+
+}  // namespace sarovin

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+
+#include "chart/strength_tint.h"
+
+namespace sarovin {
+
+inline QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The colours of the chart, on the screen and on paper.
+namespace chart_colours {
+inline const QColor INK(0x1a, 0x1a, 0x1a);
+inline const QColor LINES(0x3c, 0x3c, 0x3c);
+inline const QColor QUIET_INK(0x5c, 0x5c, 0x5c);
+inline const QColor PAPER(0xff, 0xff, 0xff);
+inline const QColor MIDDLE(0xf7, 0xf4, 0xec);
+// The chosen body's sign and mark, and the signs and bodies its aspects reach.
+inline const QColor ASPECTING(0xfb, 0xe3, 0xb8);
+inline const QColor CHOSEN_MARK(0xf2, 0xb8, 0x4b);
+inline const QColor ASPECTED(0xdc, 0xe8, 0xf6);
+inline const QColor ARROW(0xa3, 0x2a, 0x1c);
+}  // namespace chart_colours
+
+}  // namespace sarovin

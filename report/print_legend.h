@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+
+class QPainter;
+
+namespace sarovin {
+
+// The tint of every Sputa strength from 0 to 60 in `bar`, weakest at the
+// left or top, in a thin frame, with the strengths 0, 15, 30, 45 and 60
+// written beneath it or to its right in `font`.
+void PaintStrengthLegend(QPainter& painter, const QRectF& bar, Qt::Orientation orientation,
+                         const QFont& font);
+
+}  // namespace sarovin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QString>
+#include <memory>
+#include <span>
+
+#include "report/reading_document.h"
+
+namespace sarovin {
+
+// A PDF file of A4 reading pages, written a page at a time beside its
+// target. It takes the target's place only when Commit succeeds, so a
+// failure, or a file dropped uncommitted, leaves any older file as it was.
+class ReadingPdfFile {
+  public:
+    explicit ReadingPdfFile(const QString& path);
+
+    // Paints the next reading's page; false once anything has failed.
+    bool Add(const DocumentReading& reading);
+    // Finishes the file and puts it in place; false when it could not be
+    // written or holds no page.
+    bool Commit();
+
+  private:
+    bool Open(const DocumentReading& first);
+
+    QSaveFile file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    // Ended before the writer goes, should Commit never be called.
+    ReadingPages pages_;
+    bool failed_ = false;
+};
+
+// Writes the readings' pages to the PDF file at `path` at once.
+bool SaveReadingPdf(const QString& path, std::span<const DocumentReading> readings);
+
+}  // namespace sarovin
