@@ -82,7 +82,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
 }
 
 // Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
-// Ctrl+Page Up to the previous one, wherever the focus is on the panel.
+// Ctrl+Page Up to the previous one, wherever the focus is in the window
+// while the panel is shown.
 void ResultsPanel::AddTabKeys() {
     const auto step = [this](int by) {
         return [this, by] {
@@ -98,7 +99,7 @@ void ResultsPanel::AddTabKeys() {
     };
     for (const auto& [key, by] : keys) {
         auto* shortcut = new QShortcut(key, this, step(by));
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        shortcut->setContext(Qt::WindowShortcut);
     }
 }
 
@@ -120,6 +121,8 @@ ChartStyle ResultsPanel::ChartStyleShown() const {
 
 void ResultsPanel::ShowGrahaFrame() {
     tabs_->setCurrentWidget(graha_);
+    // The keyboard goes on from the tabs, so the arrow keys move between them.
+    tabs_->tabBar()->setFocus();
 }
 
 }  // namespace sarovin

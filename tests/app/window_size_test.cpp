@@ -68,6 +68,18 @@ TEST_F(WindowTest, ControlTabAndControlPageKeysSwitchTheResultTabs) {
         QTest::keyClick(save, keys.key(), keys.keyboardModifiers());
         EXPECT_EQ(tabs->currentIndex(), tab);
     }
+    // From the links beneath the panels too.
+    QWidget* forum = Find<QWidget>(QStringLiteral("Label8"));
+    forum->setFocus();
+    QTest::keyClick(forum, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 3);
+}
+
+TEST_F(WindowTest, TheKeyboardGoesOnFromTheResultTabs) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    EXPECT_EQ(QApplication::focusWidget(), Find<QTabBar>(QStringLiteral("TS")));
 }
 
 }  // namespace
