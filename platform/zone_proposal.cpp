@@ -4,10 +4,10 @@
 #include <QTimeZone>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <vector>
 
+#include "form/list_items.h"
 #include "form/two_digits.h"
 #include "tables/zone_table.h"
 
@@ -26,11 +26,6 @@ constexpr qint64 SEARCH_WINDOW_SECONDS = 24 * SECONDS_PER_HOUR;
 // The tz database vouches for its history only from 1970; earlier entries
 // are the best reconstruction known and differ from local records in places.
 constexpr int FIRST_CERTAIN_YEAR = 1970;
-
-constexpr std::array<const char*, 12> MONTH_NAMES = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 // The time the clocks kept at one instant, with daylight saving as the list
 // understands it: time added to standard time, never taken away. Ireland's winter
@@ -83,9 +78,8 @@ std::string DurationText(int seconds) {
 // "Asia/Kolkata on 15 June 1980 08:30".
 std::string MomentText(std::string_view zone, QDate date, QTime time) {
     return std::string(zone) + " on " + std::to_string(date.day()) + " " +
-           MONTH_NAMES[static_cast<std::size_t>(date.month() - 1)] + " " +
-           std::to_string(date.year()) + " " + TwoDigits(time.hour()) + ":" +
-           TwoDigits(time.minute());
+           std::string(MonthNameAt(date.month())) + " " + std::to_string(date.year()) + " " +
+           TwoDigits(time.hour()) + ":" + TwoDigits(time.minute());
 }
 
 // Abbreviations made of the offset alone ("+0545") say nothing the offset

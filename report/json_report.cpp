@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "calculation/sky_texts.h"
-#include "engine/position_text.h"
 #include "report/named_values.h"
 #include "tables/zone_table.h"
 
@@ -116,16 +115,16 @@ void WriteEphemeris(JsonWriter& json, const Sky& sky) {
     json.EndObject();
 }
 
-void WriteLagna(JsonWriter& json, const std::optional<double>& lagna) {
-    if (!lagna) {
+void WriteLagna(JsonWriter& json, const Sky& sky) {
+    if (!sky.lagna) {
         json.Null();
         return;
     }
     json.BeginObject();
     json.Key("longitude");
-    json.Number(*lagna);
+    json.Number(*sky.lagna);
     json.Key("position");
-    json.String(ShortPositionOf(SplitSignDms(*lagna)));
+    json.String(LagnaPosition(sky));
     json.EndObject();
 }
 
@@ -192,7 +191,7 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     json.Key("graha");
     WriteRows(json, report.graha);
     json.Key("lagna");
-    WriteLagna(json, calculation.sky.lagna);
+    WriteLagna(json, calculation.sky);
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("sputa");
