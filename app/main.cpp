@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <QCommandLineParser>
 
 #include "app/main_window.h"
 #include "app/start_up.h"
+#include "app/window_arguments.h"
 #include "platform/qt_platform_services.h"
 #include "platform/qt_text.h"
 
@@ -14,15 +14,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(sarovin::ToQString(sarovin::APPLICATION_TITLE));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sarovin"));
 
-    QCommandLineParser arguments;
-    arguments.setApplicationDescription(
-        QStringLiteral("Vedic (sidereal) astrology: Graha, Rashi and Sputa Drishti."));
-    arguments.addHelpOption();
-    arguments.addVersionOption();
-    arguments.addPositionalArgument(QStringLiteral("reading"),
-                                    QStringLiteral("A saved reading (.dri) to open at start."),
-                                    QStringLiteral("[reading]"));
-    arguments.process(application);
+    // QApplication has taken its own options out of argv.
+    const std::filesystem::path reading =
+        sarovin::ReadingArgument(std::vector<std::string>(argv, argv + argc));
 
     sarovin::QtPlatformServices platform;
     const auto window = sarovin::StartSarovin(platform);
@@ -30,8 +24,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     window->show();
-    if (!arguments.positionalArguments().isEmpty()) {
-        window->OpenReadingFile(arguments.positionalArguments().constFirst());
+    if (!reading.empty()) {
+        window->OpenReadingFile(reading);
     }
     return QApplication::exec();
 }

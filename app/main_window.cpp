@@ -203,7 +203,7 @@ void MainWindow::OpenReading() {
     ShowReading(AskForReadingBytes(this, platform_, readingPlaces_));
 }
 
-void MainWindow::OpenReadingFile(const QString& path) {
+void MainWindow::OpenReadingFile(const std::filesystem::path& path) {
     ShowReading(ReadingBytesAt(this, platform_, path, readingPlaces_));
 }
 

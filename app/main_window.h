@@ -31,7 +31,7 @@ class MainWindow : public QMainWindow {
     void OpenReading();
     // Opens the reading at `path` as if it had been chosen in the open
     // dialog: the same checks, messages and calculation.
-    void OpenReadingFile(const QString& path);
+    void OpenReadingFile(const std::filesystem::path& path);
     void FindLatitudeLongitude();
     void ShowInputPanel();
     void PrintReading();

@@ -1,6 +1,5 @@
 #include "app/print_commands.h"
 
-#include <QDir>
 #include <QPrinter>
 
 #include "platform/platform_services.h"
@@ -12,12 +11,13 @@ namespace sarovin {
 namespace {
 
 // The name the save dialog offers: the person's, in the folder readings
-// were last saved to or opened from.
-QString OfferedPath(const BirthRecord& record, const ReadingPlaces& places) {
-    const QString name = ToQString(record.name).trimmed();
+// were last saved to or opened from. A slash cannot stand in a file name,
+// so it becomes a dash.
+std::filesystem::path OfferedPath(const BirthRecord& record, const ReadingPlaces& places) {
+    QString name = ToQString(record.name).trimmed().replace(QLatin1Char('/'), QLatin1Char('-'));
     const QString file =
         (name.isEmpty() ? QStringLiteral("reading") : name) + QStringLiteral(".pdf");
-    return QDir(DialogStartFolder(places)).filePath(file);
+    return DialogStartFolder(places) / file.toStdString();
 }
 
 }  // namespace
@@ -36,10 +36,10 @@ void PrintReading(QWidget* parent, PlatformServices& platform, const DocumentRea
 
 void ExportReadingPdf(QWidget* parent, PlatformServices& platform, const DocumentReading& reading,
                       const ReadingPlaces& places) {
-    const QString path = platform.ChooseFileToSave(
+    const std::filesystem::path path = platform.ChooseFileToSave(
         parent, {QStringLiteral("Export PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"),
                  OfferedPath(reading.calculation.record, places), DialogStartFolder(places)});
-    if (path.isEmpty()) {
+    if (path.empty()) {
         return;
     }
     if (!SaveReadingPdf(path, {&reading, 1})) {

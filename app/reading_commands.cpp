@@ -1,14 +1,11 @@
 #include "app/reading_commands.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <csignal>
-#include <filesystem>
 
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
+#include "platform/replacing_file.h"
 #include "reading/reading_file.h"
 
 namespace sarovin {
@@ -18,48 +15,38 @@ namespace {
 const QString READING_FILTER = QStringLiteral("Sarovin (*.dri)");
 const QString READING_SUFFIX = QStringLiteral("dri");
 
-// A short write (a full disk, a file size limit) can go unreported by the
-// buffered device, so the size on disk is checked before the file replaces
-// the target.
-bool WriteWhole(const QString& path, const std::string& bytes) {
-    // Past the file-size limit the system would end the program with
-    // SIGXFSZ; ignored, the write fails instead and is reported.
-    std::signal(SIGXFSZ, SIG_IGN);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
+bool WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
+    ReplacingFile file(path);
     const auto expected = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), expected) != expected || !file.flush() ||
-        file.size() != expected) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return file.Open() && file.Device().write(bytes.data(), expected) == expected && file.Commit();
 }
 
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+// The folder a reading was saved to or opened from.
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::absolute(path, error).lexically_normal().parent_path();
 }
 
 }  // namespace
 
-QString DialogStartFolder(const ReadingPlaces& places) {
-    return places.lastFolder.isEmpty()
-               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-               : places.lastFolder;
+std::filesystem::path DialogStartFolder(const ReadingPlaces& places) {
+    if (!places.lastFolder.empty()) {
+        return places.lastFolder;
+    }
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .toStdString();
 }
 
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
                  int zonePosition, ReadingPlaces& places) {
-    const QString path = platform.ChooseFileToSave(
+    const std::filesystem::path path = platform.ChooseFileToSave(
         parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, places.lastSavePath,
                  DialogStartFolder(places)});
-    if (path.isEmpty()) {
+    if (path.empty()) {
         return;
     }
     places.lastSavePath = path;
-    places.lastFolder = QFileInfo(path).absolutePath();
+    places.lastFolder = FolderOf(path);
     if (!WriteWhole(path, WriteReading(record, zonePosition))) {
         platform.ShowMessage(parent, QStringLiteral("The reading could not be saved."),
                              MessageIcon::Error);
@@ -68,27 +55,28 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
 
 std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
                                               ReadingPlaces& places) {
-    const QString path =
+    const std::filesystem::path path =
         platform.ChooseFileToOpen(parent, {QStringLiteral("Select the source file"),
                                            READING_FILTER,
                                            READING_SUFFIX,
                                            {},
                                            DialogStartFolder(places)});
-    if (path.isEmpty()) {
+    if (path.empty()) {
         return std::nullopt;
     }
     return ReadingBytesAt(parent, platform, path, places);
 }
 
 std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
-                                          const QString& path, ReadingPlaces& places) {
-    places.lastFolder = QFileInfo(path).absolutePath();
-    if (!HasReadingExtension(path.toStdString())) {
+                                          const std::filesystem::path& path,
+                                          ReadingPlaces& places) {
+    places.lastFolder = FolderOf(path);
+    if (!HasReadingExtension(path.native())) {
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;
     }
     // A file that cannot be read counts as a file of no lines.
-    Result<std::string> bytes = LoadReadingBytes(LocalPath(path));
+    Result<std::string> bytes = LoadReadingBytes(path);
     return bytes ? std::move(*bytes) : std::string();
 }
 

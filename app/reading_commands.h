@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <filesystem>
 #include <optional>
+#include <string>
 
 #include "engine/birth_record.h"
 
@@ -15,13 +16,13 @@ class PlatformServices;
 // which the save dialog offers, and the folder both dialogs start in (the
 // user's documents folder until a reading is saved or opened).
 struct ReadingPlaces {
-    QString lastSavePath;
-    QString lastFolder;
+    std::filesystem::path lastSavePath;
+    std::filesystem::path lastFolder;
 };
 
 // The folder the file dialogs start in: where a reading was last saved or
 // opened, else the user's documents folder.
-QString DialogStartFolder(const ReadingPlaces& places);
+std::filesystem::path DialogStartFolder(const ReadingPlaces& places);
 
 // Asks for a path and saves the reading of a calculation there. The file
 // is written beside the target and takes its place only when complete, so
@@ -38,6 +39,6 @@ std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices&
 // The bytes of the reading at `path`, as AskForReadingBytes gives those of
 // the chosen file.
 std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
-                                          const QString& path, ReadingPlaces& places);
+                                          const std::filesystem::path& path, ReadingPlaces& places);
 
 }  // namespace sarovin

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <filesystem>
 #include <memory>
 
 #include "common/message_icon.h"
@@ -18,9 +19,9 @@ struct FileDialogSettings {
     QString title;
     QString filter;
     QString defaultSuffix;
-    QString initialPath;
+    std::filesystem::path initialPath;
     // The folder the dialog shows when no initial path names one.
-    QString startFolder;
+    std::filesystem::path startFolder;
 };
 
 // What the program asks of the desktop: message boxes, file dialogs, the
@@ -32,11 +33,13 @@ class PlatformServices {
 
     // A modal message with one OK button and the application title.
     virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
-    // The chosen path, or an empty text when the user cancels. The open
-    // dialog takes only existing files; the save dialog asks before
-    // replacing one.
-    virtual QString ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) = 0;
-    virtual QString ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) = 0;
+    // The chosen path, as the system's bytes, or an empty path when the
+    // user cancels. The open dialog takes only existing files; the save
+    // dialog asks before replacing one.
+    virtual std::filesystem::path ChooseFileToOpen(QWidget* parent,
+                                                   const FileDialogSettings& settings) = 0;
+    virtual std::filesystem::path ChooseFileToSave(QWidget* parent,
+                                                   const FileDialogSettings& settings) = 0;
     // The platform's print dialog: the printer as the user set it up, or
     // nothing when the user cancels.
     virtual std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) = 0;

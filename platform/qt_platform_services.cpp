@@ -1,5 +1,6 @@
 #include "platform/qt_platform_services.h"
 
+#include "platform/local_path.h"
 #include "platform/private_folder.h"
 #include "platform/qt_text.h"
 
@@ -15,8 +16,12 @@ namespace sarovin {
 
 namespace {
 
-QString ChooseFile(QWidget* parent, const FileDialogSettings& settings,
-                   QFileDialog::AcceptMode mode) {
+// The dialog is given and gives back URLs, which carry a file name's bytes
+// even where they are not UTF-8; the desktop's own dialogs keep them so.
+// Dialogs that pass names through Qt text lose such bytes, and the path is
+// recovered from the folders it names.
+std::filesystem::path ChooseFile(QWidget* parent, const FileDialogSettings& settings,
+                                 QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, settings.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -25,16 +30,20 @@ QString ChooseFile(QWidget* parent, const FileDialogSettings& settings,
     dialog.setDefaultSuffix(settings.defaultSuffix);
     // Wide enough for the name, size, type and date columns side by side.
     dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 480)));
-    if (!settings.startFolder.isEmpty()) {
-        dialog.setDirectory(settings.startFolder);
+    // An initial path puts the dialog in its own folder.
+    const std::filesystem::path& initial = settings.initialPath;
+    const std::filesystem::path folder =
+        NameableFolder(initial.empty() ? settings.startFolder : initial.parent_path());
+    if (!folder.empty()) {
+        dialog.setDirectoryUrl(UrlOf(folder));
     }
-    if (!settings.initialPath.isEmpty()) {
-        dialog.selectFile(settings.initialPath);
+    if (!initial.empty()) {
+        dialog.selectFile(ShownPath(initial.filename()));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    return RecoveredPath(LocalPathOf(dialog.selectedUrls().constFirst()));
 }
 
 }  // namespace
@@ -59,11 +68,13 @@ void QtPlatformServices::ShowMessage(QWidget* parent, const QString& text, Messa
     box.exec();
 }
 
-QString QtPlatformServices::ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) {
+std::filesystem::path QtPlatformServices::ChooseFileToOpen(QWidget* parent,
+                                                           const FileDialogSettings& settings) {
     return ChooseFile(parent, settings, QFileDialog::AcceptOpen);
 }
 
-QString QtPlatformServices::ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) {
+std::filesystem::path QtPlatformServices::ChooseFileToSave(QWidget* parent,
+                                                           const FileDialogSettings& settings) {
     return ChooseFile(parent, settings, QFileDialog::AcceptSave);
 }
 

@@ -15,8 +15,10 @@ class QtPlatformServices : public PlatformServices {
     explicit QtPlatformServices(const QString& lockPath = DefaultLockPath());
 
     void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
-    QString ChooseFileToOpen(QWidget* parent, const FileDialogSettings& settings) override;
-    QString ChooseFileToSave(QWidget* parent, const FileDialogSettings& settings) override;
+    std::filesystem::path ChooseFileToOpen(QWidget* parent,
+                                           const FileDialogSettings& settings) override;
+    std::filesystem::path ChooseFileToSave(QWidget* parent,
+                                           const FileDialogSettings& settings) override;
     std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) override;
     bool OpenAddress(const QUrl& address) override;
     bool IsAnotherCopyRunning() override;

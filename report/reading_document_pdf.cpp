@@ -3,7 +3,6 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <csignal>
 
 #include "platform/qt_text.h"
 
@@ -16,17 +15,13 @@ constexpr int DOTS_PER_INCH = 600;
 
 }  // namespace
 
-ReadingPdfFile::ReadingPdfFile(const QString& path) : file_(path) {
-    // Past the file-size limit the system would end the program with
-    // SIGXFSZ; ignored, the write fails instead and is reported.
-    std::signal(SIGXFSZ, SIG_IGN);
-}
+ReadingPdfFile::ReadingPdfFile(std::filesystem::path path) : file_(std::move(path)) {}
 
 bool ReadingPdfFile::Open(const DocumentReading& first) {
-    if (!file_.open(QIODevice::WriteOnly)) {
+    if (!file_.Open()) {
         return false;
     }
-    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_ = std::make_unique<QPdfWriter>(&file_.Device());
     writer_->setResolution(DOTS_PER_INCH);
     writer_->setCreator(QStringLiteral("Sarovin"));
     writer_->setTitle(ToQString(first.calculation.record.name));
@@ -44,14 +39,10 @@ bool ReadingPdfFile::Add(const DocumentReading& reading) {
 // The painter writes the file's last bytes when it ends, so it ends before
 // the file is flushed and put in place.
 bool ReadingPdfFile::Commit() {
-    if (failed_ || !writer_ || !pages_.End() || !file_.flush()) {
-        file_.cancelWriting();
-        return false;
-    }
-    return file_.commit();
+    return !failed_ && writer_ && pages_.End() && file_.Commit();
 }
 
-bool SaveReadingPdf(const QString& path, std::span<const DocumentReading> readings) {
+bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings) {
     ReadingPdfFile file(path);
     for (const DocumentReading& reading : readings) {
         if (!file.Add(reading)) {

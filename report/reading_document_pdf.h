@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <QString>
+#include <filesystem>
 #include <memory>
 #include <span>
 
+#include "platform/replacing_file.h"
 #include "report/reading_document.h"
 
 namespace sarovin {
@@ -15,7 +15,7 @@ namespace sarovin {
 // failure, or a file dropped uncommitted, leaves any older file as it was.
 class ReadingPdfFile {
   public:
-    explicit ReadingPdfFile(const QString& path);
+    explicit ReadingPdfFile(std::filesystem::path path);
 
     // Paints the next reading's page; false once anything has failed.
     bool Add(const DocumentReading& reading);
@@ -26,7 +26,7 @@ class ReadingPdfFile {
   private:
     bool Open(const DocumentReading& first);
 
-    QSaveFile file_;
+    ReplacingFile file_;
     std::unique_ptr<QPdfWriter> writer_;
     // Ended before the writer goes, should Commit never be called.
     ReadingPages pages_;
@@ -34,6 +34,6 @@ class ReadingPdfFile {
 };
 
 // Writes the readings' pages to the PDF file at `path` at once.
-bool SaveReadingPdf(const QString& path, std::span<const DocumentReading> readings);
+bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings);
 
 }  // namespace sarovin

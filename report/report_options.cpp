@@ -9,6 +9,7 @@
 #include <string_view>
 #include <thread>
 
+#include "platform/qt_text.h"
 #include "report/birth_options.h"
 #include "report/info_texts.h"
 #include "report/named_values.h"
@@ -61,17 +62,6 @@ const KnownOption* FindOption(std::string_view name) {
         std::find_if(KNOWN_OPTIONS.begin(), KNOWN_OPTIONS.end(),
                      [name](const KnownOption& option) { return option.name == name; });
     return found == KNOWN_OPTIONS.end() ? nullptr : &*found;
-}
-
-// Arguments are bytes in no known encoding. Each byte becomes the character
-// of the same number, so file names and texts come back byte for byte; the
-// parser itself looks only at dashes, '=' and the option names.
-QString BytesAsText(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string TextAsBytes(const QString& text) {
-    return text.toLatin1().toStdString();
 }
 
 void AddKnownOptions(QCommandLineParser& parser) {

@@ -1,7 +1,5 @@
 #include "report/run_report.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <exception>
 #include <memory>
 #include <string_view>
@@ -82,7 +80,7 @@ std::size_t ReadingCount(const ReportOptions& options) {
 // could be computed.
 int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
     const std::unique_ptr<QGuiApplication> application = StartPrintingApplication();
-    ReadingPdfFile pdf(QFile::decodeName(QByteArray::fromStdString(options.pdfPath)));
+    ReadingPdfFile pdf(options.pdfPath);
     bool allPrinted = true;
     bool anyPage = false;
     const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };

@@ -7,6 +7,7 @@
 #include "app/chart_view.h"
 #include "drishti/sign_names.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/reading_folder.h"
 
 namespace sarovin {
 namespace {
@@ -108,11 +109,11 @@ TEST_F(ChartTabTest, TheChosenStyleIsKept) {
 
     QTemporaryDir folder;
     const QString reading = folder.filePath(QStringLiteral("asha.dri"));
-    platform.dialogAnswers.push_back(reading);
+    platform.dialogAnswers.push_back(testing::LocalPath(reading));
     Click("cmdSave");
     testing::RecordingPlatformServices otherPlatform;
     MainWindow next(otherPlatform);
-    next.OpenReadingFile(reading);
+    next.OpenReadingFile(testing::LocalPath(reading));
     EXPECT_TRUE(next.findChild<QRadioButton*>(QStringLiteral("optNorthIndian"))->isChecked());
 }
 

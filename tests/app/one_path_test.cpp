@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "reading/reading_file.h"
 #include "report/reading_source.h"
+#include "tests/support/reading_folder.h"
 #include "tests/support/recording_platform_services.h"
 #include "tests/support/sample_births.h"
 
@@ -64,7 +65,7 @@ TEST(OneCalculationPath, AFreshWindowAndTheReportToolAgreeOnEveryReading) {
 
         testing::RecordingPlatformServices platform;
         MainWindow window(platform);
-        platform.dialogAnswers.push_back(path);
+        platform.dialogAnswers.push_back(testing::LocalPath(path));
         window.OpenReading();
         const Result<ReportedReading> tool = ReadingFromFile(path.toStdString(), {});
         if (tool) {

@@ -7,10 +7,16 @@
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 
+#include "platform/local_path.h"
 #include "platform/private_folder.h"
 #include "platform/qt_platform_services.h"
+#include "tests/support/reading_folder.h"
 
 namespace sarovin {
 namespace {
@@ -123,6 +129,33 @@ TEST(QtPlatformServices, ALockThatCannotBeMadeNeverBlocksAStart) {
     EXPECT_FALSE(QtPlatformServices(folder.filePath(QStringLiteral("no/such/sarovin.lock")))
                      .IsAnotherCopyRunning());
     EXPECT_FALSE(QtPlatformServices(QString()).IsAnotherCopyRunning());
+}
+
+// Qt's own file dialog names files by Qt text, so it starts beside a folder
+// whose name is not UTF-8, and a path typed into it still reaches that
+// folder.
+TEST(QtPlatformServices, QtsOwnSaveDialogReachesAFolderWhoseNameIsNotUtf8) {
+    const testing::ReadingFolder folder;
+    const std::filesystem::path odd = folder.Path() / "Jyoti\xFF\xFE";
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    QString shownFolder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFolder = dialog->directory().absolutePath();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(ShownPath(odd / "asha.dri"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QtPlatformServices platform(QString{});
+    const std::filesystem::path chosen =
+        platform.ChooseFileToSave(nullptr, {QStringLiteral("Sarovin"),
+                                            QStringLiteral("Sarovin (*.dri)"),
+                                            QStringLiteral("dri"),
+                                            {},
+                                            odd});
+    EXPECT_EQ(shownFolder, ShownPath(folder.Path()));
+    EXPECT_EQ(chosen.native(), (odd / "asha.dri").native());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tests/app/window_fixture.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/reading_folder.h"
 
 namespace sarovin {
 namespace {
@@ -23,7 +24,7 @@ class PrintTest : public testing::WindowTest {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     void ExportTo(const QString& path) {
-        platform.dialogAnswers.push_back(path);
+        platform.dialogAnswers.push_back(testing::LocalPath(path));
         Action("mnuExportPdf")->trigger();
     }
     void ExpectOneError(const char* text) {
@@ -53,7 +54,7 @@ TEST_F(PrintTest, ExportAsksForAPdfNamedAfterThePerson) {
     const FileDialogSettings& dialog = platform.saveDialogs[0];
     EXPECT_EQ(dialog.filter, "PDF (*.pdf)");
     EXPECT_EQ(dialog.defaultSuffix, "pdf");
-    EXPECT_TRUE(dialog.initialPath.endsWith("/Asha Rao.pdf")) << dialog.initialPath.toStdString();
+    EXPECT_TRUE(dialog.initialPath.native().ends_with("/Asha Rao.pdf")) << dialog.initialPath;
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -109,6 +110,17 @@ TEST_F(PrintTest, AnExportIntoAMissingFolderSaysSo) {
     Calculate();
     ExportTo(PathOf("missing/asha.pdf"));
     ExpectOneError("The PDF could not be saved.");
+}
+
+TEST_F(PrintTest, AnExportGoesIntoAFolderWhoseNameIsNotUtf8) {
+    Calculate();
+    const std::filesystem::path odd = testing::LocalPath(folder.path()) / "Jyoti\xFF";
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    platform.dialogAnswers.push_back(odd / "asha\xE9.pdf");
+    Action("mnuExportPdf")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(testing::ReadFileBytes(odd / "asha\xE9.pdf").starts_with("%PDF"));
+    std::filesystem::remove_all(odd);
 }
 
 TEST_F(PrintTest, PrintSendsThePageToTheChosenPrinter) {

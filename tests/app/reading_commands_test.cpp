@@ -1,46 +1,32 @@
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "reading/reading_file.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/reading_folder.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin {
 namespace {
 
 using testing::FileSizeLimit;
+using testing::ReadFileBytes;
 using testing::WindowTest;
 
 class ReadingTest : public WindowTest {
   protected:
-    QString PathOf(const QString& name) { return folder.filePath(name); }
-    void WriteBytes(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray ReadBytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void SaveTo(const QString& path) {
+    std::filesystem::path PathOf(const std::string& name) { return folder.PathOf(name); }
+    void SaveTo(const std::filesystem::path& path) {
         platform.dialogAnswers.push_back(path);
         Click("cmdSave");
     }
-    void OpenFrom(const QString& path) {
+    void OpenFrom(const std::filesystem::path& path) {
         platform.dialogAnswers.push_back(path);
         Click("cmdOpen");
     }
-    QByteArray ReadingBytesOf(const BirthRecord& record, int zone) {
-        const std::string bytes = WriteReading(record, zone);
-        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    }
 
-    QTemporaryDir folder;
+    testing::ReadingFolder folder;
 };
 
 TEST_F(ReadingTest, SaveChangeOpenRestoresEveryControlAndTheResults) {
@@ -53,8 +39,8 @@ TEST_F(ReadingTest, SaveChangeOpenRestoresEveryControlAndTheResults) {
     Click("cmdCalculate");
     const BirthRecord saved = window.Record();
     const QString aspect = ArrayText("lblAspects_Sign_Graha", 6);
-    SaveTo(PathOf(QStringLiteral("asha.dri")));
-    ASSERT_TRUE(QFileInfo::exists(PathOf(QStringLiteral("asha.dri"))));
+    SaveTo(PathOf("asha.dri"));
+    ASSERT_TRUE(std::filesystem::exists(PathOf("asha.dri")));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(FrontPanelName(), "Frame2");
 
@@ -67,7 +53,7 @@ TEST_F(ReadingTest, SaveChangeOpenRestoresEveryControlAndTheResults) {
     Click("cmdCalculate");
     Click("cmdBack");
 
-    OpenFrom(PathOf(QStringLiteral("asha.dri")));
+    OpenFrom(PathOf("asha.dri"));
     EXPECT_EQ(FrontPanelName(), "Frame2");
     EXPECT_EQ(Box("txtName")->text(), "Asha Rao");
     EXPECT_EQ(Box("txtCity")->text(), "New Delhi");
@@ -89,14 +75,14 @@ TEST_F(ReadingTest, SaveChangeOpenRestoresEveryControlAndTheResults) {
 TEST_F(ReadingTest, TheSaveDialogHasItsSettingsAndOffersTheLastPath) {
     EnterDelhiBirth();
     Click("cmdCalculate");
-    SaveTo(PathOf(QStringLiteral("first.dri")));
+    SaveTo(PathOf("first.dri"));
     SaveTo({});
     ASSERT_EQ(platform.saveDialogs.size(), 2u);
     EXPECT_EQ(platform.saveDialogs[0].title, "Sarovin");
     EXPECT_EQ(platform.saveDialogs[0].filter, "Sarovin (*.dri)");
     EXPECT_EQ(platform.saveDialogs[0].defaultSuffix, "dri");
-    EXPECT_TRUE(platform.saveDialogs[0].initialPath.isEmpty());
-    EXPECT_EQ(platform.saveDialogs[1].initialPath, PathOf(QStringLiteral("first.dri")));
+    EXPECT_TRUE(platform.saveDialogs[0].initialPath.empty());
+    EXPECT_EQ(platform.saveDialogs[1].initialPath, PathOf("first.dri"));
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -104,21 +90,20 @@ TEST_F(ReadingTest, ASavedFileHoldsTheRecordAndTheZoneRow) {
     EnterDelhiBirth();
     List("cboTimeZone")->setCurrentIndex(57);
     Click("cmdCalculate");
-    SaveTo(PathOf(QStringLiteral("golden.dri")));
-    EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("golden.dri"))), ReadingBytesOf(window.Record(), 57));
+    SaveTo(PathOf("golden.dri"));
+    EXPECT_EQ(ReadFileBytes(PathOf("golden.dri")), WriteReading(window.Record(), 57));
 }
 
 TEST_F(ReadingTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EnterDelhiBirth();
     Click("cmdCalculate");
-    const QString path = PathOf(QStringLiteral("old.dri"));
-    WriteBytes(path, QByteArrayLiteral("old reading"));
+    const std::filesystem::path path = folder.WriteBytes("old.dri", "old reading");
     {
         const FileSizeLimit limit(32);
         SaveTo(path);
     }
-    EXPECT_EQ(ReadBytes(path), "old reading");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.dri"});
+    EXPECT_EQ(ReadFileBytes(path), "old reading");
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"old.dri"});
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "The reading could not be saved.");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
@@ -127,41 +112,66 @@ TEST_F(ReadingTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
 TEST_F(ReadingTest, ASaveThatCannotBeWrittenSaysSo) {
     EnterDelhiBirth();
     Click("cmdCalculate");
-    const QString path = PathOf(QStringLiteral("folder.dri"));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.dri")));
+    const std::filesystem::path path = PathOf("folder.dri");
+    ASSERT_TRUE(std::filesystem::create_directory(path));
     SaveTo(path);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "The reading could not be saved.");
-    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(FrontPanelName(), "Frame2");
 }
 
 TEST_F(ReadingTest, DialogsStartInTheDocumentsThenInTheFolderLastUsed) {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::filesystem::path documents =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toStdString();
     EnterDelhiBirth();
     Click("cmdCalculate");
-    SaveTo(PathOf(QStringLiteral("first.dri")));
+    SaveTo(PathOf("first.dri"));
     OpenFrom({});
-    QTemporaryDir other;
-    WriteBytes(other.filePath(QStringLiteral("other.dri")),
-               ReadingBytesOf(testing::AshaRaoBirth(), 34));
-    OpenFrom(other.filePath(QStringLiteral("other.dri")));
+    const testing::ReadingFolder other;
+    OpenFrom(other.WriteRecord("other.dri", testing::AshaRaoBirth(), 34));
     SaveTo({});
     ASSERT_EQ(platform.saveDialogs.size(), 2u);
     ASSERT_EQ(platform.openDialogs.size(), 2u);
     EXPECT_EQ(platform.saveDialogs[0].startFolder, documents);
-    EXPECT_EQ(platform.openDialogs[0].startFolder, QFileInfo(folder.path()).absoluteFilePath());
-    EXPECT_EQ(platform.openDialogs[1].startFolder, QFileInfo(folder.path()).absoluteFilePath());
-    EXPECT_EQ(platform.saveDialogs[1].startFolder, QFileInfo(other.path()).absoluteFilePath());
+    EXPECT_EQ(platform.openDialogs[0].startFolder, folder.Path());
+    EXPECT_EQ(platform.openDialogs[1].startFolder, folder.Path());
+    EXPECT_EQ(platform.saveDialogs[1].startFolder, other.Path());
+}
+
+// File names are bytes: a folder or file whose name is not UTF-8 is saved
+// into, opened from and offered again byte for byte.
+TEST_F(ReadingTest, FoldersAndNamesThatAreNotUtf8WorkEndToEnd) {
+    const std::filesystem::path odd = PathOf("Jyoti\xff\xfe");
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    const std::filesystem::path path = odd / "\xe9t\xe9 1980.dri";
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    const BirthRecord saved = window.Record();
+    SaveTo(path);
+    ASSERT_TRUE(platform.messages.empty()) << platform.messages[0].text.toStdString();
+    EXPECT_EQ(ReadFileBytes(path), WriteReading(saved, List("cboTimeZone")->currentIndex()));
+
+    Click("cmdBack");
+    Box("txtName")->setText(QStringLiteral("Someone Else"));
+    OpenFrom(path);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(window.Record(), saved);
+    SaveTo({});
+    ASSERT_EQ(platform.openDialogs.size(), 1u);
+    ASSERT_EQ(platform.saveDialogs.size(), 2u);
+    EXPECT_EQ(platform.openDialogs[0].startFolder.native(), odd.native());
+    EXPECT_EQ(platform.saveDialogs[1].initialPath.native(), path.native());
 }
 
 TEST_F(ReadingTest, ANameNotEndingInLowerCaseDriIsRefused) {
     const BirthRecord record{};
     for (const char* name : {"reading.DRI", "reading.Dri", "reading.txt"}) {
         platform.messages.clear();
-        WriteBytes(PathOf(QString::fromLatin1(name)), ReadingBytesOf(record, 0));
+        folder.WriteRecord(name, record, 0);
         Box("txtName")->setText(QStringLiteral("Kept"));
-        OpenFrom(PathOf(QString::fromLatin1(name)));
+        OpenFrom(PathOf(name));
         ASSERT_EQ(platform.messages.size(), 1u) << name;
         EXPECT_EQ(platform.messages[0].text, "Please Check The File.");
         EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
@@ -170,7 +180,7 @@ TEST_F(ReadingTest, ANameNotEndingInLowerCaseDriIsRefused) {
     ASSERT_EQ(platform.openDialogs.size(), 3u);
     EXPECT_EQ(platform.openDialogs[0].title, "Select the source file");
     EXPECT_EQ(platform.openDialogs[0].filter, "Sarovin (*.dri)");
-    EXPECT_TRUE(platform.openDialogs[0].initialPath.isEmpty());
+    EXPECT_TRUE(platform.openDialogs[0].initialPath.empty());
 }
 
 TEST_F(ReadingTest, CancellingTheOpenDialogChangesNothing) {
@@ -184,24 +194,24 @@ TEST_F(ReadingTest, CancellingTheOpenDialogChangesNothing) {
 TEST_F(ReadingTest, AGarbledFileSurfacesThroughValidation) {
     struct GarbledFile {
         const char* name;
-        QByteArray bytes;
+        std::string bytes;
         const char* message;
     };
     // Bytes below 85 vanish when unscrambled, so plain text leaves a name of
     // control characters but no latitude.
     const GarbledFile files[] = {
-        {"empty.dri", QByteArray(), "Please Enter Your Name"},
-        {"random.dri", QByteArray::fromHex("00ff13fe0a0d0a8899aabbccddeeff10"),
+        {"empty.dri", "", "Please Enter Your Name"},
+        {"random.dri", QByteArray::fromHex("00ff13fe0a0d0a8899aabbccddeeff10").toStdString(),
          "Please Enter Degree of Latitude"},
-        {"text.dri", QByteArrayLiteral("hello\r\nworld\r\n"), "Please Enter Degree of Latitude"},
-        {"missing.dri", QByteArray(), "Please Enter Your Name"},
+        {"text.dri", "hello\r\nworld\r\n", "Please Enter Degree of Latitude"},
+        {"missing.dri", "", "Please Enter Your Name"},
     };
     for (const GarbledFile& file : files) {
         platform.messages.clear();
-        if (QString::fromLatin1(file.name) != "missing.dri") {
-            WriteBytes(PathOf(QString::fromLatin1(file.name)), file.bytes);
+        if (std::string_view(file.name) != "missing.dri") {
+            folder.WriteBytes(file.name, file.bytes);
         }
-        OpenFrom(PathOf(QString::fromLatin1(file.name)));
+        OpenFrom(PathOf(file.name));
         ASSERT_EQ(platform.messages.size(), 1u) << file.name;
         EXPECT_EQ(platform.messages[0].text, file.message) << file.name;
         EXPECT_EQ(FrontPanelName(), "Frame1");
@@ -211,10 +221,8 @@ TEST_F(ReadingTest, AGarbledFileSurfacesThroughValidation) {
 TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
     BirthRecord record = testing::AshaRaoBirth();
     record.name = "Asha";
-    QByteArray bytes = ReadingBytesOf(record, 34);
-    bytes.append(QByteArray(100 * 1024 * 1024, 'x'));
-    WriteBytes(PathOf(QStringLiteral("huge.dri")), bytes);
-    OpenFrom(PathOf(QStringLiteral("huge.dri")));
+    folder.WriteBytes("huge.dri", WriteReading(record, 34) + std::string(100 * 1024 * 1024, 'x'));
+    OpenFrom(PathOf("huge.dri"));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Box("txtName")->text(), "Asha");
     EXPECT_EQ(FrontPanelName(), "Frame2");
@@ -222,9 +230,8 @@ TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
 
 // A reading named on the command line opens as one chosen in the dialog.
 TEST_F(ReadingTest, AReadingGivenAtStartOpensAndCalculates) {
-    const QString path = PathOf(QStringLiteral("given.dri"));
-    WriteBytes(path, ReadingBytesOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE));
-    window.OpenReadingFile(path);
+    window.OpenReadingFile(
+        folder.WriteRecord("given\xff.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.openDialogs.empty());
     EXPECT_EQ(FrontPanelName(), "Frame2");
@@ -239,7 +246,7 @@ TEST_F(ReadingTest, ABadReadingGivenAtStartSaysWhatTheDialogWouldSay) {
     };
     for (const auto& [name, message] : cases) {
         platform.messages.clear();
-        window.OpenReadingFile(PathOf(QString::fromLatin1(name)));
+        window.OpenReadingFile(PathOf(name));
         ASSERT_EQ(platform.messages.size(), 1u) << name;
         EXPECT_EQ(platform.messages[0].text, message) << name;
         EXPECT_EQ(FrontPanelName(), "Frame1") << name;

@@ -5,6 +5,7 @@
 
 #include "report/reading_document_pdf.h"
 #include "tests/support/pdf_text.h"
+#include "tests/support/reading_folder.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin {
@@ -23,7 +24,7 @@ TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
                                         {noon, ChartStyle::SouthIndian}};
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("two.pdf"));
-    ASSERT_TRUE(SaveReadingPdf(path, readings));
+    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), readings));
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }

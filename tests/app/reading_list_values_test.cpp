@@ -3,6 +3,7 @@
 
 #include "reading/reading_file.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/reading_folder.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin {
@@ -67,7 +68,7 @@ class ReadingListValuesTest : public WindowTest {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         file.close();
-        platform.dialogAnswers.push_back(path);
+        platform.dialogAnswers.push_back(testing::LocalPath(path));
         Click("cmdOpen");
     }
     void ShowEarlierChoices() {

@@ -70,6 +70,19 @@ TEST(PdfOutput, ABirthGivenAsOptionsHasItsPage) {
     EXPECT_TRUE(BytesOf(pdf).startsWith("%PDF"));
 }
 
+// Arguments are bytes: a folder whose name is not UTF-8 takes the PDF.
+TEST(PdfOutput, AFolderWhoseNameIsNotUtf8TakesThePdf) {
+    const ReadingFolder folder;
+    const std::filesystem::path odd = folder.Path() / "Jyoti\xFF\xFE";
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    const std::string reading =
+        folder.WriteRecord("caf\xE9.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = (odd / "caf\xE9.pdf").native();
+    const testing::RunResult run = testing::RunTool({"--pdf", pdf, reading});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(testing::ReadFileBytes(pdf).starts_with("%PDF"));
+}
+
 TEST(PdfOutput, NoFileIsWrittenWhenNoReadingIsPrinted) {
     const ReadingFolder folder;
     const std::string pdf = folder.PathOf("none.pdf");

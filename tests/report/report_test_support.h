@@ -19,6 +19,7 @@
 #include "engine/birth_record.h"
 #include "reading/reading_write.h"
 #include "report/run_report.h"
+#include "tests/support/reading_folder.h"
 #include "tests/support/sample_births.h"
 
 namespace sarovin::testing {
@@ -36,34 +37,6 @@ inline std::vector<std::string> AshaRaoOptions() {
             "--east",  "--latitude", "28:36",     "--name", "Asha Rao", "--city",      "New Delhi",
             "--state", "Delhi",      "--country", "India"};
 }
-
-// A folder of its own under the system's temporary folder, removed with
-// everything in it at the end of the test.
-class ReadingFolder {
-  public:
-    ReadingFolder() : path_(QFile::encodeName(folder_.path()).toStdString()) {
-        if (!folder_.isValid()) {
-            ADD_FAILURE() << "cannot create a temporary folder";
-        }
-    }
-
-    std::string WriteBytes(const std::string& name, const std::string& bytes) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-    std::string WriteRecord(const std::string& name, const BirthRecord& record,
-                            int zonePosition) const {
-        return WriteBytes(name, WriteReading(record, zonePosition));
-    }
-
-    std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    QTemporaryDir folder_;
-    std::filesystem::path path_;
-};
 
 struct ProgramRun {
     int status;

@@ -26,11 +26,11 @@ class RecordingPlatformServices : public PlatformServices {
             whileMessageShows();
         }
     }
-    QString ChooseFileToOpen(QWidget*, const FileDialogSettings& settings) override {
+    std::filesystem::path ChooseFileToOpen(QWidget*, const FileDialogSettings& settings) override {
         openDialogs.push_back(settings);
         return NextAnswer();
     }
-    QString ChooseFileToSave(QWidget*, const FileDialogSettings& settings) override {
+    std::filesystem::path ChooseFileToSave(QWidget*, const FileDialogSettings& settings) override {
         saveDialogs.push_back(settings);
         return NextAnswer();
     }
@@ -50,8 +50,8 @@ class RecordingPlatformServices : public PlatformServices {
     }
     bool IsAnotherCopyRunning() override { return anotherCopyRunning; }
 
-    // Paths the next file dialogs return; an empty text is a cancel.
-    std::deque<QString> dialogAnswers;
+    // Paths the next file dialogs return; an empty path is a cancel.
+    std::deque<std::filesystem::path> dialogAnswers;
     // The file the printer of the next print dialog writes to, as PDF; an
     // empty text is a cancel.
     QString printerOutput;
@@ -67,11 +67,11 @@ class RecordingPlatformServices : public PlatformServices {
     std::vector<QUrl> openedAddresses;
 
   private:
-    QString NextAnswer() {
+    std::filesystem::path NextAnswer() {
         if (dialogAnswers.empty()) {
             return {};
         }
-        QString answer = dialogAnswers.front();
+        std::filesystem::path answer = dialogAnswers.front();
         dialogAnswers.pop_front();
         return answer;
     }

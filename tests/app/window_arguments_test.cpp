@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "app/window_arguments.h"
+
+namespace sarovin {
+namespace {
+
+// The reading is named by the bytes given, whatever they are.
+TEST(WindowArguments, TheReadingIsTheFirstNameGivenByteForByte) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"sarovin"}, ""},
+        {{"sarovin", "asha.dri"}, "asha.dri"},
+        {{"sarovin", "/home/r\xFF\xFE/caf\xE9.dri"}, "/home/r\xFF\xFE/caf\xE9.dri"},
+        {{"sarovin", "/tmp/\xC3\xA9t\xC3\xA9 1980.dri"}, "/tmp/\xC3\xA9t\xC3\xA9 1980.dri"},
+        {{"sarovin", "first.dri", "second.dri"}, "first.dri"},
+        {{"sarovin", "--", "-dash.dri"}, "-dash.dri"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(ReadingArgument(arguments).native(), expected) << arguments.back();
+    }
+}
+
+}  // namespace
+}  // namespace sarovin
