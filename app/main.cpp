@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sarovin"));
 
     // QApplication has taken its own options out of argv.
-    const std::filesystem::path reading =
+    const std::optional<std::filesystem::path> reading =
         sarovin::ReadingArgument(std::vector<std::string>(argv, argv + argc));
 
     sarovin::QtPlatformServices platform;
@@ -24,8 +24,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     window->show();
-    if (!reading.empty()) {
-        window->OpenReadingFile(reading);
+    if (reading) {
+        window->OpenReadingFile(*reading);
     }
     return QApplication::exec();
 }

@@ -18,7 +18,7 @@ const QString READING_SUFFIX = QStringLiteral("dri");
 bool WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
     ReplacingFile file(path);
     const auto expected = static_cast<qint64>(bytes.size());
-    return file.Open() && file.Device().write(bytes.data(), expected) == expected && file.Commit();
+    return file.Open() && file.write(bytes.data(), expected) == expected && file.Commit();
 }
 
 // The folder a reading was saved to or opened from.

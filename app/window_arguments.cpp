@@ -7,7 +7,7 @@
 
 namespace sarovin {
 
-std::filesystem::path ReadingArgument(const std::vector<std::string>& arguments) {
+std::optional<std::filesystem::path> ReadingArgument(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Vedic (sidereal) astrology: Graha, Rashi and Sputa Drishti."));
@@ -23,9 +23,9 @@ std::filesystem::path ReadingArgument(const std::vector<std::string>& arguments)
     parser.process(texts);
     const QStringList readings = parser.positionalArguments();
     if (readings.isEmpty()) {
-        return {};
+        return std::nullopt;
     }
-    return TextAsBytes(readings.constFirst());
+    return std::filesystem::path(TextAsBytes(readings.constFirst()));
 }
 
 }  // namespace sarovin

@@ -15,15 +15,17 @@ namespace sarovin {
 // The local file a URL names, byte for byte; empty when it names none.
 std::filesystem::path LocalPathOf(const QUrl& url);
 
-// The file URL of a local path, with each byte that is not plain ASCII
-// escaped, so LocalPathOf gives the same bytes back.
+// The file URL of a local path, with each byte that is not plain ASCII,
+// and each character a URL reserves, escaped, so LocalPathOf gives the same
+// bytes back.
 QUrl UrlOf(const std::filesystem::path& path);
 
 // Qt's own dialog, and some desktop dialogs, give names back through Qt
 // text, where every byte that is not UTF-8 has become U+FFFD. A part of the
-// path that holds U+FFFD and names nothing stands for the one name in its
-// folder that Qt shows so; with no such name, or more than one, the path is
-// left as it is and names no file.
+// path that holds U+FFFD names the file of that very name when there is
+// one; else it stands for the one name in its folder that Qt shows so. With
+// no such name, or more than one, the part is left as it is and the path
+// names no file.
 std::filesystem::path RecoveredPath(const std::filesystem::path& path);
 
 // The folder itself when Qt text can name it, else its nearest parent that

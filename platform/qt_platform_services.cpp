@@ -16,6 +16,16 @@ namespace sarovin {
 
 namespace {
 
+// A dialog that saw a name through Qt text did not see the file it names,
+// so it did not ask before replacing it; this asks instead.
+bool MayReplaceFile(QWidget* dialog, const std::filesystem::path& path) {
+    return QMessageBox::warning(dialog, dialog->windowTitle(),
+                                QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                    .arg(ShownPath(path.filename())),
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 // The dialog is given and gives back URLs, which carry a file name's bytes
 // even where they are not UTF-8; the desktop's own dialogs keep them so.
 // Dialogs that pass names through Qt text lose such bytes, and the path is
@@ -30,7 +40,8 @@ std::filesystem::path ChooseFile(QWidget* parent, const FileDialogSettings& sett
     dialog.setDefaultSuffix(settings.defaultSuffix);
     // Wide enough for the name, size, type and date columns side by side.
     dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 480)));
-    // An initial path puts the dialog in its own folder.
+    // An initial path puts the dialog in its own folder, or in the nearest
+    // one above that Qt can name, with the rest of the path as the name.
     const std::filesystem::path& initial = settings.initialPath;
     const std::filesystem::path folder =
         NameableFolder(initial.empty() ? settings.startFolder : initial.parent_path());
@@ -38,12 +49,17 @@ std::filesystem::path ChooseFile(QWidget* parent, const FileDialogSettings& sett
         dialog.setDirectoryUrl(UrlOf(folder));
     }
     if (!initial.empty()) {
-        dialog.selectFile(ShownPath(initial.filename()));
+        dialog.selectFile(ShownPath(folder.empty() ? initial : initial.lexically_relative(folder)));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) {
-        return {};
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedUrls().isEmpty()) {
+        const std::filesystem::path shown = LocalPathOf(dialog.selectedUrls().constFirst());
+        const std::filesystem::path path = RecoveredPath(shown);
+        if (mode == QFileDialog::AcceptOpen || path == shown || !std::filesystem::exists(path) ||
+            MayReplaceFile(&dialog, path)) {
+            return path;
+        }
     }
-    return RecoveredPath(LocalPathOf(dialog.selectedUrls().constFirst()));
+    return {};
 }
 
 }  // namespace

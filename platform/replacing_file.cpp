@@ -19,28 +19,44 @@ constexpr int MOST_NAME_TRIES = 100;
 // Less the user's umask, which the system takes off.
 constexpr mode_t NEW_FILE_MODE = 0666;
 constexpr mode_t PERMISSION_BITS = 07777;
+// Writes are gathered into blocks of this size before they reach the disk.
+constexpr std::size_t BLOCK_BYTES = 64 * 1024;
 
 // Saving over a symbolic link replaces the file it points to and keeps
-// the link.
-std::filesystem::path FollowLinks(std::filesystem::path path) {
+// the link; links that never end in a file leave the name as given.
+std::filesystem::path FollowLinks(const std::filesystem::path& given) {
+    std::filesystem::path path = given;
     std::error_code error;
     for (int step = 0; step < MOST_LINKS && std::filesystem::is_symlink(path, error); ++step) {
         const std::filesystem::path target = std::filesystem::read_symlink(path, error);
         if (error) {
-            break;
+            return given;
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return path;
+    return std::filesystem::is_symlink(path, error) ? given : path;
 }
 
-std::string RandomSuffix(std::mt19937& random) {
+// A short hidden name of its own, whatever the length of the target's
+// name; a copy that ends before it commits leaves at most this behind.
+std::filesystem::path PassingName(std::mt19937& random) {
     constexpr char DIGITS[] = "0123456789abcdef";
-    std::string suffix = ".";
+    std::string name = ".sarovin-";
     for (int digit = 0; digit < 8; ++digit) {
-        suffix += DIGITS[random() % 16];
+        name += DIGITS[random() % 16];
     }
-    return suffix;
+    return name;
+}
+
+// A folder, or a file the user may not write, is not replaced: the old
+// file's permissions say it is not to change.
+bool MayReplace(const std::filesystem::path& target) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) != 0) {
+        // No file yet, or a link in a circle that is itself replaced.
+        return errno == ENOENT || errno == ELOOP;
+    }
+    return !S_ISDIR(status.st_mode) && ::access(target.c_str(), W_OK) == 0;
 }
 
 void KeepPermissions(const std::filesystem::path& target, int descriptor) {
@@ -63,11 +79,13 @@ bool ReplacingFile::Open() {
     // SIGXFSZ; ignored, the write fails instead and is reported.
     std::signal(SIGXFSZ, SIG_IGN);
     target_ = FollowLinks(target_);
+    if (!MayReplace(target_)) {
+        return false;
+    }
     std::random_device seed;
     std::mt19937 random(seed());
     for (int tried = 0; tried < MOST_NAME_TRIES && descriptor_ < 0; ++tried) {
-        passing_ = target_;
-        passing_ += RandomSuffix(random);
+        passing_ = target_.parent_path() / PassingName(random);
         descriptor_ = ::open(passing_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
                              NEW_FILE_MODE);
         if (descriptor_ < 0 && errno != EEXIST) {
@@ -79,27 +97,18 @@ bool ReplacingFile::Open() {
         return false;
     }
     KeepPermissions(target_, descriptor_);
-    if (!device_.open(descriptor_, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        Discard();
-        return false;
-    }
-    return true;
+    buffer_.reserve(BLOCK_BYTES);
+    return QIODevice::open(QIODevice::WriteOnly);
 }
 
-// A short write (a full disk, a file size limit) can go unreported by the
-// buffered device, so the size on disk is checked before the file takes
-// the target's place.
 bool ReplacingFile::Commit() {
     if (descriptor_ < 0) {
         return false;
     }
-    const qint64 written = device_.pos();
-    struct stat status {};
-    const bool whole = device_.flush() && ::fstat(descriptor_, &status) == 0 &&
-                       status.st_size == written && ::fsync(descriptor_) == 0;
-    device_.close();
+    const bool whole = WriteOut() && !failed_ && ::fsync(descriptor_) == 0;
     const bool closed = ::close(descriptor_) == 0;
     descriptor_ = -1;
+    QIODevice::close();
     if (!whole || !closed || ::rename(passing_.c_str(), target_.c_str()) != 0) {
         Discard();
         return false;
@@ -108,8 +117,39 @@ bool ReplacingFile::Commit() {
     return true;
 }
 
+qint64 ReplacingFile::readData(char*, qint64) {
+    return -1;
+}
+
+qint64 ReplacingFile::writeData(const char* data, qint64 size) {
+    if (failed_ || descriptor_ < 0) {
+        return -1;
+    }
+    buffer_.append(data, static_cast<std::size_t>(size));
+    if (buffer_.size() >= BLOCK_BYTES && !WriteOut()) {
+        return -1;
+    }
+    return size;
+}
+
+// Writes the gathered bytes to the passing file, however many calls the
+// system takes; a failure is remembered for good.
+bool ReplacingFile::WriteOut() {
+    std::size_t done = 0;
+    while (!failed_ && done < buffer_.size()) {
+        const ssize_t count = ::write(descriptor_, buffer_.data() + done, buffer_.size() - done);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        failed_ = count <= 0;
+        done += failed_ ? 0 : static_cast<std::size_t>(count);
+    }
+    buffer_.clear();
+    return !failed_;
+}
+
 void ReplacingFile::Discard() {
-    device_.close();
+    QIODevice::close();
     if (descriptor_ >= 0) {
         ::close(descriptor_);
         descriptor_ = -1;

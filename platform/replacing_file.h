@@ -1,37 +1,47 @@
 #pragma once
 
-#include <QFile>
+#include <QIODevice>
 #include <filesystem>
+#include <string>
 
 namespace sarovin {
 
 // A file written beside its target under a passing name, which takes the
 // target's place only when committed: a failed write, or a file dropped
 // uncommitted, leaves any older file as it was. An older file keeps its
-// permissions, and a symbolic link the file it points to. The target is
-// named by the system's bytes, so folders whose names are not UTF-8 work.
-class ReplacingFile {
+// permissions, one the user may not write is not replaced, and a symbolic
+// link keeps the file it points to. The target is named by the system's
+// bytes, so folders whose names are not UTF-8 work.
+//
+// Writers such as QPdfWriter do not look at what each write returns, so
+// every failure is remembered and the file is never committed after one.
+class ReplacingFile : public QIODevice {
   public:
     explicit ReplacingFile(std::filesystem::path target);
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
-    ~ReplacingFile();
+    ~ReplacingFile() override;
 
-    // Makes the passing file; false when the folder takes no new file.
+    // Makes the passing file and opens the device for writing; false when
+    // the target may not be replaced or the folder takes no new file.
     bool Open();
-    // Where the content goes, once open.
-    QIODevice& Device() { return device_; }
     // Writes out what is buffered, to the disk itself, and puts the file in
-    // the target's place; false when any of it failed.
+    // the target's place; false when any of it, or any write, failed.
     bool Commit();
 
+  protected:
+    qint64 readData(char* data, qint64 size) override;
+    qint64 writeData(const char* data, qint64 size) override;
+
   private:
+    bool WriteOut();
     void Discard();
 
     std::filesystem::path target_;
     std::filesystem::path passing_;
-    QFile device_;
+    std::string buffer_;
     int descriptor_ = -1;
+    bool failed_ = false;
 };
 
 }  // namespace sarovin

@@ -21,7 +21,7 @@ bool ReadingPdfFile::Open(const DocumentReading& first) {
     if (!file_.Open()) {
         return false;
     }
-    writer_ = std::make_unique<QPdfWriter>(&file_.Device());
+    writer_ = std::make_unique<QPdfWriter>(&file_);
     writer_->setResolution(DOTS_PER_INCH);
     writer_->setCreator(QStringLiteral("Sarovin"));
     writer_->setTitle(ToQString(first.calculation.record.name));

@@ -7,10 +7,15 @@
 
 #include <unistd.h>
 
+#include <functional>
+#include <vector>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "platform/local_path.h"
@@ -131,6 +136,66 @@ TEST(QtPlatformServices, ALockThatCannotBeMadeNeverBlocksAStart) {
     EXPECT_FALSE(QtPlatformServices(QString()).IsAnotherCopyRunning());
 }
 
+// Answers the modal windows the code under test opens, a step for each, in
+// order; any window past the last step is closed, so a failing test ends.
+class ModalAnswers {
+  public:
+    using Step = std::function<void(QWidget* modal)>;
+    explicit ModalAnswers(std::vector<Step> steps) : steps_(std::move(steps)) { Next(); }
+
+  private:
+    void Next() {
+        QTimer::singleShot(10, &context_, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) {
+                Next();
+                return;
+            }
+            if (answered_ < steps_.size()) {
+                Next();
+                steps_[answered_++](modal);
+            } else {
+                ADD_FAILURE() << "an unexpected window: " << modal->windowTitle().toStdString();
+                modal->close();
+            }
+        });
+    }
+
+    std::vector<Step> steps_;
+    std::size_t answered_ = 0;
+    QObject context_;
+};
+
+// Types `name` into the file dialog and accepts it.
+ModalAnswers::Step TypeName(const QString& name) {
+    return [name](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+ModalAnswers::Step Press(QMessageBox::StandardButton button) {
+    return [button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        box->button(button)->click();
+    };
+}
+
+ModalAnswers::Step Cancel() {
+    return [](QWidget* modal) { QMetaObject::invokeMethod(modal, "reject"); };
+}
+
+std::filesystem::path ChooseSavePath(const std::filesystem::path& initialPath,
+                                     const std::filesystem::path& startFolder) {
+    QtPlatformServices platform(QString{});
+    return platform.ChooseFileToSave(nullptr,
+                                     {QStringLiteral("Sarovin"), QStringLiteral("Sarovin (*.dri)"),
+                                      QStringLiteral("dri"), initialPath, startFolder});
+}
+
 // Qt's own file dialog names files by Qt text, so it starts beside a folder
 // whose name is not UTF-8, and a path typed into it still reaches that
 // folder.
@@ -139,23 +204,42 @@ TEST(QtPlatformServices, QtsOwnSaveDialogReachesAFolderWhoseNameIsNotUtf8) {
     const std::filesystem::path odd = folder.Path() / "Jyoti\xFF\xFE";
     ASSERT_TRUE(std::filesystem::create_directory(odd));
     QString shownFolder;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        shownFolder = dialog->directory().absolutePath();
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-            ->setText(ShownPath(odd / "asha.dri"));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    QtPlatformServices platform(QString{});
-    const std::filesystem::path chosen =
-        platform.ChooseFileToSave(nullptr, {QStringLiteral("Sarovin"),
-                                            QStringLiteral("Sarovin (*.dri)"),
-                                            QStringLiteral("dri"),
-                                            {},
-                                            odd});
+    const ModalAnswers answers(
+        {[&shownFolder](QWidget* modal) {
+             shownFolder = qobject_cast<QFileDialog*>(modal)->directory().absolutePath();
+         },
+         TypeName(ShownPath(odd / "asha.dri"))});
+    EXPECT_EQ(ChooseSavePath({}, odd).native(), (odd / "asha.dri").native());
     EXPECT_EQ(shownFolder, ShownPath(folder.Path()));
-    EXPECT_EQ(chosen.native(), (odd / "asha.dri").native());
+}
+
+// The path offered, in a folder Qt cannot name, is offered whole.
+TEST(QtPlatformServices, APathOfferedInAFolderQtCannotNameIsKept) {
+    const testing::ReadingFolder folder;
+    const std::filesystem::path odd = folder.Path() / "Jyoti\xFF\xFE";
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    QString offered;
+    const ModalAnswers answers({[&offered](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        QMetaObject::invokeMethod(dialog, "accept");
+    }});
+    EXPECT_EQ(ChooseSavePath(odd / "asha.dri", folder.Path()).native(),
+              (odd / "asha.dri").native());
+    EXPECT_EQ(offered, ShownPath("Jyoti\xFF\xFE/asha.dri"));
+}
+
+// Qt's own dialog cannot see a file whose name is not UTF-8, so it does not
+// ask before replacing it; the question is asked all the same.
+TEST(QtPlatformServices, ReplacingAFileQtCannotNameIsAskedFirst) {
+    const testing::ReadingFolder folder;
+    const std::filesystem::path old = folder.WriteBytes("caf\xE9.dri", "old reading");
+    {
+        const ModalAnswers answers({TypeName(ShownPath(old)), Press(QMessageBox::No), Cancel()});
+        EXPECT_TRUE(ChooseSavePath({}, folder.Path()).empty());
+    }
+    const ModalAnswers answers({TypeName(ShownPath(old)), Press(QMessageBox::Yes)});
+    EXPECT_EQ(ChooseSavePath({}, folder.Path()).native(), old.native());
 }
 
 }  // namespace

@@ -118,6 +118,7 @@ TEST_F(ReadingTest, ASaveThatCannotBeWrittenSaysSo) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "The reading could not be saved.");
     EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"folder.dri"});
     EXPECT_EQ(FrontPanelName(), "Frame2");
 }
 
