@@ -58,6 +58,27 @@ TEST_F(PrintTest, ExportAsksForAPdfNamedAfterThePerson) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// A name from a reading may hold what a file name cannot: the offered name
+// stays one file in the folder, whatever the person is called.
+TEST_F(PrintTest, TheOfferedNameIsOneFileWhateverTheName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Asha/Rao", "/Asha-Rao.pdf"},
+        {"R\xC4\x81ma", "/R\xC4\x81ma.pdf"},
+    };
+    for (const auto& [name, offered] : cases) {
+        platform.saveDialogs.clear();
+        Click("cmdBack");
+        EnterDelhiBirth();
+        Box("txtName")->setText(QString::fromUtf8(name));
+        Click("cmdCalculate");
+        ExportTo(QString());
+        ASSERT_EQ(platform.saveDialogs.size(), 1u) << name;
+        const std::filesystem::path& path = platform.saveDialogs[0].initialPath;
+        EXPECT_TRUE(path.native().ends_with(offered)) << path;
+        EXPECT_EQ(path.parent_path(), DialogStartFolder({})) << path;
+    }
+}
+
 // The page holds the birth, the nine positions, the sentences and the
 // Sputa grid; Saturn's row of strengths is that of the worked birth.
 TEST_F(PrintTest, ExportWritesTheReadingsPage) {
