@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "report/chart_painter.h"
+#include "document/chart_painter.h"
 
 namespace sarovin {
 

@@ -17,7 +17,7 @@
 #include "app/place_completer.h"
 #include "form/list_items.h"
 #include "links/program_texts.h"
-#include "platform/place_filling.h"
+#include "places/place_filling.h"
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
 

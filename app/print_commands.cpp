@@ -2,9 +2,9 @@
 
 #include <QPrinter>
 
+#include "document/reading_document_pdf.h"
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
-#include "report/reading_document_pdf.h"
 
 namespace sarovin {
 

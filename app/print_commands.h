@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/reading_commands.h"
-#include "report/reading_document.h"
+#include "document/reading_document.h"
 
 class QWidget;
 

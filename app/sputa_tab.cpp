@@ -7,9 +7,9 @@
 #include "app/drishti_tab.h"
 #include "app/strength_legend.h"
 #include "chart/strength_tint.h"
+#include "document/chart_palette.h"
 #include "drishti/sputa_grid.h"
 #include "platform/qt_text.h"
-#include "report/chart_palette.h"
 
 namespace sarovin {
 

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "report/print_legend.h"
+#include "document/print_legend.h"
 
 namespace sarovin {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/position_text.h"
-#include "form/two_digits.h"
+#include "text/two_digits.h"
 
 namespace sarovin {
 

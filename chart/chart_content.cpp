@@ -4,7 +4,7 @@
 
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
-#include "form/two_digits.h"
+#include "text/two_digits.h"
 
 namespace sarovin {
 

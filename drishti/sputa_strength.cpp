@@ -1,7 +1,7 @@
 #include <cstdlib>
 
 #include "drishti/sputa_drishti.h"
-#include "engine/round_half_even.h"
+#include "text/round_half_even.h"
 
 namespace sarovin {
 

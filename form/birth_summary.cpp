@@ -1,7 +1,7 @@
 #include "form/birth_summary.h"
 
 #include "form/list_items.h"
-#include "form/two_digits.h"
+#include "text/two_digits.h"
 
 namespace sarovin {
 

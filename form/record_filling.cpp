@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "engine/trim_spaces.h"
 #include "form/list_items.h"
-#include "form/whole_number.h"
 #include "tables/zone_table.h"
+#include "text/trim_spaces.h"
+#include "text/whole_number.h"
 
 namespace sarovin {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "report/run_report.h"
+#include "cli/run_report.h"
 
 namespace {
 

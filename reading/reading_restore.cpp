@@ -4,11 +4,11 @@
 #include <cctype>
 #include <optional>
 
-#include "engine/trim_spaces.h"
 #include "form/list_items.h"
-#include "form/whole_number.h"
-#include "reading/utf8_text.h"
 #include "tables/zone_table.h"
+#include "text/trim_spaces.h"
+#include "text/utf8_text.h"
+#include "text/whole_number.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
 #include "reading/reading_write.h"
 
-#include "engine/trim_spaces.h"
 #include "reading/scramble.h"
 #include "reading/windows1252.h"
+#include "text/trim_spaces.h"
 
 namespace sarovin {
 

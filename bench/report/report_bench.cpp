@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bench/report/varied_readings.h"
-#include "report/report_options.h"
-#include "report/run_report.h"
+#include "cli/report_options.h"
+#include "cli/run_report.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
+#include "cli/reading_source.h"
 #include "reading/reading_file.h"
-#include "report/reading_source.h"
 #include "tests/support/reading_folder.h"
 #include "tests/support/recording_platform_services.h"
 #include "tests/support/sample_births.h"

@@ -4,9 +4,9 @@
 
 #include "form/list_items.h"
 #include "reading/reading_file.h"
-#include "reading/utf8_text.h"
 #include "tables/zone_table.h"
 #include "tests/reading/reading_samples.h"
+#include "text/utf8_text.h"
 
 namespace sarovin {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reading/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace sarovin {
 namespace {

@@ -1,0 +1,98 @@
+#include "calculation/invalid_lines.h"
+
+#include <array>
+
+#include "form/list_items.h"
+#include "reading/reading_restore.h"
+#include "tables/zone_table.h"
+#include "text/whole_number.h"
+
+namespace sarovin {
+
+namespace {
+
+// A list position no restored line can choose.
+constexpr int NOTHING_CHOSEN = -1;
+
+struct ListLine {
+    ReadingLine line;
+    std::string_view field;
+    int InputForm::*position;
+};
+
+constexpr std::array<ListLine, 6> LIST_LINES = {{
+    {MONTH_LINE, "month", &InputForm::monthPosition},
+    {DAY_LINE, "day", &InputForm::dayPosition},
+    {YEAR_LINE, "year", &InputForm::yearPosition},
+    {HOUR_LINE, "hour", &InputForm::hourPosition},
+    {MINUTE_LINE, "minute", &InputForm::minutePosition},
+    {ZONE_LINE, "zone", &InputForm::zonePosition},
+}};
+
+struct BoxLine {
+    ReadingLine line;
+    std::string_view field;
+    std::string InputForm::*box;
+    std::int16_t BirthRecord::*recorded;
+};
+
+constexpr std::array<BoxLine, 4> BOX_LINES = {{
+    {LONGITUDE_DEGREES_LINE, "longitude degrees", &InputForm::longitudeDegrees,
+     &BirthRecord::longitudeDegrees},
+    {LONGITUDE_MINUTES_LINE, "longitude minutes", &InputForm::longitudeMinutes,
+     &BirthRecord::longitudeMinutes},
+    {LATITUDE_DEGREES_LINE, "latitude degrees", &InputForm::latitudeDegrees,
+     &BirthRecord::latitudeDegrees},
+    {LATITUDE_MINUTES_LINE, "latitude minutes", &InputForm::latitudeMinutes,
+     &BirthRecord::latitudeMinutes},
+}};
+
+InputForm PanelChoosingNothing() {
+    InputForm panel;
+    for (const ListLine& list : LIST_LINES) {
+        panel.*list.position = NOTHING_CHOSEN;
+    }
+    return panel;
+}
+
+std::string UsedForList(ReadingLine line, const Calculation& calculation) {
+    const BirthRecord& record = calculation.record;
+    switch (line) {
+        case MONTH_LINE:
+            return std::string(MonthNameAt(record.month));
+        case DAY_LINE:
+            return std::to_string(record.day);
+        case YEAR_LINE:
+            return std::to_string(record.year);
+        case HOUR_LINE:
+            return std::to_string(record.hour);
+        case MINUTE_LINE:
+            return std::to_string(record.minute);
+        default:
+            return "row " + std::to_string(calculation.zonePosition) + " (" +
+                   std::string(ZoneLabelAt(calculation.zonePosition)) + ")";
+    }
+}
+
+}  // namespace
+
+std::vector<InvalidLine> FindInvalidLines(const ReadingLines& lines,
+                                          const Calculation& calculation) {
+    InputForm panel = PanelChoosingNothing();
+    RestoreReading(lines, panel);
+    std::vector<InvalidLine> invalid;
+    for (const ListLine& list : LIST_LINES) {
+        if (panel.*list.position == NOTHING_CHOSEN) {
+            invalid.push_back({list.field, lines[list.line], UsedForList(list.line, calculation)});
+        }
+    }
+    for (const BoxLine& box : BOX_LINES) {
+        if (!ParseWholeNumber(panel.*box.box)) {
+            invalid.push_back(
+                {box.field, lines[box.line], std::to_string(calculation.record.*box.recorded)});
+        }
+    }
+    return invalid;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,89 @@
+#include "cli/info_texts.h"
+
+#include "tables/zone_table.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr std::string_view SYNOPSIS =
+    "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n"
+    "                      [--node mean|true] [--jobs N] FILE.dri...\n"
+    "       sarovin-report [those options] --day D --month M --year Y\n"
+    "                      --hour H --minute MI --zone ROW\n"
+    "                      --longitude DEG:MIN --east|--west\n"
+    "                      [--latitude DEG:MIN] [--north|--south] [--dst]\n"
+    "                      [--name TEXT] [--city TEXT] [--state TEXT] [--country TEXT]\n"
+    "       sarovin-report [those options] --place TEXT --day D --month M --year Y\n"
+    "                      --hour H --minute MI [any birth option above]\n"
+    "       sarovin-report --pdf FILE.pdf [any form above without --format]\n"
+    "       sarovin-report --find-place TEXT | --zones | --help | --version\n";
+
+constexpr std::string_view OPTION_HELP =
+    "\n"
+    "Computes the Graha, Rashi and Sputa Drishti of saved readings (.dri files)\n"
+    "or of one birth given as options, and prints them in argument order.\n"
+    "\n"
+    "  --format text|json|jsonl\n"
+    "                       output format (default text); jsonl is one compact\n"
+    "                       JSON object a line\n"
+    "  --ephemeris builtin|swiss\n"
+    "                       the built-in ephemeris (default) or the Swiss\n"
+    "                       Ephemeris, which adds the Lagna\n"
+    "  --node mean|true     lunar node of the Swiss Ephemeris (default mean)\n"
+    "  --jobs N             compute on N threads (default: one per core)\n"
+    "  --pdf FILE.pdf       write one A4 page per reading to FILE.pdf instead of\n"
+    "                       printing: the birth, the South Indian chart, the\n"
+    "                       Graha and Rashi Drishti and the tinted Sputa grid;\n"
+    "                       not with --format\n"
+    "  --day D              day of the month, 1-31\n"
+    "  --month M            month, 1-12\n"
+    "  --year Y             year, 1901-2050\n"
+    "  --hour H             hour of the clock, 0-23\n"
+    "  --minute MI          minute of the clock, 0-59\n"
+    "  --zone ROW           time zone row, 0-70 (see --zones)\n"
+    "  --longitude DEG:MIN  longitude, each part a whole number 0-999\n"
+    "  --east, --west       hemisphere of the longitude (one is required)\n"
+    "  --latitude DEG:MIN   latitude (default 0:00)\n"
+    "  --north, --south     hemisphere of the latitude (default north)\n"
+    "  --dst                the clock time is daylight-saving time\n"
+    "  --name, --city, --state, --country TEXT\n"
+    "                       name and birth place (may be left out)\n"
+    "  --place TEXT         a place of the offline atlas (\"Ujjain\",\n"
+    "                       \"London, Ontario\"): fills the place, coordinates,\n"
+    "                       zone and daylight saving; birth options given with\n"
+    "                       it win\n"
+    "  --find-place TEXT    list up to 20 places whose name holds TEXT and exit\n"
+    "  --zones              list the time zone rows and exit\n"
+    "  --help               show this help and exit\n"
+    "  --version            show the version and exit\n"
+    "\n"
+    "Options also take the form --option=VALUE; \"--\" ends the options.\n"
+    "Exit status: 0 when every reading was printed, 1 when a reading was\n"
+    "refused, a file could not be read or the output could not be written,\n"
+    "2 for a usage error.\n";
+
+}  // namespace
+
+std::string UsageSynopsis() {
+    return std::string(SYNOPSIS);
+}
+
+std::string HelpText() {
+    return std::string(SYNOPSIS) + std::string(OPTION_HELP);
+}
+
+std::string VersionLine() {
+    return std::string(PROGRAM_NAME) + " " + SAROVIN_VERSION + "\n";
+}
+
+std::string ZoneListing() {
+    std::string listing;
+    const auto& rows = BuildZoneTable().rows;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        listing += std::to_string(row) + "\t" + std::string(rows[row].zoneLabel) + "\n";
+    }
+    return listing;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,25 @@
+#include "cli/reading_source.h"
+
+#include "reading/reading_load.h"
+#include "reading/reading_split.h"
+
+namespace sarovin {
+
+Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice) {
+    if (!HasReadingExtension(path)) {
+        return RefuseWith(std::string(WRONG_FILE_NAME_MESSAGE));
+    }
+    const Result<std::string> bytes = LoadReadingBytes(path);
+    if (!bytes) {
+        return bytes.refusal();
+    }
+    OpenedReading opened = CalculateReading(*bytes, InputForm{}, BirthRecord{}, choice);
+    if (!opened.calculation) {
+        return opened.calculation.refusal();
+    }
+    std::vector<InvalidLine> invalid =
+        FindInvalidLines(ReadReadingLines(*bytes), *opened.calculation);
+    return ReportedReading{path, std::move(*opened.calculation), std::move(invalid)};
+}
+
+}  // namespace sarovin

@@ -1,0 +1,316 @@
+#include "cli/report_options.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string_view>
+#include <thread>
+
+#include "cli/birth_options.h"
+#include "cli/info_texts.h"
+#include "cli/option_values.h"
+#include "output/named_values.h"
+#include "platform/qt_text.h"
+#include "text/printable_text.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr std::string_view OPTION_PREFIX = "--";
+constexpr std::string_view END_OF_OPTIONS = "--";
+constexpr char SHORT_PREFIX = '-';
+constexpr char VALUE_SEPARATOR = '=';
+constexpr int MOST_JOBS = 256;
+
+struct KnownOption {
+    std::string_view name;
+    bool takesValue;
+    bool describesBirth;
+};
+
+constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
+    {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
+    {"jobs", true, false},    {"help", false, false},      {"version", false, false},
+    {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
+    {"month", true, true},    {"year", true, true},        {"hour", true, true},
+    {"minute", true, true},   {"zone", true, true},        {"longitude", true, true},
+    {"latitude", true, true}, {"east", false, true},       {"west", false, true},
+    {"north", false, true},   {"south", false, true},      {"dst", false, true},
+    {"place", true, true},    {"name", true, true},        {"city", true, true},
+    {"state", true, true},    {"country", true, true},     {"pdf", true, false},
+}};
+
+constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
+    {"help", ReportAction::ShowHelp},
+    {"version", ReportAction::ShowVersion},
+    {"zones", ReportAction::ListZones},
+    {"find-place", ReportAction::FindPlaces},
+}};
+
+constexpr std::array<NamedValue<OutputFormat>, 3> FORMAT_NAMES = {{
+    {"text", OutputFormat::Text},
+    {"json", OutputFormat::Json},
+    {"jsonl", OutputFormat::JsonLines},
+}};
+
+const KnownOption* FindOption(std::string_view name) {
+    const auto found =
+        std::find_if(KNOWN_OPTIONS.begin(), KNOWN_OPTIONS.end(),
+                     [name](const KnownOption& option) { return option.name == name; });
+    return found == KNOWN_OPTIONS.end() ? nullptr : &*found;
+}
+
+void AddKnownOptions(QCommandLineParser& parser) {
+    for (const KnownOption& known : KNOWN_OPTIONS) {
+        QCommandLineOption option(BytesAsText(known.name));
+        if (known.takesValue) {
+            option.setValueName(QStringLiteral("VALUE"));
+        }
+        parser.addOption(option);
+    }
+}
+
+QStringList ArgumentList(const std::vector<std::string>& arguments) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(arguments.size()) + 1);
+    list.append(BytesAsText(PROGRAM_NAME));
+    for (const std::string& argument : arguments) {
+        list.append(BytesAsText(argument));
+    }
+    return list;
+}
+
+// The part of an argument before any "=VALUE".
+std::string_view WrittenName(std::string_view argument) {
+    return argument.substr(0, argument.find(VALUE_SEPARATOR));
+}
+
+// The options, up to the end mark.
+std::span<const std::string> OptionPart(const std::vector<std::string>& arguments) {
+    const auto end = std::find(arguments.begin(), arguments.end(), END_OF_OPTIONS);
+    return {arguments.begin(), end};
+}
+
+// How the unknown option `name` was written: "--name", or the single-dash
+// word the parser took it from.
+std::string WrittenUnknown(const std::vector<std::string>& arguments, std::string_view name) {
+    for (const std::string& argument : OptionPart(arguments)) {
+        const std::string_view written = WrittenName(argument);
+        const bool longForm =
+            written.starts_with(OPTION_PREFIX) && written.substr(OPTION_PREFIX.size()) == name;
+        const bool shortForm = !written.starts_with(OPTION_PREFIX) &&
+                               written.starts_with(SHORT_PREFIX) &&
+                               written.substr(1).find(name) != std::string_view::npos;
+        if (longForm || shortForm) {
+            return std::string(written);
+        }
+    }
+    return std::string(OPTION_PREFIX) + std::string(name);
+}
+
+bool TakesValue(std::string_view written) {
+    if (!written.starts_with(OPTION_PREFIX)) {
+        return false;
+    }
+    const KnownOption* option = FindOption(written.substr(OPTION_PREFIX.size()));
+    return option != nullptr && option->takesValue;
+}
+
+// What the parser refused, in the tool's words: an unknown option, a value
+// missing at the end, or a value given to an option that takes none.
+std::string ParseProblem(const QCommandLineParser& parser,
+                         const std::vector<std::string>& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        return "unknown option '" +
+               PrintableText(WrittenUnknown(arguments, TextAsBytes(unknown.front()))) + "'";
+    }
+    const std::span<const std::string> options = OptionPart(arguments);
+    if (!options.empty() && options.size() == arguments.size() &&
+        options.back().find(VALUE_SEPARATOR) == std::string::npos && TakesValue(options.back())) {
+        return "option '" + options.back() + "' needs a value";
+    }
+    for (const std::string& argument : options) {
+        const std::string_view written = WrittenName(argument);
+        if (written.size() < argument.size() && written.starts_with(OPTION_PREFIX) &&
+            !TakesValue(written)) {
+            return "option '" + std::string(written) + "' takes no value";
+        }
+    }
+    return TextAsBytes(parser.errorText());
+}
+
+// The last value of every option given, by name.
+GivenOptions GivenOf(const QCommandLineParser& parser) {
+    GivenOptions given;
+    for (const KnownOption& known : KNOWN_OPTIONS) {
+        const QString name = BytesAsText(known.name);
+        if (parser.isSet(name)) {
+            given[known.name] = known.takesValue ? TextAsBytes(parser.value(name)) : std::string();
+        }
+    }
+    return given;
+}
+
+std::vector<std::string> FilesOf(const QCommandLineParser& parser) {
+    std::vector<std::string> files;
+    const QStringList positional = parser.positionalArguments();
+    files.reserve(static_cast<std::size_t>(positional.size()));
+    for (const QString& file : positional) {
+        files.push_back(TextAsBytes(file));
+    }
+    return files;
+}
+
+ReportAction ChosenAction(const GivenOptions& given) {
+    for (const auto& [name, action] : ACTION_OPTIONS) {
+        if (given.contains(name)) {
+            return action;
+        }
+    }
+    return ReportAction::PrintReadings;
+}
+
+bool DescribesBirth(const GivenOptions& given) {
+    return std::any_of(given.begin(), given.end(),
+                       [](const auto& entry) { return FindOption(entry.first)->describesBirth; });
+}
+
+std::string NamesOf(std::span<const std::string_view> names) {
+    std::string text;
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        if (index > 0) {
+            text += index + 1 == names.size() ? " or " : ", ";
+        }
+        text += names[index];
+    }
+    return text;
+}
+
+// The value named by option `option`, when given; an unknown name is an
+// error.
+template <typename Value, std::size_t COUNT>
+std::string ReadNamed(const GivenOptions& given, std::string_view option,
+                      const std::array<NamedValue<Value>, COUNT>& names, Value& value) {
+    const auto found = given.find(option);
+    if (found == given.end()) {
+        return {};
+    }
+    for (const NamedValue<Value>& named : names) {
+        if (named.name == found->second) {
+            value = named.value;
+            return {};
+        }
+    }
+    std::array<std::string_view, COUNT> listed;
+    std::transform(names.begin(), names.end(), listed.begin(),
+                   [](const NamedValue<Value>& named) { return named.name; });
+    return "unknown " + std::string(option) + " '" + PrintableText(found->second) + "': give " +
+           NamesOf(listed);
+}
+
+std::string ReadJobs(const GivenOptions& given, int& jobs) {
+    const auto found = given.find("jobs");
+    if (found == given.end()) {
+        return {};
+    }
+    const std::optional<int> value = ParseNumberInRange(found->second, 1, MOST_JOBS);
+    if (!value) {
+        return "bad value '" + PrintableText(found->second) +
+               "' for --jobs: give a whole number 1-" + std::to_string(MOST_JOBS);
+    }
+    jobs = *value;
+    return {};
+}
+
+// A PDF file holds the pages in place of any text format.
+std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
+    const auto found = given.find("pdf");
+    if (found == given.end()) {
+        return {};
+    }
+    if (found->second.empty()) {
+        return "--pdf needs a file name";
+    }
+    if (given.contains("format")) {
+        return "--pdf and --format cannot be used together";
+    }
+    pdfPath = found->second;
+    return {};
+}
+
+// --format, --ephemeris, --node, --jobs and --pdf.
+std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
+    for (const std::string& error :
+         {ReadNamed(given, "format", FORMAT_NAMES, options.format),
+          ReadNamed(given, "ephemeris", EPHEMERIS_NAMES, options.ephemeris.ephemeris),
+          ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
+          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    if (given.contains("node") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return "--node needs --ephemeris swiss";
+    }
+    return {};
+}
+
+ParsedArguments Refused(std::string error) {
+    return {ReportOptions{}, std::move(error)};
+}
+
+ParsedArguments ReadReadings(const GivenOptions& given, std::vector<std::string> files) {
+    ReportOptions options;
+    options.jobs = DefaultJobs();
+    if (std::string error = ReadHowToPrint(given, options); !error.empty()) {
+        return Refused(std::move(error));
+    }
+    if (!DescribesBirth(given)) {
+        if (files.empty()) {
+            return Refused("no reading given: name reading files or give a birth as options");
+        }
+        options.files = std::move(files);
+        return {std::move(options), {}};
+    }
+    if (!files.empty()) {
+        return Refused("reading files cannot be combined with birth options");
+    }
+    TypedBirthOrError typed = ReadTypedBirth(given);
+    if (!typed.error.empty()) {
+        return Refused(std::move(typed.error));
+    }
+    options.typedBirth = std::move(typed.birth);
+    return {std::move(options), {}};
+}
+
+}  // namespace
+
+int DefaultJobs() {
+    return static_cast<int>(
+        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(MOST_JOBS)));
+}
+
+ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments) {
+    QCommandLineParser parser;
+    AddKnownOptions(parser);
+    if (!parser.parse(ArgumentList(arguments))) {
+        return Refused(ParseProblem(parser, arguments));
+    }
+    const GivenOptions given = GivenOf(parser);
+    ReportOptions options;
+    options.action = ChosenAction(given);
+    if (options.action == ReportAction::FindPlaces) {
+        options.placeQuery = given.at("find-place");
+    }
+    if (options.action != ReportAction::PrintReadings) {
+        return {std::move(options), {}};
+    }
+    return ReadReadings(given, FilesOf(parser));
+}
+
+}  // namespace sarovin

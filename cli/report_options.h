@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calculation/sky.h"
+#include "cli/typed_birth.h"
+#include "output/reading_format.h"
+
+namespace sarovin {
+
+enum class ReportAction { PrintReadings, ShowHelp, ShowVersion, ListZones, FindPlaces };
+
+// What one call of the tool is asked to do. For PrintReadings exactly one
+// of `files` and `typedBirth` holds the readings.
+struct ReportOptions {
+    ReportAction action = ReportAction::PrintReadings;
+    OutputFormat format = OutputFormat::Text;
+    EphemerisChoice ephemeris;
+    // Threads computing readings, at least one.
+    int jobs = 1;
+    std::vector<std::string> files;
+    std::optional<TypedBirth> typedBirth;
+    // The text of --find-place.
+    std::string placeQuery;
+    // The file --pdf writes the readings' pages to, in place of printing
+    // them; empty without --pdf.
+    std::string pdfPath;
+};
+
+struct ParsedArguments {
+    ReportOptions options;
+    // Empty when the arguments can be used; otherwise what is wrong.
+    std::string usageError;
+};
+
+// The number of threads when --jobs is not given: one per core.
+int DefaultJobs();
+
+// Reads the arguments after the program name. Options are "--name value"
+// or "--name=value"; a repeated option keeps its last value; "--" ends the
+// options. --help, --version, --zones and --find-place (in that
+// precedence) leave the other arguments unused, though unknown options are
+// still refused.
+ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments);
+
+}  // namespace sarovin

@@ -1,0 +1,174 @@
+#include "cli/run_report.h"
+
+#include <exception>
+#include <memory>
+#include <string_view>
+
+#include "atlas/place_search.h"
+#include "cli/info_texts.h"
+#include "cli/ordered_work.h"
+#include "cli/place_listing.h"
+#include "cli/problem_line.h"
+#include "cli/reading_source.h"
+#include "cli/report_options.h"
+#include "cli/report_writer.h"
+#include "cli/typed_reading.h"
+#include "document/print_application.h"
+#include "document/reading_document_pdf.h"
+#include "output/reading_format.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr int EXIT_ALL_PRINTED = 0;
+constexpr int EXIT_SOME_REFUSED = 1;
+constexpr int EXIT_USAGE = 2;
+constexpr std::string_view WRITE_FAILURE_MESSAGE = "cannot write the output";
+constexpr std::string_view PDF_FAILURE_MESSAGE = "The PDF could not be saved.";
+constexpr std::string_view NO_PLACE_FOUND = "no known place has a name holding \"";
+
+std::string WarningLines(const ReportedReading& reading) {
+    std::string lines;
+    for (const InvalidLine& line : reading.invalidLines) {
+        lines += ProblemLine(reading.source, "warning: the " + std::string(line.field) +
+                                                 " line \"" + line.value + "\" is not valid; " +
+                                                 line.used + " was used");
+    }
+    return lines;
+}
+
+// A reading whose page goes to a PDF file keeps its calculation, to be
+// painted on the calling thread, and is not written as text.
+ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view source,
+                       const ReportOptions& options) {
+    if (!outcome) {
+        return {{}, ProblemLine(source, outcome.refusal().message), true};
+    }
+    if (!options.pdfPath.empty()) {
+        return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
+    }
+    return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
+}
+
+// The reading of argument `index`: the typed birth, or a reading file. An
+// exception (no memory left) refuses that reading alone.
+ReadingOutput ProduceReading(const ReportOptions& options, std::size_t index) {
+    const std::string_view source =
+        options.typedBirth ? std::string_view() : std::string_view(options.files[index]);
+    try {
+        return OutputOf(options.typedBirth
+                            ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris)
+                            : ReadingFromFile(options.files[index], options.ephemeris),
+                        source, options);
+    } catch (const std::exception& exception) {
+        return {{}, ProblemLine(source, exception.what()), true};
+    }
+}
+
+void ReportWriteFailure(std::ostream& err) {
+    err << ProblemLine({}, WRITE_FAILURE_MESSAGE);
+}
+
+std::size_t ReadingCount(const ReportOptions& options) {
+    return options.typedBirth ? 1 : options.files.size();
+}
+
+// Each computed reading's page goes to the PDF file as it comes, in
+// argument order, with the South Indian chart; the file takes the place of
+// an older one only once complete. Nothing is written when no reading
+// could be computed.
+int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
+    const std::unique_ptr<QGuiApplication> application = StartPrintingApplication();
+    ReadingPdfFile pdf(options.pdfPath);
+    bool allPrinted = true;
+    bool anyPage = false;
+    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
+    const auto consume = [&](ReadingOutput&& output) {
+        allPrinted = allPrinted && !output.refused;
+        err << output.problems << std::flush;
+        anyPage = anyPage || output.calculation.has_value();
+        return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
+    };
+    const bool written = ProduceInOrder(ReadingCount(options), options.jobs, produce, consume);
+    if (!anyPage) {
+        return EXIT_SOME_REFUSED;
+    }
+    if (!written || !pdf.Commit()) {
+        err << ProblemLine(options.pdfPath, PDF_FAILURE_MESSAGE);
+        return EXIT_SOME_REFUSED;
+    }
+    return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
+}
+
+int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    if (!options.pdfPath.empty()) {
+        return PrintReadingsAsPdf(options, err);
+    }
+    ReportWriter writer(options.format, out, err);
+    bool allPrinted = true;
+    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
+    const auto consume = [&writer, &allPrinted](ReadingOutput&& output) {
+        allPrinted = allPrinted && !output.refused;
+        return writer.Write(output);
+    };
+    writer.Begin();
+    if (!ProduceInOrder(ReadingCount(options), options.jobs, produce, consume) || !writer.End()) {
+        ReportWriteFailure(err);
+        return EXIT_SOME_REFUSED;
+    }
+    return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
+}
+
+int PrintFoundPlaces(const std::string& query, std::ostream& out, std::ostream& err) {
+    const std::vector<Place> places = FindPlaces(query, LISTED_PLACES);
+    if (places.empty()) {
+        err << ProblemLine({}, std::string(NO_PLACE_FOUND) + query + "\"");
+        return EXIT_SOME_REFUSED;
+    }
+    out << PlaceListing(places);
+    return EXIT_ALL_PRINTED;
+}
+
+// Prints what needs no reading; the status is checked once the output is
+// flushed.
+int PrintInformation(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    switch (options.action) {
+        case ReportAction::ShowHelp:
+            out << HelpText();
+            break;
+        case ReportAction::ShowVersion:
+            out << VersionLine();
+            break;
+        case ReportAction::ListZones:
+            out << ZoneListing();
+            break;
+        case ReportAction::FindPlaces:
+            return PrintFoundPlaces(options.placeQuery, out, err);
+        case ReportAction::PrintReadings:
+            break;
+    }
+    return EXIT_ALL_PRINTED;
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseReportArguments(arguments);
+    if (!parsed.usageError.empty()) {
+        err << ProblemLine({}, parsed.usageError) << UsageSynopsis();
+        return EXIT_USAGE;
+    }
+    if (parsed.options.action == ReportAction::PrintReadings) {
+        return PrintReadings(parsed.options, out, err);
+    }
+    const int status = PrintInformation(parsed.options, out, err);
+    // A full disk or a closed pipe shows only once the output is flushed.
+    if (!out.flush()) {
+        ReportWriteFailure(err);
+        return EXIT_SOME_REFUSED;
+    }
+    return status;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,55 @@
+#include "document/reading_document_pdf.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include "platform/qt_text.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr double MARGIN_MM = 12;
+constexpr int DOTS_PER_INCH = 600;
+
+}  // namespace
+
+ReadingPdfFile::ReadingPdfFile(std::filesystem::path path) : file_(std::move(path)) {}
+
+bool ReadingPdfFile::Open(const DocumentReading& first) {
+    if (!file_.Open()) {
+        return false;
+    }
+    writer_ = std::make_unique<QPdfWriter>(&file_);
+    writer_->setResolution(DOTS_PER_INCH);
+    writer_->setCreator(QStringLiteral("Sarovin"));
+    writer_->setTitle(ToQString(first.calculation.record.name));
+    writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
+                                       QPageLayout::Millimeter));
+    return pages_.Begin(*writer_);
+}
+
+bool ReadingPdfFile::Add(const DocumentReading& reading) {
+    failed_ = failed_ || (!writer_ && !Open(reading)) || !pages_.Add(reading);
+    return !failed_;
+}
+
+// The painter writes the file's last bytes when it ends, so it ends before
+// the file is flushed and put in place.
+bool ReadingPdfFile::Commit() {
+    return !failed_ && writer_ && pages_.End() && file_.Commit();
+}
+
+bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings) {
+    ReadingPdfFile file(path);
+    for (const DocumentReading& reading : readings) {
+        if (!file.Add(reading)) {
+            return false;
+        }
+    }
+    return file.Commit();
+}
+
+}  // namespace sarovin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPdfWriter>
+#include <filesystem>
+#include <memory>
+#include <span>
+
+#include "document/reading_document.h"
+#include "platform/replacing_file.h"
+
+namespace sarovin {
+
+// A PDF file of A4 reading pages, written a page at a time beside its
+// target. It takes the target's place only when Commit succeeds, so a
+// failure, or a file dropped uncommitted, leaves any older file as it was.
+class ReadingPdfFile {
+  public:
+    explicit ReadingPdfFile(std::filesystem::path path);
+
+    // Paints the next reading's page; false once anything has failed.
+    bool Add(const DocumentReading& reading);
+    // Finishes the file and puts it in place; false when it could not be
+    // written or holds no page.
+    bool Commit();
+
+  private:
+    bool Open(const DocumentReading& first);
+
+    ReplacingFile file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    // Ended before the writer goes, should Commit never be called.
+    ReadingPages pages_;
+    bool failed_ = false;
+};
+
+// Writes the readings' pages to the PDF file at `path` at once.
+bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings);
+
+}  // namespace sarovin

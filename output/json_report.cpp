@@ -1,0 +1,203 @@
+#include "output/json_report.h"
+
+#include <span>
+#include <string_view>
+
+#include "calculation/sky_texts.h"
+#include "output/named_values.h"
+#include "tables/zone_table.h"
+
+namespace sarovin {
+
+namespace {
+
+// Room for one indented reading, about 10 KB.
+constexpr std::size_t EXPECTED_JSON_SIZE = 12288;
+constexpr char UNIVERSAL_TIME_SEPARATOR = 'T';
+constexpr std::string_view UNIVERSAL_TIME_ZONE = "Z";
+
+void WriteTexts(JsonWriter& json, std::span<const std::string> texts) {
+    json.BeginArray();
+    for (const std::string& text : texts) {
+        json.String(text);
+    }
+    json.EndArray();
+}
+
+void WriteAngle(JsonWriter& json, int degrees, int minutes, std::string_view hemisphereKey,
+                bool hemisphere) {
+    json.BeginObject();
+    json.Key("degrees");
+    json.Number(degrees);
+    // "east" sorts between the others, "south" after them.
+    if (hemisphereKey < "minutes") {
+        json.Key(hemisphereKey);
+        json.Bool(hemisphere);
+    }
+    json.Key("minutes");
+    json.Number(minutes);
+    if (hemisphereKey > "minutes") {
+        json.Key(hemisphereKey);
+        json.Bool(hemisphere);
+    }
+    json.EndObject();
+}
+
+void WriteBirth(JsonWriter& json, const Calculation& calculation) {
+    const BirthRecord& record = calculation.record;
+    json.BeginObject();
+    json.Key("city");
+    json.String(record.city);
+    json.Key("country");
+    json.String(record.country);
+    json.Key("day");
+    json.Number(record.day);
+    json.Key("daylightSaving");
+    json.Bool(record.daylightSaving);
+    json.Key("hour");
+    json.Number(record.hour);
+    json.Key("latitude");
+    WriteAngle(json, record.latitudeDegrees, record.latitudeMinutes, "south", record.isSouth);
+    json.Key("longitude");
+    WriteAngle(json, record.longitudeDegrees, record.longitudeMinutes, "east", record.isEast);
+    json.Key("minute");
+    json.Number(record.minute);
+    json.Key("month");
+    json.Number(record.month);
+    json.Key("name");
+    json.String(record.name);
+    json.Key("state");
+    json.String(record.state);
+    json.Key("year");
+    json.Number(record.year);
+    json.Key("zone");
+    json.BeginObject();
+    json.Key("index");
+    json.Number(calculation.zonePosition);
+    json.Key("label");
+    json.String(ZoneLabelAt(calculation.zonePosition));
+    json.EndObject();
+    json.EndObject();
+}
+
+void WriteBodies(JsonWriter& json, const BodyTable& bodies) {
+    json.BeginArray();
+    for (const BodyEntry& entry : bodies.entries) {
+        json.BeginObject();
+        json.Key("english");
+        json.String(entry.englishName);
+        json.Key("longitude");
+        json.Number(entry.longitude);
+        json.Key("position");
+        json.String(entry.position);
+        json.Key("sanskrit");
+        json.String(entry.vedicName);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteEphemeris(JsonWriter& json, const Sky& sky) {
+    json.BeginObject();
+    json.Key("ayanamsa");
+    json.Number(sky.ayanamsa);
+    json.Key("name");
+    json.String(NameOf(EPHEMERIS_NAMES, sky.used.ephemeris));
+    json.Key("node");
+    json.String(NameOf(NODE_NAMES, sky.used.node));
+    json.Key("universalTime");
+    if (sky.universalTime) {
+        json.String(UniversalTimeText(*sky.universalTime, UNIVERSAL_TIME_SEPARATOR) +
+                    std::string(UNIVERSAL_TIME_ZONE));
+    } else {
+        json.Null();
+    }
+    json.EndObject();
+}
+
+void WriteLagna(JsonWriter& json, const Sky& sky) {
+    if (!sky.lagna) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("longitude");
+    json.Number(*sky.lagna);
+    json.Key("position");
+    json.String(LagnaPosition(sky));
+    json.EndObject();
+}
+
+template <typename Rows>
+void WriteRows(JsonWriter& json, const Rows& rows) {
+    json.BeginArray();
+    for (const DrishtiRow& row : rows) {
+        json.BeginObject();
+        json.Key("aspect");
+        json.String(row.aspectCaption);
+        json.Key("body");
+        json.String(row.bodyCaption);
+        json.Key("planets");
+        json.String(row.planetsCaption);
+        json.Key("position");
+        json.String(row.positionCaption);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
+    json.BeginObject();
+    json.Key("columns");
+    WriteTexts(json, sputa.columnCaptions);
+    json.Key("grid");
+    json.BeginArray();
+    for (const auto& gridRow : sputa.grid) {
+        json.BeginArray();
+        for (const std::int16_t strength : gridRow) {
+            json.Number(strength);
+        }
+        json.EndArray();
+    }
+    json.EndArray();
+    json.Key("positions");
+    WriteTexts(json, sputa.positionCaptions);
+    json.Key("rows");
+    WriteTexts(json, sputa.rowCaptions);
+    json.EndObject();
+}
+
+}  // namespace
+
+std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout) {
+    const Calculation& calculation = reading.calculation;
+    const DrishtiReport& report = calculation.report;
+    std::string text;
+    text.reserve(EXPECTED_JSON_SIZE);
+    JsonWriter json(text, layout, layout == JsonLayout::Indented ? 1 : 0);
+    json.BeginObject();
+    json.Key("birth");
+    WriteBirth(json, calculation);
+    json.Key("bodies");
+    WriteBodies(json, calculation.sky.bodies);
+    json.Key("ephemeris");
+    WriteEphemeris(json, calculation.sky);
+    json.Key("file");
+    if (reading.source.empty()) {
+        json.Null();
+    } else {
+        json.String(reading.source);
+    }
+    json.Key("graha");
+    WriteRows(json, report.graha);
+    json.Key("lagna");
+    WriteLagna(json, calculation.sky);
+    json.Key("rashi");
+    WriteRows(json, report.rashi);
+    json.Key("sputa");
+    WriteSputa(json, report.sputa);
+    json.EndObject();
+    return text;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "output/json_writer.h"
+#include "output/reported_reading.h"
+
+namespace sarovin {
+
+// One reading as a JSON object, keys in alphabetical order:
+//   birth      {city, country, day, daylightSaving, hour,
+//               latitude {degrees, minutes, south},
+//               longitude {degrees, east, minutes},
+//               minute, month, name, state, year, zone {index, label}}
+//   bodies     9 × {english, longitude, position, sanskrit}
+//   ephemeris  {ayanamsa, name, node, universalTime}
+//   file       the reading's path, or null for a birth typed as options
+//   graha      8 × {aspect, body, planets, position}
+//   lagna      {longitude, position}, or null for the built-in ephemeris
+//   rashi      9 × {aspect, body, planets, position}
+//   sputa      {columns: 9 texts, grid: 9 rows of 9 numbers,
+//               positions: 9 texts, rows: 9 texts}
+// Indented, the object is an element of the top-level array: every line
+// one level in. Compact, it stands alone on what will be its line. No line
+// end follows.
+std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout);
+
+}  // namespace sarovin

@@ -1,0 +1,129 @@
+#include "output/text_report.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "calculation/sky_texts.h"
+#include "output/birth_header.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr std::string_view GRAHA_HEADING = "Graha Drishti";
+constexpr std::string_view RASHI_HEADING = "Rashi Drishti";
+constexpr std::string_view SPUTA_HEADING = "Sputa Drishti";
+constexpr std::string_view CAPTION_INDENT = "    ";
+constexpr std::size_t COLUMN_GAP = 2;
+// Room for the heading, about 120 bytes per row and the grid.
+constexpr std::size_t EXPECTED_TEXT_SIZE = 4096;
+
+void AppendLine(std::string& text, std::string_view line) {
+    text += line;
+    text += '\n';
+}
+
+// Under the birth line, for the Swiss Ephemeris only:
+//   Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00
+//   Lagna 12 Leo 34
+// The built-in ephemeris has neither one Universal Time nor a Lagna.
+void AppendSwissLines(std::string& text, const Sky& sky) {
+    if (sky.used.ephemeris != Ephemeris::Swiss) {
+        return;
+    }
+    AppendLine(text, EphemerisLine(sky));
+    if (sky.lagna) {
+        AppendLine(text, LagnaLine(sky));
+    }
+}
+
+void AppendHeading(std::string& text, std::string_view heading) {
+    text += '\n';
+    AppendLine(text, heading);
+}
+
+void AppendRows(std::string& text, std::span<const DrishtiRow> rows) {
+    for (const DrishtiRow& row : rows) {
+        AppendLine(text, row.bodyCaption);
+        for (const std::string* caption :
+             {&row.positionCaption, &row.aspectCaption, &row.planetsCaption}) {
+            text += CAPTION_INDENT;
+            AppendLine(text, *caption);
+        }
+    }
+}
+
+void AppendPadded(std::string& text, std::string_view cell, std::size_t width, bool alignRight) {
+    const std::size_t padding = width > cell.size() ? width - cell.size() : 0;
+    if (alignRight) {
+        text.append(padding, ' ');
+    }
+    text += cell;
+    if (!alignRight) {
+        text.append(padding, ' ');
+    }
+}
+
+std::size_t WidestOf(std::span<const std::string> cells) {
+    std::size_t widest = 0;
+    for (const std::string& cell : cells) {
+        widest = std::max(widest, cell.size());
+    }
+    return widest;
+}
+
+// Each column as wide as its caption or its widest number.
+std::array<std::size_t, BODY_COUNT> ColumnWidths(const SputaDrishti& sputa) {
+    std::array<std::size_t, BODY_COUNT> widths{};
+    for (int column = 0; column < BODY_COUNT; ++column) {
+        widths[column] = sputa.columnCaptions[column].size();
+        for (int row = 0; row < BODY_COUNT; ++row) {
+            widths[column] =
+                std::max(widths[column], std::to_string(sputa.grid[row][column]).size());
+        }
+    }
+    return widths;
+}
+
+void AppendSputaGrid(std::string& text, const SputaDrishti& sputa) {
+    const std::size_t rowWidth = WidestOf(sputa.rowCaptions);
+    const std::size_t positionWidth = WidestOf(sputa.positionCaptions);
+    const std::array<std::size_t, BODY_COUNT> widths = ColumnWidths(sputa);
+    text.append(rowWidth + COLUMN_GAP + positionWidth, ' ');
+    for (int column = 0; column < BODY_COUNT; ++column) {
+        text.append(COLUMN_GAP, ' ');
+        AppendPadded(text, sputa.columnCaptions[column], widths[column], true);
+    }
+    text += '\n';
+    for (int row = 0; row < BODY_COUNT; ++row) {
+        AppendPadded(text, sputa.rowCaptions[row], rowWidth, false);
+        text.append(COLUMN_GAP, ' ');
+        AppendPadded(text, sputa.positionCaptions[row], positionWidth, false);
+        for (int column = 0; column < BODY_COUNT; ++column) {
+            text.append(COLUMN_GAP, ' ');
+            AppendPadded(text, std::to_string(sputa.grid[row][column]), widths[column], true);
+        }
+        text += '\n';
+    }
+}
+
+}  // namespace
+
+std::string FormatTextReading(const ReportedReading& reading) {
+    const DrishtiReport& report = reading.calculation.report;
+    std::string text;
+    text.reserve(EXPECTED_TEXT_SIZE);
+    AppendLine(text, BirthHeaderLine(reading));
+    AppendSwissLines(text, reading.calculation.sky);
+    AppendHeading(text, GRAHA_HEADING);
+    AppendRows(text, report.graha);
+    AppendHeading(text, RASHI_HEADING);
+    AppendRows(text, report.rashi);
+    AppendHeading(text, SPUTA_HEADING);
+    AppendSputaGrid(text, report.sputa);
+    return text;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "tests/cli/report_test_support.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/pdf_text.h"
+
+namespace sarovin {
+namespace {
+
+using testing::ProgramRun;
+using testing::ReadingFolder;
+
+// No display and no platform chosen: the tool has to manage on its own.
+const QStringList WITHOUT_DISPLAY = {QStringLiteral("QT_QPA_PLATFORM="), QStringLiteral("DISPLAY="),
+                                     QStringLiteral("WAYLAND_DISPLAY=")};
+
+ProgramRun RunWithoutDisplay(const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& argument : arguments) {
+        list << QString::fromStdString(argument);
+    }
+    return testing::RunProgram(list, WITHOUT_DISPLAY);
+}
+
+QByteArray BytesOf(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A refused file between two good ones: its line on standard error, a page
+// for each of the others, nothing on standard output.
+TEST(PdfOutput, EachPrintedReadingHasAPage) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string missing = folder.PathOf("missing.dri");
+    const std::string pdf = folder.PathOf("readings.pdf");
+    const ProgramRun run = RunWithoutDisplay({"--pdf", pdf, "--jobs", "2", good, missing, good});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "sarovin-report: " + missing + ": Cannot read the file. No such file or directory\n");
+    EXPECT_TRUE(BytesOf(pdf).startsWith("%PDF"));
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString path = QString::fromStdString(pdf);
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_TRUE(testing::PdfPageSize(path).contains(QStringLiteral("(A4)")));
+    const QString text = testing::PdfText(path);
+    for (const char* part : {"Asha Rao", "00 Gem 51", "28 Cap 35", "Graha Drishti",
+                             "Sign aspected by Saturn is Thula, Kumbha, Vrishabha.",
+                             "28 Cap 35 31 46 44 32 10 36 2 60 0"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    }
+}
+
+TEST(PdfOutput, ABirthGivenAsOptionsHasItsPage) {
+    const ReadingFolder folder;
+    const std::string pdf = folder.PathOf("typed.pdf");
+    std::vector<std::string> arguments = testing::AshaRaoOptions();
+    arguments.insert(arguments.begin(), {"--pdf", pdf});
+    const ProgramRun run = RunWithoutDisplay(arguments);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(BytesOf(pdf).startsWith("%PDF"));
+}
+
+// Arguments are bytes: a folder whose name is not UTF-8 takes the PDF.
+TEST(PdfOutput, AFolderWhoseNameIsNotUtf8TakesThePdf) {
+    const ReadingFolder folder;
+    const std::filesystem::path odd = folder.Path() / "Jyoti\xFF\xFE";
+    ASSERT_TRUE(std::filesystem::create_directory(odd));
+    const std::string reading =
+        folder.WriteRecord("caf\xE9.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = (odd / "caf\xE9.pdf").native();
+    const testing::RunResult run = testing::RunTool({"--pdf", pdf, reading});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(testing::ReadFileBytes(pdf).starts_with("%PDF"));
+}
+
+TEST(PdfOutput, NoFileIsWrittenWhenNoReadingIsPrinted) {
+    const ReadingFolder folder;
+    const std::string pdf = folder.PathOf("none.pdf");
+    const ProgramRun run = RunWithoutDisplay({"--pdf", pdf, folder.PathOf("missing.dri")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+}
+
+// Root may write into any folder, so the write is made to fail by a limit
+// on the size of files, which the program inherits.
+TEST(PdfOutput, AFailedWriteSaysSoAndKeepsTheOldFile) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.WriteBytes("old.pdf", "an older PDF");
+    ProgramRun run;
+    {
+        const testing::FileSizeLimit limit(1024);
+        run = RunWithoutDisplay({"--pdf", pdf, good});
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "sarovin-report: " + pdf + ": The PDF could not be saved.\n");
+    EXPECT_EQ(BytesOf(pdf), "an older PDF");
+    EXPECT_EQ(QDir(QFileInfo(QString::fromStdString(pdf)).path()).entryList(QDir::Files),
+              (QStringList{"asha.dri", "old.pdf"}));
+}
+
+TEST(PdfOutput, TakesNoTextFormat) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--pdf", "out.pdf", "--format", "json", "a.dri"},
+         "--pdf and --format cannot be used together"},
+        {{"--pdf=", "a.dri"}, "--pdf needs a file name"},
+    };
+    for (const auto& [arguments, error] : cases) {
+        const testing::RunResult result = testing::RunTool(arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.err.starts_with("sarovin-report: " + error + "\n")) << result.err;
+    }
+}
+
+}  // namespace
+}  // namespace sarovin

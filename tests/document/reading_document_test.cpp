@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "document/reading_document_pdf.h"
+#include "tests/support/pdf_text.h"
+#include "tests/support/reading_folder.h"
+#include "tests/support/sample_births.h"
+
+namespace sarovin {
+namespace {
+
+Calculation CalculationOf(const BirthRecord& record, int zonePosition) {
+    Calculation calculation{record, zonePosition, *ComputeSky(record, {}), {}};
+    calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
+    return calculation;
+}
+
+TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
+    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const Calculation noon = CalculationOf(testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
+    const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian},
+                                        {noon, ChartStyle::SouthIndian}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("two.pdf"));
+    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), readings));
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_TRUE(testing::PdfPageSize(path).contains(QStringLiteral("(A4)")));
+    const QString text = testing::PdfText(path);
+    EXPECT_LT(text.indexOf(QStringLiteral("Asha Rao")),
+              text.indexOf(QStringLiteral("Greenwich Noon")));
+}
+
+TEST(ReadingDocument, ADeviceThatCannotBePaintedOnIsReported) {
+    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const DocumentReading reading{asha, ChartStyle::SouthIndian};
+    QTemporaryDir folder;
+    QPdfWriter writer(folder.filePath(QStringLiteral("missing/asha.pdf")));
+    EXPECT_FALSE(WriteReadingDocument(writer, {&reading, 1}));
+}
+
+}  // namespace
+}  // namespace sarovin

@@ -1,0 +1,86 @@
+#include "places/place_filling.h"
+
+#include <gtest/gtest.h>
+
+namespace sarovin {
+namespace {
+
+struct FillingCase {
+    Place place;
+    const char* city;
+    const char* state;
+    const char* latitude;  // "DEG:MIN hemisphere"
+    const char* longitude;
+};
+
+std::string AngleOf(const std::string& degrees, const std::string& minutes, bool first,
+                    char firstLetter, char secondLetter) {
+    return degrees + ":" + minutes + " " + (first ? firstLetter : secondLetter);
+}
+
+// Degrees times 60, rounded by hand: 23.18239 * 60 = 1390.94 -> 23°11'.
+TEST(FillPlace, WritesLettersTheBoxesTakeAndRoundsToTheMinute) {
+    const FillingCase cases[] = {
+        {{"Ujjain", "Madhya Pradesh", "India", "IN", 23.18239, 75.77643, "Asia/Kolkata", 0},
+         "Ujjain",
+         "Madhya Pradesh",
+         "23:11 N",
+         "75:47 E"},
+        {{"São Paulo", "São Paulo", "Brazil", "BR", -23.5475, -46.63611, "America/Sao_Paulo", 0},
+         "Sao Paulo",
+         "Sao Paulo",
+         "23:33 S",
+         "46:38 W"},
+        {{"Saint-Étienne", "Auvergne-Rhône-Alpes", "France", "FR", 45.43389, 4.39, "Europe/Paris",
+          0},
+         "Saint Etienne",
+         "Auvergne Rhone Alpes",
+         "45:26 N",
+         "4:23 E"},
+        // 10.999999° is 659.99994' and rounds up into the next degree.
+        {{"Edge", "", "Nowhere", "", 10.999999, -0.0001, "UTC", 0}, "Edge", "", "11:0 N", "0:0 W"},
+    };
+    for (const FillingCase& c : cases) {
+        InputForm form;
+        FillPlace(c.place, form);
+        EXPECT_EQ(form.city, c.city);
+        EXPECT_EQ(form.state, c.state);
+        EXPECT_EQ(AngleOf(form.latitudeDegrees, form.latitudeMinutes,
+                          form.latitudeHemisphere == LatitudeHemisphere::North, 'N', 'S'),
+                  c.latitude)
+            << c.city;
+        EXPECT_EQ(AngleOf(form.longitudeDegrees, form.longitudeMinutes,
+                          form.longitudeHemisphere == LongitudeHemisphere::East, 'E', 'W'),
+                  c.longitude)
+            << c.city;
+    }
+}
+
+TEST(ApplyZoneProposal, ChoosesARowOnlyWhenThereIsOne) {
+    InputForm form;
+    form.zonePosition = 5;
+    form.daylightSaving = true;
+    ApplyZoneProposal({std::nullopt, false, "Asia/Kathmandu: no row"}, form);
+    EXPECT_EQ(form.zonePosition, 5);
+    EXPECT_TRUE(form.daylightSaving);
+    ApplyZoneProposal({34, false, "IST"}, form);
+    EXPECT_EQ(form.zonePosition, 34);
+    EXPECT_FALSE(form.daylightSaving);
+}
+
+TEST(ProposeZoneFor, ReadsTheDateAndClockTimeOffThePanel) {
+    InputForm form;
+    form.yearPosition = 1980 - 1901;
+    form.monthPosition = 5;
+    form.dayPosition = 14;
+    form.hourPosition = 8;
+    form.minutePosition = 30;
+    const Place ujjain{"Ujjain", "Madhya Pradesh", "India", "IN", 23.18, 75.78, "Asia/Kolkata", 0};
+    const ZoneProposal proposal = ProposeZoneFor(ujjain, form);
+    ASSERT_TRUE(proposal.zoneRow);
+    EXPECT_EQ(*proposal.zoneRow, 34);
+    EXPECT_NE(proposal.note.find("15 June 1980 08:30"), std::string::npos) << proposal.note;
+}
+
+}  // namespace
+}  // namespace sarovin
