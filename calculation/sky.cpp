@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/ayanamsa.h"
+#include "engine/moon_position.h"
 #include "swiss/birth_moment.h"
 
 namespace sarovin {
@@ -10,10 +11,11 @@ namespace sarovin {
 namespace {
 
 Sky BuiltInSky(const BirthRecord& record) {
+    const double ayanamsa = ComputeBirthAyanamsa(record);
     Sky sky;
-    sky.bodies = ComputeBodyTable(record);
+    sky.bodies = ComputeBodyTable(record, ayanamsa, ComputeMoonLongitude(record));
     sky.used = {Ephemeris::BuiltIn, LunarNode::Mean};
-    sky.ayanamsa = std::fabs(ComputeBirthAyanamsa(record));
+    sky.ayanamsa = std::fabs(ayanamsa);
     return sky;
 }
 
