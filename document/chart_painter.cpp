@@ -119,7 +119,7 @@ void PaintText(QPainter& painter, const ChartText& text, double side) {
     const QString words = QString::fromStdString(text.text);
     const QRectF box = ToQRect(text.box);
     const int flags = FlagsOf(text.role);
-    const FittedText fitted = FitText(painter, box, words, FontOf(painter, text), flags);
+    const FittedText fitted = FitText(painter.device(), box, words, FontOf(painter, text), flags);
     if (text.emphasis != Emphasis::Plain) {
         PaintEmphasis(painter, text, fitted.rect, side);
     }

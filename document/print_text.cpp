@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
-#include <QPainter>
 
 namespace sarovin {
 
@@ -31,9 +30,8 @@ QFont FontOfHeight(QFont font, double height, const QPaintDevice* device) {
     return font;
 }
 
-FittedText FitText(const QPainter& painter, const QRectF& box, const QString& text, QFont font,
+FittedText FitText(const QPaintDevice* device, const QRectF& box, const QString& text, QFont font,
                    int flags) {
-    const QPaintDevice* device = painter.device();
     const double smallest = font.pointSizeF() * SMALLEST_SHARE;
     QRectF measured = Measured(font, device, box, flags, text);
     while (!Fits(measured, box) && font.pointSizeF() * SHRINK_STEP >= smallest) {
@@ -43,19 +41,10 @@ FittedText FitText(const QPainter& painter, const QRectF& box, const QString& te
     return {font, measured};
 }
 
-QRectF DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      int flags) {
-    const FittedText fitted = FitText(painter, box, text, font, flags);
-    painter.setFont(fitted.font);
-    painter.drawText(box, flags, text);
-    return fitted.rect;
-}
-
-double WrappedHeight(const QPainter& painter, double width, const QString& text,
+double WrappedHeight(const QPaintDevice* device, double width, const QString& text,
                      const QFont& font) {
     constexpr double UNBOUNDED = 1e7;
-    return Measured(font, painter.device(), QRectF(0, 0, width, UNBOUNDED), Qt::TextWordWrap, text)
-        .height();
+    return Measured(font, device, QRectF(0, 0, width, UNBOUNDED), Qt::TextWordWrap, text).height();
 }
 
 }  // namespace sarovin

@@ -4,7 +4,6 @@
 #include <QRectF>
 #include <QString>
 
-class QPainter;
 class QPaintDevice;
 
 namespace sarovin {
@@ -20,17 +19,13 @@ struct FittedText {
     QRectF rect;
 };
 
-// `font`, made smaller until `text` fits in `box` with the alignment and
-// wrapping of `flags`.
-FittedText FitText(const QPainter& painter, const QRectF& box, const QString& text, QFont font,
+// `font`, made smaller until `text` fits in `box` on `device` with the
+// alignment and wrapping of `flags`.
+FittedText FitText(const QPaintDevice* device, const QRectF& box, const QString& text, QFont font,
                    int flags);
 
-// Draws `text` fitted in `box`; gives the rectangle the text took.
-QRectF DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      int flags);
-
-// The height `text` takes when wrapped to `width` in `font` on the
-// painter's device.
-double WrappedHeight(const QPainter& painter, double width, const QString& text, const QFont& font);
+// The height `text` takes when wrapped to `width` in `font` on `device`.
+double WrappedHeight(const QPaintDevice* device, double width, const QString& text,
+                     const QFont& font);
 
 }  // namespace sarovin

@@ -4,103 +4,40 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "calculation/sky_texts.h"
-#include "chart/chart_content.h"
 #include "document/chart_painter.h"
-#include "document/reading_document_parts.h"
-#include "document/reading_document_sputa.h"
-#include "form/birth_summary.h"
-#include "platform/qt_text.h"
-#include "tables/zone_table.h"
-#include "text/angle_text.h"
 
 namespace sarovin {
 
 namespace {
 
-constexpr double MILLIMETRES_PER_INCH = 25.4;
-constexpr double TITLE_POINTS = 15;
-constexpr double HEADER_POINTS = 9;
-constexpr double SECTION_POINTS = 10.5;
-constexpr double CHART_MM = 88;
-constexpr double GAP_MM = 5;
-constexpr int RASHI_LEFT_ROWS = 5;
-
-// The name, the moment, the place and the ephemeris, and the Lagna when
-// the ephemeris gives one.
-QStringList HeaderLines(const Calculation& calculation) {
-    const BirthRecord& record = calculation.record;
-    const std::string place = BirthPlaceText(record);
-    QStringList lines = {
-        ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
-        ToQString(BirthMomentText(record) + ", " +
-                  std::string(ZoneLabelAt(calculation.zonePosition)) +
-                  (record.daylightSaving ? ", daylight saving" : "")),
-        ToQString(
-            (place.empty() ? "" : place + ", ") +
-            AngleText(record.longitudeDegrees, record.longitudeMinutes, record.isEast ? 'E' : 'W') +
-            ", " +
-            AngleText(record.latitudeDegrees, record.latitudeMinutes, record.isSouth ? 'S' : 'N')),
-        ToQString(EphemerisLine(calculation.sky)),
-    };
-    if (const std::string lagna = LagnaLine(calculation.sky); !lagna.empty()) {
-        lines << ToQString(lagna);
+void PaintRows(QPainter& painter, const std::vector<DrishtiRowText>& rows) {
+    for (const DrishtiRowText& row : rows) {
+        PaintPageText(painter, row.heading);
+        PaintPageText(painter, row.sentences);
     }
-    return lines;
 }
 
-double PaintSectionTitle(const PageSetting& page, const QRectF& area, const char* title) {
-    return PaintHeading(page, area, {QString::fromLatin1(title)}, SECTION_POINTS, SECTION_POINTS);
-}
-
-void PaintChartAt(QPainter& painter, QPointF corner, double side, const DocumentReading& reading) {
+void PaintChartIn(QPainter& painter, const ReadingPageLayout& layout) {
     painter.save();
-    painter.translate(corner);
-    PaintChart(painter,
-               LayOutChart(ChartContentOf(reading.calculation), reading.style, std::nullopt, side));
+    painter.translate(layout.chartBox.topLeft());
+    PaintChart(painter, layout.chart);
     painter.restore();
-}
-
-// The Rashi rows in two columns side by side; gives the bottom of the
-// longer.
-double PaintRashiColumns(const PageSetting& page, const QRectF& area,
-                         std::span<const DrishtiRow> rows) {
-    const double gap = GAP_MM * page.millimetre;
-    const double width = (area.width() - gap) / 2;
-    const double left = PaintDrishtiRows(page, QRectF(area.left(), area.top(), width, 0),
-                                         rows.first(RASHI_LEFT_ROWS));
-    const double right =
-        PaintDrishtiRows(page, QRectF(area.left() + width + gap, area.top(), width, 0),
-                         rows.subspan(RASHI_LEFT_ROWS));
-    return std::max(left, right);
 }
 
 }  // namespace
 
-void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReading& reading) {
-    const PageSetting setting{painter, painter.device()->logicalDpiY() / MILLIMETRES_PER_INCH,
-                              painter.font()};
-    const double mm = setting.millimetre;
-    const DrishtiReport& report = reading.calculation.report;
-    double top =
-        PaintHeading(setting, page, HeaderLines(reading.calculation), TITLE_POINTS, HEADER_POINTS) +
-        GAP_MM * mm;
-
-    const double chartSide = std::min(CHART_MM * mm, page.width() / 2);
-    PaintChartAt(painter, QPointF(page.left(), top), chartSide, reading);
-    const QRectF beside(page.left() + chartSide + GAP_MM * mm, top,
-                        page.width() - chartSide - GAP_MM * mm, 0);
-    const double grahaTop = PaintSectionTitle(setting, beside, "Graha Drishti");
-    const double grahaBottom =
-        PaintDrishtiRows(setting, QRectF(beside.left(), grahaTop, beside.width(), 0), report.graha);
-    top = std::max(top + chartSide, grahaBottom) + GAP_MM * mm;
-
-    top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Rashi Drishti");
-    top = PaintRashiColumns(setting, QRectF(page.left(), top, page.width(), 0), report.rashi) +
-          GAP_MM * mm;
-
-    top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti");
-    PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout) {
+    PaintPageText(painter, layout.title);
+    for (const PageText& line : layout.headerLines) {
+        PaintPageText(painter, line);
+    }
+    PaintChartIn(painter, layout);
+    PaintPageText(painter, layout.grahaTitle);
+    PaintRows(painter, layout.grahaRows);
+    PaintPageText(painter, layout.rashiTitle);
+    PaintRows(painter, layout.rashiRows);
+    PaintPageText(painter, layout.sputaTitle);
+    PaintSputaGrid(painter, layout.sputa);
 }
 
 bool ReadingPages::Begin(QPagedPaintDevice& device) {
@@ -113,7 +50,9 @@ bool ReadingPages::Add(const DocumentReading& reading) {
         return false;
     }
     ++pages_;
-    PaintReadingPage(painter_, QRectF(0, 0, device_->width(), device_->height()), reading);
+    PaintReadingPage(painter_, LayOutReadingPage(reading.calculation, reading.style,
+                                                 QRectF(0, 0, device_->width(), device_->height()),
+                                                 *device_, painter_.font()));
     return true;
 }
 

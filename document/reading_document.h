@@ -5,9 +5,9 @@
 
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
+#include "document/reading_page_layout.h"
 
 class QPagedPaintDevice;
-class QRectF;
 
 namespace sarovin {
 
@@ -18,7 +18,8 @@ struct DocumentReading {
 };
 
 // The pages of readings painted onto a printer or PDF writer one after
-// another, each as PaintReadingPage lays it out.
+// another, each laid out by LayOutReadingPage on the whole of the device's
+// page.
 class ReadingPages {
   public:
     // Starts painting on `device`; false when it cannot be painted on.
@@ -39,9 +40,9 @@ class ReadingPages {
 // device could not be painted on or a page not begun.
 bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings);
 
-// The page of one reading in `page`, in the painter's device units: the
-// birth and the ephemeris, the chart beside the Graha Drishti, the Rashi
-// Drishti and the tinted Sputa Drishti grid.
-void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReading& reading);
+// Paints a reading's page as laid out: the birth and the ephemeris, the
+// chart beside the Graha Drishti, the Rashi Drishti and the tinted Sputa
+// Drishti grid.
+void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout);
 
 }  // namespace sarovin

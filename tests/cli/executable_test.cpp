@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "tests/cli/report_test_support.h"
 
 namespace sarovin {
@@ -18,6 +20,40 @@ TEST(Executable, PrintsTheGoodFileAndNamesTheBadOne) {
     EXPECT_TRUE(run.out.starts_with("Asha Rao — 15 June 1980 08:30, ")) << run.out;
     EXPECT_EQ(run.err,
               "sarovin-report: " + bad + ": Cannot read the file. No such file or directory\n");
+}
+
+// Standard output and standard error as one stream, as a terminal or
+// `2>&1` shows them.
+std::string MergedOutput(const QStringList& arguments) {
+    QProcess program;
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QString::fromUtf8(REPORT_PROGRAM), arguments);
+    program.waitForFinished(30000);
+    return program.readAll().toStdString();
+}
+
+// "Lines on standard error are in argument order with the readings": the
+// line for a refused file comes after the reading before it and before the
+// reading after it, in every format.
+TEST(Executable, ProblemLinesStandBetweenTheReadingsAroundThem) {
+    const testing::ReadingFolder folder;
+    BirthRecord second = testing::AshaRaoBirth();
+    second.name = "Second Person";
+    const std::string first =
+        folder.WriteRecord("first.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string bad = folder.PathOf("bad.dri");
+    const std::string last = folder.WriteRecord("last.dri", second, testing::INDIAN_TIME_ZONE);
+    const std::string problem =
+        "sarovin-report: " + bad + ": Cannot read the file. No such file or directory\n";
+    for (const char* format : {"text", "json", "jsonl"}) {
+        const std::string merged = MergedOutput(
+            {QStringLiteral("--format"), QString::fromLatin1(format), QString::fromStdString(first),
+             QString::fromStdString(bad), QString::fromStdString(last)});
+        const std::size_t line = merged.find(problem);
+        ASSERT_NE(line, std::string::npos) << format << "\n" << merged;
+        EXPECT_LT(merged.find("Asha Rao"), line) << format;
+        EXPECT_GT(merged.find("Second Person"), line) << format;
+    }
 }
 
 TEST(Executable, ExitStatusesOfTheInformativeAndUsageCalls) {

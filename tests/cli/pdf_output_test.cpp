@@ -59,6 +59,35 @@ TEST(PdfOutput, EachPrintedReadingHasAPage) {
     }
 }
 
+// The South Indian chart writes the name in its middle, so the page holds
+// it twice, once over the page and once in the chart; the North Indian
+// chart, which a reading with a Lagna could have, has no middle.
+TEST(PdfOutput, PagesHaveTheSouthIndianChart) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("south.pdf");
+    ASSERT_EQ(RunWithoutDisplay({"--pdf", pdf, "--ephemeris", "swiss", good}).status, 0);
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    EXPECT_EQ(testing::PdfText(QString::fromStdString(pdf)).count(QStringLiteral("Asha Rao")), 2);
+}
+
+// A refused reading after the good ones leaves their pages in the file.
+TEST(PdfOutput, ARefusedLastReadingKeepsThePagesBeforeIt) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("first.pdf");
+    const ProgramRun run = RunWithoutDisplay({"--pdf", pdf, good, folder.PathOf("missing.dri")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(BytesOf(pdf).startsWith("%PDF"));
+    if (testing::CanReadPdfText()) {
+        EXPECT_EQ(testing::PdfPageCount(QString::fromStdString(pdf)), 1);
+    }
+}
+
 TEST(PdfOutput, ABirthGivenAsOptionsHasItsPage) {
     const ReadingFolder folder;
     const std::string pdf = folder.PathOf("typed.pdf");

@@ -35,6 +35,20 @@ TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
               text.indexOf(QStringLiteral("Greenwich Noon")));
 }
 
+// Viewers show a PDF's title, and its creator, in place of the file name.
+TEST(ReadingDocument, ThePdfIsTitledWithThePersonsName) {
+    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const DocumentReading reading{asha, ChartStyle::SouthIndian};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("asha.pdf"));
+    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), {&reading, 1}));
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), "Asha Rao");
+    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
+}
+
 TEST(ReadingDocument, ADeviceThatCannotBePaintedOnIsReported) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const DocumentReading reading{asha, ChartStyle::SouthIndian};

@@ -62,6 +62,16 @@ TEST(AppendJsonString, CopiesValidUtf8AndEscapesEachUndecodableByte) {
         {"\xF4\x90\x80\x80", "\"\\udcf4\\udc90\\udc80\\udc80\""},  // past U+10FFFF
         {"end\xE2\x82", "\"end\\udce2\\udc82\""},                  // cut short
         {"\x80x", "\"\\udc80x\""},                                 // lone continuation
+        // Unicode's Table 3-7 of well-formed sequences at its four-byte edges
+        {"\xF0\x90\x80\x80", "\"\xF0\x90\x80\x80\""},              // U+10000, the first
+        {"\xF0\x8F\xBF\xBF", "\"\\udcf0\\udc8f\\udcbf\\udcbf\""},  // overlong U+FFFF
+        {"\xF0\x80\x80\xAF", "\"\\udcf0\\udc80\\udc80\\udcaf\""},  // overlong '/'
+        {"\xF5\x80\x80\x80", "\"\\udcf5\\udc80\\udc80\\udc80\""},  // lead F5
+        {"\xF6\x80\x80\x80", "\"\\udcf6\\udc80\\udc80\\udc80\""},  // lead F6
+        {"\xF7\xBF\xBF\xBF", "\"\\udcf7\\udcbf\\udcbf\\udcbf\""},  // lead F7
+        // the last byte of a three- and a four-byte form is no continuation
+        {"\xE2\x82(", "\"\\udce2\\udc82(\""},
+        {"\xF0\x9F\x98(", "\"\\udcf0\\udc9f\\udc98(\""},
     };
     for (const auto& [text, json] : cases) {
         EXPECT_EQ(Escaped(text), json) << json;

@@ -26,7 +26,9 @@ prints each body's sidereal longitude and short position text; with --cpp
 it prints one row of a C++ table per birth instead, and --epochs adds the
 births of tests/engine/planet_epochs_test.cpp. --check first reproduces the
 worked examples of the description (both body tables among them);
---elements DAY prints the six orbits' mean elements for a day number.
+--elements DAY prints the six orbits' mean elements for a day number;
+--table FILE checks that the C++ test FILE holds every row --cpp --epochs
+prints (CTest runs --check --table on the epoch test).
 """
 
 import argparse
@@ -496,6 +498,20 @@ def check_worked_examples():
     return not failures
 
 
+def table_rows_missing(path):
+    """The rows of --cpp --epochs that the C++ file at path does not hold,
+    spacing, line breaks and comments aside."""
+
+    def squeezed(text):
+        lines = (line.split("//")[0] for line in text.splitlines())
+        return re.sub(r"\s+", "", "".join(lines))
+
+    with open(path, encoding="utf-8") as source:
+        table = squeezed(source.read())
+    rows = (cpp_row(Birth(text), body_longitudes(Birth(text))) for text in EPOCH_BIRTHS)
+    return [row for row in rows if squeezed(row) not in table]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("births", nargs="*", metavar="BIRTH")
@@ -505,15 +521,24 @@ def main():
         "--elements", type=float, metavar="DAY", help="print the orbital elements for a day number"
     )
     parser.add_argument("--epochs", action="store_true", help="add the births of the epoch test")
+    parser.add_argument("--table", metavar="FILE", help="check the epoch rows of a C++ test")
     arguments = parser.parse_args()
     if arguments.check:
         if not check_worked_examples():
             return 1
         print("all worked examples reproduced")
+    if arguments.table is not None:
+        missing = table_rows_missing(arguments.table)
+        for row in missing:
+            print("row not in", arguments.table + ":\n" + row, file=sys.stderr)
+        if missing:
+            return 1
+        print("every epoch row is in", arguments.table)
     if arguments.elements is not None:
         print(cpp_element_rows(arguments.elements))
     births = arguments.births + (EPOCH_BIRTHS if arguments.epochs else [])
-    if not births and not arguments.check and arguments.elements is None:
+    asked = arguments.check or arguments.elements is not None or arguments.table
+    if not births and not asked:
         parser.error("no birth given")
     for text in births:
         birth = Birth(text)
