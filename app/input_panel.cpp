@@ -35,8 +35,8 @@ QStringList ToStringList(const std::vector<std::string>& items) {
 
 QStringList ZoneLabels() {
     QStringList labels;
-    for (const ZoneRow& row : BuildZoneTable().rows) {
-        labels << ToQString(row.zoneLabel);
+    for (int row = 0; row < ZONE_COUNT; ++row) {
+        labels << ToQString(ZoneLabelAt(row));
     }
     return labels;
 }

@@ -81,7 +81,8 @@ std::string ZoneListing() {
     std::string listing;
     const auto& rows = BuildZoneTable().rows;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        listing += std::to_string(row) + "\t" + std::string(rows[row].zoneLabel) + "\n";
+        listing +=
+            std::to_string(row) + "\t" + std::string(ZoneLabelAt(static_cast<int>(row))) + "\n";
     }
     return listing;
 }

@@ -1,48 +1,36 @@
 #include "cli/place_birth.h"
 
-#include "cli/option_values.h"
-#include "cli/typed_reading.h"
+#include "form/input_checks.h"
 #include "places/place_filling.h"
 
 namespace sarovin {
 
 namespace {
 
-// The box texts FillPlace writes are whole numbers of at most three digits.
-int BoxNumber(const std::string& text) {
-    return ParseNumberInRange(text, 0, LargestBoxNumber()).value_or(0);
-}
-
-DegreesMinutes BoxAngle(const std::string& degrees, const std::string& minutes) {
-    return {BoxNumber(degrees), BoxNumber(minutes)};
-}
-
-void TakePlaceFromForm(const InputForm& form, TypedBirth& birth) {
-    birth.city = form.city;
-    birth.state = form.state;
-    birth.country = form.country;
-    birth.latitude = BoxAngle(form.latitudeDegrees, form.latitudeMinutes);
-    birth.isSouth = form.latitudeHemisphere == LatitudeHemisphere::South;
-    birth.longitude = BoxAngle(form.longitudeDegrees, form.longitudeMinutes);
-    birth.isEast = form.longitudeHemisphere == LongitudeHemisphere::East;
+void TakePlace(const PanelPlace& place, TypedBirth& birth) {
+    birth.city = place.city;
+    birth.state = place.state;
+    birth.country = place.country;
+    birth.latitude = place.latitude;
+    birth.isSouth = place.latitudeHemisphere == LatitudeHemisphere::South;
+    birth.longitude = place.longitude;
+    birth.isEast = place.longitudeHemisphere == LongitudeHemisphere::East;
 }
 
 }  // namespace
 
 std::string PutPlaceOnBirth(const Place& place, bool proposeZone, TypedBirth& birth) {
-    InputForm form = FormFromTypedBirth(birth);
-    FillPlace(place, form);
-    TakePlaceFromForm(form, birth);
-    if (!proposeZone || CheckTypedBirth(birth)) {
+    TakePlace(PanelPlaceOf(place), birth);
+    if (!proposeZone || !DateIsOnCalendar(birth.day, birth.month, birth.year)) {
         return {};
     }
-    const ZoneProposal proposal = ProposeZoneFor(place, form);
+    const ZoneProposal proposal =
+        ProposeZone(place.zoneId, birth.year, birth.month, birth.day, birth.hour, birth.minute);
     if (!proposal.zoneRow) {
         return proposal.note + "; give --zone ROW";
     }
-    ApplyZoneProposal(proposal, form);
-    birth.zone = form.zonePosition;
-    birth.daylightSaving = form.daylightSaving;
+    birth.zone = *proposal.zoneRow;
+    birth.daylightSaving = proposal.daylightSaving;
     return {};
 }
 

@@ -7,10 +7,6 @@ namespace sarovin {
 
 namespace {
 
-int PositionOfNumber(const std::vector<std::string>& items, int number) {
-    return PositionOfItem(items, std::to_string(number));
-}
-
 void StandInWhenEmpty(std::string& text) {
     if (text.find_first_not_of(' ') == std::string::npos) {
         text = std::string(CHECK_STAND_IN);
@@ -28,20 +24,16 @@ InputForm WithStandIns(InputForm form) {
 }  // namespace
 
 InputForm FormFromTypedBirth(const TypedBirth& birth) {
-    const ListItems& items = StandardListItems();
     InputForm form;
     form.name = birth.name;
-    form.dayPosition = PositionOfNumber(items.days, birth.day);
-    // Months are listed by name; the record takes the position plus one.
-    form.monthPosition = birth.month - 1;
-    form.yearPosition = PositionOfNumber(items.years, birth.year);
-    form.hourPosition = PositionOfNumber(items.hours, birth.hour);
-    form.minutePosition = PositionOfNumber(items.minutes, birth.minute);
-    form.zonePosition = birth.zone;
-    form.latitudeDegrees = std::to_string(birth.latitude.degrees);
-    form.latitudeMinutes = std::to_string(birth.latitude.minutes);
-    form.longitudeDegrees = std::to_string(birth.longitude.degrees);
-    form.longitudeMinutes = std::to_string(birth.longitude.minutes);
+    form.dayPosition = PositionOf(PanelList::Day, birth.day);
+    form.monthPosition = PositionOf(PanelList::Month, birth.month);
+    form.yearPosition = PositionOf(PanelList::Year, birth.year);
+    form.hourPosition = PositionOf(PanelList::Hour, birth.hour);
+    form.minutePosition = PositionOf(PanelList::Minute, birth.minute);
+    form.zonePosition = PositionOf(PanelList::Zone, birth.zone);
+    PutAngle(birth.latitude, form.latitudeDegrees, form.latitudeMinutes);
+    PutAngle(birth.longitude, form.longitudeDegrees, form.longitudeMinutes);
     form.latitudeHemisphere = birth.isSouth ? LatitudeHemisphere::South : LatitudeHemisphere::North;
     form.longitudeHemisphere = birth.isEast ? LongitudeHemisphere::East : LongitudeHemisphere::West;
     form.daylightSaving = birth.daylightSaving;
@@ -51,16 +43,13 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
     return form;
 }
 
-std::optional<Refusal> CheckTypedBirth(const TypedBirth& birth) {
-    return FirstFailingCheck(WithStandIns(FormFromTypedBirth(birth)));
-}
-
 Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
                                               const EphemerisChoice& choice) {
-    if (std::optional<Refusal> refusal = CheckTypedBirth(birth)) {
+    const InputForm form = FormFromTypedBirth(birth);
+    if (std::optional<Refusal> refusal = FirstFailingCheck(WithStandIns(form))) {
         return std::move(*refusal);
     }
-    Result<Calculation> calculation = ComputeForm(FormFromTypedBirth(birth), BirthRecord{}, choice);
+    Result<Calculation> calculation = ComputeForm(form, BirthRecord{}, choice);
     if (!calculation) {
         return calculation.refusal();
     }

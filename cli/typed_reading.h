@@ -16,11 +16,8 @@ inline constexpr std::string_view CHECK_STAND_IN = "-";
 // The input panel as it would look with `birth` entered.
 InputForm FormFromTypedBirth(const TypedBirth& birth);
 
-// The window's checks of a typed birth, with stand-ins for empty texts:
-// the first that fails, if any.
-std::optional<Refusal> CheckTypedBirth(const TypedBirth& birth);
-
-// The typed birth checked and filled as the window does; empty name and
+// The typed birth put on a panel once, checked as the window checks (with
+// stand-ins for empty texts) and filled as the window does; empty name and
 // place texts stay empty in the record.
 Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
                                               const EphemerisChoice& choice);

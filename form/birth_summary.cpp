@@ -10,10 +10,13 @@ std::string BirthSummary(const BirthRecord& record) {
     return record.name + " \u2014 " + BirthMomentText(record) + (place.empty() ? "" : ", " + place);
 }
 
+std::string CivilMomentText(const CivilTime& time) {
+    return std::to_string(time.day) + " " + std::string(MonthNameAt(time.month)) + " " +
+           std::to_string(time.year) + " " + TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
+}
+
 std::string BirthMomentText(const BirthRecord& record) {
-    return std::to_string(record.day) + " " + std::string(MonthNameAt(record.month)) + " " +
-           std::to_string(record.year) + " " + TwoDigits(record.hour) + ":" +
-           TwoDigits(record.minute);
+    return CivilMomentText({record.year, record.month, record.day, record.hour, record.minute});
 }
 
 std::string BirthPlaceText(const BirthRecord& record) {

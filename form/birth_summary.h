@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/birth_record.h"
+#include "engine/civil_time.h"
 
 namespace sarovin {
 
@@ -10,7 +11,10 @@ namespace sarovin {
 // Delhi, Delhi, India"; empty places are left out with their commas.
 std::string BirthSummary(const BirthRecord& record);
 
-// The date and clock time of the birth: "15 June 1980 08:30".
+// A date and clock time as people read it: "15 June 1980 08:30".
+std::string CivilMomentText(const CivilTime& time);
+
+// The date and clock time of the birth, as CivilMomentText writes them.
 std::string BirthMomentText(const BirthRecord& record);
 
 // The places of the birth: "New Delhi, Delhi, India"; empty places are

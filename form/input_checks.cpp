@@ -1,5 +1,6 @@
 #include "form/input_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -9,10 +10,8 @@ namespace sarovin {
 
 namespace {
 
-constexpr int FEBRUARY = 1;
-constexpr int DAY_29 = 28;
-constexpr int DAY_30 = 29;
-constexpr int DAY_31 = 30;
+constexpr int FEBRUARY = 2;
+constexpr int LONGEST_MONTH = 31;
 
 // A text of spaces only is as empty as no text: a saved reading trims it
 // away, and the file would then not open again.
@@ -22,23 +21,26 @@ bool IsBlank(const std::string& text) {
 
 // Leap years are those divisible by four; between 1901 and 2050 that
 // agrees with the Gregorian calendar.
+bool FebruaryLacks(int day, int month, int year) {
+    const int lastDay = year % 4 == 0 ? 29 : 28;
+    return month == FEBRUARY && day > lastDay;
+}
+
+bool ThirtyDayMonthHas31(int day, int month) {
+    constexpr std::array<int, 4> THIRTY_DAY_MONTHS = {4, 6, 9, 11};
+    return day == LONGEST_MONTH && std::find(THIRTY_DAY_MONTHS.begin(), THIRTY_DAY_MONTHS.end(),
+                                             month) != THIRTY_DAY_MONTHS.end();
+}
+
 bool FebruaryLacksDay(const InputForm& form) {
-    if (form.monthPosition != FEBRUARY) {
-        return false;
-    }
-    const bool leap = (FIRST_YEAR + form.yearPosition) % 4 == 0;
-    const int firstMissingDay = leap ? DAY_30 : DAY_29;
-    return form.dayPosition >= firstMissingDay;
+    return FebruaryLacks(ValueAt(PanelList::Day, form.dayPosition),
+                         ValueAt(PanelList::Month, form.monthPosition),
+                         ValueAt(PanelList::Year, form.yearPosition));
 }
 
 bool ThirtyDayMonthHasDay31(const InputForm& form) {
-    constexpr std::array<int, 4> THIRTY_DAY_MONTHS = {3, 5, 8, 10};
-    for (const int month : THIRTY_DAY_MONTHS) {
-        if (form.monthPosition == month && form.dayPosition == DAY_31) {
-            return true;
-        }
-    }
-    return false;
+    return ThirtyDayMonthHas31(ValueAt(PanelList::Day, form.dayPosition),
+                               ValueAt(PanelList::Month, form.monthPosition));
 }
 
 struct Check {
@@ -83,6 +85,10 @@ constexpr std::array<Check, 12> CHECKS = {{
 }};
 
 }  // namespace
+
+bool DateIsOnCalendar(int day, int month, int year) {
+    return !FebruaryLacks(day, month, year) && !ThirtyDayMonthHas31(day, month);
+}
 
 std::optional<Refusal> FirstFailingCheck(const InputForm& form) {
     for (const Check& check : CHECKS) {

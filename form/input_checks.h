@@ -11,6 +11,10 @@ namespace sarovin {
 // fails, or nothing when the form may be calculated.
 std::optional<Refusal> FirstFailingCheck(const InputForm& form);
 
+// The two date checks on values the lists hold: false for a day its month
+// lacks (30 February, 31 April).
+bool DateIsOnCalendar(int day, int month, int year);
+
 // Makes the choice a refusal asks for on the panel, for the next attempt.
 void ApplyRepair(FormRepair repair, InputForm& form);
 

@@ -17,26 +17,25 @@ void ConvertInto(std::int16_t& field, std::string_view text) {
     }
 }
 
-// The text of the chosen item of a list; empty when nothing is chosen.
-std::string_view ChosenItem(const std::vector<std::string>& items, int position) {
-    if (position < 0 || position >= static_cast<int>(items.size())) {
-        return {};
+// The value of the chosen item of a list; nothing chosen leaves the field.
+void TakeChosenValue(std::int16_t& field, PanelList list, int position) {
+    if (IsOnList(list, position)) {
+        field = static_cast<std::int16_t>(ValueAt(list, position));
     }
-    return items[static_cast<std::size_t>(position)];
 }
 
 }  // namespace
 
 BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) {
-    const ListItems& items = StandardListItems();
     BirthRecord record = previous;
     record.name = form.name;
-    record.month = static_cast<std::int16_t>(form.monthPosition + 1);
-    ConvertInto(record.day, ChosenItem(items.days, form.dayPosition));
-    ConvertInto(record.year, ChosenItem(items.years, form.yearPosition));
-    ConvertInto(record.hour, ChosenItem(items.hours, form.hourPosition));
-    ConvertInto(record.minute, ChosenItem(items.minutes, form.minutePosition));
-    if (form.zonePosition >= 0 && form.zonePosition < ZONE_COUNT) {
+    // The month list always has a choice; the record takes its value as is.
+    record.month = static_cast<std::int16_t>(ValueAt(PanelList::Month, form.monthPosition));
+    TakeChosenValue(record.day, PanelList::Day, form.dayPosition);
+    TakeChosenValue(record.year, PanelList::Year, form.yearPosition);
+    TakeChosenValue(record.hour, PanelList::Hour, form.hourPosition);
+    TakeChosenValue(record.minute, PanelList::Minute, form.minutePosition);
+    if (IsOnList(PanelList::Zone, form.zonePosition)) {
         const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(form.zonePosition)];
         record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(zone.hoursToUt));
         record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(zone.minutesToUt));

@@ -2,11 +2,10 @@
 
 #include <string_view>
 
-#include "form/list_items.h"
+#include "form/birth_summary.h"
 #include "tables/zone_table.h"
 #include "text/angle_text.h"
 #include "text/printable_text.h"
-#include "text/two_digits.h"
 
 namespace sarovin {
 
@@ -30,10 +29,7 @@ std::string BirthHeaderLine(const ReportedReading& reading) {
         line += PrintableText(record.name);
         line += NAME_SEPARATOR;
     }
-    line += std::to_string(record.day) + " ";
-    line += MonthNameAt(record.month);
-    line += " " + std::to_string(record.year) + " ";
-    line += TwoDigits(record.hour) + ":" + TwoDigits(record.minute);
+    line += BirthMomentText(record);
     AppendPart(line, ZoneLabelAt(reading.calculation.zonePosition));
     if (record.daylightSaving) {
         AppendPart(line, DAYLIGHT_SAVING_TEXT);

@@ -30,11 +30,6 @@ std::string BoxLetters(const std::string& text) {
     return letters.simplified().toStdString();
 }
 
-struct DegreesMinutes {
-    int degrees;
-    int minutes;
-};
-
 DegreesMinutes ToDegreesMinutes(double angle) {
     const long totalMinutes = std::lround(std::fabs(angle) * 60);
     return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60)};
@@ -42,25 +37,33 @@ DegreesMinutes ToDegreesMinutes(double angle) {
 
 }  // namespace
 
+PanelPlace PanelPlaceOf(const Place& place) {
+    return {BoxLetters(place.name),
+            BoxLetters(place.region),
+            BoxLetters(place.country),
+            ToDegreesMinutes(place.latitude),
+            place.latitude < 0 ? LatitudeHemisphere::South : LatitudeHemisphere::North,
+            ToDegreesMinutes(place.longitude),
+            place.longitude < 0 ? LongitudeHemisphere::West : LongitudeHemisphere::East};
+}
+
 void FillPlace(const Place& place, InputForm& form) {
-    form.city = BoxLetters(place.name);
-    form.state = BoxLetters(place.region);
-    form.country = BoxLetters(place.country);
-    const DegreesMinutes latitude = ToDegreesMinutes(place.latitude);
-    form.latitudeDegrees = std::to_string(latitude.degrees);
-    form.latitudeMinutes = std::to_string(latitude.minutes);
-    form.latitudeHemisphere =
-        place.latitude < 0 ? LatitudeHemisphere::South : LatitudeHemisphere::North;
-    const DegreesMinutes longitude = ToDegreesMinutes(place.longitude);
-    form.longitudeDegrees = std::to_string(longitude.degrees);
-    form.longitudeMinutes = std::to_string(longitude.minutes);
-    form.longitudeHemisphere =
-        place.longitude < 0 ? LongitudeHemisphere::West : LongitudeHemisphere::East;
+    PanelPlace values = PanelPlaceOf(place);
+    form.city = std::move(values.city);
+    form.state = std::move(values.state);
+    form.country = std::move(values.country);
+    PutAngle(values.latitude, form.latitudeDegrees, form.latitudeMinutes);
+    form.latitudeHemisphere = values.latitudeHemisphere;
+    PutAngle(values.longitude, form.longitudeDegrees, form.longitudeMinutes);
+    form.longitudeHemisphere = values.longitudeHemisphere;
 }
 
 ZoneProposal ProposeZoneFor(const Place& place, const InputForm& form) {
-    return ProposeZone(place.zoneId, FIRST_YEAR + form.yearPosition, form.monthPosition + 1,
-                       form.dayPosition + 1, form.hourPosition, form.minutePosition);
+    return ProposeZone(place.zoneId, ValueAt(PanelList::Year, form.yearPosition),
+                       ValueAt(PanelList::Month, form.monthPosition),
+                       ValueAt(PanelList::Day, form.dayPosition),
+                       ValueAt(PanelList::Hour, form.hourPosition),
+                       ValueAt(PanelList::Minute, form.minutePosition));
 }
 
 void ApplyZoneProposal(const ZoneProposal& proposal, InputForm& form) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "form/list_items.h"
+#include "form/birth_summary.h"
 #include "tables/zone_table.h"
 #include "text/two_digits.h"
 
@@ -77,9 +77,8 @@ std::string DurationText(int seconds) {
 
 // "Asia/Kolkata on 15 June 1980 08:30".
 std::string MomentText(std::string_view zone, QDate date, QTime time) {
-    return std::string(zone) + " on " + std::to_string(date.day()) + " " +
-           std::string(MonthNameAt(date.month())) + " " + std::to_string(date.year()) + " " +
-           TwoDigits(time.hour()) + ":" + TwoDigits(time.minute());
+    return std::string(zone) + " on " +
+           CivilMomentText({date.year(), date.month(), date.day(), time.hour(), time.minute()});
 }
 
 // Abbreviations made of the offset alone ("+0545") say nothing the offset
@@ -104,25 +103,12 @@ int SecondsToUt(const ZoneRow& row) {
     return row.hoursToUt * SECONDS_PER_HOUR + row.minutesToUt * SECONDS_PER_MINUTE;
 }
 
-// A row label is "Name,ABBREVIATION,hours", with spaces after the commas
-// in some rows.
-std::string_view LabelField(std::string_view label, std::size_t index) {
-    for (std::size_t i = 0; i < index; ++i) {
-        label.remove_prefix(std::min(label.find(',') + 1, label.size()));
-    }
-    label = label.substr(0, label.find(','));
-    while (label.starts_with(' ')) {
-        label.remove_prefix(1);
-    }
-    return label;
-}
-
 std::string_view RowName(int row) {
-    return LabelField(BuildZoneTable().rows[static_cast<std::size_t>(row)].zoneLabel, 0);
+    return BuildZoneTable().rows[static_cast<std::size_t>(row)].name;
 }
 
 bool RowIsNamed(const ZoneRow& row, const QString& abbreviation) {
-    return QString::fromUtf8(LabelField(row.zoneLabel, 1)) == abbreviation;
+    return QString::fromUtf8(row.abbreviation) == abbreviation;
 }
 
 // The rows whose correction undoes an offset east of Greenwich.

@@ -74,9 +74,9 @@ TEST(ZoneLabelOffsets, EveryRowCorrectsItsClockByTheOffsetItsLabelWrites) {
     int halfHourRows = 0;
     for (std::size_t index = 0; index < table.rows.size(); ++index) {
         const ZoneRow& row = table.rows[index];
-        SCOPED_TRACE("row " + std::to_string(index) + ": " + std::string(row.zoneLabel));
+        SCOPED_TRACE("row " + std::to_string(index) + ": " + std::string(ZoneLabel(row)));
         WrittenOffset offset{};
-        ASSERT_TRUE(ReadWrittenOffset(row.zoneLabel, offset));
+        ASSERT_TRUE(ReadWrittenOffset(ZoneLabel(row), offset));
         const int minutes = MinutesOfFraction(offset.fraction);
         ASSERT_GE(minutes, 0) << "unknown fraction ." << offset.fraction;
         if (offset.sign == 0) {
@@ -102,7 +102,7 @@ TEST(ZoneLabelOffsets, EveryRowCorrectsItsClockByTheOffsetItsLabelWrites) {
 TEST(ZoneLabelOffsets, ALabelIsFoundByItsRowOnlyInsideTheList) {
     const ZoneTable& table = BuildZoneTable();
     for (int index = 0; index < ZONE_COUNT; ++index) {
-        EXPECT_EQ(ZoneLabelAt(index), table.rows[static_cast<std::size_t>(index)].zoneLabel)
+        EXPECT_EQ(ZoneLabelAt(index), ZoneLabel(table.rows[static_cast<std::size_t>(index)]))
             << index;
         EXPECT_FALSE(ZoneLabelAt(index).empty()) << index;
     }

@@ -36,7 +36,7 @@ TEST(ZoneTable, RowsCarryTheirLabelsAndCorrections) {
     const ZoneTable& table = BuildZoneTable();
     for (const ZoneCase& c : cases) {
         const ZoneRow& row = table.rows[static_cast<std::size_t>(c.index)];
-        EXPECT_EQ(row.zoneLabel, c.label) << c.index;
+        EXPECT_EQ(ZoneLabel(row), c.label) << c.index;
         EXPECT_EQ(row.hoursToUt, c.hoursToUt) << c.index;
         EXPECT_EQ(row.minutesToUt, c.minutesToUt) << c.index;
     }
@@ -48,8 +48,8 @@ TEST(ZoneTable, CorrectionsAreWithinAZoneAndShareTheirSign) {
         EXPECT_GE(row.hoursToUt, -13);
         EXPECT_LE(row.hoursToUt, 12);
         EXPECT_TRUE(row.minutesToUt == 0 || row.minutesToUt == 30 || row.minutesToUt == -30);
-        EXPECT_GE(row.hoursToUt * row.minutesToUt, 0) << row.zoneLabel;
-        labels.insert(std::string(row.zoneLabel));
+        EXPECT_GE(row.hoursToUt * row.minutesToUt, 0) << ZoneLabel(row);
+        labels.insert(std::string(ZoneLabel(row)));
     }
     EXPECT_EQ(labels.size(), 71u);
 }
