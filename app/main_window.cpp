@@ -71,6 +71,8 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
             &MainWindow::FindLatitudeLongitude);
     connect(resultsPanel_, &ResultsPanel::SaveRequested, this, &MainWindow::SaveReading);
     connect(resultsPanel_, &ResultsPanel::BackRequested, this, &MainWindow::ShowInputPanel);
+    connect(resultsPanel_, &ResultsPanel::CompareFileDropped, this,
+            &MainWindow::CompareWithReadingFile);
     ShowInputPanel();
     // Room for the longest Rashi sentence on one line where the screen has it.
     const QRect available = screen()->availableGeometry();
@@ -87,6 +89,8 @@ void MainWindow::BuildMenus() {
                         AddAction(file, "mnuExportPdf", QStringLiteral("Export P&DF\u2026"))};
     connect(documentActions_[0], &QAction::triggered, this, &MainWindow::PrintReading);
     connect(documentActions_[1], &QAction::triggered, this, &MainWindow::ExportPdf);
+    documentActions_ << AddAction(file, "mnuCompare", QStringLiteral("Compare &With\u2026"));
+    connect(documentActions_.back(), &QAction::triggered, this, &MainWindow::CompareWithReading);
     AddSeparator(file, "mnuFileSep");
     connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
             &QWidget::close);
@@ -215,6 +219,32 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
                                             ephemerisMenu_->Choice());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
+}
+
+void MainWindow::CompareWithReading() {
+    const std::filesystem::path path = AskForReadingPath(this, platform_, readingPlaces_);
+    if (!path.empty()) {
+        CompareWithReadingFile(path);
+    }
+}
+
+void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
+    const std::optional<std::string> bytes = ReadingBytesAt(this, platform_, path, readingPlaces_);
+    if (!bytes) {
+        return;
+    }
+    const OpenedReading other =
+        CalculateReading(*bytes, InputForm{}, BirthRecord{}, ephemerisMenu_->Choice());
+    if (!other.calculation) {
+        const Refusal& refusal = other.calculation.refusal();
+        platform_.ShowMessage(this,
+                              BytesAsText(path.filename().native()) + QStringLiteral(": ") +
+                                  ToQString(refusal.message),
+                              refusal.icon);
+        return;
+    }
+    resultsPanel_->ShowComparison(calculation_, *other.calculation,
+                                  CompareCharts(calculation_.sky, other.calculation->sky));
 }
 
 void MainWindow::FindLatitudeLongitude() {

@@ -36,6 +36,11 @@ class MainWindow : public QMainWindow {
     void ShowInputPanel();
     void PrintReading();
     void ExportPdf();
+    // Asks for a second reading and compares the chart on show with it.
+    void CompareWithReading();
+    // Compares the chart on show with the reading at `path`, computed with
+    // the same ephemeris and rules; its refusal is shown with its name.
+    void CompareWithReadingFile(const std::filesystem::path& path);
 
     const BirthRecord& Record() const { return calculation_.record; }
 

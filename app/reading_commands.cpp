@@ -53,14 +53,18 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
     }
 }
 
+std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platform,
+                                        const ReadingPlaces& places) {
+    return platform.ChooseFileToOpen(parent, {QStringLiteral("Select the source file"),
+                                              READING_FILTER,
+                                              READING_SUFFIX,
+                                              {},
+                                              DialogStartFolder(places)});
+}
+
 std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
                                               ReadingPlaces& places) {
-    const std::filesystem::path path =
-        platform.ChooseFileToOpen(parent, {QStringLiteral("Select the source file"),
-                                           READING_FILTER,
-                                           READING_SUFFIX,
-                                           {},
-                                           DialogStartFolder(places)});
+    const std::filesystem::path path = AskForReadingPath(parent, platform, places);
     if (path.empty()) {
         return std::nullopt;
     }

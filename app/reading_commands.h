@@ -30,6 +30,10 @@ std::filesystem::path DialogStartFolder(const ReadingPlaces& places);
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
                  int zonePosition, ReadingPlaces& places);
 
+// Asks for a reading file to open; an empty path when the user cancels.
+std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platform,
+                                        const ReadingPlaces& places);
+
 // Asks for a reading file and gives its bytes; nothing when the user
 // cancels or the name does not end in "dri" (which is said). A file that
 // cannot be read counts as a file of no lines.

@@ -1,7 +1,11 @@
 #include "app/results_panel.h"
+#include "app/compare_tab.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -13,7 +17,9 @@
 #include "app/sputa_tab.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
+#include "platform/local_path.h"
 #include "platform/qt_text.h"
+#include "reading/reading_load.h"
 
 namespace sarovin {
 
@@ -61,6 +67,10 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(rashi_, QStringLiteral("Rashi Drishti"));
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
     tabs_->addTab(chart_, QStringLiteral("Chart"));
+    setAcceptDrops(true);
+    compare_ = new CompareTab(this);
+    tabs_->addTab(compare_, QStringLiteral("Compare"));
+    tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 
     AddTabKeys();
 
@@ -113,6 +123,42 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report.sputa, report.bodies);
     chart_->ShowCalculation(calculation);
+    tabs_->setTabVisible(tabs_->indexOf(compare_), false);
+}
+
+void ResultsPanel::ShowComparison(const Calculation& a, const Calculation& b,
+                                  const ChartComparison& comparison) {
+    compare_->ShowComparison(a, b, comparison);
+    tabs_->setTabVisible(tabs_->indexOf(compare_), true);
+    tabs_->setCurrentWidget(compare_);
+}
+
+namespace {
+
+// One local reading file, by its name's ending as the open dialog filters.
+std::filesystem::path DroppedReading(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1) {
+        return {};
+    }
+    std::filesystem::path path = LocalPathOf(urls.front());
+    return HasReadingExtension(path.native()) ? path : std::filesystem::path();
+}
+
+}  // namespace
+
+void ResultsPanel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedReading(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ResultsPanel::dropEvent(QDropEvent* event) {
+    const std::filesystem::path path = DroppedReading(event->mimeData());
+    if (!path.empty()) {
+        event->acceptProposedAction();
+        emit CompareFileDropped(path);
+    }
 }
 
 ChartStyle ResultsPanel::ChartStyleShown() const {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
+#include "comparison/chart_comparison.h"
 
 class QLabel;
 class QTabWidget;
@@ -11,6 +13,7 @@ class QTabWidget;
 namespace sarovin {
 
 class ChartTab;
+class CompareTab;
 class DrishtiTab;
 class SputaTab;
 
@@ -26,12 +29,22 @@ class ResultsPanel : public QWidget {
     void ShowCalculation(const Calculation& calculation);
     // Graha Drishti in front, its tab selected.
     void ShowGrahaFrame();
+    // The Compare tab with the chart on show (A) and a second one (B), in
+    // front; a new calculation hides it again.
+    void ShowComparison(const Calculation& a, const Calculation& b,
+                        const ChartComparison& comparison);
     // The style the chart tab draws the chart in, for printing it alike.
     ChartStyle ChartStyleShown() const;
 
   signals:
+    // A reading file dropped on the results, to compare with.
+    void CompareFileDropped(const std::filesystem::path& path);
     void SaveRequested();
     void BackRequested();
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void AddTabKeys();
@@ -42,6 +55,7 @@ class ResultsPanel : public QWidget {
     DrishtiTab* rashi_;
     SputaTab* sputa_;
     ChartTab* chart_;
+    CompareTab* compare_;
 };
 
 }  // namespace sarovin

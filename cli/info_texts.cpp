@@ -17,6 +17,7 @@ constexpr std::string_view SYNOPSIS =
     "       sarovin-report [those options] --place TEXT --day D --month M --year Y\n"
     "                      --hour H --minute MI [any birth option above]\n"
     "       sarovin-report --pdf FILE.pdf [any form above without --format]\n"
+    "       sarovin-report --compare [--format ...] [--ephemeris ...] A.dri B.dri\n"
     "       sarovin-report --find-place TEXT | --zones | --help | --version\n";
 
 constexpr std::string_view OPTION_HELP =
@@ -36,6 +37,10 @@ constexpr std::string_view OPTION_HELP =
     "                       printing: the birth, the South Indian chart, the\n"
     "                       Graha and Rashi Drishti and the tinted Sputa grid;\n"
     "                       not with --format\n"
+    "  --compare A.dri B.dri\n"
+    "                       compare two readings: the classical Sputa Drishti\n"
+    "                       of each chart's planets on the other's bodies and\n"
+    "                       Lagna, the Graha Drishti across, mutual aspects\n"
     "  --day D              day of the month, 1-31\n"
     "  --month M            month, 1-12\n"
     "  --year Y             year, 1901-2050\n"

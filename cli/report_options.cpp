@@ -32,16 +32,17 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
-    {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
-    {"jobs", true, false},    {"help", false, false},      {"version", false, false},
-    {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
-    {"month", true, true},    {"year", true, true},        {"hour", true, true},
-    {"minute", true, true},   {"zone", true, true},        {"longitude", true, true},
-    {"latitude", true, true}, {"east", false, true},       {"west", false, true},
-    {"north", false, true},   {"south", false, true},      {"dst", false, true},
-    {"place", true, true},    {"name", true, true},        {"city", true, true},
-    {"state", true, true},    {"country", true, true},     {"pdf", true, false},
+constexpr std::array<KnownOption, 28> KNOWN_OPTIONS = {{
+    {"format", true, false},   {"ephemeris", true, false},  {"node", true, false},
+    {"jobs", true, false},     {"help", false, false},      {"version", false, false},
+    {"zones", false, false},   {"find-place", true, false}, {"day", true, true},
+    {"month", true, true},     {"year", true, true},        {"hour", true, true},
+    {"minute", true, true},    {"zone", true, true},        {"longitude", true, true},
+    {"latitude", true, true},  {"east", false, true},       {"west", false, true},
+    {"north", false, true},    {"south", false, true},      {"dst", false, true},
+    {"place", true, true},     {"name", true, true},        {"city", true, true},
+    {"state", true, true},     {"country", true, true},     {"pdf", true, false},
+    {"compare", false, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -269,6 +270,15 @@ ParsedArguments ReadReadings(const GivenOptions& given, std::vector<std::string>
     options.jobs = DefaultJobs();
     if (std::string error = ReadHowToPrint(given, options); !error.empty()) {
         return Refused(std::move(error));
+    }
+    if (given.contains("compare")) {
+        if (DescribesBirth(given) || files.size() != 2) {
+            return Refused("--compare needs two reading files and no birth options");
+        }
+        if (!options.pdfPath.empty()) {
+            return Refused("--compare and --pdf cannot be used together");
+        }
+        options.compare = true;
     }
     if (!DescribesBirth(given)) {
         if (files.empty()) {

@@ -27,6 +27,8 @@ struct ReportOptions {
     // The file --pdf writes the readings' pages to, in place of printing
     // them; empty without --pdf.
     std::string pdfPath;
+    // --compare: the two files are compared instead of printed one by one.
+    bool compare = false;
 };
 
 struct ParsedArguments {

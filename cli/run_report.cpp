@@ -1,5 +1,6 @@
 #include "cli/run_report.h"
 
+#include <array>
 #include <exception>
 #include <memory>
 #include <string_view>
@@ -15,6 +16,8 @@
 #include "cli/typed_reading.h"
 #include "document/print_application.h"
 #include "document/reading_document_pdf.h"
+#include "output/comparison_json.h"
+#include "output/comparison_text.h"
 #include "output/reading_format.h"
 
 namespace sarovin {
@@ -101,7 +104,48 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
 }
 
+// The two readings of --compare, each refused by its own name; the
+// comparison is written only when both could be computed.
+int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    std::array<Result<ReportedReading>, 2> readings = {
+        ReadingFromFile(options.files[0], options.ephemeris),
+        ReadingFromFile(options.files[1], options.ephemeris)};
+    bool bothComputed = true;
+    for (std::size_t index = 0; index < readings.size(); ++index) {
+        if (readings[index]) {
+            err << WarningLines(*readings[index]);
+        } else {
+            err << ProblemLine(options.files[index], readings[index].refusal().message);
+            bothComputed = false;
+        }
+    }
+    if (!bothComputed) {
+        return EXIT_SOME_REFUSED;
+    }
+    const ComparedReadings compared =
+        CompareReadings(std::move(*readings[0]), std::move(*readings[1]));
+    switch (options.format) {
+        case OutputFormat::Text:
+            out << FormatTextComparison(compared);
+            break;
+        case OutputFormat::Json:
+            out << FormatJsonComparison(compared, JsonLayout::Indented) << '\n';
+            break;
+        case OutputFormat::JsonLines:
+            out << FormatJsonComparison(compared, JsonLayout::Compact) << '\n';
+            break;
+    }
+    if (!out.flush()) {
+        ReportWriteFailure(err);
+        return EXIT_SOME_REFUSED;
+    }
+    return EXIT_ALL_PRINTED;
+}
+
 int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.compare) {
+        return PrintComparison(options, out, err);
+    }
     if (!options.pdfPath.empty()) {
         return PrintReadingsAsPdf(options, err);
     }

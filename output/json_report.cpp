@@ -169,12 +169,9 @@ void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
 
 }  // namespace
 
-std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout) {
+void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     const Calculation& calculation = reading.calculation;
     const DrishtiReport& report = calculation.report;
-    std::string text;
-    text.reserve(EXPECTED_JSON_SIZE);
-    JsonWriter json(text, layout, layout == JsonLayout::Indented ? 1 : 0);
     json.BeginObject();
     json.Key("birth");
     WriteBirth(json, calculation);
@@ -197,6 +194,13 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     json.Key("sputa");
     WriteSputa(json, report.sputa);
     json.EndObject();
+}
+
+std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout) {
+    std::string text;
+    text.reserve(EXPECTED_JSON_SIZE);
+    JsonWriter json(text, layout, layout == JsonLayout::Indented ? 1 : 0);
+    WriteJsonReading(json, reading);
     return text;
 }
 

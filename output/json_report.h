@@ -25,4 +25,8 @@ namespace sarovin {
 // end follows.
 std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout);
 
+// The same object written as the next value of `json`, for a reading that
+// is part of a larger object.
+void WriteJsonReading(JsonWriter& json, const ReportedReading& reading);
+
 }  // namespace sarovin

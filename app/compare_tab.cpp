@@ -1,0 +1,175 @@
+#include "app/compare_tab.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/strength_tint.h"
+#include "comparison/comparison_texts.h"
+#include "document/chart_palette.h"
+#include "engine/body_slot.h"
+#include "platform/qt_text.h"
+#include "text/virupas_text.h"
+
+namespace sarovin {
+
+namespace {
+
+QLabel* MakeText(QWidget* parent, const char* name, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(ToQString(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (bold) {
+        QFont strong = label->font();
+        strong.setBold(true);
+        label->setFont(strong);
+    }
+    return label;
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name) {
+    auto* table = new QTableWidget(ASPECTING_PLANETS, BODY_COUNT + 1, parent);
+    table->setObjectName(ToQString(name));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList rows;
+    for (int planet = 0; planet < ASPECTING_PLANETS; ++planet) {
+        rows << ToQString(SlotNames[planet].englishName);
+    }
+    table->setVerticalHeaderLabels(rows);
+    QStringList columns;
+    for (const BodyNames& names : SlotNames) {
+        columns << ToQString(names.englishName);
+    }
+    columns << QStringLiteral("Lagna");
+    table->setHorizontalHeaderLabels(columns);
+    return table;
+}
+
+// A cell of virupas on the Sputa tab's tint, bold from 45, with both
+// bodies named in its tooltip.
+QTableWidgetItem* MakeCell(double virupas, const QString& tip) {
+    auto* item = new QTableWidgetItem(ToQString(VirupasText(virupas)));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int strength = static_cast<int>(std::lround(std::clamp(virupas, 0.0, 60.0)));
+    const Rgb tint = StrengthTint(strength);
+    item->setBackground(ToQColor(tint));
+    item->setForeground(ToQColor(InkOn(tint)));
+    QFont font = item->font();
+    font.setBold(virupas >= STRONG_VIRUPAS);
+    item->setFont(font);
+    item->setToolTip(tip);
+    return item;
+}
+
+void FillGrid(QTableWidget* table, const CrossSputa& cross, std::string_view fromName,
+              std::string_view ontoName) {
+    const auto tip = [&](int planet, std::string_view aspected, double virupas) {
+        return QStringLiteral("%1 of %2 aspecting %3 of %4: %5 virupas")
+            .arg(ToQString(SlotNames[planet].englishName), ToQString(fromName), ToQString(aspected),
+                 ToQString(ontoName), ToQString(VirupasText(virupas)));
+    };
+    for (int planet = 0; planet < ASPECTING_PLANETS; ++planet) {
+        for (int body = 0; body < BODY_COUNT; ++body) {
+            const double virupas = cross.onBodies[planet][body];
+            table->setItem(planet, body,
+                           MakeCell(virupas, tip(planet, SlotNames[body].englishName, virupas)));
+        }
+        if (cross.onLagna) {
+            const double virupas = (*cross.onLagna)[planet];
+            table->setItem(planet, BODY_COUNT, MakeCell(virupas, tip(planet, "Lagna", virupas)));
+        }
+    }
+    table->setColumnHidden(BODY_COUNT, !cross.onLagna);
+}
+
+QString MutualText(const ChartComparison& comparison, std::string_view aName,
+                   std::string_view bName) {
+    QStringList lines{QStringLiteral("Mutual aspects, 45 virupas or more both ways:")};
+    for (const MutualAspect& pair : comparison.mutual) {
+        const QString aBody =
+            QStringLiteral("%1 of %2")
+                .arg(ToQString(SlotNames[pair.aBody].englishName), ToQString(aName));
+        const QString bBody =
+            QStringLiteral("%1 of %2")
+                .arg(ToQString(SlotNames[pair.bBody].englishName), ToQString(bName));
+        lines << QStringLiteral("%1 on %2 %3, %2 on %1 %4")
+                     .arg(aBody, bBody, ToQString(VirupasText(pair.aOnB)),
+                          ToQString(VirupasText(pair.bOnA)));
+    }
+    if (comparison.mutual.empty()) {
+        lines << QStringLiteral("none");
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString GrahaText(const std::array<GrahaAcross, GRAHA_ROWS>& rows, const Sky& from,
+                  std::string_view fromName, std::string_view ontoName) {
+    QStringList lines;
+    for (int body = 0; body < GRAHA_ROWS; ++body) {
+        lines << ToQString(GrahaAcrossSentence(body, rows[body], from, fromName, ontoName));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FrameCompare"));
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    title_ = MakeText(content, "lblCompareTitle", true);
+    mutual_ = MakeText(content, "lblCompareMutual");
+    aOnBCaption_ = MakeText(content, "lblCompareAOnB", true);
+    aOnB_ = MakeGrid(content, "tblCompareAOnB");
+    grahaAOnB_ = MakeText(content, "lblCompareGrahaAOnB");
+    bOnACaption_ = MakeText(content, "lblCompareBOnA", true);
+    bOnA_ = MakeGrid(content, "tblCompareBOnA");
+    grahaBOnA_ = MakeText(content, "lblCompareGrahaBOnA");
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             title_, mutual_, aOnBCaption_, aOnB_, grahaAOnB_, bOnACaption_, bOnA_, grahaBOnA_}) {
+        column->addWidget(part);
+    }
+    column->addStretch(1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scrCompare"));
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+}
+
+void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
+                                const ChartComparison& comparison) {
+    const std::string_view aName = ChartName(a.record.name, "A");
+    const std::string_view bName = ChartName(b.record.name, "B");
+    QString title =
+        QStringLiteral("%1 (A) compared with %2 (B)").arg(ToQString(aName), ToQString(bName));
+    if (a.record == b.record) {
+        title += QStringLiteral(": a reading compared with itself");
+    }
+    title_->setText(title);
+    mutual_->setText(MutualText(comparison, aName, bName));
+    aOnBCaption_->setText(QStringLiteral("Sputa Drishti of %1 on %2, in virupas")
+                              .arg(ToQString(aName), ToQString(bName)));
+    FillGrid(aOnB_, comparison.aOnB, aName, bName);
+    grahaAOnB_->setText(GrahaText(comparison.grahaAOnB, a.sky, aName, bName));
+    bOnACaption_->setText(QStringLiteral("Sputa Drishti of %1 on %2, in virupas")
+                              .arg(ToQString(bName), ToQString(aName)));
+    FillGrid(bOnA_, comparison.bOnA, bName, aName);
+    grahaBOnA_->setText(GrahaText(comparison.grahaBOnA, b.sky, bName, aName));
+}
+
+}  // namespace sarovin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "calculation/calculation.h"
+#include "comparison/chart_comparison.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace sarovin {
+
+// Two charts compared: the chart on show (A) and a second reading (B)
+// computed with the same ephemeris and rules. The mutual aspects first,
+// then the classical Sputa Drishti each way as tinted tables, then the
+// Graha Drishti across in the Graha tab's manner.
+class CompareTab : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CompareTab(QWidget* parent = nullptr);
+
+    void ShowComparison(const Calculation& a, const Calculation& b,
+                        const ChartComparison& comparison);
+
+  private:
+    QLabel* title_;
+    QLabel* mutual_;
+    QLabel* aOnBCaption_;
+    QTableWidget* aOnB_;
+    QLabel* grahaAOnB_;
+    QLabel* bOnACaption_;
+    QTableWidget* bOnA_;
+    QLabel* grahaBOnA_;
+};
+
+}  // namespace sarovin

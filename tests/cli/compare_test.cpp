@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "tests/cli/report_test_support.h"
+
+namespace sarovin {
+namespace {
+
+using testing::RunResult;
+using testing::RunTool;
+
+TEST(Compare, AReadingComparedWithItselfSaysSo) {
+    const testing::ReadingFolder folder;
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const RunResult run = RunTool({"--compare", "--format", "json", asha, asha});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject pair = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    EXPECT_TRUE(pair["sameBirth"].toBool());
+    EXPECT_EQ(pair["a"].toObject()["birth"].toObject()["name"].toString(), "Asha Rao");
+    const QJsonArray aOnB = pair["aOnB"].toArray();
+    ASSERT_EQ(aOnB.size(), 7);
+    for (const QJsonValue& row : aOnB) {
+        ASSERT_EQ(row.toArray().size(), 10);
+        // The built-in ephemeris gives no Lagna.
+        EXPECT_TRUE(row.toArray()[9].isNull());
+    }
+    // A chart on itself: the Sun's own column is a conjunction, 0 virupas.
+    EXPECT_EQ(aOnB[0].toArray()[0].toDouble(), 0);
+    EXPECT_EQ(pair["grahaBOnA"].toArray().size(), 8);
+}
+
+TEST(Compare, EachRefusedReadingIsNamedAndNothingIsPrinted) {
+    const testing::ReadingFolder folder;
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string missing = folder.PathOf("missing.dri");
+    const RunResult run = RunTool({"--compare", asha, missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "sarovin-report: " + missing + ": Cannot read the file. No such file or directory\n");
+    EXPECT_EQ(RunTool({"--compare", asha}).status, 2);
+}
+
+}  // namespace
+}  // namespace sarovin
