@@ -32,6 +32,12 @@ void ChartView::ShowReading(const Calculation& calculation) {
     update();
 }
 
+void ChartView::ShowComparison(const Calculation& outer, const Calculation& inner) {
+    content_ = DoubleChartContent(outer, inner);
+    report_ = outer.report;
+    update();
+}
+
 void ChartView::SetStyle(ChartStyle style) {
     style_ = style;
     update();

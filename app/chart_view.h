@@ -18,6 +18,9 @@ class ChartView : public QWidget {
     explicit ChartView(QWidget* parent = nullptr);
 
     void ShowReading(const Calculation& calculation);
+    // Two charts as one: `outer` as its reading, with the bodies of `inner`
+    // on the inner side of their signs; the chosen body is outer's.
+    void ShowComparison(const Calculation& outer, const Calculation& inner);
     void SetStyle(ChartStyle style);
     void SetAspectKind(AspectKind kind);
     void ChooseBody(std::optional<int> body);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/chart_view.h"
 #include "chart/strength_tint.h"
 #include "comparison/comparison_texts.h"
 #include "document/chart_palette.h"
@@ -42,6 +43,8 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QStringList rows;
     for (int planet = 0; planet < ASPECTING_PLANETS; ++planet) {
         rows << ToQString(SlotNames[planet].englishName);
@@ -129,6 +132,9 @@ CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     title_ = MakeText(content, "lblCompareTitle", true);
+    chart_ = new ChartView(content);
+    chart_->setObjectName(QStringLiteral("picCompareChart"));
+    chartCaption_ = MakeText(content, "lblCompareChart");
     mutual_ = MakeText(content, "lblCompareMutual");
     aOnBCaption_ = MakeText(content, "lblCompareAOnB", true);
     aOnB_ = MakeGrid(content, "tblCompareAOnB");
@@ -136,8 +142,9 @@ CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
     bOnACaption_ = MakeText(content, "lblCompareBOnA", true);
     bOnA_ = MakeGrid(content, "tblCompareBOnA");
     grahaBOnA_ = MakeText(content, "lblCompareGrahaBOnA");
-    for (QWidget* part : std::initializer_list<QWidget*>{
-             title_, mutual_, aOnBCaption_, aOnB_, grahaAOnB_, bOnACaption_, bOnA_, grahaBOnA_}) {
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{title_, chart_, chartCaption_, mutual_, aOnBCaption_,
+                                         aOnB_, grahaAOnB_, bOnACaption_, bOnA_, grahaBOnA_}) {
         column->addWidget(part);
     }
     column->addStretch(1);
@@ -152,7 +159,7 @@ CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
 }
 
 void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
-                                const ChartComparison& comparison) {
+                                const ChartComparison& comparison, ChartStyle style) {
     const std::string_view aName = ChartName(a.record.name, "A");
     const std::string_view bName = ChartName(b.record.name, "B");
     QString title =
@@ -161,6 +168,12 @@ void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
         title += QStringLiteral(": a reading compared with itself");
     }
     title_->setText(title);
+    chart_->SetStyle(style);
+    chart_->ShowComparison(a, b);
+    chartCaption_->setText(QStringLiteral("%1's bodies in black; %2's on the inner side of each "
+                                          "sign, in blue. Choose a body of %1 to draw its "
+                                          "Graha Drishti across.")
+                               .arg(ToQString(aName), ToQString(bName)));
     mutual_->setText(MutualText(comparison, aName, bName));
     aOnBCaption_->setText(QStringLiteral("Sputa Drishti of %1 on %2, in virupas")
                               .arg(ToQString(aName), ToQString(bName)));

@@ -3,12 +3,15 @@
 #include <QWidget>
 
 #include "calculation/calculation.h"
+#include "chart/chart_layout.h"
 #include "comparison/chart_comparison.h"
 
 class QLabel;
 class QTableWidget;
 
 namespace sarovin {
+
+class ChartView;
 
 // Two charts compared: the chart on show (A) and a second reading (B)
 // computed with the same ephemeris and rules. The mutual aspects first,
@@ -21,10 +24,12 @@ class CompareTab : public QWidget {
     explicit CompareTab(QWidget* parent = nullptr);
 
     void ShowComparison(const Calculation& a, const Calculation& b,
-                        const ChartComparison& comparison);
+                        const ChartComparison& comparison, ChartStyle style);
 
   private:
     QLabel* title_;
+    ChartView* chart_;
+    QLabel* chartCaption_;
     QLabel* mutual_;
     QLabel* aOnBCaption_;
     QTableWidget* aOnB_;

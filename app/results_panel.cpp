@@ -128,7 +128,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
 
 void ResultsPanel::ShowComparison(const Calculation& a, const Calculation& b,
                                   const ChartComparison& comparison) {
-    compare_->ShowComparison(a, b, comparison);
+    compare_->ShowComparison(a, b, comparison, chart_->StyleShown());
     tabs_->setTabVisible(tabs_->indexOf(compare_), true);
     tabs_->setCurrentWidget(compare_);
 }

@@ -50,4 +50,13 @@ ChartContent ChartContentOf(const Calculation& calculation) {
     return content;
 }
 
+ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner) {
+    ChartContent content = ChartContentOf(outer);
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        content.innerMarks.push_back(
+            MarkAt(BodyAbbreviation(slot), inner.sky.bodies.entries[slot].place, slot));
+    }
+    return content;
+}
+
 }  // namespace sarovin

@@ -28,6 +28,9 @@ struct ChartContent {
     // The Lagna first when there is one, then the bodies in slot order.
     std::vector<ChartMark> marks;
     std::optional<int> lagnaSign;
+    // A second chart's bodies, drawn on the inner side of their signs when
+    // two charts are compared on one; empty otherwise.
+    std::vector<ChartMark> innerMarks;
     std::string title;
     // The date and time, the place and the ephemeris of the birth.
     std::vector<std::string> details;
@@ -39,5 +42,8 @@ struct ChartContent {
 std::string_view BodyAbbreviation(int slot);
 
 ChartContent ChartContentOf(const Calculation& calculation);
+
+// The chart of `outer` with the nine bodies of `inner` as its inner marks.
+ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner);
 
 }  // namespace sarovin

@@ -1,5 +1,7 @@
 #include "chart/chart_layout.h"
 
+#include <utility>
+
 #include "chart/chart_arrow.h"
 #include "chart/mark_grid.h"
 #include "chart/north_indian_frame.h"
@@ -42,29 +44,67 @@ Emphasis EmphasisOf(const ChartMark& mark, const std::optional<ChartFocus>& focu
     return focus->aspected.bodies.test(mark.body) ? Emphasis::Aspected : Emphasis::Plain;
 }
 
-void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>& focus,
-                    const ChartFrame& frame, int sign, ChartLayout& layout) {
-    std::vector<const ChartMark*> marks;
-    for (const ChartMark& mark : content.marks) {
+// A second chart's body stands out when the chosen body aspects its sign.
+Emphasis InnerEmphasisOf(const ChartMark& mark, const std::optional<ChartFocus>& focus) {
+    return focus && focus->aspected.signs.test(mark.sign) ? Emphasis::Aspected : Emphasis::Plain;
+}
+
+std::vector<const ChartMark*> MarksIn(const std::vector<ChartMark>& marks, int sign) {
+    std::vector<const ChartMark*> found;
+    for (const ChartMark& mark : marks) {
         if (mark.sign == sign) {
-            marks.push_back(&mark);
+            found.push_back(&mark);
         }
     }
-    const MarkGrid grid =
-        ArrangeMarks(frame.signs[sign].marksBox, static_cast<int>(marks.size()), frame.largestMark);
+    return found;
+}
+
+// The box of a sign's marks cut in two halves, one above the other: the
+// half away from the middle of the chart for the chart's own marks, the
+// half towards it for the second chart's. Cutting across keeps the marks'
+// letters as tall as the box allows.
+std::pair<Box, Box> OuterAndInner(const Box& box, double side) {
+    const Box top{box.left, box.top, box.width, box.height / 2};
+    const Box bottom{box.left, box.top + box.height / 2, box.width, box.height / 2};
+    const bool belowMiddle = box.top + box.height / 2 > side / 2;
+    return belowMiddle ? std::pair{bottom, top} : std::pair{top, bottom};
+}
+
+void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
+              TextRole role, const std::optional<ChartFocus>& focus, ChartLayout& layout) {
+    const MarkGrid grid = ArrangeMarks(area, static_cast<int>(marks.size()), largest);
     for (std::size_t index = 0; index < marks.size(); ++index) {
         const ChartMark& mark = *marks[index];
         ChartText text;
         text.box = grid.boxes[index];
         text.text = mark.label;
+        text.role = role;
         text.size = grid.letterHeight;
-        text.emphasis = EmphasisOf(mark, focus);
-        text.sign = sign;
-        if (mark.body != LAGNA_MARK) {
-            text.body = mark.body;
+        text.sign = mark.sign;
+        if (role == TextRole::InnerMark) {
+            text.emphasis = InnerEmphasisOf(mark, focus);
+        } else {
+            text.emphasis = EmphasisOf(mark, focus);
+            if (mark.body != LAGNA_MARK) {
+                text.body = mark.body;
+            }
         }
         layout.texts.push_back(std::move(text));
     }
+}
+
+void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>& focus,
+                    const ChartFrame& frame, int sign, ChartLayout& layout) {
+    const std::vector<const ChartMark*> marks = MarksIn(content.marks, sign);
+    const std::vector<const ChartMark*> inner = MarksIn(content.innerMarks, sign);
+    const Box& area = frame.signs[sign].marksBox;
+    if (inner.empty()) {
+        AddMarks(marks, area, frame.largestMark, TextRole::Mark, focus, layout);
+        return;
+    }
+    const auto [outerBox, innerBox] = OuterAndInner(area, layout.side);
+    AddMarks(marks, outerBox, frame.largestMark, TextRole::Mark, focus, layout);
+    AddMarks(inner, innerBox, frame.largestMark, TextRole::InnerMark, focus, layout);
 }
 
 void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,

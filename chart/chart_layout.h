@@ -18,7 +18,8 @@ enum class ChartStyle { SouthIndian, NorthIndian };
 
 // What a text of the chart is; the painter chooses its font and alignment
 // from this.
-enum class TextRole { SignName, SignNumber, Mark, Title, Details };
+// An InnerMark is a body of the second chart when two are drawn as one.
+enum class TextRole { SignName, SignNumber, Mark, InnerMark, Title, Details };
 
 // How a mark stands out: the chosen body, or a body its aspect reaches.
 enum class Emphasis { Plain, Chosen, Aspected };

@@ -78,6 +78,17 @@ void PaintArrows(QPainter& painter, const ChartLayout& layout) {
     }
 }
 
+QColor InkOf(TextRole role) {
+    switch (role) {
+        case TextRole::SignName:
+            return chart_colours::QUIET_INK;
+        case TextRole::InnerMark:
+            return chart_colours::SECOND_CHART;
+        default:
+            return chart_colours::INK;
+    }
+}
+
 int FlagsOf(TextRole role) {
     switch (role) {
         case TextRole::SignName:
@@ -88,6 +99,7 @@ int FlagsOf(TextRole role) {
             return Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
         case TextRole::SignNumber:
         case TextRole::Mark:
+        case TextRole::InnerMark:
             break;
     }
     return Qt::AlignCenter;
@@ -123,7 +135,7 @@ void PaintText(QPainter& painter, const ChartText& text, double side) {
     if (text.emphasis != Emphasis::Plain) {
         PaintEmphasis(painter, text, fitted.rect, side);
     }
-    painter.setPen(text.role == TextRole::SignName ? chart_colours::QUIET_INK : chart_colours::INK);
+    painter.setPen(InkOf(text.role));
     painter.setFont(fitted.font);
     painter.drawText(box, flags, words);
 }

@@ -22,6 +22,8 @@ inline const QColor ASPECTING(0xfb, 0xe3, 0xb8);
 inline const QColor CHOSEN_MARK(0xf2, 0xb8, 0x4b);
 inline const QColor ASPECTED(0xdc, 0xe8, 0xf6);
 inline const QColor ARROW(0xa3, 0x2a, 0x1c);
+// The second chart's bodies when two charts are drawn as one.
+inline const QColor SECOND_CHART(0x1c, 0x5a, 0x8a);
 }  // namespace chart_colours
 
 }  // namespace sarovin

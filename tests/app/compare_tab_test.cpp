@@ -1,0 +1,64 @@
+#include <QAction>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "tests/app/window_fixture.h"
+#include "tests/support/reading_folder.h"
+#include "tests/support/sample_births.h"
+
+namespace sarovin {
+namespace {
+
+using testing::WindowTest;
+
+class CompareTest : public WindowTest {
+  protected:
+    void CompareWith(const std::string& path) {
+        platform.dialogAnswers.push_back(path);
+        Find<QAction>(QStringLiteral("mnuCompare"))->trigger();
+    }
+
+    testing::ReadingFolder folder;
+};
+
+TEST_F(CompareTest, CompareWithOpensASecondReadingBesideTheOneOnShow) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string greenwich =
+        folder.WriteRecord("noon.dri", testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
+    window.OpenReadingFile(asha);
+    CompareWith(greenwich);
+    EXPECT_TRUE(platform.messages.empty());
+    auto* tabs = window.findChild<QTabWidget*>();
+    EXPECT_EQ(tabs->currentWidget(), Find<QWidget>(QStringLiteral("FrameCompare")));
+    EXPECT_TRUE(
+        LabelText(QStringLiteral("lblCompareTitle")).startsWith("Asha Rao (A) compared with"));
+    EXPECT_EQ(Find<QTableWidget>(QStringLiteral("tblCompareAOnB"))->rowCount(), 7);
+    EXPECT_TRUE(
+        LabelText(QStringLiteral("lblCompareGrahaAOnB")).startsWith("Sun of Asha Rao aspects "));
+}
+
+TEST_F(CompareTest, ARefusedSecondReadingIsNamedAndTheResultsStay) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    BirthRecord nameless = testing::AshaRaoBirth();
+    nameless.name.clear();
+    const std::string refused =
+        folder.WriteRecord("nameless.dri", nameless, testing::INDIAN_TIME_ZONE);
+    window.OpenReadingFile(asha);
+    CompareWith(refused);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("nameless.dri: Please Enter Your Name"));
+    EXPECT_EQ(window.Record().name, "Asha Rao");
+}
+
+TEST_F(CompareTest, AReadingComparedWithItselfSaysSo) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    window.OpenReadingFile(asha);
+    CompareWith(asha);
+    EXPECT_TRUE(LabelText(QStringLiteral("lblCompareTitle")).endsWith("compared with itself"));
+}
+
+}  // namespace
+}  // namespace sarovin
