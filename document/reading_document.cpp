@@ -100,7 +100,7 @@ void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReadi
           GAP_MM * mm;
 
     top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti");
-    PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+    PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report);
 }
 
 bool ReadingPages::Begin(QPagedPaintDevice& device) {
