@@ -12,6 +12,8 @@ namespace {
 
 const QString EPHEMERIS_KEY = QStringLiteral("ephemeris/name");
 const QString NODE_KEY = QStringLiteral("ephemeris/node");
+// The ayanamsa is kept by its name.
+const QString AYANAMSA_KEY = QStringLiteral("ephemeris/ayanamsa");
 const QString SWISS_VALUE = QStringLiteral("swiss");
 const QString TRUE_NODE_VALUE = QStringLiteral("true");
 
@@ -24,6 +26,12 @@ EphemerisChoice KeptChoice() {
     if (settings.value(NODE_KEY).toString() == TRUE_NODE_VALUE) {
         choice.node = LunarNode::True;
     }
+    const QString ayanamsa = settings.value(AYANAMSA_KEY).toString();
+    for (int at = 0; at < AYANAMSA_SYSTEMS; ++at) {
+        if (ayanamsa == ToQString(AyanamsaName(static_cast<AyanamsaSystem>(at)))) {
+            choice.ayanamsa = static_cast<AyanamsaSystem>(at);
+        }
+    }
     return choice;
 }
 
@@ -32,16 +40,17 @@ EphemerisChoice KeptChoice() {
 EphemerisMenu::EphemerisMenu(QWidget* parent) : QMenu(QStringLiteral("E&phemeris"), parent) {
     setObjectName(QStringLiteral("mnuEphemeris"));
     auto* ephemerides = new QActionGroup(this);
-    builtIn_ = AddChoice("mnuBuiltIn", QStringLiteral("&") + ToQString(BUILT_IN_EPHEMERIS_NAME),
-                         ephemerides);
-    swiss_ =
-        AddChoice("mnuSwiss", QStringLiteral("&") + ToQString(SWISS_EPHEMERIS_NAME), ephemerides);
+    builtIn_ = AddChoice(this, QStringLiteral("mnuBuiltIn"),
+                         QStringLiteral("&") + ToQString(BUILT_IN_EPHEMERIS_NAME), ephemerides);
+    swiss_ = AddChoice(this, QStringLiteral("mnuSwiss"),
+                       QStringLiteral("&") + ToQString(SWISS_EPHEMERIS_NAME), ephemerides);
     addSeparator()->setObjectName(QStringLiteral("mnuEphemerisSep"));
     auto* nodes = new QActionGroup(this);
-    meanNode_ = AddChoice("mnuMeanNode", QStringLiteral("&Mean Node"), nodes);
-    trueNode_ = AddChoice("mnuTrueNode", QStringLiteral("&True Node"), nodes);
+    meanNode_ = AddChoice(this, QStringLiteral("mnuMeanNode"), QStringLiteral("&Mean Node"), nodes);
+    trueNode_ = AddChoice(this, QStringLiteral("mnuTrueNode"), QStringLiteral("&True Node"), nodes);
+    QActionGroup* ayanamsas = AddAyanamsas();
     ShowChoice(KeptChoice());
-    for (QActionGroup* group : {ephemerides, nodes}) {
+    for (QActionGroup* group : {ephemerides, nodes, ayanamsas}) {
         connect(group, &QActionGroup::triggered, this, [this] {
             ShowChoice(Choice());
             KeepChoice();
@@ -50,26 +59,49 @@ EphemerisMenu::EphemerisMenu(QWidget* parent) : QMenu(QStringLiteral("E&phemeris
     }
 }
 
-QAction* EphemerisMenu::AddChoice(const char* name, const QString& caption, QActionGroup* group) {
-    QAction* action = addAction(caption);
-    action->setObjectName(ToQString(name));
+QAction* EphemerisMenu::AddChoice(QMenu* menu, const QString& name, const QString& caption,
+                                  QActionGroup* group) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
     action->setCheckable(true);
     group->addAction(action);
     return action;
 }
 
-EphemerisChoice EphemerisMenu::Choice() const {
-    return {swiss_->isChecked() ? Ephemeris::Swiss : Ephemeris::BuiltIn,
-            trueNode_->isChecked() ? LunarNode::True : LunarNode::Mean};
+// mnuAyanamsa0 to mnuAyanamsa5, Lahiri first, in the order of AyanamsaSystem.
+QActionGroup* EphemerisMenu::AddAyanamsas() {
+    ayanamsaMenu_ = addMenu(QStringLiteral("&Ayanamsa"));
+    ayanamsaMenu_->setObjectName(QStringLiteral("mnuAyanamsa"));
+    auto* group = new QActionGroup(this);
+    for (int at = 0; at < AYANAMSA_SYSTEMS; ++at) {
+        ayanamsas_[at] = AddChoice(
+            ayanamsaMenu_, QStringLiteral("mnuAyanamsa%1").arg(at),
+            QStringLiteral("&") + ToQString(AyanamsaName(static_cast<AyanamsaSystem>(at))), group);
+    }
+    return group;
 }
 
-// The built-in ephemeris has its own mean node, so the node choice only
-// applies to the Swiss Ephemeris.
+EphemerisChoice EphemerisMenu::Choice() const {
+    EphemerisChoice choice{swiss_->isChecked() ? Ephemeris::Swiss : Ephemeris::BuiltIn,
+                           trueNode_->isChecked() ? LunarNode::True : LunarNode::Mean};
+    for (int at = 0; at < AYANAMSA_SYSTEMS; ++at) {
+        if (ayanamsas_[at]->isChecked()) {
+            choice.ayanamsa = static_cast<AyanamsaSystem>(at);
+        }
+    }
+    return choice;
+}
+
+// The built-in ephemeris has its own mean node and ayanamsa, so the node
+// and ayanamsa choices only apply to the Swiss Ephemeris.
 void EphemerisMenu::ShowChoice(const EphemerisChoice& choice) {
-    (choice.ephemeris == Ephemeris::Swiss ? swiss_ : builtIn_)->setChecked(true);
+    const bool swiss = choice.ephemeris == Ephemeris::Swiss;
+    (swiss ? swiss_ : builtIn_)->setChecked(true);
     (choice.node == LunarNode::True ? trueNode_ : meanNode_)->setChecked(true);
-    meanNode_->setEnabled(choice.ephemeris == Ephemeris::Swiss);
-    trueNode_->setEnabled(choice.ephemeris == Ephemeris::Swiss);
+    ayanamsas_[static_cast<std::size_t>(choice.ayanamsa)]->setChecked(true);
+    meanNode_->setEnabled(swiss);
+    trueNode_->setEnabled(swiss);
+    ayanamsaMenu_->setEnabled(swiss);
 }
 
 void EphemerisMenu::KeepChoice() {
@@ -80,6 +112,7 @@ void EphemerisMenu::KeepChoice() {
                                          : QStringLiteral("builtin"));
     settings.setValue(NODE_KEY,
                       choice.node == LunarNode::True ? TRUE_NODE_VALUE : QStringLiteral("mean"));
+    settings.setValue(AYANAMSA_KEY, ToQString(AyanamsaName(choice.ayanamsa)));
 }
 
 }  // namespace sarovin

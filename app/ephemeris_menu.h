@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenu>
+#include <array>
 
 #include "calculation/sky.h"
 
@@ -9,7 +10,9 @@ class QAction;
 namespace sarovin {
 
 // mnuEphemeris: which ephemeris computes the positions and, for the Swiss
-// Ephemeris, which lunar node it takes. The choice is kept between runs.
+// Ephemeris, which lunar node and ayanamsa (submenu mnuAyanamsa) it takes.
+// The choice is kept between runs. The rules are not chosen here: Choice()
+// leaves them at the default.
 class EphemerisMenu : public QMenu {
     Q_OBJECT
 
@@ -22,7 +25,9 @@ class EphemerisMenu : public QMenu {
     void ChoiceChanged();
 
   private:
-    QAction* AddChoice(const char* name, const QString& caption, QActionGroup* group);
+    QAction* AddChoice(QMenu* menu, const QString& name, const QString& caption,
+                       QActionGroup* group);
+    QActionGroup* AddAyanamsas();
     void ShowChoice(const EphemerisChoice& choice);
     void KeepChoice();
 
@@ -30,6 +35,8 @@ class EphemerisMenu : public QMenu {
     QAction* swiss_;
     QAction* meanNode_;
     QAction* trueNode_;
+    QMenu* ayanamsaMenu_;
+    std::array<QAction*, AYANAMSA_SYSTEMS> ayanamsas_{};
 };
 
 }  // namespace sarovin

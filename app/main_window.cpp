@@ -14,6 +14,7 @@
 #include "app/print_commands.h"
 #include "app/reading_commands.h"
 #include "app/results_panel.h"
+#include "app/rules_menu.h"
 #include "app/window_size.h"
 #include "form/input_checks.h"
 #include "form/place_lookup.h"
@@ -99,6 +100,9 @@ void MainWindow::BuildMenus() {
     menuBar()->addMenu(ephemerisMenu_);
     connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
             &MainWindow::RecalculateShownResults);
+    rulesMenu_ = new RulesMenu(this);
+    menuBar()->addMenu(rulesMenu_);
+    connect(rulesMenu_, &RulesMenu::ChoiceChanged, this, &MainWindow::RecalculateShownResults);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -168,9 +172,14 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
     }
 }
 
+EphemerisChoice MainWindow::Choice() const {
+    EphemerisChoice choice = ephemerisMenu_->Choice();
+    choice.rules = rulesMenu_->Choice();
+    return choice;
+}
+
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(
-        CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemerisMenu_->Choice()));
+    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, Choice()));
 }
 
 void MainWindow::ShowInputPanel() {
@@ -181,7 +190,7 @@ void MainWindow::ShowInputPanel() {
     }
 }
 
-// Results on show follow a change of ephemeris at once, from the panel
+// Results on show follow a change of ephemeris or rules at once, from the panel
 // they were calculated from.
 void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
@@ -215,8 +224,8 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
-    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
-                                            ephemerisMenu_->Choice());
+    OpenedReading opened =
+        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, Choice());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
 }

@@ -10,6 +10,7 @@ class QStackedWidget;
 namespace sarovin {
 
 class EphemerisMenu;
+class RulesMenu;
 class InputPanel;
 class PlatformServices;
 class ResultsPanel;
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildMenus();
+    // The ephemeris menu's choice with the rules menu's.
+    EphemerisChoice Choice() const;
     void WatchTextBoxes();
     // Shows the results of a calculation, or its refusal on the input panel.
     void ShowCalculation(Result<Calculation> calculation);
@@ -61,6 +64,7 @@ class MainWindow : public QMainWindow {
     // number falls back on in the next one.
     Calculation calculation_;
     EphemerisMenu* ephemerisMenu_;
+    RulesMenu* rulesMenu_;
     // Print and Export PDF, which wait for results on show.
     QList<QAction*> documentActions_;
     ReadingPlaces readingPlaces_;

@@ -116,12 +116,12 @@ void ResultsPanel::AddTabKeys() {
 void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     birthLine_->setText(ToQString(BirthSummary(calculation.record)));
     const std::string lagna = LagnaLine(calculation.sky);
-    ephemerisLine_->setText(
-        ToQString(EphemerisLine(calculation.sky) + (lagna.empty() ? "" : " \u00B7 " + lagna)));
+    ephemerisLine_->setText(ToQString(EphemerisLineWithRules(calculation.sky) +
+                                      (lagna.empty() ? "" : " \u00B7 " + lagna)));
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
-    sputa_->ShowSputa(report.sputa, report.bodies);
+    sputa_->ShowSputa(report);
     chart_->ShowCalculation(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }

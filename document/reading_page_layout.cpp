@@ -106,7 +106,7 @@ ReadingPageLayout LayOutReadingPage(const Calculation& calculation, ChartStyle s
     top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti",
                              layout.sputaTitle);
     layout.sputa =
-        LayOutSputaGrid(measure, QRectF(page.left(), top, page.width(), 0), report.sputa);
+        LayOutSputaGrid(measure, QRectF(page.left(), top, page.width(), 0), report);
     return layout;
 }
 

@@ -1,10 +1,14 @@
 #include "document/sputa_grid_layout.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 #include "document/print_legend.h"
 #include "document/print_text.h"
 #include "platform/qt_text.h"
+#include "text/virupas_text.h"
 
 namespace sarovin {
 
@@ -39,18 +43,66 @@ PageText Quiet(const QRectF& box, const QString& text, const QFont& font, int fl
     return {box, text, font, flags, chart_colours::QUIET_INK};
 }
 
-SputaCell CellOf(const PageMeasure& measure, const QRectF& box, int strength) {
+const QString NO_ASPECT = QStringLiteral("\u2013");
+
+// What a cell shows: its text and the strength its tint and weight follow.
+struct CellValue {
+    QString text;
+    double strength = 0;
+};
+
+// The column captions and every row's cells by the rules in force.
+struct GridValues {
+    QStringList columns;
+    std::array<std::vector<CellValue>, BODY_COUNT> rows;
+};
+
+void FillClassicalValues(const ClassicalSputa& sputa, GridValues& values) {
+    if (sputa.lagna) {
+        values.columns << QStringLiteral("Lagna");
+    }
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        for (int column = 0; column < values.columns.size(); ++column) {
+            if (body >= ASPECTING_PLANETS) {
+                values.rows[body].push_back({NO_ASPECT, 0});
+                continue;
+            }
+            const double virupas =
+                column < BODY_COUNT ? sputa.grid[body][column] : sputa.lagna->virupas[body];
+            values.rows[body].push_back({ToQString(VirupasText(virupas)), virupas});
+        }
+    }
+}
+
+GridValues ValuesOf(const DrishtiReport& report) {
+    GridValues values;
+    for (const std::string& caption : report.sputa.columnCaptions) {
+        values.columns << ToQString(caption);
+    }
+    if (report.classical) {
+        FillClassicalValues(report.classical->sputa, values);
+        return values;
+    }
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        for (const std::int16_t strength : report.sputa.grid[body]) {
+            values.rows[body].push_back({QString::number(strength), static_cast<double>(strength)});
+        }
+    }
+    return values;
+}
+
+SputaCell CellOf(const PageMeasure& measure, const QRectF& box, const CellValue& value) {
     SputaCell cell;
-    cell.strength = strength;
-    cell.tint = StrengthTint(strength);
-    cell.bold = strength >= BOLD_SPUTA;
-    cell.number = {box, QString::number(strength), measure.FontOf(GRID_POINTS, cell.bold),
-                   Qt::AlignCenter, ToQColor(InkOn(cell.tint))};
+    cell.strength = value.strength;
+    cell.tint = StrengthTint(static_cast<int>(std::lround(std::clamp(value.strength, 0.0, 60.0))));
+    cell.bold = value.strength >= BOLD_SPUTA;
+    cell.number = {box, value.text, measure.FontOf(GRID_POINTS, cell.bold), Qt::AlignCenter,
+                   ToQColor(InkOn(cell.tint))};
     return cell;
 }
 
 SputaRowLayout RowOf(const PageMeasure& measure, const GridColumns& columns, double top, double row,
-                     const SputaDrishti& sputa, int body) {
+                     const SputaDrishti& sputa, const std::vector<CellValue>& values, int body) {
     SputaRowLayout layout;
     layout.caption = Fitted(measure, QRectF(columns.left, top, columns.caption, row),
                             ToQString(sputa.rowCaptions[body]), measure.FontOf(GRID_POINTS, true),
@@ -58,12 +110,27 @@ SputaRowLayout RowOf(const PageMeasure& measure, const GridColumns& columns, dou
     layout.position = {QRectF(columns.left + columns.caption, top, columns.position, row),
                        ToQString(sputa.positionCaptions[body]), measure.FontOf(GRID_POINTS),
                        Qt::AlignLeft | Qt::AlignVCenter};
-    for (int column = 0; column < BODY_COUNT; ++column) {
-        layout.cells[column] =
-            CellOf(measure, QRectF(columns.CellLeft(column), top, columns.cell, row),
-                   sputa.grid[body][column]);
+    for (std::size_t column = 0; column < values.size(); ++column) {
+        layout.cells.push_back(CellOf(
+            measure, QRectF(columns.CellLeft(static_cast<int>(column)), top, columns.cell, row),
+            values[column]));
     }
     return layout;
+}
+
+// Under the classical rules: "Drik Bala" and the Sun's to Saturn's values,
+// under their own columns.
+std::vector<PageText> DrikBalaRow(const PageMeasure& measure, const GridColumns& columns,
+                                  double top, double row, const DrikBala& drikBala) {
+    std::vector<PageText> texts{{QRectF(columns.left, top, columns.caption + columns.position, row),
+                                 QStringLiteral("Drik Bala"), measure.FontOf(GRID_POINTS, true),
+                                 Qt::AlignLeft | Qt::AlignVCenter}};
+    for (int planet = 0; planet < ASPECTING_PLANETS; ++planet) {
+        texts.push_back({QRectF(columns.CellLeft(planet), top, columns.cell, row),
+                         ToQString(VirupasText(drikBala[planet].virupas)),
+                         measure.FontOf(GRID_POINTS), Qt::AlignCenter});
+    }
+    return texts;
 }
 
 // The legend of the tint: its label, then a bar through every strength
@@ -88,10 +155,13 @@ void PaintCell(QPainter& painter, const SputaCell& cell, double border) {
 }  // namespace
 
 SputaGridLayout LayOutSputaGrid(const PageMeasure& measure, const QRectF& area,
-                                const SputaDrishti& sputa) {
+                                const DrishtiReport& report) {
+    const SputaDrishti& sputa = report.sputa;
+    const GridValues values = ValuesOf(report);
     const double mm = measure.millimetre;
     const GridColumns columns{area.left(), CAPTION_MM * mm, POSITION_MM * mm,
-                              (area.width() - (CAPTION_MM + POSITION_MM) * mm) / BODY_COUNT};
+                              (area.width() - (CAPTION_MM + POSITION_MM) * mm) /
+                                  static_cast<double>(values.columns.size())};
     const double row = ROW_MM * mm;
     SputaGridLayout grid;
     grid.cellBorder = CELL_BORDER_MM * mm;
@@ -102,15 +172,19 @@ SputaGridLayout LayOutSputaGrid(const PageMeasure& measure, const QRectF& area,
                  Quiet(QRectF(columns.CellLeft(0), top, 4 * columns.cell, row),
                        QStringLiteral("aspected \u2192"), quiet, Qt::AlignLeft | Qt::AlignBottom)};
     top += row;
-    for (int column = 0; column < BODY_COUNT; ++column) {
-        grid.columnCaptions[column] =
+    for (int column = 0; column < values.columns.size(); ++column) {
+        grid.columnCaptions.push_back(
             Fitted(measure, QRectF(columns.CellLeft(column), top, columns.cell, row),
-                   ToQString(sputa.columnCaptions[column]), measure.FontOf(GRID_POINTS, true),
-                   Qt::AlignHCenter | Qt::AlignBottom);
+                   values.columns[column], measure.FontOf(GRID_POINTS, true),
+                   Qt::AlignHCenter | Qt::AlignBottom));
     }
     top += row;
     for (int body = 0; body < BODY_COUNT; ++body) {
-        grid.rows[body] = RowOf(measure, columns, top, row, sputa, body);
+        grid.rows[body] = RowOf(measure, columns, top, row, sputa, values.rows[body], body);
+        top += row;
+    }
+    if (report.classical) {
+        grid.drikBala = DrikBalaRow(measure, columns, top, row, report.classical->drikBala);
         top += row;
     }
     LayOutLegend(measure, area.left(), top + 2 * mm, grid);
@@ -130,6 +204,9 @@ void PaintSputaGrid(QPainter& painter, const SputaGridLayout& grid) {
         for (const SputaCell& cell : row.cells) {
             PaintCell(painter, cell, grid.cellBorder);
         }
+    }
+    for (const PageText& text : grid.drikBala) {
+        PaintPageText(painter, text);
     }
     PaintPageText(painter, grid.legendLabel);
     PaintStrengthLegend(painter, grid.legendBar, Qt::Horizontal, grid.legendFont);

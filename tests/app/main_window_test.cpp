@@ -103,8 +103,9 @@ TEST_F(WindowTest, MenusHaveTheirEntriesInOrder) {
     for (QAction* menu : window.menuBar()->actions()) {
         titles << menu->text();
     }
-    // The program's own menus keep their order; the ephemeris choice stands beside them.
-    EXPECT_EQ(titles, (QStringList{"&File", "E&phemeris", "&Help", "Donate"}));
+    // The program's own menus keep their order; the ephemeris and rules choices stand
+    // beside them.
+    EXPECT_EQ(titles, (QStringList{"&File", "E&phemeris", "R&ules", "&Help", "Donate"}));
 }
 
 TEST_F(WindowTest, TabsBringTheirFramesToTheFront) {

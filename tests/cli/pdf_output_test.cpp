@@ -152,5 +152,22 @@ TEST(PdfOutput, TakesNoTextFormat) {
     }
 }
 
+// Under the classical rules the page names them and shows the virupas, the
+// nodes' empty rows, the Lagna column and the Drik Bala row.
+TEST(PdfOutput, ThePageFollowsTheClassicalRules) {
+    const ReadingFolder folder;
+    const std::string pdf = folder.PathOf("classical.pdf");
+    const ProgramRun run = RunWithoutDisplay(testing::Joined(
+        {"--pdf", pdf, "--rules", "classical", "--ephemeris", "swiss"}, testing::AshaRaoOptions()));
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString text = testing::PdfText(QString::fromStdString(pdf));
+    for (const char* part : {"Classical (Parashara) rules", "Lagna", "Drik Bala", "\u2013"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin
