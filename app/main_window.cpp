@@ -242,8 +242,7 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
     if (!bytes) {
         return;
     }
-    const OpenedReading other =
-        CalculateReading(*bytes, InputForm{}, BirthRecord{}, ephemerisMenu_->Choice());
+    const OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
     if (!other.calculation) {
         const Refusal& refusal = other.calculation.refusal();
         platform_.ShowMessage(this,
