@@ -17,7 +17,9 @@ class ChartView : public QWidget {
   public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    void ShowReading(const Calculation& calculation);
+    // A chart, such as a varga's, with the rows its arrows come from.
+    void ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
+                   const std::array<DrishtiRow, RASHI_ROWS>& rashi);
     void SetStyle(ChartStyle style);
     void SetAspectKind(AspectKind kind);
     void ChooseBody(std::optional<int> body);
@@ -48,7 +50,8 @@ class ChartView : public QWidget {
     void StepBodies(int steps);
 
     ChartContent content_;
-    DrishtiReport report_;
+    std::array<DrishtiRow, GRAHA_ROWS> graha_;
+    std::array<DrishtiRow, RASHI_ROWS> rashi_;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;
     std::optional<int> chosen_;

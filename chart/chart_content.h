@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calculation/calculation.h"
+#include "vargas/varga_chart.h"
 
 namespace sarovin {
 
@@ -39,5 +40,12 @@ struct ChartContent {
 std::string_view BodyAbbreviation(int slot);
 
 ChartContent ChartContentOf(const Calculation& calculation);
+
+// The chart of the varga at `varga` in VargaNames: the marks at their
+// varga places, with the title and details of ChartContentOf and the
+// varga's name, "Navamsa (D9)", as the last detail; the D1 is the birth
+// chart as ChartContentOf gives it.
+ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChart& chart,
+                                 int varga);
 
 }  // namespace sarovin

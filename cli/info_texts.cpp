@@ -8,7 +8,8 @@ namespace {
 
 constexpr std::string_view SYNOPSIS =
     "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n"
-    "                      [--node mean|true] [--jobs N] FILE.dri...\n"
+    "                      [--node mean|true] [--jobs N] [--vargas LIST]\n"
+    "                      FILE.dri...\n"
     "       sarovin-report [those options] --day D --month M --year Y\n"
     "                      --hour H --minute MI --zone ROW\n"
     "                      --longitude DEG:MIN --east|--west\n"
@@ -32,6 +33,10 @@ constexpr std::string_view OPTION_HELP =
     "                       Ephemeris, which adds the Lagna\n"
     "  --node mean|true     lunar node of the Swiss Ephemeris (default mean)\n"
     "  --jobs N             compute on N threads (default: one per core)\n"
+    "  --vargas LIST        add the divisional charts named in LIST (D1, D2, D3,\n"
+    "                       D4, D7, D9, D10, D12, D16, D20, D24, D27, D30, D40,\n"
+    "                       D45, D60, comma-separated) or all sixteen: each\n"
+    "                       body's sign, and in JSON the Graha and Rashi Drishti\n"
     "  --pdf FILE.pdf       write one A4 page per reading to FILE.pdf instead of\n"
     "                       printing: the birth, the South Indian chart, the\n"
     "                       Graha and Rashi Drishti and the tinted Sputa grid;\n"

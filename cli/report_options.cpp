@@ -12,6 +12,7 @@
 #include "cli/birth_options.h"
 #include "cli/info_texts.h"
 #include "cli/option_values.h"
+#include "cli/varga_option.h"
 #include "output/named_values.h"
 #include "platform/qt_text.h"
 #include "text/printable_text.h"
@@ -32,7 +33,7 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
+constexpr std::array<KnownOption, 28> KNOWN_OPTIONS = {{
     {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
     {"jobs", true, false},    {"help", false, false},      {"version", false, false},
     {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
@@ -42,6 +43,7 @@ constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
     {"north", false, true},   {"south", false, true},      {"dst", false, true},
     {"place", true, true},    {"name", true, true},        {"city", true, true},
     {"state", true, true},    {"country", true, true},     {"pdf", true, false},
+    {"vargas", true, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -243,13 +245,24 @@ std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
     return {};
 }
 
-// --format, --ephemeris, --node, --jobs and --pdf.
+std::string ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
+    const auto found = given.find("vargas");
+    if (found == given.end()) {
+        return {};
+    }
+    VargaList list = ReadVargaList(found->second);
+    vargas = std::move(list.vargas);
+    return list.error;
+}
+
+// --format, --ephemeris, --node, --jobs, --pdf and --vargas.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
           ReadNamed(given, "ephemeris", EPHEMERIS_NAMES, options.ephemeris.ephemeris),
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
-          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
+          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
+          ReadVargas(given, options.vargas)}) {
         if (!error.empty()) {
             return error;
         }

@@ -27,6 +27,8 @@ struct ReportOptions {
     // The file --pdf writes the readings' pages to, in place of printing
     // them; empty without --pdf.
     std::string pdfPath;
+    // The vargas --vargas asks for, as places in VargaNames; empty without.
+    std::vector<int> vargas;
 };
 
 struct ParsedArguments {

@@ -22,9 +22,8 @@ constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double TITLE_POINTS = 15;
 constexpr double HEADER_POINTS = 9;
 constexpr double SECTION_POINTS = 10.5;
-constexpr double CHART_MM = 88;
+constexpr double CHART_MM = 64;
 constexpr double GAP_MM = 5;
-constexpr int RASHI_LEFT_ROWS = 5;
 
 // The name, the moment, the place and the ephemeris, and the Lagna when
 // the ephemeris gives one.
@@ -53,25 +52,38 @@ double PaintSectionTitle(const PageSetting& page, const QRectF& area, const char
     return PaintHeading(page, area, {QString::fromLatin1(title)}, SECTION_POINTS, SECTION_POINTS);
 }
 
-void PaintChartAt(QPainter& painter, QPointF corner, double side, const DocumentReading& reading) {
+void PaintChartAt(QPainter& painter, QPointF corner, double side, const ChartContent& content,
+                  ChartStyle style) {
     painter.save();
     painter.translate(corner);
-    PaintChart(painter,
-               LayOutChart(ChartContentOf(reading.calculation), reading.style, std::nullopt, side));
+    PaintChart(painter, LayOutChart(content, style, std::nullopt, side));
     painter.restore();
 }
 
-// The Rashi rows in two columns side by side; gives the bottom of the
-// longer.
-double PaintRashiColumns(const PageSetting& page, const QRectF& area,
-                         std::span<const DrishtiRow> rows) {
+// The birth chart and, beside it, the Navamsa; gives their bottom.
+double PaintCharts(const PageSetting& page, const QRectF& area, const DocumentReading& reading) {
+    const Calculation& calculation = reading.calculation;
+    const double gap = GAP_MM * page.millimetre;
+    const double side = std::min(CHART_MM * page.millimetre, (area.width() - gap) / 2);
+    PaintChartAt(page.painter, area.topLeft(), side, ChartContentOf(calculation), reading.style);
+    const VargaChart navamsa =
+        ComputeVargaChart(NAVAMSA, calculation.report.bodies, calculation.sky.lagna);
+    PaintChartAt(page.painter, QPointF(area.left() + side + gap, area.top()), side,
+                 VargaChartContentOf(calculation, navamsa, NAVAMSA), reading.style);
+    return area.top() + side;
+}
+
+// The rows in two columns side by side, the left one a row longer when
+// the count is odd; gives the bottom of the longer.
+double PaintRowColumns(const PageSetting& page, const QRectF& area,
+                       std::span<const DrishtiRow> rows) {
     const double gap = GAP_MM * page.millimetre;
     const double width = (area.width() - gap) / 2;
-    const double left = PaintDrishtiRows(page, QRectF(area.left(), area.top(), width, 0),
-                                         rows.first(RASHI_LEFT_ROWS));
-    const double right =
-        PaintDrishtiRows(page, QRectF(area.left() + width + gap, area.top(), width, 0),
-                         rows.subspan(RASHI_LEFT_ROWS));
+    const std::size_t leftRows = (rows.size() + 1) / 2;
+    const double left =
+        PaintDrishtiRows(page, QRectF(area.left(), area.top(), width, 0), rows.first(leftRows));
+    const double right = PaintDrishtiRows(
+        page, QRectF(area.left() + width + gap, area.top(), width, 0), rows.subspan(leftRows));
     return std::max(left, right);
 }
 
@@ -86,17 +98,13 @@ void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReadi
         PaintHeading(setting, page, HeaderLines(reading.calculation), TITLE_POINTS, HEADER_POINTS) +
         GAP_MM * mm;
 
-    const double chartSide = std::min(CHART_MM * mm, page.width() / 2);
-    PaintChartAt(painter, QPointF(page.left(), top), chartSide, reading);
-    const QRectF beside(page.left() + chartSide + GAP_MM * mm, top,
-                        page.width() - chartSide - GAP_MM * mm, 0);
-    const double grahaTop = PaintSectionTitle(setting, beside, "Graha Drishti");
-    const double grahaBottom =
-        PaintDrishtiRows(setting, QRectF(beside.left(), grahaTop, beside.width(), 0), report.graha);
-    top = std::max(top + chartSide, grahaBottom) + GAP_MM * mm;
+    top = PaintCharts(setting, QRectF(page.left(), top, page.width(), 0), reading) + GAP_MM * mm;
+    top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Graha Drishti");
+    top = PaintRowColumns(setting, QRectF(page.left(), top, page.width(), 0), report.graha) +
+          GAP_MM * mm;
 
     top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Rashi Drishti");
-    top = PaintRashiColumns(setting, QRectF(page.left(), top, page.width(), 0), report.rashi) +
+    top = PaintRowColumns(setting, QRectF(page.left(), top, page.width(), 0), report.rashi) +
           GAP_MM * mm;
 
     top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti");

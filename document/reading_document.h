@@ -40,8 +40,8 @@ class ReadingPages {
 bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings);
 
 // The page of one reading in `page`, in the painter's device units: the
-// birth and the ephemeris, the chart beside the Graha Drishti, the Rashi
-// Drishti and the tinted Sputa Drishti grid.
+// birth and the ephemeris, the chart with the Navamsa (D9) beside it, the
+// Graha and Rashi Drishti and the tinted Sputa Drishti grid.
 void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReading& reading);
 
 }  // namespace sarovin

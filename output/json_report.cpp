@@ -167,6 +167,39 @@ void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
     json.EndObject();
 }
 
+// The charts asked for by their keys, in VargaNames' order:
+//   {bodies: 9 × {body, sign}, graha, lagna: sign or null, rashi}.
+void WriteVargas(JsonWriter& json, std::span<const ReportedVarga> vargas) {
+    json.BeginObject();
+    for (const ReportedVarga& varga : vargas) {
+        json.Key(VargaNames[static_cast<std::size_t>(varga.varga)].key);
+        json.BeginObject();
+        json.Key("bodies");
+        json.BeginArray();
+        for (const BodyEntry& entry : varga.chart.bodies.entries) {
+            json.BeginObject();
+            json.Key("body");
+            json.String(entry.englishName);
+            json.Key("sign");
+            json.String(SignNameAt(entry.longitude));
+            json.EndObject();
+        }
+        json.EndArray();
+        json.Key("graha");
+        WriteRows(json, varga.chart.graha);
+        json.Key("lagna");
+        if (varga.chart.lagna) {
+            json.String(SignNameAt(*varga.chart.lagna));
+        } else {
+            json.Null();
+        }
+        json.Key("rashi");
+        WriteRows(json, varga.chart.rashi);
+        json.EndObject();
+    }
+    json.EndObject();
+}
+
 }  // namespace
 
 std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout) {
@@ -196,6 +229,10 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     WriteRows(json, report.rashi);
     json.Key("sputa");
     WriteSputa(json, report.sputa);
+    if (!reading.vargas.empty()) {
+        json.Key("vargas");
+        WriteVargas(json, reading.vargas);
+    }
     json.EndObject();
     return text;
 }

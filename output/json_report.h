@@ -20,6 +20,8 @@ namespace sarovin {
 //   rashi      9 × {aspect, body, planets, position}
 //   sputa      {columns: 9 texts, grid: 9 rows of 9 numbers,
 //               positions: 9 texts, rows: 9 texts}
+//   vargas     only with --vargas: {"D9": {bodies: 9 × {body, sign},
+//               graha, lagna: sign or null, rashi}, …} in D1 … D60 order
 // Indented, the object is an element of the top-level array: every line
 // one level in. Compact, it stands alone on what will be its line. No line
 // end follows.
