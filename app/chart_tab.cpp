@@ -45,6 +45,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+// The spans of the Varga table; none when the sky around the birth could
+// not be read.
+std::optional<VargaSpans> SpansOf(const Calculation& calculation) {
+    const Result<SkyMotion> motion = MeasureSkyMotion(calculation.record, calculation.sky.used);
+    if (!motion) {
+        return std::nullopt;
+    }
+    return ComputeVargaSpans(calculation.report.bodies, calculation.sky.lagna, *motion);
+}
+
 }  // namespace
 
 ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
@@ -122,14 +132,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 void ChartTab::ShowCalculation(const Calculation& calculation) {
     calculation_ = calculation;
     charts_ = ComputeVargaCharts(calculation.report.bodies, calculation.sky.lagna);
-    const Result<SkyMotion> motion = MeasureSkyMotion(calculation.record, calculation.sky.used);
-    std::array<double, BODY_COUNT> longitudes{};
-    for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        longitudes[slot] = calculation.report.bodies.entries[slot].longitude;
-    }
-    table_->ShowVargas(charts_, motion ? std::optional(ComputeVargaSpans(
-                                             longitudes, calculation.sky.lagna, *motion))
-                                       : std::nullopt);
+    table_->ShowVargas(charts_, SpansOf(calculation));
     ShowChosenVarga();
     const bool hasLagna = calculation.sky.lagna.has_value();
     north_->setEnabled(hasLagna);

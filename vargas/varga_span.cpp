@@ -33,11 +33,11 @@ VargaSpan SpanInPart(const VargaPart& part, double longitude, double degreesPerM
     return degreesPerMinute > 0 ? VargaSpan{behind, ahead} : VargaSpan{ahead, behind};
 }
 
-VargaSpans ComputeVargaSpans(const std::array<double, BODY_COUNT>& longitudes,
-                             std::optional<double> lagna, const SkyMotion& motion) {
+VargaSpans ComputeVargaSpans(const BodyTable& bodies, std::optional<double> lagna,
+                             const SkyMotion& motion) {
     VargaSpans spans;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        spans.bodies[slot] = SpanRow(longitudes[slot], motion.bodies[slot]);
+        spans.bodies[slot] = SpanRow(bodies.entries[slot].longitude, motion.bodies[slot]);
     }
     if (lagna && motion.lagna) {
         spans.lagna = SpanRow(*lagna, *motion.lagna);

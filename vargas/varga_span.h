@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/body_slot.h"
+#include "engine/body_table.h"
 #include "vargas/varga_rules.h"
 
 namespace sarovin {
@@ -42,9 +42,9 @@ struct VargaSpans {
 // the time back to the edge it came through and on to the edge it leaves by.
 VargaSpan SpanInPart(const VargaPart& part, double longitude, double degreesPerMinute);
 
-// The spans of every point in every varga, from their sidereal longitudes
-// and speeds.
-VargaSpans ComputeVargaSpans(const std::array<double, BODY_COUNT>& longitudes,
-                             std::optional<double> lagna, const SkyMotion& motion);
+// The spans of every point in every varga, from the sidereal longitudes of
+// `bodies` and the Lagna and their speeds.
+VargaSpans ComputeVargaSpans(const BodyTable& bodies, std::optional<double> lagna,
+                             const SkyMotion& motion);
 
 }  // namespace sarovin

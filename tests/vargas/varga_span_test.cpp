@@ -67,11 +67,7 @@ TEST(ComputeVargaSpans, TheMoonsNavamsaSpanMatchesTheSwissEphemeris) {
     const Result<Sky> sky = ComputeSky(record, swiss);
     const Result<SkyMotion> motion = MeasureSkyMotion(record, swiss);
     ASSERT_TRUE(sky && motion);
-    std::array<double, BODY_COUNT> longitudes{};
-    for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        longitudes[slot] = sky->bodies.entries[slot].longitude;
-    }
-    const VargaSpans spans = ComputeVargaSpans(longitudes, sky->lagna, *motion);
+    const VargaSpans spans = ComputeVargaSpans(sky->bodies, sky->lagna, *motion);
     EXPECT_NEAR(motion->bodies[Moon], 0.00913315, 1e-6);
     EXPECT_NEAR(spans.bodies[Moon][D9].minutesBefore, 272.37, 0.5);
     EXPECT_NEAR(spans.bodies[Moon][D9].minutesAfter, 92.60, 0.5);
