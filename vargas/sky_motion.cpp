@@ -8,6 +8,8 @@ namespace sarovin {
 
 namespace {
 
+constexpr double FULL_TURN = 360;
+
 // The record with its clock time moved by `minutes`, carried into the date;
 // the zone and the place stay as they are.
 BirthRecord MovedBy(const BirthRecord& record, int minutes) {
@@ -24,7 +26,7 @@ BirthRecord MovedBy(const BirthRecord& record, int minutes) {
 
 // The change from `before` to `after` per minute, the short way round.
 double Speed(double before, double after) {
-    return std::remainder(after - before, 360.0) / (2 * MOTION_STEP_MINUTES);
+    return std::remainder(after - before, FULL_TURN) / (2 * MOTION_STEP_MINUTES);
 }
 
 }  // namespace
