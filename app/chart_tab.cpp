@@ -1,15 +1,20 @@
 #include "app/chart_tab.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "app/chart_view.h"
+#include "app/varga_table.h"
 #include "platform/qt_text.h"
+#include "vargas/sky_motion.h"
 
 namespace sarovin {
 
@@ -40,10 +45,27 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+// The spans of the Varga table; none when the sky around the birth could
+// not be read.
+std::optional<VargaSpans> SpansOf(const Calculation& calculation) {
+    const Result<SkyMotion> motion = MeasureSkyMotion(calculation.record, calculation.sky.used);
+    if (!motion) {
+        return std::nullopt;
+    }
+    return ComputeVargaSpans(calculation.report.bodies, calculation.sky.lagna, *motion);
+}
+
 }  // namespace
 
 ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Frame6"));
+    // Made first: it stands first in the row of choices.
+    varga_ = new QComboBox(this);
+    varga_->setObjectName(QStringLiteral("cboVarga"));
+    varga_->setAccessibleName(QStringLiteral("Varga"));
+    for (const VargaName& name : VargaNames) {
+        varga_->addItem(ToQString(std::string(name.key) + " " + std::string(name.name)));
+    }
     auto* styles = new QButtonGroup(this);
     south_ = MakeChoice(this, "optSouthIndian", QStringLiteral("So&uth Indian"), styles);
     north_ = MakeChoice(this, "optNorthIndian", QStringLiteral("&North Indian"), styles);
@@ -57,6 +79,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     aspects_ = MakeLabel(this, "lblChartAspects", HOW_TO_CHOOSE);
     aspects_->setWordWrap(true);
     aspects_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    table_ = new VargaTable(this);
 
     QSettings settings;
     prefersNorth_ = settings.value(STYLE_KEY).toString() == NORTH;
@@ -64,6 +87,10 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     (settings.value(ASPECTS_KEY).toString() == RASHI ? rashi_ : graha_)->setChecked(true);
 
     auto* choices = new QHBoxLayout;
+    auto* vargaLabel = MakeLabel(this, "lblVarga", QStringLiteral("&Varga:"));
+    vargaLabel->setBuddy(varga_);
+    choices->addWidget(vargaLabel);
+    choices->addWidget(varga_);
     choices->addWidget(MakeLabel(this, "lblChartStyle", QStringLiteral("Chart:")));
     choices->addWidget(south_);
     choices->addWidget(north_);
@@ -72,10 +99,20 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     choices->addWidget(MakeLabel(this, "lblChartArrows", QStringLiteral("Arrows:")));
     choices->addWidget(graha_);
     choices->addWidget(rashi_);
+    auto* chartPart = new QWidget(this);
+    auto* chartLayout = new QVBoxLayout(chartPart);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(view_, 1);
+    chartLayout->addWidget(aspects_);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("splChartVargas"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(chartPart);
+    split->addWidget(table_);
+    split->setStretchFactor(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
-    layout->addWidget(view_, 1);
-    layout->addWidget(aspects_);
+    layout->addWidget(split, 1);
 
     connect(north_, &QRadioButton::toggled, this, [this](bool checked) {
         prefersNorth_ = checked;
@@ -87,11 +124,16 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
         ApplyChoices();
     });
     connect(view_, &ChartView::ChosenBodyChanged, this, &ChartTab::ShowChosenAspects);
+    connect(varga_, &QComboBox::currentIndexChanged, this, &ChartTab::ShowChosenVarga);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, varga_,
+            &QComboBox::setCurrentIndex);
 }
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
-    report_ = calculation.report;
-    view_->ShowReading(calculation);
+    calculation_ = calculation;
+    charts_ = ComputeVargaCharts(calculation.report.bodies, calculation.sky.lagna);
+    table_->ShowVargas(charts_, SpansOf(calculation));
+    ShowChosenVarga();
     const bool hasLagna = calculation.sky.lagna.has_value();
     north_->setEnabled(hasLagna);
     north_->setToolTip(hasLagna ? QString() : NORTH_NEEDS_LAGNA);
@@ -102,6 +144,14 @@ void ChartTab::ShowCalculation(const Calculation& calculation) {
     const QSignalBlocker northBlocker(north_);
     (prefersNorth_ && hasLagna ? north_ : south_)->setChecked(true);
     ApplyChoices();
+}
+
+// The chart of the chosen varga, with its arrows and sentences.
+void ChartTab::ShowChosenVarga() {
+    const int varga = varga_->currentIndex();
+    const VargaChart& chart = charts_[varga];
+    view_->ShowChart(VargaChartContentOf(calculation_, chart, varga), chart.graha, chart.rashi);
+    ShowChosenAspects();
 }
 
 ChartStyle ChartTab::StyleShown() const {
@@ -131,7 +181,8 @@ void ChartTab::ShowChosenAspects() {
         aspects_->setText(QStringLiteral("The S Node takes no part in Graha Drishti."));
         return;
     }
-    const DrishtiRow& row = graha_->isChecked() ? report_.graha[*body] : report_.rashi[*body];
+    const VargaChart& chart = charts_[varga_->currentIndex()];
+    const DrishtiRow& row = graha_->isChecked() ? chart.graha[*body] : chart.rashi[*body];
     aspects_->setText(ToQString(row.bodyCaption + " " + row.positionCaption + " \u2014 " +
                                 row.aspectCaption + " " + row.planetsCaption));
 }

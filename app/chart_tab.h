@@ -4,17 +4,22 @@
 
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
+#include "vargas/varga_chart.h"
+#include "vargas/varga_span.h"
 
+class QComboBox;
 class QLabel;
 class QRadioButton;
 
 namespace sarovin {
 
 class ChartView;
+class VargaTable;
 
 // Frame6: the chart of the reading in the South or North Indian style,
-// the choice between Graha and Rashi Drishti arrows, and the sentences of
-// the chosen body beneath. Both choices are kept between runs; the North
+// in the chosen varga (D1 first), the choice between Graha and Rashi
+// Drishti arrows, and the sentences of the chosen body beneath; below, the
+// Varga table. The style and arrows are kept between runs; the North
 // Indian chart waits for a reading with a Lagna.
 class ChartTab : public QWidget {
     Q_OBJECT
@@ -30,6 +35,7 @@ class ChartTab : public QWidget {
     void ApplyChoices();
     void KeepChoices();
     void ShowChosenAspects();
+    void ShowChosenVarga();
 
     ChartView* view_;
     QRadioButton* south_;
@@ -38,8 +44,11 @@ class ChartTab : public QWidget {
     QRadioButton* graha_;
     QRadioButton* rashi_;
     QLabel* aspects_;
+    QComboBox* varga_;
+    VargaTable* table_;
     bool prefersNorth_ = false;
-    DrishtiReport report_;
+    Calculation calculation_;
+    VargaCharts charts_;
 };
 
 }  // namespace sarovin

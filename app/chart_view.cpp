@@ -26,9 +26,11 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void ChartView::ShowReading(const Calculation& calculation) {
-    content_ = ChartContentOf(calculation);
-    report_ = calculation.report;
+void ChartView::ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
+                          const std::array<DrishtiRow, RASHI_ROWS>& rashi) {
+    content_ = std::move(content);
+    graha_ = graha;
+    rashi_ = rashi;
     update();
 }
 
@@ -67,7 +69,7 @@ QPointF ChartView::ChartCorner() const {
 
 ChartLayout ChartView::CurrentLayout() const {
     const std::optional<ChartFocus> focus =
-        chosen_ ? std::optional(FocusOn(report_, kind_, *chosen_)) : std::nullopt;
+        chosen_ ? std::optional(FocusOn(graha_, rashi_, kind_, *chosen_)) : std::nullopt;
     return LayOutChart(content_, style_, focus, ChartSide());
 }
 

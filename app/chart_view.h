@@ -21,6 +21,9 @@ class ChartView : public QWidget {
     // Two charts as one: `outer` as its reading, with the bodies of `inner`
     // on the inner side of their signs; the chosen body is outer's.
     void ShowComparison(const Calculation& outer, const Calculation& inner);
+    // A chart, such as a varga's, with the rows its arrows come from.
+    void ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
+                   const std::array<DrishtiRow, RASHI_ROWS>& rashi);
     void SetStyle(ChartStyle style);
     void SetAspectKind(AspectKind kind);
     void ChooseBody(std::optional<int> body);
@@ -51,7 +54,8 @@ class ChartView : public QWidget {
     void StepBodies(int steps);
 
     ChartContent content_;
-    DrishtiReport report_;
+    std::array<DrishtiRow, GRAHA_ROWS> graha_;
+    std::array<DrishtiRow, RASHI_ROWS> rashi_;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;
     std::optional<int> chosen_;

@@ -21,6 +21,29 @@ ChartMark MarkAt(std::string_view abbreviation, const SignDms& place, int body) 
             body};
 }
 
+// The marks of `bodies` and `lagna` with the birth's title and details.
+ChartContent ContentOf(const Calculation& calculation, const BodyTable& bodies,
+                       std::optional<double> lagnaLongitude) {
+    ChartContent content;
+    if (lagnaLongitude) {
+        const SignDms lagna = SplitSignDms(*lagnaLongitude);
+        content.lagnaSign = lagna.sign;
+        content.marks.push_back(MarkAt("La", lagna, LAGNA_MARK));
+    }
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        content.marks.push_back(MarkAt(ABBREVIATIONS[slot], bodies.entries[slot].place, slot));
+    }
+    const BirthRecord& record = calculation.record;
+    content.title = record.name;
+    for (std::string detail :
+         {BirthMomentText(record), BirthPlaceText(record), EphemerisLine(calculation.sky)}) {
+        if (!detail.empty()) {
+            content.details.push_back(std::move(detail));
+        }
+    }
+    return content;
+}
+
 }  // namespace
 
 std::string_view BodyAbbreviation(int slot) {
@@ -28,25 +51,17 @@ std::string_view BodyAbbreviation(int slot) {
 }
 
 ChartContent ChartContentOf(const Calculation& calculation) {
-    ChartContent content;
-    const Sky& sky = calculation.sky;
-    if (sky.lagna) {
-        const SignDms lagna = SplitSignDms(*sky.lagna);
-        content.lagnaSign = lagna.sign;
-        content.marks.push_back(MarkAt("La", lagna, LAGNA_MARK));
+    return ContentOf(calculation, calculation.report.bodies, calculation.sky.lagna);
+}
+
+ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChart& chart,
+                                 int varga) {
+    ChartContent content = ContentOf(calculation, chart.bodies, chart.lagna);
+    if (varga == 0) {
+        return content;
     }
-    for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        content.marks.push_back(
-            MarkAt(BodyAbbreviation(slot), calculation.report.bodies.entries[slot].place, slot));
-    }
-    const BirthRecord& record = calculation.record;
-    content.title = record.name;
-    for (std::string detail :
-         {BirthMomentText(record), BirthPlaceText(record), EphemerisLine(sky)}) {
-        if (!detail.empty()) {
-            content.details.push_back(std::move(detail));
-        }
-    }
+    const VargaName& name = VargaNames[static_cast<std::size_t>(varga)];
+    content.details.push_back(std::string(name.name) + " (" + std::string(name.key) + ")");
     return content;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calculation/calculation.h"
+#include "vargas/varga_chart.h"
 
 namespace sarovin {
 
@@ -45,5 +46,11 @@ ChartContent ChartContentOf(const Calculation& calculation);
 
 // The chart of `outer` with the nine bodies of `inner` as its inner marks.
 ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner);
+// The chart of the varga at `varga` in VargaNames: the marks at their
+// varga places, with the title and details of ChartContentOf and the
+// varga's name, "Navamsa (D9)", as the last detail; the D1 is the birth
+// chart as ChartContentOf gives it.
+ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChart& chart,
+                                 int varga);
 
 }  // namespace sarovin

@@ -22,4 +22,8 @@ struct ChartFocus {
 // nothing.
 ChartFocus FocusOn(const DrishtiReport& report, AspectKind kind, int body);
 
+// The same from the Graha and Rashi rows of any chart, such as a varga's.
+ChartFocus FocusOn(const std::array<DrishtiRow, GRAHA_ROWS>& graha,
+                   const std::array<DrishtiRow, RASHI_ROWS>& rashi, AspectKind kind, int body);
+
 }  // namespace sarovin

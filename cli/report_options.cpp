@@ -12,6 +12,7 @@
 #include "cli/birth_options.h"
 #include "cli/info_texts.h"
 #include "cli/option_values.h"
+#include "cli/varga_option.h"
 #include "output/named_values.h"
 #include "platform/qt_text.h"
 #include "text/printable_text.h"
@@ -42,7 +43,8 @@ constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
     {"east", false, true},       {"west", false, true},     {"north", false, true},
     {"south", false, true},      {"dst", false, true},      {"place", true, true},
     {"name", true, true},        {"city", true, true},      {"state", true, true},
-    {"country", true, true},     {"pdf", true, false}, {"compare", false, false},
+    {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
+    {"vargas", true, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -244,7 +246,18 @@ std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
     return {};
 }
 
-// --format, --ephemeris, --node, --ayanamsa, --rules, --jobs and --pdf.
+std::string ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
+    const auto found = given.find("vargas");
+    if (found == given.end()) {
+        return {};
+    }
+    VargaList list = ReadVargaList(found->second);
+    vargas = std::move(list.vargas);
+    return list.error;
+}
+
+// --format, --ephemeris, --node, --ayanamsa, --rules, --jobs, --pdf and
+// --vargas.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -252,7 +265,8 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
           ReadNamed(given, "ayanamsa", AYANAMSA_NAMES, options.ephemeris.ayanamsa),
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
-          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
+          ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
+          ReadVargas(given, options.vargas)}) {
         if (!error.empty()) {
             return error;
         }

@@ -29,6 +29,8 @@ struct ReportOptions {
     std::string pdfPath;
     // --compare: the two files are compared instead of printed one by one.
     bool compare = false;
+    // The vargas --vargas asks for, as places in VargaNames; empty without.
+    std::vector<int> vargas;
 };
 
 struct ParsedArguments {

@@ -41,6 +41,15 @@ std::string WarningLines(const ReportedReading& reading) {
     return lines;
 }
 
+// The charts of the vargas --vargas asks for.
+void AddVargas(ReportedReading& reading, const std::vector<int>& vargas) {
+    const Calculation& calculation = reading.calculation;
+    for (const int varga : vargas) {
+        reading.vargas.push_back(
+            {varga, ComputeVargaChart(varga, calculation.report.bodies, calculation.sky.lagna)});
+    }
+}
+
 // A reading whose page goes to a PDF file keeps its calculation, to be
 // painted on the calling thread, and is not written as text.
 ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view source,
@@ -51,6 +60,7 @@ ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view sourc
     if (!options.pdfPath.empty()) {
         return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
     }
+    AddVargas(*outcome, options.vargas);
     return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
 }
 

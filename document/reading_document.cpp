@@ -17,10 +17,10 @@ void PaintRows(QPainter& painter, const std::vector<DrishtiRowText>& rows) {
     }
 }
 
-void PaintChartIn(QPainter& painter, const ReadingPageLayout& layout) {
+void PaintChartIn(QPainter& painter, const QRectF& box, const ChartLayout& chart) {
     painter.save();
-    painter.translate(layout.chartBox.topLeft());
-    PaintChart(painter, layout.chart);
+    painter.translate(box.topLeft());
+    PaintChart(painter, chart);
     painter.restore();
 }
 
@@ -31,7 +31,8 @@ void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout) {
     for (const PageText& line : layout.headerLines) {
         PaintPageText(painter, line);
     }
-    PaintChartIn(painter, layout);
+    PaintChartIn(painter, layout.chartBox, layout.chart);
+    PaintChartIn(painter, layout.navamsaBox, layout.navamsa);
     PaintPageText(painter, layout.grahaTitle);
     PaintRows(painter, layout.grahaRows);
     PaintPageText(painter, layout.rashiTitle);

@@ -10,6 +10,7 @@
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
 #include "text/angle_text.h"
+#include "vargas/varga_chart.h"
 
 namespace sarovin {
 
@@ -19,9 +20,8 @@ constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double TITLE_POINTS = 15;
 constexpr double HEADER_POINTS = 9;
 constexpr double SECTION_POINTS = 10.5;
-constexpr double CHART_MM = 88;
+constexpr double CHART_MM = 64;
 constexpr double GAP_MM = 5;
-constexpr std::size_t RASHI_LEFT_ROWS = 5;
 
 // The name, the moment, the place and the ephemeris, and the Lagna when
 // the ephemeris gives one.
@@ -55,13 +55,13 @@ double LayOutSectionTitle(const PageMeasure& measure, const QRectF& area, const 
     return heading.bottom;
 }
 
-// The Rashi rows in two columns side by side; gives the bottom of the
-// longer.
-double LayOutRashiColumns(const PageMeasure& measure, const QRectF& area,
-                          std::span<const DrishtiRow> rows, std::vector<DrishtiRowText>& texts) {
+// The rows in two columns side by side, the left one a row longer when
+// the count is odd; gives the bottom of the longer.
+double LayOutRowColumns(const PageMeasure& measure, const QRectF& area,
+                        std::span<const DrishtiRow> rows, std::vector<DrishtiRowText>& texts) {
     const double gap = GAP_MM * measure.millimetre;
     const double width = (area.width() - gap) / 2;
-    const std::size_t leftRows = std::min(RASHI_LEFT_ROWS, rows.size());
+    const std::size_t leftRows = (rows.size() + 1) / 2;
     DrishtiRowColumn left =
         LayOutDrishtiRows(measure, QRectF(area.left(), area.top(), width, 0), rows.first(leftRows));
     DrishtiRowColumn right = LayOutDrishtiRows(
@@ -86,27 +86,32 @@ ReadingPageLayout LayOutReadingPage(const Calculation& calculation, ChartStyle s
     layout.headerLines.assign(header.texts.begin() + 1, header.texts.end());
     double top = header.bottom + gap;
 
-    const double chartSide = std::min(CHART_MM * measure.millimetre, page.width() / 2);
+    const double chartSide = std::min(CHART_MM * measure.millimetre, (page.width() - gap) / 2);
     layout.chartBox = QRectF(page.left(), top, chartSide, chartSide);
     layout.chartStyle = style;
     layout.chart = LayOutChart(ChartContentOf(calculation), style, std::nullopt, chartSide);
-    const QRectF beside(page.left() + chartSide + gap, top, page.width() - chartSide - gap, 0);
-    const double grahaTop = LayOutSectionTitle(measure, beside, "Graha Drishti", layout.grahaTitle);
-    DrishtiRowColumn graha = LayOutDrishtiRows(
-        measure, QRectF(beside.left(), grahaTop, beside.width(), 0), report.graha);
-    layout.grahaRows = std::move(graha.rows);
-    top = std::max(top + chartSide, graha.bottom) + gap;
+    const VargaChart navamsa =
+        ComputeVargaChart(NAVAMSA, calculation.report.bodies, calculation.sky.lagna);
+    layout.navamsaBox = QRectF(page.left() + chartSide + gap, top, chartSide, chartSide);
+    layout.navamsa = LayOutChart(VargaChartContentOf(calculation, navamsa, NAVAMSA), style,
+                                 std::nullopt, chartSide);
+    top += chartSide + gap;
+
+    top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Graha Drishti",
+                             layout.grahaTitle);
+    top = LayOutRowColumns(measure, QRectF(page.left(), top, page.width(), 0), report.graha,
+                           layout.grahaRows) +
+          gap;
 
     top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Rashi Drishti",
                              layout.rashiTitle);
-    top = LayOutRashiColumns(measure, QRectF(page.left(), top, page.width(), 0), report.rashi,
-                             layout.rashiRows) +
+    top = LayOutRowColumns(measure, QRectF(page.left(), top, page.width(), 0), report.rashi,
+                           layout.rashiRows) +
           gap;
 
     top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti",
                              layout.sputaTitle);
-    layout.sputa =
-        LayOutSputaGrid(measure, QRectF(page.left(), top, page.width(), 0), report);
+    layout.sputa = LayOutSputaGrid(measure, QRectF(page.left(), top, page.width(), 0), report);
     return layout;
 }
 

@@ -25,7 +25,10 @@ struct ReadingPageLayout {
     QRectF chartBox;
     ChartStyle chartStyle = ChartStyle::SouthIndian;
     ChartLayout chart;
-    // Beside the chart.
+    // The Navamsa (D9) beside it, in the same style and size.
+    QRectF navamsaBox;
+    ChartLayout navamsa;
+    // Under the charts, in two columns.
     PageText grahaTitle;
     std::vector<DrishtiRowText> grahaRows;
     // Under both, in two columns: the first five rows, then the rest.

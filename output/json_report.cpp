@@ -188,6 +188,39 @@ void WriteSputa(JsonWriter& json, const DrishtiReport& report) {
     json.EndObject();
 }
 
+// The charts asked for by their keys, in VargaNames' order:
+//   {bodies: 9 × {body, sign}, graha, lagna: sign or null, rashi}.
+void WriteVargas(JsonWriter& json, std::span<const ReportedVarga> vargas) {
+    json.BeginObject();
+    for (const ReportedVarga& varga : vargas) {
+        json.Key(VargaNames[static_cast<std::size_t>(varga.varga)].key);
+        json.BeginObject();
+        json.Key("bodies");
+        json.BeginArray();
+        for (const BodyEntry& entry : varga.chart.bodies.entries) {
+            json.BeginObject();
+            json.Key("body");
+            json.String(entry.englishName);
+            json.Key("sign");
+            json.String(SignNameAt(entry.longitude));
+            json.EndObject();
+        }
+        json.EndArray();
+        json.Key("graha");
+        WriteRows(json, varga.chart.graha);
+        json.Key("lagna");
+        if (varga.chart.lagna) {
+            json.String(SignNameAt(*varga.chart.lagna));
+        } else {
+            json.Null();
+        }
+        json.Key("rashi");
+        WriteRows(json, varga.chart.rashi);
+        json.EndObject();
+    }
+    json.EndObject();
+}
+
 }  // namespace
 
 void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
@@ -218,6 +251,10 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     json.String(NameOf(RULES_NAMES, report.rules));
     json.Key("sputa");
     WriteSputa(json, report);
+    if (!reading.vargas.empty()) {
+        json.Key("vargas");
+        WriteVargas(json, reading.vargas);
+    }
     json.EndObject();
 }
 

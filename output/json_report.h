@@ -26,6 +26,8 @@ namespace sarovin {
 //               positions: 9 texts, rows: 9 texts}; under the classical
 //               rules the grid is in virupas with null node rows, and
 //               lagna (7 numbers or null) follows it
+//   vargas     only with --vargas: {"D9": {bodies: 9 × {body, sign},
+//               graha, lagna: sign or null, rashi}, …} in D1 … D60 order
 // Indented, the object is an element of the top-level array: every line
 // one level in. Compact, it stands alone on what will be its line. No line
 // end follows.

@@ -16,6 +16,11 @@ namespace {
 constexpr std::string_view GRAHA_HEADING = "Graha Drishti";
 constexpr std::string_view RASHI_HEADING = "Rashi Drishti";
 constexpr std::string_view SPUTA_HEADING = "Sputa Drishti";
+constexpr std::string_view VARGAS_HEADING = "Vargas";
+// "D24 Chaturvimsamsa", the longest varga title, and "Vrischika", the
+// longest sign name, with room between the columns.
+constexpr std::size_t VARGA_TITLE_WIDTH = 20;
+constexpr std::size_t SIGN_WIDTH = 11;
 constexpr std::string_view CAPTION_INDENT = "    ";
 constexpr std::size_t COLUMN_GAP = 2;
 // Room for the heading, about 120 bytes per row and the grid.
@@ -111,6 +116,40 @@ void AppendSputaGrid(std::string& text, const SputaTextTable& table) {
     }
 }
 
+// Ends a row of padded columns without the last column's padding.
+void EndRow(std::string& text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    text += '\n';
+}
+
+// One row a varga, the Lagna's sign (when the ephemeris gives one) and the
+// bodies' signs across:
+//                       Lagna      Sun        Moon       ...
+//   D9  Navamsa         Kanya      Mesha      Thula      ...
+void AppendVargas(std::string& text, std::span<const ReportedVarga> vargas) {
+    const bool hasLagna = vargas.front().chart.lagna.has_value();
+    text.append(VARGA_TITLE_WIDTH, ' ');
+    if (hasLagna) {
+        AppendPadded(text, "Lagna", SIGN_WIDTH, false);
+    }
+    for (const BodyNames& names : SlotNames) {
+        AppendPadded(text, names.englishName, SIGN_WIDTH, false);
+    }
+    EndRow(text);
+    for (const ReportedVarga& varga : vargas) {
+        const VargaName& name = VargaNames[static_cast<std::size_t>(varga.varga)];
+        AppendPadded(text, std::string(name.key) + " " + std::string(name.name), VARGA_TITLE_WIDTH,
+                     false);
+        if (hasLagna) {
+            AppendPadded(text, SignNameAt(*varga.chart.lagna), SIGN_WIDTH, false);
+        }
+        for (const BodyEntry& entry : varga.chart.bodies.entries) {
+            AppendPadded(text, SignNameAt(entry.longitude), SIGN_WIDTH, false);
+        }
+        EndRow(text);
+    }
+}
+
 }  // namespace
 
 std::string FormatTextReading(const ReportedReading& reading) {
@@ -127,6 +166,10 @@ std::string FormatTextReading(const ReportedReading& reading) {
     AppendSputaGrid(text, MakeSputaTextTable(report));
     if (report.classical) {
         AppendLine(text, DrikBalaLine(report));
+    }
+    if (!reading.vargas.empty()) {
+        AppendHeading(text, VARGAS_HEADING);
+        AppendVargas(text, reading.vargas);
     }
     return text;
 }

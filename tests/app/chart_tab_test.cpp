@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <set>
 
@@ -202,6 +204,23 @@ TEST_F(ChartTabTest, TheSwitchDrawsRashiDrishtiInstead) {
     EXPECT_TRUE(ArrowSigns().empty());
     EXPECT_EQ(LabelText(QStringLiteral("lblChartAspects")),
               "The S Node takes no part in Graha Drishti.");
+}
+
+// The Sun at 60°35' (swetest -b15.6.1980 -ut3:00 -sid1 gives 60.5800):
+// Navamsa floor(60.58 / 3.3333) mod 12 = 18 mod 12 = 6, Thula, whose 7th
+// is Mesha. The built-in ephemeris has no Lagna row.
+TEST_F(ChartTabTest, TheVargaChoiceDrawsTheNavamsaWithItsOwnArrows) {
+    Calculate();
+    Find<QComboBox>(QStringLiteral("cboVarga"))->setCurrentIndex(5);
+    View()->ChooseBody(Sun);
+    EXPECT_EQ(ArrowSigns(), (std::set<std::string>{"Mesha"}));
+    auto* table = Find<QTableWidget>(QStringLiteral("tblVargas"));
+    ASSERT_EQ(table->rowCount(), BODY_COUNT);
+    EXPECT_EQ(table->item(Sun, 5)->text(), "Thula");
+    EXPECT_TRUE(table->item(Sun, 5)->toolTip().startsWith("Sun in Navamsa (D9): Thula, kept from "))
+        << table->item(Sun, 5)->toolTip().toStdString();
+    EXPECT_TRUE(
+        LabelText(QStringLiteral("lblChartAspects")).contains("Sign aspected by Sun is Mesha."));
 }
 
 }  // namespace

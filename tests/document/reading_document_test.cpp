@@ -49,6 +49,23 @@ TEST(ReadingDocument, ThePdfIsTitledWithThePersonsName) {
     EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
 }
 
+// The Navamsa is named in its chart's middle, and the page still ends with
+// the Sputa grid's legend.
+TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChartOnOnePage) {
+    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("navamsa.pdf"));
+    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), readings));
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString text = testing::PdfText(path);
+    EXPECT_EQ(testing::PdfPageCount(path), 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("Navamsa (D9)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("bold from 45")));
+}
+
 TEST(ReadingDocument, ADeviceThatCannotBePaintedOnIsReported) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const DocumentReading reading{asha, ChartStyle::SouthIndian};
