@@ -37,6 +37,32 @@ TEST_F(PlaceChoiceTest, TypingOffersTheMatchingPlaces) {
     EXPECT_EQ(Places()->model()->index(0, 0).data().toString(), "Ujjain, Madhya Pradesh, India");
 }
 
+// Two letters are enough and spaces are not letters; the list shows the
+// atlas's answer as it is, places that merely contain the text included.
+TEST_F(PlaceChoiceTest, PlacesAreOfferedFromTwoLettersAsTheAtlasFindsThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"U", nullptr},
+        {"U ", nullptr},
+        {" U", nullptr},
+        {"Uj", "Ujjain, Madhya Pradesh, India"},
+        {"paulo", "S\u00E3o Paulo, S\u00E3o Paulo, Brazil"},
+    };
+    for (const auto& [typed, offered] : cases) {
+        Box("txtCity")->clear();
+        Box("txtCity")->setFocus();
+        QTest::keyClicks(Box("txtCity"), QString::fromLatin1(typed));
+        QStringList labels;
+        for (int row = 0; row < Places()->model()->rowCount(); ++row) {
+            labels << Places()->model()->index(row, 0).data().toString();
+        }
+        if (offered == nullptr) {
+            EXPECT_TRUE(labels.isEmpty()) << typed;
+        } else {
+            EXPECT_TRUE(labels.contains(QString::fromUtf8(offered))) << typed;
+        }
+    }
+}
+
 // GeoNames places Ujjain at 23.18239 N, 75.77643 E: 23°11' N, 75°47' E to
 // the nearest minute; Asia/Kolkata kept IST, UTC+5:30, in 1980.
 TEST_F(PlaceChoiceTest, ChoosingAPlaceFillsEveryFieldAndProposesTheZone) {

@@ -153,6 +153,9 @@ TEST_F(PrintTest, PrintSendsThePageToTheChosenPrinter) {
     EXPECT_TRUE(ReadBytes(platform.printerOutput).startsWith("%PDF"));
     if (testing::CanReadPdfText()) {
         EXPECT_TRUE(testing::PdfText(platform.printerOutput).contains("Asha Rao"));
+        // The print job's document name, which the printer's PDF carries as
+        // its title.
+        EXPECT_EQ(testing::PdfInfo(platform.printerOutput, QStringLiteral("Title")), "Asha Rao");
     }
 }
 

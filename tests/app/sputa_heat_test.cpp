@@ -1,4 +1,5 @@
 #include <QColor>
+#include <set>
 
 #include "chart/strength_tint.h"
 #include "tests/app/window_fixture.h"
@@ -36,6 +37,24 @@ TEST_F(SputaHeatTest, EveryStrengthKeepsItsNumberInBoldFrom45) {
             EXPECT_EQ(Cell(row, column)->font().bold(), strength >= 45);
         }
     }
+}
+
+// On 1 January 1980 at 12:00 in New Delhi the grid holds 44 and 45, either
+// side of the boundary: 45 is bold, 44 is not.
+TEST_F(SputaHeatTest, BoldStartsAtExactly45) {
+    Click("cmdBack");
+    ChooseItem("cboDate", QStringLiteral("1"));
+    ChooseItem("cboMonth", QStringLiteral("January"));
+    ChooseItem("cboHour", QStringLiteral("12"));
+    ChooseItem("cboMinute", QStringLiteral("0"));
+    Click("cmdCalculate");
+    std::set<int> shown;
+    for (int cell = 0; cell < 81; ++cell) {
+        const int strength = Cell(cell / 9, cell % 9)->text().toInt();
+        shown.insert(strength);
+        EXPECT_EQ(Cell(cell / 9, cell % 9)->font().bold(), strength >= 45) << cell;
+    }
+    EXPECT_TRUE(shown.contains(44) && shown.contains(45));
 }
 
 // Stronger aspects sit on darker tints, and every number stands out from

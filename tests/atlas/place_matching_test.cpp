@@ -64,6 +64,20 @@ TEST(SearchPlaces, WholeNamesThenPrefixesThenContainmentEachByPopulation) {
               }));
 }
 
+// Yorkton begins with "york" and comes before the far larger New York,
+// which merely contains it.
+TEST(SearchPlaces, APrefixRanksBeforeMereContainmentWhateverThePopulation) {
+    std::vector<Place> places = SmallAtlas();
+    places.push_back(MakePlace("Yorkton", "Saskatchewan", "Canada", "CA", 16'280));
+    EXPECT_EQ(Labels(SearchPlaces(places, "york", 10)),
+              (std::vector<std::string>{
+                  "York, England, United Kingdom",
+                  "Yorkton, Saskatchewan, Canada",
+                  "New York, New York, United States of America",
+                  "West New York, New Jersey, United States of America",
+              }));
+}
+
 TEST(SearchPlaces, IgnoresCaseAndAccents) {
     for (const char* text : {"Sao Paulo", "SÃO PAULO", "sao", "paulo"}) {
         EXPECT_EQ(Labels(SearchPlaces(SmallAtlas(), text, 10)),

@@ -28,6 +28,12 @@ TEST(SearchKey, LatinLettersLoseCaseAndMarks) {
         {"Straße", "strasse"},
         {"Æbeltoft", "aebeltoft"},
         {"Sa\u0303o Paulo", "sao paulo"},
+        // The first letter of the table, capital A with grave (U+00C0), ñ
+        // (n with tilde, U+00F1) and the ligature œ (U+0153, written "oe").
+        {"Àger", "ager"},
+        {"España", "espana"},
+        {"Œuilly-et-Lorgies", "oeuilly et lorgies"},
+        {"Cœuvres", "coeuvres"},
     };
     for (const KeyCase& c : cases) {
         EXPECT_EQ(SearchKey(c.text), c.key) << c.text;
@@ -61,6 +67,11 @@ TEST(SearchKey, CommasSeparatePartsOnce) {
 TEST(SearchKey, OtherScriptsAreKeptAsWritten) {
     EXPECT_EQ(SearchKey("Москва"), "Москва");
     EXPECT_EQ(SearchKey("उज्जैन"), "उज्जैन");
+    // The code points just past the two folding tables: ɐ (U+0250, turned a)
+    // after Latin Extended-B and the Greek ἀ (U+1F00) after Latin Extended
+    // Additional have no Latin base.
+    EXPECT_EQ(SearchKey("\u0250"), "\u0250");
+    EXPECT_EQ(SearchKey("\u1F00"), "\u1F00");
 }
 
 TEST(SearchKey, EmptyAndMalformedText) {

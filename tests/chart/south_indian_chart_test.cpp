@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_content.h"
@@ -63,9 +64,13 @@ TEST(SouthIndianChart, TheMiddleHoldsTheBirthAndTheEphemeris) {
     const auto details = TextsOf(layout, TextRole::Details);
     ASSERT_EQ(details.size(), 1u);
     EXPECT_TRUE(middle.Contains(details[0]->box));
-    EXPECT_NE(details[0]->text.find("15 June 1980 08:30"), std::string::npos);
-    EXPECT_NE(details[0]->text.find("New Delhi, Delhi, India"), std::string::npos);
-    EXPECT_NE(details[0]->text.find("Built-in (v1.15) ephemeris"), std::string::npos);
+    // One detail to a line: the moment, the place, the ephemeris.
+    const std::string& text = details[0]->text;
+    EXPECT_TRUE(
+        text.starts_with("15 June 1980 08:30\nNew Delhi, Delhi, India\n"
+                         "Built-in (v1.15) ephemeris, ayanamsa "))
+        << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
 }
 
 // The worked birth: four bodies in Mithuna, three in Simha, the N Node in

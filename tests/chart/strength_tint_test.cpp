@@ -16,6 +16,28 @@ TEST(ContrastRatio, RunsFromOneToTwentyOne) {
     EXPECT_DOUBLE_EQ(ContrastRatio(Rgb{22, 66, 138}, Rgb{22, 66, 138}), 1.0);
 }
 
+// The guidelines' relative luminance (sRGB channels made linear with the
+// exponent 2.4) worked out apart from the code:
+//   python3 -c "f = lambda c: c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4;
+//     L = lambda r, g, b: 0.2126 * f(r / 255) + 0.7152 * f(g / 255) + 0.0722 * f(b / 255);
+//     print((L(255, 255, 255) + 0.05) / (L(119, 119, 119) + 0.05))"
+// gives 4.4781 for #777777 on white, the familiar 4.48 to 1.
+TEST(ContrastRatio, FollowsTheGuidelinesLuminance) {
+    const struct {
+        Rgb first;
+        Rgb second;
+        double ratio;
+    } cases[] = {
+        {Rgb{119, 119, 119}, WHITE, 4.478089453577214},
+        {Rgb{128, 128, 128}, BLACK, 5.317210002277984},
+        {Rgb{22, 66, 138}, WHITE, 9.631277479965979},
+        {Rgb{22, 66, 138}, BLACK, 2.180396115020266},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.first, c.second), c.ratio, 1e-9) << c.ratio;
+    }
+}
+
 TEST(StrengthTint, IsWhiteAtNothingAndDarkensToTheStrongest) {
     EXPECT_EQ(StrengthTint(0), WHITE);
     for (int strength = 1; strength <= STRONGEST_SPUTA; ++strength) {

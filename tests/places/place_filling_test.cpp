@@ -37,6 +37,13 @@ TEST(FillPlace, WritesLettersTheBoxesTakeAndRoundsToTheMinute) {
          "Auvergne Rhone Alpes",
          "45:26 N",
          "4:23 E"},
+        // Every letter of the Latin alphabet, lower- and upper-case, is kept:
+        // 41.65606 * 60 = 2499.36 -> 41°39'; 0.87734 * 60 = 52.64 -> 0°53'.
+        {{"Zaragoza", "Aragon", "Spain", "ES", 41.65606, -0.87734, "Europe/Madrid", 0},
+         "Zaragoza",
+         "Aragon",
+         "41:39 N",
+         "0:53 W"},
         // 10.999999° is 659.99994' and rounds up into the next degree.
         {{"Edge", "", "Nowhere", "", 10.999999, -0.0001, "UTC", 0}, "Edge", "", "11:0 N", "0:0 W"},
     };

@@ -46,6 +46,10 @@ const ZoneCase CASES[] = {
     // Clocks went from 01:59:59 EDT back to 01:00:00 EST on 26 October 1980.
     {"America/New_York", 1980, 10, 26, 1, 30, EASTERN_STANDARD, false,
      "came twice as the clocks went back; taken as standard time: EST"},
+    // Winamac kept EST until 2 April 2006, CDT and CST until 11 March 2007,
+    // then EDT: the standard time under EDT is the EST before the CST of
+    // another offset (zdump -v -c 2005,2008 America/Indiana/Winamac).
+    {"America/Indiana/Winamac", 2007, 7, 4, 12, 0, EASTERN_STANDARD, true, "EDT, UTC-4:00"},
     // CDT isdst=1 in July 1980; the Mountain Daylight row shares CST's offset.
     {"America/Chicago", 1980, 7, 4, 12, 0, CENTRAL_STANDARD, true, "CDT, UTC-5:00"},
     // 1941-05-04 to 08-10: BDST isdst=1 gmtoff=7200, two hours over GMT,
@@ -54,6 +58,13 @@ const ZoneCase CASES[] = {
      "BDST, UTC+2:00, daylight saving of 2 hours on UTC+0:00"},
     // 1940-02-25 to 1941-05-04: BST isdst=1 through the winter.
     {"Europe/London", 1941, 1, 15, 12, 0, GREENWICH_MEAN, true, "BST, UTC+1:00"},
+    // On 10 August 1941 the clocks went from 02:59:59 BDST back to 02:00:00
+    // BST, both isdst=1, so 02:30 came twice with no standard time: the later,
+    // BST, is taken, as the clocks read on from then
+    // (python3 -c "import zoneinfo, datetime as d; z = zoneinfo.ZoneInfo(
+    //   'Europe/London'); print([d.datetime(1941, 8, 10, 2, 30, fold=f,
+    //   tzinfo=z).tzname() for f in (0, 1)])" prints ['BDST', 'BST']).
+    {"Europe/London", 1941, 8, 10, 2, 30, GREENWICH_MEAN, true, "BST, UTC+1:00"},
     // 1968-10-27 to 1971-10-31: BST isdst=0 gmtoff=3600, British Standard
     // Time all year: the list's British Summer Time row without the tick.
     {"Europe/London", 1970, 1, 15, 12, 0, BRITISH_SUMMER, false,

@@ -92,6 +92,17 @@ TEST(EphemerisFiles, TheLibrarysOwnVariableComesFirst) {
     ExpectMissingFiles(ComputeOnNewThread({NOON_J2000, 28.6, 77.2}), folder.path());
 }
 
+// A library variable the library cannot use, empty or too long, does not
+// stand in the way of the program's own folder.
+TEST(EphemerisFiles, ALibraryVariableTheLibraryCannotUseLeavesTheOwnFolder) {
+    for (const std::string& unusable : {std::string(), "/tmp/" + std::string(300, 'x')}) {
+        const ScopedVariable library("SE_EPHE_PATH", unusable);
+        const ScopedVariable own("SAROVIN_EPHEMERIS_PATH", std::nullopt);
+        const Result<SwissPositions> positions = ComputeOnNewThread({NOON_J2000, 28.6, 77.2});
+        EXPECT_TRUE(positions.has_value()) << unusable.size();
+    }
+}
+
 TEST(EphemerisFiles, AFolderNameTooLongForTheLibraryIsRefused) {
     const std::string tooLong = "/tmp/" + std::string(300, 'x');
     const ScopedVariable library("SE_EPHE_PATH", std::nullopt);
