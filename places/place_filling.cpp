@@ -1,7 +1,6 @@
 #include "places/place_filling.h"
 
 #include <QString>
-#include <cmath>
 
 #include "form/list_items.h"
 
@@ -30,32 +29,22 @@ std::string BoxLetters(const std::string& text) {
     return letters.simplified().toStdString();
 }
 
-struct DegreesMinutes {
-    int degrees;
-    int minutes;
-};
-
-DegreesMinutes ToDegreesMinutes(double angle) {
-    const long totalMinutes = std::lround(std::fabs(angle) * 60);
-    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60)};
-}
-
 }  // namespace
 
 void FillPlace(const Place& place, InputForm& form) {
     form.city = BoxLetters(place.name);
     form.state = BoxLetters(place.region);
     form.country = BoxLetters(place.country);
-    const DegreesMinutes latitude = ToDegreesMinutes(place.latitude);
+    const MinuteAngle latitude = ToNearestMinute(place.latitude);
     form.latitudeDegrees = std::to_string(latitude.degrees);
     form.latitudeMinutes = std::to_string(latitude.minutes);
     form.latitudeHemisphere =
-        place.latitude < 0 ? LatitudeHemisphere::South : LatitudeHemisphere::North;
-    const DegreesMinutes longitude = ToDegreesMinutes(place.longitude);
+        latitude.negative ? LatitudeHemisphere::South : LatitudeHemisphere::North;
+    const MinuteAngle longitude = ToNearestMinute(place.longitude);
     form.longitudeDegrees = std::to_string(longitude.degrees);
     form.longitudeMinutes = std::to_string(longitude.minutes);
     form.longitudeHemisphere =
-        place.longitude < 0 ? LongitudeHemisphere::West : LongitudeHemisphere::East;
+        longitude.negative ? LongitudeHemisphere::West : LongitudeHemisphere::East;
 }
 
 ZoneProposal ProposeZoneFor(const Place& place, const InputForm& form) {
