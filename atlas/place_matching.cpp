@@ -108,6 +108,24 @@ std::vector<Candidate> PlacesWrittenAs(std::span<const Place> places, std::strin
     return written;
 }
 
+// The one candidate whose label, or label and coordinates, is the query
+// byte for byte: a line of the advice written back. Labels that differ
+// only in marks (two Panautis of Nepal's Bagmati Province, one with two
+// combining marks, at the same minute) share search key and coordinates.
+const Place* WrittenExactly(const std::vector<Candidate>& written, std::string_view query) {
+    const Place* exact = nullptr;
+    for (const Candidate& candidate : written) {
+        const std::string label = candidate.place->Label();
+        if (query == label || query == label + " " + candidate.place->CoordinatesText()) {
+            if (exact != nullptr) {
+                return nullptr;
+            }
+            exact = candidate.place;
+        }
+    }
+    return exact;
+}
+
 // Each place on a line by its label, followed by its coordinates where
 // another place of the list has the same label.
 std::string ListOfLabels(const std::vector<Place>& places, std::size_t total) {
@@ -173,6 +191,9 @@ Result<Place> ResolvePlaceAmong(std::span<const Place> places, std::string_view 
     }
     if (written.empty()) {
         return RefuseUnknown(places, query, queryKey);
+    }
+    if (const Place* exact = WrittenExactly(written, query)) {
+        return *exact;
     }
     return RefuseSeveral(query, std::move(written));
 }

@@ -192,6 +192,20 @@ TEST(ResolvePlaceAmong, TownsOfOneLabelAreToldApartByTheirCoordinates) {
     EXPECT_FALSE(ResolvePlaceAmong(places, "Sainte-Catherine 10\u00B000' N 10\u00B000' E"));
 }
 
+// Two towns whose labels differ only in marks, at the same minute: each
+// label, written back from the advice, is the town it names.
+TEST(ResolvePlaceAmong, LabelsThatDifferOnlyInMarksAreTakenAsWritten) {
+    const std::vector<Place> places = {
+        MakePlace("Panauti", "Bagmati Province", "Nepal", "NP", 27'000),
+        MakePlace("Panauti\u0307\u0304", "Bagmati Province", "Nepal", "NP", 20'000)};
+    for (const Place& place : places) {
+        const Result<Place> resolved = ResolvePlaceAmong(places, place.Label());
+        ASSERT_TRUE(resolved) << place.Label();
+        EXPECT_EQ(resolved->name, place.name);
+    }
+    EXPECT_FALSE(ResolvePlaceAmong(places, "panauti"));
+}
+
 // The query is shown back with its control characters as '?', so that a
 // line end in it cannot start a line of its own on standard error.
 TEST(ResolvePlaceAmong, TheQueryShownBackHoldsNoControlCharacter) {
