@@ -3,7 +3,6 @@
 #include <swephexp.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <map>
 #include <mutex>
