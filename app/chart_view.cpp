@@ -35,9 +35,7 @@ void ChartView::ShowChart(ChartContent content, const std::array<DrishtiRow, GRA
 }
 
 void ChartView::ShowComparison(const Calculation& outer, const Calculation& inner) {
-    content_ = DoubleChartContent(outer, inner);
-    report_ = outer.report;
-    update();
+    ShowChart(DoubleChartContent(outer, inner), outer.report.graha, outer.report.rashi);
 }
 
 void ChartView::SetStyle(ChartStyle style) {

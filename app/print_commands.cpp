@@ -42,9 +42,11 @@ void ExportReadingPdf(QWidget* parent, PlatformServices& platform, const Documen
     if (path.empty()) {
         return;
     }
-    if (!SaveReadingPdf(path, {&reading, 1})) {
-        platform.ShowMessage(parent, QStringLiteral("The PDF could not be saved."),
-                             MessageIcon::Error);
+    ReadingPdfFile file(path);
+    if (!file.Add(reading) || !file.Commit()) {
+        platform.ShowMessage(
+            parent, ToQString(SaveFailureMessage("The PDF could not be saved.", file.File())),
+            MessageIcon::Error);
     }
 }
 

@@ -15,8 +15,7 @@ namespace {
 const QString READING_FILTER = QStringLiteral("Sarovin (*.dri)");
 const QString READING_SUFFIX = QStringLiteral("dri");
 
-bool WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
-    ReplacingFile file(path);
+bool WriteWhole(ReplacingFile& file, const std::string& bytes) {
     const auto expected = static_cast<qint64>(bytes.size());
     return file.Open() && file.write(bytes.data(), expected) == expected && file.Commit();
 }
@@ -47,8 +46,10 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
     }
     places.lastSavePath = path;
     places.lastFolder = FolderOf(path);
-    if (!WriteWhole(path, WriteReading(record, zonePosition))) {
-        platform.ShowMessage(parent, QStringLiteral("The reading could not be saved."),
+    ReplacingFile file(path);
+    if (!WriteWhole(file, WriteReading(record, zonePosition))) {
+        platform.ShowMessage(parent,
+                             ToQString(SaveFailureMessage("The reading could not be saved.", file)),
                              MessageIcon::Error);
     }
 }

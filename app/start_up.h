@@ -8,7 +8,9 @@ class MainWindow;
 class PlatformServices;
 
 // Opens the main window, unless another copy of the program is running:
-// then says so and gives no window.
+// then says so and gives no window. A settings file that is not an
+// ordinary file (a FIFO, a device) is left unread: the window starts with
+// its defaults, saves none, and says so once.
 std::unique_ptr<MainWindow> StartSarovin(PlatformServices& platform);
 
 }  // namespace sarovin

@@ -1,5 +1,9 @@
 #include "atlas/place.h"
 
+#include <cmath>
+
+#include "text/angle_text.h"
+
 namespace sarovin {
 
 std::string Place::Label() const {
@@ -11,6 +15,18 @@ std::string Place::Label() const {
         }
     }
     return label;
+}
+
+std::string Place::CoordinatesText() const {
+    const MinuteAngle north = ToNearestMinute(latitude);
+    const MinuteAngle east = ToNearestMinute(longitude);
+    return AngleText(north.degrees, north.minutes, north.negative ? 'S' : 'N') + " " +
+           AngleText(east.degrees, east.minutes, east.negative ? 'W' : 'E');
+}
+
+MinuteAngle ToNearestMinute(double angle) {
+    const long totalMinutes = std::lround(std::fabs(angle) * 60);
+    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60), angle < 0};
 }
 
 }  // namespace sarovin

@@ -19,6 +19,19 @@ struct Place {
     // "Ujjain, Madhya Pradesh, India": the place as a person writes it to
     // be found again.
     std::string Label() const;
+    // "23°11' N 75°47' E": the latitude and longitude to the nearest
+    // minute, as the panel takes them; it tells apart towns of one label.
+    std::string CoordinatesText() const;
 };
+
+// An angle to the nearest minute, as the panel's boxes take it; the
+// hemisphere is that of the unrounded angle.
+struct MinuteAngle {
+    int degrees = 0;
+    int minutes = 0;
+    bool negative = false;  // south or west
+};
+
+MinuteAngle ToNearestMinute(double angle);
 
 }  // namespace sarovin

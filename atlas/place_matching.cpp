@@ -5,12 +5,14 @@
 #include <tuple>
 
 #include "atlas/search_key.h"
+#include "text/printable_text.h"
 
 namespace sarovin {
 
 namespace {
 
 constexpr std::size_t LISTED_CANDIDATES = 10;
+constexpr std::string_view DEGREE_SIGN = "\u00B0";
 
 // How well a name meets a text, best first.
 enum class NameMatch { Whole, Prefix, Contained, None };
@@ -79,20 +81,62 @@ bool IsWrittenAs(const Place& place, std::string_view queryKey) {
            QualifiesPlace(place, queryKey.substr(nameAndComma.size()));
 }
 
-std::vector<Candidate> PlacesWrittenAs(std::span<const Place> places, std::string_view queryKey) {
+// True when the query is the place written as above and followed by its
+// coordinates as --find-place prints them, which tell apart towns that
+// share a label.
+bool IsWrittenWithCoordinates(const Place& place, std::string_view query) {
+    const std::string coordinates = place.CoordinatesText();
+    if (!query.ends_with(coordinates)) {
+        return false;
+    }
+    std::string_view written = query.substr(0, query.size() - coordinates.size());
+    const std::size_t end = written.find_last_not_of(" \t,");
+    written = written.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    return IsWrittenAs(place, SearchKey(written));
+}
+
+std::vector<Candidate> PlacesWrittenAs(std::span<const Place> places, std::string_view query,
+                                       std::string_view queryKey) {
+    const bool hasCoordinates = query.find(DEGREE_SIGN) != std::string_view::npos;
     std::vector<Candidate> written;
     for (const Place& place : places) {
-        if (IsWrittenAs(place, queryKey)) {
+        if (IsWrittenAs(place, queryKey) ||
+            (hasCoordinates && IsWrittenWithCoordinates(place, query))) {
             written.push_back({NameMatch::Whole, &place});
         }
     }
     return written;
 }
 
+// The one candidate whose label, or label and coordinates, is the query
+// byte for byte: a line of the advice written back. Labels that differ
+// only in marks (two Panautis of Nepal's Bagmati Province, one with two
+// combining marks, at the same minute) share search key and coordinates.
+const Place* WrittenExactly(const std::vector<Candidate>& written, std::string_view query) {
+    const Place* exact = nullptr;
+    for (const Candidate& candidate : written) {
+        const std::string label = candidate.place->Label();
+        if (query == label || query == label + " " + candidate.place->CoordinatesText()) {
+            if (exact != nullptr) {
+                return nullptr;
+            }
+            exact = candidate.place;
+        }
+    }
+    return exact;
+}
+
+// Each place on a line by its label, followed by its coordinates where
+// another place of the list has the same label.
 std::string ListOfLabels(const std::vector<Place>& places, std::size_t total) {
     std::string list;
     for (const Place& place : places) {
-        list += "\n" + place.Label();
+        const std::string label = place.Label();
+        const auto sameLabel = [&label](const Place& other) { return other.Label() == label; };
+        list += "\n" + label;
+        if (std::count_if(places.begin(), places.end(), sameLabel) > 1) {
+            list += " " + place.CoordinatesText();
+        }
     }
     if (total > places.size()) {
         list += "\n(and " + std::to_string(total - places.size()) + " more)";
@@ -102,7 +146,7 @@ std::string ListOfLabels(const std::vector<Place>& places, std::size_t total) {
 
 Refusal RefuseSeveral(std::string_view query, std::vector<Candidate> written) {
     const std::size_t total = written.size();
-    return RefuseWith("\"" + std::string(query) +
+    return RefuseWith("\"" + PrintableText(query) +
                       "\" could be more than one place. Write it as one of these:" +
                       ListOfLabels(BestOf(std::move(written), LISTED_CANDIDATES), total));
 }
@@ -111,7 +155,7 @@ Refusal RefuseUnknown(std::span<const Place> places, std::string_view query,
                       std::string_view queryKey) {
     const std::string_view name = queryKey.substr(0, queryKey.find(','));
     const std::vector<Place> near = SearchPlaces(places, name, LISTED_CANDIDATES);
-    std::string message = "No place is known as \"" + std::string(query) + "\".";
+    std::string message = "No place is known as \"" + PrintableText(query) + "\".";
     if (!near.empty()) {
         message += " Places with names like it:" + ListOfLabels(near, near.size());
     }
@@ -141,12 +185,15 @@ Result<Place> ResolvePlaceAmong(std::span<const Place> places, std::string_view 
     if (queryKey.empty()) {
         return RefuseWith("Please write the name of the place.");
     }
-    std::vector<Candidate> written = PlacesWrittenAs(places, queryKey);
+    std::vector<Candidate> written = PlacesWrittenAs(places, query, queryKey);
     if (written.size() == 1) {
         return *written.front().place;
     }
     if (written.empty()) {
         return RefuseUnknown(places, query, queryKey);
+    }
+    if (const Place* exact = WrittenExactly(written, query)) {
+        return *exact;
     }
     return RefuseSeveral(query, std::move(written));
 }

@@ -1,8 +1,10 @@
 #include "cli/ordered_work.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -46,7 +48,8 @@ class OutputWindow {
             const std::lock_guard lock(mutex_);
             slots_[index % slots_.size()] = std::move(output);
         }
-        outputReady_.notify_all();
+        // Only the consuming thread waits for an output.
+        outputReady_.notify_one();
     }
 
     // Waits for the next output in index order and frees its slot.
@@ -58,7 +61,9 @@ class OutputWindow {
         slot.reset();
         ++consumed_;
         lock.unlock();
-        slotFreed_.notify_all();
+        // One freed slot lets one thread start; waking them all would
+        // have every other go back to sleep.
+        slotFreed_.notify_one();
         return output;
     }
 
@@ -100,10 +105,31 @@ class StopOnExit {
     OutputWindow& window_;
 };
 
+// Starts up to `wanted` threads producing from the window; the system may
+// refuse some when the user's processes are limited.
+void StartWorkers(std::size_t wanted, OutputWindow& window, const ProduceOutput& produce,
+                  std::vector<std::jthread>& workers) {
+    workers.reserve(wanted);
+    try {
+        while (workers.size() < wanted) {
+            workers.emplace_back([&window, &produce] { ProduceWhileStarted(window, produce); });
+        }
+    } catch (const std::system_error&) {
+        // The threads already started carry the work.
+    }
+}
+
 }  // namespace
 
+int WorkerThreads(int jobs, unsigned cores) {
+    if (cores == 0 || cores >= static_cast<unsigned>(jobs)) {
+        return jobs;
+    }
+    return static_cast<int>(cores);
+}
+
 bool ProduceInOrder(std::size_t count, int threads, const ProduceOutput& produce,
-                    const ConsumeOutput& consume) {
+                    const ConsumeOutput& consume, const ReportFewerThreads& fewer) {
     if (threads <= 1 || count <= 1) {
         return ProduceInline(count, produce, consume);
     }
@@ -111,9 +137,13 @@ bool ProduceInOrder(std::size_t count, int threads, const ProduceOutput& produce
     OutputWindow window(count, threadCount * OUTPUTS_AHEAD_PER_THREAD);
     std::vector<std::jthread> workers;
     const StopOnExit stopOnExit(window);
-    workers.reserve(threadCount);
-    for (std::size_t thread = 0; thread < std::min(threadCount, count); ++thread) {
-        workers.emplace_back([&window, &produce] { ProduceWhileStarted(window, produce); });
+    const std::size_t wanted = std::min(threadCount, count);
+    StartWorkers(wanted, window, produce, workers);
+    if (workers.size() < wanted && fewer) {
+        fewer(static_cast<int>(workers.size()));
+    }
+    if (workers.empty()) {
+        return ProduceInline(count, produce, consume);
     }
     for (std::size_t index = 0; index < count; ++index) {
         if (!consume(window.TakeNext())) {

@@ -11,7 +11,8 @@ namespace sarovin {
 inline constexpr std::size_t LISTED_PLACES = 20;
 
 // Each place on a line: its label, a tab, its latitude and longitude as
-// the panel would take them ("23°11' N 75°47' E"), a tab and its IANA zone.
+// the panel would take them ("23°11' N 75°47' E", which --place takes
+// after the label), a tab and its IANA zone.
 std::string PlaceListing(std::span<const Place> places);
 
 }  // namespace sarovin

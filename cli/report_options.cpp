@@ -33,7 +33,7 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
+constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"rules", true, false},      {"ayanamsa", true, false}, {"format", true, false},
     {"ephemeris", true, false},  {"node", true, false},     {"jobs", true, false},
     {"help", false, false},      {"version", false, false}, {"zones", false, false},
@@ -45,7 +45,7 @@ constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
     {"name", true, true},        {"city", true, true},      {"state", true, true},
     {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
     {"vargas", true, false},
-}};
+});
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
     {"help", ReportAction::ShowHelp},

@@ -1,9 +1,11 @@
 #include "cli/run_report.h"
 
 #include <array>
+#include <csignal>
 #include <exception>
 #include <memory>
 #include <string_view>
+#include <thread>
 
 #include "atlas/place_search.h"
 #include "cli/info_texts.h"
@@ -19,6 +21,7 @@
 #include "output/comparison_json.h"
 #include "output/comparison_text.h"
 #include "output/reading_format.h"
+#include "text/printable_text.h"
 
 namespace sarovin {
 
@@ -35,8 +38,8 @@ std::string WarningLines(const ReportedReading& reading) {
     std::string lines;
     for (const InvalidLine& line : reading.invalidLines) {
         lines += ProblemLine(reading.source, "warning: the " + std::string(line.field) +
-                                                 " line \"" + line.value + "\" is not valid; " +
-                                                 line.used + " was used");
+                                                 " line \"" + PrintableText(line.value) +
+                                                 "\" is not valid; " + line.used + " was used");
     }
     return lines;
 }
@@ -87,6 +90,25 @@ std::size_t ReadingCount(const ReportOptions& options) {
     return options.typedBirth ? 1 : options.files.size();
 }
 
+// The readings of the options produced on the threads asked for, at most
+// one per core, and consumed in argument order; a shortfall of threads is
+// warned of and the work goes on.
+bool ProduceReadings(const ReportOptions& options, const ConsumeOutput& consume,
+                     std::ostream& err) {
+    const int threads = WorkerThreads(options.jobs, std::thread::hardware_concurrency());
+    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
+    const auto fewer = [threads, &err](int started) {
+        const std::string carried =
+            started == 0 ? "one at a time" : "on " + std::to_string(started);
+        err << ProblemLine({}, "warning: only " + std::to_string(started) + " of " +
+                                   std::to_string(threads) +
+                                   " threads could be started; the readings are computed " +
+                                   carried)
+            << std::flush;
+    };
+    return ProduceInOrder(ReadingCount(options), threads, produce, consume, fewer);
+}
+
 // Each computed reading's page goes to the PDF file as it comes, in
 // argument order, with the South Indian chart; the file takes the place of
 // an older one only once complete. Nothing is written when no reading
@@ -96,19 +118,18 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
     ReadingPdfFile pdf(options.pdfPath);
     bool allPrinted = true;
     bool anyPage = false;
-    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
     const auto consume = [&](ReadingOutput&& output) {
         allPrinted = allPrinted && !output.refused;
         err << output.problems << std::flush;
         anyPage = anyPage || output.calculation.has_value();
         return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
     };
-    const bool written = ProduceInOrder(ReadingCount(options), options.jobs, produce, consume);
+    const bool written = ProduceReadings(options, consume, err);
     if (!anyPage) {
         return EXIT_SOME_REFUSED;
     }
     if (!written || !pdf.Commit()) {
-        err << ProblemLine(options.pdfPath, PDF_FAILURE_MESSAGE);
+        err << ProblemLine(options.pdfPath, SaveFailureMessage(PDF_FAILURE_MESSAGE, pdf.File()));
         return EXIT_SOME_REFUSED;
     }
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
@@ -161,13 +182,12 @@ int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream&
     }
     ReportWriter writer(options.format, out, err);
     bool allPrinted = true;
-    const auto produce = [&options](std::size_t index) { return ProduceReading(options, index); };
     const auto consume = [&writer, &allPrinted](ReadingOutput&& output) {
         allPrinted = allPrinted && !output.refused;
         return writer.Write(output);
     };
     writer.Begin();
-    if (!ProduceInOrder(ReadingCount(options), options.jobs, produce, consume) || !writer.End()) {
+    if (!ProduceReadings(options, consume, err) || !writer.End()) {
         ReportWriteFailure(err);
         return EXIT_SOME_REFUSED;
     }
@@ -177,7 +197,7 @@ int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream&
 int PrintFoundPlaces(const std::string& query, std::ostream& out, std::ostream& err) {
     const std::vector<Place> places = FindPlaces(query, LISTED_PLACES);
     if (places.empty()) {
-        err << ProblemLine({}, std::string(NO_PLACE_FOUND) + query + "\"");
+        err << ProblemLine({}, std::string(NO_PLACE_FOUND) + PrintableText(query) + "\"");
         return EXIT_SOME_REFUSED;
     }
     out << PlaceListing(places);
@@ -208,6 +228,9 @@ int PrintInformation(const ReportOptions& options, std::ostream& out, std::ostre
 }  // namespace
 
 int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    // Past the file-size limit the system would end the tool with SIGXFSZ
+    // and no word; ignored, the write fails and is reported as one.
+    std::signal(SIGXFSZ, SIG_IGN);
     const ParsedArguments parsed = ParseReportArguments(arguments);
     if (!parsed.usageError.empty()) {
         err << ProblemLine({}, parsed.usageError) << UsageSynopsis();

@@ -22,6 +22,8 @@ class ReadingPdfFile {
     // Finishes the file and puts it in place; false when it could not be
     // written or holds no page.
     bool Commit();
+    // The file being written, to say why it failed.
+    const ReplacingFile& File() const { return file_; }
 
   private:
     bool Open(const DocumentReading& first);

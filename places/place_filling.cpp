@@ -1,7 +1,6 @@
 #include "places/place_filling.h"
 
 #include <QString>
-#include <cmath>
 
 #include "form/list_items.h"
 
@@ -31,8 +30,8 @@ std::string BoxLetters(const std::string& text) {
 }
 
 DegreesMinutes ToDegreesMinutes(double angle) {
-    const long totalMinutes = std::lround(std::fabs(angle) * 60);
-    return {static_cast<int>(totalMinutes / 60), static_cast<int>(totalMinutes % 60)};
+    const MinuteAngle nearest = ToNearestMinute(angle);
+    return {nearest.degrees, nearest.minutes};
 }
 
 }  // namespace

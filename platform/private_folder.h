@@ -4,9 +4,10 @@
 
 namespace sarovin {
 
-// `path` as a folder that belongs to this user alone: made (mode 0700) when
-// missing, then accepted only when it is a real folder, not a link, owned by
-// this user, with no access for group or others. Empty when it is not.
+// `path` as a folder that belongs to this user alone: made (mode 0700, with
+// any missing folder above it) when missing, then accepted only when it is
+// a real folder, not a link, owned by this user, with no access for group
+// or others, that the user may write. Empty when it is not.
 QString PrivateFolder(const QString& path);
 
 // The folder for the single-instance lock: the session's runtime folder,

@@ -1,11 +1,18 @@
 #include "platform/qt_platform_services.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "platform/local_path.h"
 #include "platform/private_folder.h"
 #include "platform/qt_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -62,6 +69,21 @@ std::filesystem::path ChooseFile(QWidget* parent, const FileDialogSettings& sett
     return {};
 }
 
+// A running copy keeps its lock file locked (QLockFile holds an flock on it
+// for as long as it holds the lock), so a lock file that can be locked, or
+// that cannot even be opened, is left from a copy that has ended, whoever
+// made it. QLockFile alone cannot tell when the process number it names
+// now belongs to another account's program.
+bool IsHeldByARunningCopy(const QString& path) {
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool held = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return held;
+}
+
 }  // namespace
 
 QtPlatformServices::QtPlatformServices(const QString& lockPath) {
@@ -112,10 +134,15 @@ bool QtPlatformServices::IsAnotherCopyRunning() {
         return false;
     }
     // tryLock takes over a lock whose owner process no longer runs. Only a
-    // lock held by a running copy, which names that copy's process, keeps
-    // the program from starting; a lock that cannot be read or made never
-    // does.
+    // lock held by a running copy keeps the program from starting; a lock
+    // that cannot be made never does, and one left behind is removed (the
+    // folder is the user's own) and taken.
     if (instanceLock_->tryLock(0) || instanceLock_->error() != QLockFile::LockFailedError) {
+        return false;
+    }
+    if (!IsHeldByARunningCopy(instanceLock_->fileName())) {
+        QFile::remove(instanceLock_->fileName());
+        instanceLock_->tryLock(0);
         return false;
     }
     qint64 owner = 0;

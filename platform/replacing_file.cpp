@@ -1,5 +1,7 @@
 #include "platform/replacing_file.h"
 
+#include "platform/removal_on_signal.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,12 +24,35 @@ constexpr mode_t PERMISSION_BITS = 07777;
 // Writes are gathered into blocks of this size before they reach the disk.
 constexpr std::size_t BLOCK_BYTES = 64 * 1024;
 
+constexpr char NOT_ORDINARY[] = "It is not an ordinary file.";
+constexpr char PLANTED_LINK[] =
+    "It is a link another account made in a shared folder, which is not followed.";
+
+// The system's rule for links in a sticky folder others may write (such as
+// /tmp): one is followed only when it belongs to the user following it or
+// to the folder's owner. The program follows links itself, so it keeps
+// the rule itself.
+bool MayFollow(const std::filesystem::path& link) {
+    struct stat linkStatus {};
+    struct stat folderStatus {};
+    const std::filesystem::path folder = link.parent_path().empty() ? "." : link.parent_path();
+    if (::lstat(link.c_str(), &linkStatus) != 0 || ::stat(folder.c_str(), &folderStatus) != 0) {
+        return false;
+    }
+    const bool shared = (folderStatus.st_mode & S_ISVTX) != 0 && (folderStatus.st_mode & S_IWOTH);
+    return !shared || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folderStatus.st_uid;
+}
+
 // Saving over a symbolic link replaces the file it points to and keeps
-// the link; links that never end in a file leave the name as given.
+// the link; links that never end in a file leave the name as given. Empty
+// when a link may not be followed.
 std::filesystem::path FollowLinks(const std::filesystem::path& given) {
     std::filesystem::path path = given;
     std::error_code error;
     for (int step = 0; step < MOST_LINKS && std::filesystem::is_symlink(path, error); ++step) {
+        if (!MayFollow(path)) {
+            return {};
+        }
         const std::filesystem::path target = std::filesystem::read_symlink(path, error);
         if (error) {
             return given;
@@ -48,15 +73,23 @@ std::filesystem::path PassingName(std::mt19937& random) {
     return name;
 }
 
-// A folder, or a file the user may not write, is not replaced: the old
-// file's permissions say it is not to change.
-bool MayReplace(const std::filesystem::path& target) {
+// Only an ordinary file the user may write is replaced: the old file's
+// permissions say whether it is to change, and a FIFO or device written
+// over would be a file no longer.
+bool MayReplace(const std::filesystem::path& target, std::string& problem) {
     struct stat status {};
     if (::stat(target.c_str(), &status) != 0) {
         // No file yet, or a link in a circle that is itself replaced.
         return errno == ENOENT || errno == ELOOP;
     }
-    return !S_ISDIR(status.st_mode) && ::access(target.c_str(), W_OK) == 0;
+    if (S_ISDIR(status.st_mode)) {
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        problem = NOT_ORDINARY;
+        return false;
+    }
+    return ::access(target.c_str(), W_OK) == 0;
 }
 
 void KeepPermissions(const std::filesystem::path& target, int descriptor) {
@@ -79,7 +112,11 @@ bool ReplacingFile::Open() {
     // SIGXFSZ; ignored, the write fails instead and is reported.
     std::signal(SIGXFSZ, SIG_IGN);
     target_ = FollowLinks(target_);
-    if (!MayReplace(target_)) {
+    if (target_.empty()) {
+        problem_ = PLANTED_LINK;
+        return false;
+    }
+    if (!MayReplace(target_, problem_)) {
         return false;
     }
     std::random_device seed;
@@ -96,6 +133,7 @@ bool ReplacingFile::Open() {
         passing_.clear();
         return false;
     }
+    RemoveOnSignal(passing_.c_str());
     KeepPermissions(target_, descriptor_);
     buffer_.reserve(BLOCK_BYTES);
     return QIODevice::open(QIODevice::WriteOnly);
@@ -113,6 +151,7 @@ bool ReplacingFile::Commit() {
         Discard();
         return false;
     }
+    ForgetRemoveOnSignal(passing_.c_str());
     passing_.clear();
     return true;
 }
@@ -156,8 +195,18 @@ void ReplacingFile::Discard() {
     }
     if (!passing_.empty()) {
         ::unlink(passing_.c_str());
+        ForgetRemoveOnSignal(passing_.c_str());
         passing_.clear();
     }
+}
+
+std::string SaveFailureMessage(std::string_view failure, const ReplacingFile& file) {
+    std::string message(failure);
+    if (!file.Problem().empty()) {
+        message += ' ';
+        message += file.Problem();
+    }
+    return message;
 }
 
 }  // namespace sarovin

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace sarovin {
 
@@ -10,8 +11,13 @@ namespace sarovin {
 // target's place only when committed: a failed write, or a file dropped
 // uncommitted, leaves any older file as it was. An older file keeps its
 // permissions, one the user may not write is not replaced, and a symbolic
-// link keeps the file it points to. The target is named by the system's
-// bytes, so folders whose names are not UTF-8 work.
+// link keeps the file it points to. Only an ordinary file is replaced: a
+// folder, FIFO, device or socket is left untouched, and so is whatever a
+// link leads to that another account planted in a shared sticky folder
+// (as the system's own rule for such links has it). The passing file is
+// removed when the program is ended by SIGINT, SIGTERM or SIGHUP. The
+// target is named by the system's bytes, so folders whose names are not
+// UTF-8 work.
 //
 // Writers such as QPdfWriter do not look at what each write returns, so
 // every failure is remembered and the file is never committed after one.
@@ -28,6 +34,9 @@ class ReplacingFile : public QIODevice {
     // Writes out what is buffered, to the disk itself, and puts the file in
     // the target's place; false when any of it, or any write, failed.
     bool Commit();
+    // Why Open refused the target, as a sentence for the person ("It is not
+    // an ordinary file."); empty when it did not or no reason is known.
+    const std::string& Problem() const { return problem_; }
 
   protected:
     qint64 readData(char* data, qint64 size) override;
@@ -40,8 +49,13 @@ class ReplacingFile : public QIODevice {
     std::filesystem::path target_;
     std::filesystem::path passing_;
     std::string buffer_;
+    std::string problem_;
     int descriptor_ = -1;
     bool failed_ = false;
 };
+
+// A failure to save ("The PDF could not be saved.") followed by why, when
+// the file says.
+std::string SaveFailureMessage(std::string_view failure, const ReplacingFile& file);
 
 }  // namespace sarovin

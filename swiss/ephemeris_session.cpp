@@ -4,8 +4,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <mutex>
+#include <optional>
 
 #include "common/result.h"
+#include "swiss/data_files.h"
+#include "text/printable_text.h"
 
 namespace sarovin {
 
@@ -22,13 +27,18 @@ bool LibraryTakesFolder(const std::string& folder) {
            folder.find('\\') == std::string::npos;
 }
 
+std::string NotFoundMessage(const std::string& folder) {
+    return "The Swiss Ephemeris data files were not found in " + PrintableText(folder) + ".";
+}
+
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
 }
 
 // libswe reads its own SE_EPHE_PATH ahead of the folder it is handed, so
-// that variable, when set, names the folder in use.
+// that variable, when set, names the folder in use (a list, as the library
+// reads it).
 std::string ChooseFolder() {
     const std::string libraryFolder = EnvironmentValue("SE_EPHE_PATH");
     if (LibraryTakesFolder(libraryFolder)) {
@@ -77,11 +87,43 @@ void SetWholeYears(double startEt, double endEt, EphemerisFiles& files) {
     files.endJulianDayUt = NewYear(files.lastYear + 1);
 }
 
-// Reads the Sun and the Moon at J2000; when both come from the files, the
-// planet and moon files now open give the span served.
-EphemerisFiles FindFiles(const std::string& folder) {
+// Why the library found no files it could read in `folder`: the first of
+// the two files that is missing, unreadable or damaged, or both missing.
+std::string DiagnoseFolder(const std::string& folder) {
+    const std::filesystem::path planet = std::filesystem::path(folder) / PLANET_FILE_NAME;
+    const std::filesystem::path moon = std::filesystem::path(folder) / MOON_FILE_NAME;
+    std::error_code error;
+    if (!std::filesystem::exists(planet, error) && !std::filesystem::exists(moon, error)) {
+        return NotFoundMessage(folder);
+    }
+    for (const std::filesystem::path& file : {planet, moon}) {
+        if (std::optional<std::string> problem = DataFileProblem(file, folder)) {
+            return *problem;
+        }
+    }
+    return NotFoundMessage(folder);
+}
+
+// What is wrong with a file the library opened, checked once per run
+// whatever the number of threads.
+std::optional<std::string> CheckedOnce(const char* opened, const std::string& folder) {
+    static std::mutex mutex;
+    static std::map<std::string, std::optional<std::string>> verdicts;
+    const std::lock_guard lock(mutex);
+    const auto [found, added] = verdicts.try_emplace(opened);
+    if (added) {
+        found->second = DataFileProblem(opened, folder);
+    }
+    return found->second;
+}
+
+// Reads the Sun and the Moon at J2000; when both come from the files, and
+// these are the files Sarovin knows, the planet and moon files now open
+// give the span served.
+EphemerisFiles FindFiles(const std::string& folder, const std::string& libraryFolder) {
     EphemerisFiles files{.folder = folder};
-    if (!LibraryTakesFolder(folder) || !ReadsFromFiles(SE_SUN) || !ReadsFromFiles(SE_MOON)) {
+    if (!LibraryTakesFolder(libraryFolder) || !ReadsFromFiles(SE_SUN) || !ReadsFromFiles(SE_MOON)) {
+        files.problem = DiagnoseFolder(folder);
         return files;
     }
     double planetStart = 0;
@@ -89,9 +131,18 @@ EphemerisFiles FindFiles(const std::string& folder) {
     double moonStart = 0;
     double moonEnd = 0;
     int denum = 0;
-    if (swe_get_current_file_data(PLANET_FILE, &planetStart, &planetEnd, &denum) == nullptr ||
-        swe_get_current_file_data(MOON_FILE, &moonStart, &moonEnd, &denum) == nullptr) {
+    const char* planetFile =
+        swe_get_current_file_data(PLANET_FILE, &planetStart, &planetEnd, &denum);
+    const char* moonFile = swe_get_current_file_data(MOON_FILE, &moonStart, &moonEnd, &denum);
+    if (planetFile == nullptr || moonFile == nullptr) {
+        files.problem = DiagnoseFolder(folder);
         return files;
+    }
+    for (const char* opened : {planetFile, moonFile}) {
+        if (std::optional<std::string> problem = CheckedOnce(opened, folder)) {
+            files.problem = std::move(*problem);
+            return files;
+        }
     }
     files.found = true;
     SetWholeYears(std::max(planetStart, moonStart), std::min(planetEnd, moonEnd), files);
@@ -104,9 +155,10 @@ class ThreadEphemeris {
   public:
     ThreadEphemeris() {
         const std::string folder = ChooseFolder();
-        swe_set_ephe_path(folder.c_str());
+        const std::string libraryFolder = LibraryFolderFor(folder);
+        swe_set_ephe_path(libraryFolder.c_str());
         swe_set_sid_mode(siderealMode_, 0, 0);
-        files_ = FindFiles(folder);
+        files_ = FindFiles(folder, libraryFolder);
     }
     ~ThreadEphemeris() { swe_close(); }
     ThreadEphemeris(const ThreadEphemeris&) = delete;
@@ -141,8 +193,8 @@ void UseThreadSiderealMode(int mode) {
     ThisThreadEphemeris().UseSiderealMode(mode);
 }
 
-Refusal MissingFilesRefusal(const EphemerisFiles& files) {
-    return RefuseWith("The Swiss Ephemeris data files were not found in " + files.folder + ".");
+Refusal UnusableFilesRefusal(const EphemerisFiles& files) {
+    return RefuseWith(files.problem);
 }
 
 Refusal OutsideFilesRefusal(const EphemerisFiles& files) {

@@ -7,10 +7,12 @@
 namespace sarovin {
 
 // What the calling thread's Swiss Ephemeris found in its data folder: the
-// planet and moon files that cover the present day, and the span both cover.
+// planet and moon files that cover the present day, and the span both cover;
+// or, when they cannot be used, why.
 struct EphemerisFiles {
     std::string folder;
     bool found = false;
+    std::string problem{};
     int firstYear = 0;
     int lastYear = 0;
     double firstJulianDayUt = 0;  // 1 January of firstYear, 0h
@@ -24,6 +26,7 @@ struct EphemerisFiles {
 // Points the calling thread's Swiss Ephemeris at its data folder and sets
 // the Lahiri sidereal mode, on the thread's first call only, so that each
 // thread opens the files once. The files are closed when the thread ends.
+// The files opened are checked against the known ones once per run.
 const EphemerisFiles& PrepareThreadEphemeris();
 
 // Sets the calling thread's sidereal mode (one of the library's SE_SIDM_*
@@ -31,7 +34,8 @@ const EphemerisFiles& PrepareThreadEphemeris();
 // kept per thread, so every request sets the mode it needs.
 void UseThreadSiderealMode(int mode);
 
-Refusal MissingFilesRefusal(const EphemerisFiles& files);
+// Why the files cannot be used: missing, unreadable or damaged.
+Refusal UnusableFilesRefusal(const EphemerisFiles& files);
 Refusal OutsideFilesRefusal(const EphemerisFiles& files);
 
 }  // namespace sarovin

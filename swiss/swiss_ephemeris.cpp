@@ -151,7 +151,7 @@ Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request) {
     }
     const EphemerisFiles& files = PrepareThreadEphemeris();
     if (!files.found) {
-        return MissingFilesRefusal(files);
+        return UnusableFilesRefusal(files);
     }
     if (!files.Covers(request.julianDayUt)) {
         return OutsideFilesRefusal(files);

@@ -1,7 +1,13 @@
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QUrlQuery>
 
 #include "app/start_up.h"
@@ -204,6 +210,33 @@ TEST(StartSarovin, TheFirstCopyOpensTheWindowWithItsIcon) {
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A FIFO as the settings file would hold the start for good: it is left
+// unread, said once, and the window starts.
+TEST(StartSarovin, ASettingsFileThatIsNotAnOrdinaryFileIsLeftUnread) {
+    const QString saved =
+        QFileInfo(
+            QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope, "a", "a").fileName())
+                .path())
+            .path();
+    const QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QApplication::organizationName()));
+    const QString fifo = folder.path() + u'/' + QApplication::organizationName() + u'/' +
+                         QApplication::applicationName() + QStringLiteral(".conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    testing::RecordingPlatformServices platform;
+    const auto window = StartSarovin(platform);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, saved);
+    EXPECT_NE(window, nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "The settings file " + fifo +
+                  " is not an ordinary file. Sarovin starts with its default settings and does "
+                  "not save them.");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(QFileInfo(fifo).exists());
 }
 
 }  // namespace

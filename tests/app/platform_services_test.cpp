@@ -21,6 +21,7 @@
 #include "platform/local_path.h"
 #include "platform/private_folder.h"
 #include "platform/qt_platform_services.h"
+#include "tests/support/ordinary_account.h"
 #include "tests/support/reading_folder.h"
 
 namespace sarovin {
@@ -123,6 +124,44 @@ TEST(QtPlatformServices, KeepsTheLockInAPrivateFolderWhateverTheRuntimeFolder) {
     EXPECT_EQ(QFileInfo(QtPlatformServices::DefaultLockPath()).absolutePath(),
               QFileInfo(privateRuntime.path()).absoluteFilePath());
     qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+// QLockFile takes a process number it may not look into for a running
+// copy; pid 1 runs as root, so as another account this lock is one no
+// running copy holds, and it gives way.
+TEST(QtPlatformServices, ALockNoRunningCopyHoldsGivesWayWhateverItNames) {
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([] {
+        char pattern[] = "/tmp/sarovin-lock-XXXXXX";
+        const QString folder = QString::fromLocal8Bit(::mkdtemp(pattern));
+        const QString lock = folder + QStringLiteral("/sarovin.lock");
+        QFile stale(lock);
+        const bool written = stale.open(QIODevice::WriteOnly) && stale.write("1\nsarovin\n\n") > 0;
+        stale.close();
+        QtPlatformServices next(lock);
+        QtPlatformServices later(lock);
+        const bool started =
+            written && !next.IsAnotherCopyRunning() && later.IsAnotherCopyRunning();
+        QFile::remove(lock);
+        QDir().rmdir(folder);
+        return started;
+    }));
+}
+
+// The lock is made in its folder: one the user may not write, as a
+// read-only runtime folder, cannot hold it; missing folders above the
+// cache folder's are made.
+TEST(PrivateFolder, IsOneTheUserMayWriteMadeWithItsParents) {
+    QTemporaryDir parent;
+    const QString deep = parent.filePath(QStringLiteral("cache/more/sarovin"));
+    EXPECT_EQ(PrivateFolder(deep), deep);
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([] {
+        char pattern[] = "/tmp/sarovin-runtime-XXXXXX";
+        const QString folder = QString::fromLocal8Bit(::mkdtemp(pattern));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool refused = PrivateFolder(folder).isEmpty();
+        QDir().rmdir(folder);
+        return refused;
+    }));
 }
 
 TEST(QtPlatformServices, ALockThatCannotBeMadeNeverBlocksAStart) {

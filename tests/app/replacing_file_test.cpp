@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 
 #include "platform/replacing_file.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/ordinary_account.h"
 #include "tests/support/reading_folder.h"
 
 namespace sarovin {
 namespace {
 
+using testing::HoldsForAnOrdinaryAccount;
 using testing::ReadFileBytes;
 using testing::ReadingFolder;
 
@@ -32,19 +38,10 @@ long OpenDescriptors() {
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
 }
 
-// Runs `check` as an account that is not root, where root runs the tests,
-// for root may write any file. True when the check held.
-bool HoldsForAnOrdinaryAccount(const std::function<bool()>& check) {
-    if (::geteuid() != 0) {
-        return check();
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        constexpr uid_t NOBODY = 65534;
-        ::_exit(::setgid(NOBODY) == 0 && ::setuid(NOBODY) == 0 && check() ? 0 : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+// The kind of file at `path`, its links not followed.
+mode_t KindOf(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
 // Sets the process's umask for as long as it lives.
@@ -212,6 +209,97 @@ TEST(ReplacingFile, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_TRUE(HoldsForAnOrdinaryAccount([&target] { return !Write(target, "new"); }));
     EXPECT_EQ(ReadFileBytes(target), "kept reading");
     EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"kept.dri"});
+}
+
+// A FIFO, a device or a socket written over would stop being one, so it
+// is refused with the reason and left as it was, even through a link.
+TEST(ReplacingFile, OnlyAnOrdinaryFileIsReplaced) {
+    const ReadingFolder folder;
+    const std::filesystem::path fifo = folder.Path() / "fifo.pdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_symlink("fifo.pdf", folder.Path() / "link.pdf");
+    const std::filesystem::path socketPath = folder.Path() / "socket.pdf";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.native().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int socketDescriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(socketDescriptor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    struct Case {
+        const char* name;
+        mode_t kind;
+    };
+    std::vector<Case> cases = {
+        {"fifo.pdf", S_IFIFO}, {"link.pdf", S_IFLNK}, {"socket.pdf", S_IFSOCK}};
+    // Only root may make a device: the null device's numbers, in a folder
+    // of the test's own.
+    if (::mknod((folder.Path() / "null.pdf").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        cases.push_back({"null.pdf", S_IFCHR});
+    }
+    for (const Case& given : cases) {
+        ReplacingFile file(folder.Path() / given.name);
+        EXPECT_FALSE(file.Open()) << given.name;
+        EXPECT_EQ(SaveFailureMessage("The PDF could not be saved.", file),
+                  "The PDF could not be saved. It is not an ordinary file.")
+            << given.name;
+        EXPECT_EQ(KindOf(folder.Path() / given.name), given.kind) << given.name;
+    }
+    ::close(socketDescriptor);
+    EXPECT_EQ(folder.FileNames().size(), cases.size());
+}
+
+// As the system's own rule for links in a sticky folder open to all: a
+// link another account planted there is not followed, one made by the
+// user or the folder's owner is. Another account is needed, so root runs
+// it and plants the link as nobody.
+TEST(ReplacingFile, ALinkAnotherAccountPlantedInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "planting a link as another account needs root";
+    }
+    const ReadingFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0755), 0);
+    const std::filesystem::path shared = folder.Path() / "shared";
+    ASSERT_TRUE(std::filesystem::create_directory(shared));
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::filesystem::path secret = folder.WriteBytes("secret", "root only");
+    ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+    const std::filesystem::path planted = shared / "planted.pdf";
+    const std::filesystem::path own = shared / "own.pdf";
+    ASSERT_TRUE(
+        HoldsForAnOrdinaryAccount([&] { return ::symlink(secret.c_str(), planted.c_str()) == 0; }));
+    std::filesystem::create_symlink(secret, own);
+
+    ReplacingFile file(planted);
+    EXPECT_FALSE(file.Open());
+    EXPECT_EQ(file.Problem(),
+              "It is a link another account made in a shared folder, which is not followed.");
+    EXPECT_EQ(ReadFileBytes(secret), "root only");
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
+
+    EXPECT_TRUE(Write(own, "through my own link"));
+    EXPECT_EQ(ReadFileBytes(secret), "through my own link");
+}
+
+// A save ended by a signal that ends the program leaves the old file and
+// no hidden passing file beside it.
+TEST(ReplacingFile, AnEndingSignalRemovesThePassingFile) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const ReadingFolder folder;
+        const std::string target = folder.WriteBytes("old.pdf", "an older PDF");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(signal, SIG_DFL);
+            ReplacingFile file(target);
+            file.Open();
+            file.write(std::string(100000, 'p').c_str());
+            ::raise(signal);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(ReadFileBytes(target), "an older PDF") << signal;
+        EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"old.pdf"}) << signal;
+    }
 }
 
 }  // namespace

@@ -176,5 +176,60 @@ TEST(ResolvePlaceAmong, ListsTenCandidatesAndCountsTheRest) {
         message.ends_with("\nSpringfield, Region 2, United States of America\n(and 2 more)"));
 }
 
+// Two towns of GeoNames share the label "Sainte-Catherine, Quebec,
+// Canada"; the coordinates --find-place prints (by hand: 45.4° is 45°24',
+// 73.5833° is 73°35', 46.85° is 46°51', 71.6167° is 71°37') tell them
+// apart, in the advice and in the query.
+TEST(ResolvePlaceAmong, TownsOfOneLabelAreToldApartByTheirCoordinates) {
+    std::vector<Place> places = {MakePlace("Sainte-Catherine", "Quebec", "Canada", "CA", 17'000),
+                                 MakePlace("Sainte-Catherine", "Quebec", "Canada", "CA", 7'000)};
+    places[0].latitude = 45.4;
+    places[0].longitude = -73.5833;
+    places[1].latitude = 46.85;
+    places[1].longitude = -71.6167;
+    const std::string first = "Sainte-Catherine, Quebec, Canada 45\u00B024' N 73\u00B035' W";
+    const std::string second = "Sainte-Catherine, Quebec, Canada 46\u00B051' N 71\u00B037' W";
+    EXPECT_EQ(ResolvePlaceAmong(places, "Sainte-Catherine, Quebec, Canada").refusal().message,
+              "\"Sainte-Catherine, Quebec, Canada\" could be more than one place. Write it as one "
+              "of these:\n" +
+                  first + "\n" + second);
+    const std::pair<std::string, double> cases[] = {
+        {first, 45.4},
+        {second, 46.85},
+        {"sainte catherine, CA,\t46\u00B051' N 71\u00B037' W", 46.85},
+    };
+    for (const auto& [query, latitude] : cases) {
+        const Result<Place> place = ResolvePlaceAmong(places, query);
+        ASSERT_TRUE(place) << query;
+        EXPECT_EQ(place->latitude, latitude) << query;
+    }
+    EXPECT_FALSE(ResolvePlaceAmong(places, "Sainte-Catherine 10\u00B000' N 10\u00B000' E"));
+}
+
+// Two towns whose labels differ only in marks, at the same minute: each
+// label, written back from the advice, is the town it names.
+TEST(ResolvePlaceAmong, LabelsThatDifferOnlyInMarksAreTakenAsWritten) {
+    const std::vector<Place> places = {
+        MakePlace("Panauti", "Bagmati Province", "Nepal", "NP", 27'000),
+        MakePlace("Panauti\u0307\u0304", "Bagmati Province", "Nepal", "NP", 20'000)};
+    for (const Place& place : places) {
+        const Result<Place> resolved = ResolvePlaceAmong(places, place.Label());
+        ASSERT_TRUE(resolved) << place.Label();
+        EXPECT_EQ(resolved->name, place.name);
+    }
+    EXPECT_FALSE(ResolvePlaceAmong(places, "panauti"));
+}
+
+// The query is shown back with its control characters as '?', so that a
+// line end in it cannot start a line of its own on standard error.
+TEST(ResolvePlaceAmong, TheQueryShownBackHoldsNoControlCharacter) {
+    EXPECT_EQ(ResolvePlaceAmong(SmallAtlas(), "Zzqx\nsarovin-report: a.dri: Please Enter Your Name")
+                  .refusal()
+                  .message,
+              "No place is known as \"Zzqx?sarovin-report: a.dri: Please Enter Your Name\".");
+    EXPECT_EQ(ResolvePlaceAmong(SmallAtlas(), "London\r").refusal().message.substr(0, 10),
+              "\"London?\" ");
+}
+
 }  // namespace
 }  // namespace sarovin

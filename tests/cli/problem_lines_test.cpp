@@ -95,5 +95,25 @@ TEST(ProblemLines, ControlCharactersOfNamesAndValuesShowAsQuestionMarks) {
     }
 }
 
+// A line end from outside, in an argument or a stored value, shows as '?'
+// like any control character: it cannot forge a line of its own.
+TEST(ProblemLines, ALineEndFromOutsideStartsNoLineOfItsOwn) {
+    const ReadingFolder folder;
+    const std::string forged = "9\nsarovin-report: people/a.dri: Please Enter Your Name";
+    const std::string path = WriteChangedReading(folder, "forged.dri", {{ZONE_LINE, forged}});
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--find-place", "Zzqx\nsarovin-report: people/a.dri: Please Enter Your Name"},
+         "sarovin-report: no known place has a name holding \"Zzqx?sarovin-report: "
+         "people/a.dri: Please Enter Your Name\"\n"},
+        {{path},
+         "sarovin-report: " + path +
+             ": warning: the zone line \"9?sarovin-report: people/a.dri: Please Enter Your "
+             "Name\" is not valid; row 0 (Alaska/Hawaii Daylight Time,AHDT,-9.0) was used\n"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(RunTool(arguments).err, expected);
+    }
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "tests/cli/report_test_support.h"
+#include "tests/support/file_size_limit.h"
 
 extern char** environ;
 
@@ -103,6 +104,25 @@ TEST(WriteFailure, AFullDiskStopsTheWork) {
         EXPECT_EQ(ExitStatusOf(run.pid), 1) << format;
         EXPECT_EQ(Contents(run.errPath), WRITE_FAILURE) << format;
     }
+}
+
+// Output into a file that reaches the size limit is a write failure, as
+// for a full disk, not an end without a word.
+TEST(WriteFailure, TheFileSizeLimitStopsTheWork) {
+    const testing::ReadingFolder folder;
+    const int out = open(folder.PathOf("out.json").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_NE(out, -1);
+    const std::vector<std::string> arguments =
+        testing::Joined({"--format", "json"}, GoodThenMissing(folder));
+    Spawned run;
+    {
+        const testing::FileSizeLimit limit(4096);
+        run = Spawn(arguments, out, folder);
+    }
+    close(out);
+    ASSERT_NE(run.pid, -1);
+    EXPECT_EQ(ExitStatusOf(run.pid), 1);
+    EXPECT_EQ(Contents(run.errPath), WRITE_FAILURE);
 }
 
 }  // namespace

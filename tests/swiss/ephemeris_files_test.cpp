@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "swiss/swiss_ephemeris.h"
+#include "tests/support/ordinary_account.h"
 
 namespace sarovin {
 namespace {
@@ -108,6 +112,105 @@ TEST(EphemerisFiles, AFolderNameTooLongForTheLibraryIsRefused) {
     const ScopedVariable library("SE_EPHE_PATH", std::nullopt);
     const ScopedVariable own("SAROVIN_EPHEMERIS_PATH", tooLong);
     ExpectMissingFiles(ComputeOnNewThread({NOON_J2000, 28.6, 77.2}), tooLong);
+}
+
+const std::filesystem::path DEBIAN_FILES = "/usr/share/libswe/ephe";
+constexpr char PLANETS[] = "sepl_18.se1";
+constexpr char MOON[] = "semo_18.se1";
+
+// Copies the planet and moon files of swe-basic-data into `folder`.
+void CopyDataFiles(const std::filesystem::path& folder) {
+    for (const char* name : {PLANETS, MOON}) {
+        std::filesystem::copy_file(DEBIAN_FILES / name, folder / name);
+    }
+}
+
+Result<SwissPositions> ComputeFrom(const std::string& folder) {
+    const ScopedVariable library("SE_EPHE_PATH", std::nullopt);
+    const ScopedVariable own("SAROVIN_EPHEMERIS_PATH", folder);
+    return ComputeOnNewThread({NOON_J2000, 28.6, 77.2});
+}
+
+std::string RefusalFrom(const std::string& folder) {
+    const Result<SwissPositions> positions = ComputeFrom(folder);
+    return positions ? std::string("(computed)") : positions.refusal().message;
+}
+
+// Each file as it may be found: changed in its data, cut short, alone.
+// Positions read from a damaged file may be silently wrong (Mars 0.43° in
+// an outside test), so no such file is used.
+TEST(EphemerisFiles, FilesThatAreNotTheKnownOnesAreRefusedWithWhatIsWrong) {
+    const std::string damaged =
+        " is damaged or not a version Sarovin knows: its SHA-256 "
+        "checksum differs.";
+    struct Case {
+        const char* what;
+        void (*spoil)(const std::filesystem::path& folder);
+        std::string expected;  // after "The Swiss Ephemeris data file "
+    };
+    const Case cases[] = {
+        {"a byte changed in the planets' data",
+         [](const std::filesystem::path& folder) {
+             std::fstream file(folder / PLANETS, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(300000);
+             file.put('\x5A');
+         },
+         std::string(PLANETS) + " in FOLDER" + damaged},
+        {"the moon file cut short",
+         [](const std::filesystem::path& folder) {
+             std::filesystem::resize_file(folder / MOON, 1000000);
+         },
+         std::string(MOON) + " in FOLDER" + damaged},
+        {"the planet file alone",
+         [](const std::filesystem::path& folder) { std::filesystem::remove(folder / MOON); },
+         std::string(MOON) + " was not found in FOLDER."},
+    };
+    for (const Case& given : cases) {
+        const EmptyFolder folder;
+        CopyDataFiles(folder.path());
+        given.spoil(folder.path());
+        std::string expected = "The Swiss Ephemeris data file " + given.expected;
+        expected.replace(expected.find("FOLDER"), 6, folder.path());
+        EXPECT_EQ(RefusalFrom(folder.path()), expected) << given.what;
+    }
+}
+
+// As an account that may not read it (root reads every file).
+TEST(EphemerisFiles, AFileThatCannotBeReadIsSaidToBeSo) {
+    const EmptyFolder folder;
+    CopyDataFiles(folder.path());
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod((folder.path() + "/" + PLANETS).c_str(), 0), 0);
+    const std::string expected = "The Swiss Ephemeris data file sepl_18.se1 in " + folder.path() +
+                                 " cannot be read: Permission denied.";
+    EXPECT_TRUE(
+        testing::HoldsForAnOrdinaryAccount([&] { return RefusalFrom(folder.path()) == expected; }));
+}
+
+// The library splits its folder at ':' and ';' and takes none of 243
+// bytes or more; such folders are reached all the same and give the
+// positions of the same files anywhere.
+TEST(EphemerisFiles, FolderNamesTheLibraryCannotTakeAreReached) {
+    const Result<SwissPositions> expected = ComputeFrom(DEBIAN_FILES);
+    ASSERT_TRUE(expected);
+    const EmptyFolder parent;
+    const std::string longName(243 - parent.path().size() - 1, 'x');
+    for (const std::string& name :
+         {std::string("with:colon"), std::string("with;semicolon"), longName}) {
+        const std::string folder = parent.path() + "/" + name;
+        std::filesystem::create_directory(folder);
+        CopyDataFiles(folder);
+        const Result<SwissPositions> positions = ComputeFrom(folder);
+        ASSERT_TRUE(positions) << folder << ": " << positions.refusal().message;
+        EXPECT_EQ(positions->longitudes, expected->longitudes) << folder.size();
+    }
+}
+
+TEST(EphemerisFiles, AFolderNamedWithALineEndIsShownOnOneLine) {
+    const std::string missing = EmptyFolder().path();
+    EXPECT_EQ(
+        RefusalFrom(missing + "/a\nsarovin-report: b"),
+        "The Swiss Ephemeris data files were not found in " + missing + "/a?sarovin-report: b.");
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace sarovin {
+
+// The planet and moon files of the Swiss Ephemeris that Sarovin reads.
+inline constexpr char PLANET_FILE_NAME[] = "sepl_18.se1";
+inline constexpr char MOON_FILE_NAME[] = "semo_18.se1";
+
+// What keeps the data file `file` from use, as the sentence a person is
+// shown, naming the file by its name in `shownFolder`: missing, unreadable,
+// or not byte for byte the file Sarovin knows (damaged, cut short or of
+// another version). Nothing when it is the known file.
+std::optional<std::string> DataFileProblem(const std::filesystem::path& file,
+                                           const std::string& shownFolder);
+
+// A folder the library can be handed for `folder`: the folder itself, or,
+// when the library would split its name at ':' or ';' or refuse it as too
+// long, a short link to it in a private folder of the program's own,
+// removed when the program ends.
+std::string LibraryFolderFor(const std::string& folder);
+
+}  // namespace sarovin
