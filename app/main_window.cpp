@@ -156,12 +156,13 @@ bool MainWindow::ValidateInput() {
     return !refusal;
 }
 
-void MainWindow::ShowCalculation(Result<Calculation> calculation) {
+void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputForm& form) {
     if (!calculation) {
         ShowRefusal(calculation.refusal());
         return;
     }
     calculation_ = std::move(*calculation);
+    shownForm_ = form;
     resultsPanel_->ShowCalculation(calculation_);
     setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
                    ToQString(calculation_.record.name));
@@ -179,7 +180,8 @@ EphemerisChoice MainWindow::Choice() const {
 }
 
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, Choice()));
+    const InputForm form = inputPanel_->ReadForm();
+    ShowCalculation(CalculateForm(form, calculation_.record, Choice()), form);
 }
 
 void MainWindow::ShowInputPanel() {
@@ -194,7 +196,7 @@ void MainWindow::ShowInputPanel() {
 // they were calculated from.
 void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
-        CalculateDrishti();
+        ShowCalculation(CalculateForm(shownForm_, calculation_.record, Choice()), shownForm_);
     }
 }
 
@@ -227,7 +229,7 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     OpenedReading opened =
         CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, Choice());
     inputPanel_->WriteForm(opened.form);
-    ShowCalculation(std::move(opened.calculation));
+    ShowCalculation(std::move(opened.calculation), opened.form);
 }
 
 void MainWindow::CompareWithReading() {

@@ -51,7 +51,8 @@ class MainWindow : public QMainWindow {
     EphemerisChoice Choice() const;
     void WatchTextBoxes();
     // Shows the results of a calculation, or its refusal on the input panel.
-    void ShowCalculation(Result<Calculation> calculation);
+    // `form` is the panel it was calculated from.
+    void ShowCalculation(Result<Calculation> calculation, const InputForm& form);
     void ShowRefusal(const Refusal& refusal);
     void ShowReading(const std::optional<std::string>& bytes);
     void RecalculateShownResults();
@@ -63,6 +64,9 @@ class MainWindow : public QMainWindow {
     // The last calculation shown; its record is what a box holding no
     // number falls back on in the next one.
     Calculation calculation_;
+    // The panel the calculation on show came from, which a change of
+    // ephemeris or rules recomputes, whatever the panel holds since.
+    InputForm shownForm_;
     EphemerisMenu* ephemerisMenu_;
     RulesMenu* rulesMenu_;
     // Print and Export PDF, which wait for results on show.

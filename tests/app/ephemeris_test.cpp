@@ -59,9 +59,8 @@ TEST_F(EphemerisTest, ChangingTheEphemerisOnThePanelCalculatesNothing) {
 
 // A reading refused while another is on show leaves that one on show, and
 // the change of ephemeris recomputes it (Sun 60.5800489 by swetest, as
-// above), not the refused panel. Disabled until the window recomputes the
-// reading on show: today it recalculates the panel and repeats the refusal.
-TEST_F(EphemerisTest, DISABLED_ChangingTheEphemerisRecomputesTheReadingOnShow) {
+// above), not the refused panel.
+TEST_F(EphemerisTest, ChangingTheEphemerisRecomputesTheReadingOnShow) {
     EnterDelhiBirth();
     Click("cmdCalculate");
     const testing::ReadingFolder folder;
