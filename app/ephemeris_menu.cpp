@@ -58,6 +58,10 @@ QAction* EphemerisMenu::AddChoice(const char* name, const QString& caption, QAct
     return action;
 }
 
+void EphemerisMenu::ChooseSwiss() {
+    swiss_->trigger();
+}
+
 EphemerisChoice EphemerisMenu::Choice() const {
     return {swiss_->isChecked() ? Ephemeris::Swiss : Ephemeris::BuiltIn,
             trueNode_->isChecked() ? LunarNode::True : LunarNode::Mean};

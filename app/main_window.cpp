@@ -95,6 +95,8 @@ void MainWindow::BuildMenus() {
     menuBar()->addMenu(ephemerisMenu_);
     connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
             &MainWindow::RecalculateShownResults);
+    connect(resultsPanel_, &ResultsPanel::SwissRequested, ephemerisMenu_,
+            &EphemerisMenu::ChooseSwiss);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -32,11 +32,17 @@ class ResultsPanel : public QWidget {
   signals:
     void SaveRequested();
     void BackRequested();
+    // The button beside a disagreement of the ephemerides was pressed.
+    void SwissRequested();
 
   private:
     void AddTabKeys();
+    QWidget* BuildPrecisionRow();
     QLabel* birthLine_;
+    QLabel* offsetLine_;
     QLabel* ephemerisLine_;
+    QWidget* precisionRow_;
+    QLabel* precisionLine_;
     QTabWidget* tabs_;
     DrishtiTab* graha_;
     DrishtiTab* rashi_;

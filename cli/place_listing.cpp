@@ -1,6 +1,6 @@
 #include "cli/place_listing.h"
 
-#include "cli/place_birth.h"
+#include "places/place_filling.h"
 #include "text/angle_text.h"
 
 namespace sarovin {
@@ -9,11 +9,11 @@ namespace {
 
 // The coordinates rounded to the minute exactly as --place takes them.
 std::string CoordinatesText(const Place& place) {
-    TypedBirth birth;
-    PutPlaceOnBirth(place, false, birth);
-    return AngleText(birth.latitude.degrees, birth.latitude.minutes, birth.isSouth ? 'S' : 'N') +
-           " " +
-           AngleText(birth.longitude.degrees, birth.longitude.minutes, birth.isEast ? 'E' : 'W');
+    const PanelPlace onPanel = PanelPlaceOf(place);
+    const bool south = onPanel.latitudeHemisphere == LatitudeHemisphere::South;
+    const bool east = onPanel.longitudeHemisphere == LongitudeHemisphere::East;
+    return AngleText(onPanel.latitude.degrees, onPanel.latitude.minutes, south ? 'S' : 'N') + " " +
+           AngleText(onPanel.longitude.degrees, onPanel.longitude.minutes, east ? 'E' : 'W');
 }
 
 }  // namespace

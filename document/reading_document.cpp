@@ -33,8 +33,7 @@ QStringList HeaderLines(const Calculation& calculation) {
     const std::string place = BirthPlaceText(record);
     QStringList lines = {
         ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
-        ToQString(BirthMomentText(record) + ", " +
-                  std::string(ZoneLabelAt(calculation.zonePosition)) +
+        ToQString(BirthMomentText(record) + ", " + ZoneUsedText(record, calculation.zonePosition) +
                   (record.daylightSaving ? ", daylight saving" : "")),
         ToQString(
             (place.empty() ? "" : place + ", ") +

@@ -84,4 +84,12 @@ void RestoreReading(const ReadingLines& values, InputForm& form) {
     form.country = values[COUNTRY_LINE];
 }
 
+void RestoreExactOffset(std::string_view value, InputForm& form) {
+    const std::size_t space = value.find(' ');
+    form.utcOffset = std::string(value.substr(0, space));
+    form.offsetZone =
+        space == std::string_view::npos ? std::string() : std::string(value.substr(space + 1));
+    form.zoneUnsettled.clear();
+}
+
 }  // namespace sarovin
