@@ -56,10 +56,14 @@ void InputPanel::OfferRepeatedTimes(const ZoneProposal& proposal) {
     cmdSecondTime_->setVisible(!repeatedTimes_.empty());
 }
 
-// The note's row takes room only while there is a note.
+// The note's row takes room only while there is a note. Showing the row
+// shows all it holds, so the two buttons are then shown only while the
+// instants of a repeated clock time wait.
 void InputPanel::ShowZoneNote(const QString& note) {
     lblZoneNote_->setText(note);
     static_cast<QFormLayout*>(layout())->setRowVisible(zoneNoteRow_, !note.isEmpty());
+    cmdFirstTime_->setVisible(!repeatedTimes_.empty());
+    cmdSecondTime_->setVisible(!repeatedTimes_.empty());
 }
 
 void InputPanel::ShowZone(const InputForm& form) {
@@ -80,6 +84,9 @@ void InputPanel::ShowZone(const InputForm& form) {
 // The list shows no row while an exact offset is in force, only what is
 // used instead; choosing a row returns to the rows.
 void InputPanel::ShowExactOffset() {
+    if (cboTimeZone_->currentIndex() >= 0) {
+        rowBehindOffset_ = cboTimeZone_->currentIndex();
+    }
     BirthRecord record;
     if (const std::optional<int> seconds = ParseUtcOffset(txtUtcOffset_->text().toStdString())) {
         record.exactOffset = ExactOffset{

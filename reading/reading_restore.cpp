@@ -7,6 +7,7 @@
 #include "form/list_items.h"
 #include "tables/zone_table.h"
 #include "text/trim_spaces.h"
+#include "text/utc_offset_text.h"
 #include "text/utf8_text.h"
 #include "text/whole_number.h"
 
@@ -86,9 +87,12 @@ void RestoreReading(const ReadingLines& values, InputForm& form) {
 
 void RestoreExactOffset(std::string_view value, InputForm& form) {
     const std::size_t space = value.find(' ');
-    form.utcOffset = std::string(value.substr(0, space));
-    form.offsetZone =
-        space == std::string_view::npos ? std::string() : std::string(value.substr(space + 1));
+    const std::string_view offset = value.substr(0, space);
+    const bool isOffset = ParseUtcOffset(offset).has_value();
+    form.utcOffset = isOffset ? std::string(offset) : std::string();
+    form.offsetZone = isOffset && space != std::string_view::npos
+                          ? std::string(value.substr(space + 1))
+                          : std::string();
     form.zoneUnsettled.clear();
 }
 

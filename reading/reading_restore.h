@@ -20,8 +20,10 @@ namespace sarovin {
 void RestoreReading(const ReadingLines& values, InputForm& form);
 
 // Puts the 18th value of a reading (ReadExactOffsetLine) on the panel: the
-// offset, and the atlas's zone after a space when it came from there. An
-// empty value leaves no exact offset. The zone is then as the file says.
+// offset, and the atlas's zone after a space when it came from there. A
+// value that is not an offset (an empty line, or whatever an older file
+// holds after its 17 lines) leaves no exact offset, as readers of 17 lines
+// would. The zone is then as the file says.
 void RestoreExactOffset(std::string_view value, InputForm& form);
 
 }  // namespace sarovin

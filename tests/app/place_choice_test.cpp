@@ -126,6 +126,7 @@ TEST_F(PlaceChoiceTest, TheProposalLeavesNothingOfTheEarlierDate) {
 TEST_F(PlaceChoiceTest, ARepeatedClockTimeWaitsForAChoice) {
     EnterDelhiBirth();
     EnterMoment("2021", "November", "7", "1", "30");
+    Box("txtCity")->clear();
     TypeAndPickFirst("New Y");
     EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdFirstTime"))->isVisibleTo(&window));
     Click("cmdCalculate");

@@ -44,6 +44,12 @@ TEST(ReadingRoundTrip, AnExactOffsetTravelsInAnEighteenthLine) {
     };
     const std::string plain = WriteReading(testing::AshaRaoBirth(), ASHA_RAO_ZONE);
     EXPECT_EQ(ReadExactOffsetLine(plain), "");
+    // Whatever an older file holds after its 17 lines is no offset.
+    for (const char* after : {"", "Hello", "+25:00", "+05:45", "x\r\n+05:45\r\n"}) {
+        InputForm form = OtherForm();
+        RestoreExactOffset(ReadExactOffsetLine(plain + after), form);
+        EXPECT_EQ(form.utcOffset, "") << after;
+    }
     for (const Case& c : cases) {
         BirthRecord record = testing::AshaRaoBirth();
         record.exactOffset = c.offset;
