@@ -33,16 +33,16 @@ struct KnownOption {
 };
 
 constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
-    {"format", true, false},    {"ephemeris", true, false},  {"node", true, false},
-    {"jobs", true, false},      {"help", false, false},      {"version", false, false},
-    {"zones", false, false},    {"find-place", true, false}, {"day", true, true},
-    {"month", true, true},      {"year", true, true},        {"hour", true, true},
-    {"minute", true, true},     {"zone", true, true},        {"longitude", true, true},
-    {"latitude", true, true},   {"east", false, true},       {"west", false, true},
-    {"north", false, true},     {"south", false, true},      {"dst", false, true},
-    {"place", true, true},      {"name", true, true},        {"city", true, true},
-    {"state", true, true},      {"country", true, true},     {"pdf", true, false},
-    {"utc-offset", true, true}, {"no-dst", false, true},
+    {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
+    {"jobs", true, false},    {"help", false, false},      {"version", false, false},
+    {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
+    {"month", true, true},    {"year", true, true},        {"hour", true, true},
+    {"minute", true, true},   {"zone", true, true},        {"longitude", true, true},
+    {"latitude", true, true}, {"east", false, true},       {"west", false, true},
+    {"north", false, true},   {"south", false, true},      {"dst", false, true},
+    {"place", true, true},    {"name", true, true},        {"city", true, true},
+    {"state", true, true},    {"country", true, true},     {"pdf", true, false},
+    {"no-dst", false, true},  {"utc-offset", true, true},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
