@@ -81,6 +81,10 @@ QActionGroup* EphemerisMenu::AddAyanamsas() {
     return group;
 }
 
+void EphemerisMenu::ChooseSwiss() {
+    swiss_->trigger();
+}
+
 EphemerisChoice EphemerisMenu::Choice() const {
     EphemerisChoice choice{swiss_->isChecked() ? Ephemeris::Swiss : Ephemeris::BuiltIn,
                            trueNode_->isChecked() ? LunarNode::True : LunarNode::Mean};

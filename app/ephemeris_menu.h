@@ -20,6 +20,8 @@ class EphemerisMenu : public QMenu {
     explicit EphemerisMenu(QWidget* parent = nullptr);
 
     EphemerisChoice Choice() const;
+    // Chooses the Swiss Ephemeris as a click on its entry does.
+    void ChooseSwiss();
 
   signals:
     void ChoiceChanged();

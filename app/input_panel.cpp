@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "app/list_accessibility.h"
 #include "app/place_completer.h"
@@ -98,9 +99,22 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Det
     lblZoneNote_ = new QLabel(this);
     lblZoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
     lblZoneNote_->setWordWrap(true);
+    txtUtcOffset_ = AddTextBox("txtUtcOffset");
+    txtUtcOffset_->setPlaceholderText(QStringLiteral("+HH:MM"));
+    txtUtcOffset_->setMaximumWidth(
+        txtUtcOffset_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
+    cmdFirstTime_ = new QPushButton(QStringLiteral("The fi&rst"), this);
+    cmdFirstTime_->setObjectName(QStringLiteral("cmdFirstTime"));
+    cmdSecondTime_ = new QPushButton(QStringLiteral("The seco&nd"), this);
+    cmdSecondTime_->setObjectName(QStringLiteral("cmdSecondTime"));
+    for (QPushButton* button : {cmdFirstTime_, cmdSecondTime_}) {
+        button->setAutoDefault(false);
+        button->hide();
+    }
     BuildLayout();
     NameForScreenReaders();
     FollowPlaceChoice();
+    FollowZoneChoice();
     SetTabOrder();
     connect(cmdCalculate_, &QPushButton::clicked, this, &InputPanel::CalculateRequested);
     connect(cmdOpen_, &QPushButton::clicked, this, &InputPanel::OpenRequested);
@@ -176,9 +190,17 @@ void InputPanel::BuildLayout() {
     hourMinute->setObjectName(QStringLiteral("Label16"));
     addRow(2, "Time of Birth", cboHour_, Row({cboHour_, cboMinute_, hourMinute}));
     addRow(10, "Time Zone", cboTimeZone_, Row({chkDST_}));
-    form->addRow(QString(), Row({cboTimeZone_}));
-    form->addRow(QString(), lblZoneNote_);
-    form->setRowVisible(lblZoneNote_, false);
+    auto* offsetCaption = new QLabel(QStringLiteral("or exact &UTC offset"), this);
+    offsetCaption->setObjectName(QStringLiteral("lblUtcOffset"));
+    offsetCaption->setBuddy(txtUtcOffset_);
+    form->addRow(QString(), Row({cboTimeZone_, offsetCaption, txtUtcOffset_}));
+    auto* note = new QVBoxLayout;
+    note->setContentsMargins(0, 0, 0, 0);
+    note->addWidget(lblZoneNote_);
+    note->addLayout(Row({cmdFirstTime_, cmdSecondTime_}));
+    form->addRow(QString(), note);
+    form->setRowVisible(note, false);
+    zoneNoteRow_ = note;
     addRow(
         3, "Latitude", txtLatDeg_,
         Row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));
@@ -217,6 +239,9 @@ void InputPanel::NameForScreenReaders() {
         {fraLat_, "Latitude hemisphere"},
         {fraLong_, "Longitude hemisphere"},
         {lblZoneNote_, "Time zone found for the place"},
+        {txtUtcOffset_, "Exact offset from UTC"},
+        {cmdFirstTime_, "The first of the two times"},
+        {cmdSecondTime_, "The second of the two times"},
     };
     for (const auto& [widget, name] : names) {
         widget->setAccessibleName(ToQString(name));
@@ -253,7 +278,10 @@ void InputPanel::SetTabOrder() {
                                    optLong_->button(1),
                                    optLat_->button(0),
                                    optLat_->button(1),
-                                   command1_};
+                                   command1_,
+                                   txtUtcOffset_,
+                                   cmdFirstTime_,
+                                   cmdSecondTime_};
     for (qsizetype index = 1; index < order.size(); ++index) {
         setTabOrder(order[index - 1], order[index]);
     }
@@ -267,7 +295,8 @@ InputForm InputPanel::ReadForm() const {
     form.yearPosition = cboYear_->currentIndex();
     form.hourPosition = cboHour_->currentIndex();
     form.minutePosition = cboMinute_->currentIndex();
-    form.zonePosition = cboTimeZone_->currentIndex();
+    form.zonePosition =
+        cboTimeZone_->currentIndex() >= 0 ? cboTimeZone_->currentIndex() : rowBehindOffset_;
     form.latitudeDegrees = Text(txtLatDeg_);
     form.latitudeMinutes = Text(txtLatMin_);
     form.longitudeDegrees = Text(txtLonDeg_);
@@ -277,6 +306,9 @@ InputForm InputPanel::ReadForm() const {
     form.latitudeHemisphere = static_cast<LatitudeHemisphere>(optLat_->checkedId() + 1);
     form.longitudeHemisphere = static_cast<LongitudeHemisphere>(optLong_->checkedId() + 1);
     form.daylightSaving = chkDST_->isChecked();
+    form.utcOffset = Text(txtUtcOffset_);
+    form.offsetZone = offsetZone_;
+    form.zoneUnsettled = zoneUnsettled_;
     form.city = Text(txtCity_);
     form.state = Text(txtState_);
     form.country = Text(txtCountry_);
@@ -290,9 +322,6 @@ void InputPanel::FollowPlaceChoice() {
     for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
         connect(list, &QComboBox::currentIndexChanged, this, &InputPanel::ProposeZone);
     }
-    const auto setByHand = [this] { zoneSetByHand_ = true; };
-    connect(cboTimeZone_, &QComboBox::activated, this, setByHand);
-    connect(chkDST_, &QCheckBox::clicked, this, setByHand);
 }
 
 void InputPanel::ChoosePlace(const Place& place) {
@@ -305,27 +334,10 @@ void InputPanel::ChoosePlace(const Place& place) {
     cmdCalculate_->setFocus();
 }
 
-void InputPanel::ProposeZone() {
-    if (!chosenPlace_ || zoneSetByHand_) {
-        return;
-    }
-    InputForm form = ReadForm();
-    const ZoneProposal proposal = ProposeZoneFor(*chosenPlace_, form);
-    ApplyZoneProposal(proposal, form);
-    Choose(cboTimeZone_, form.zonePosition);
-    chkDST_->setChecked(form.daylightSaving);
-    ShowZoneNote(ToQString(proposal.note));
-}
-
 void InputPanel::ForgetPlace() {
     chosenPlace_.reset();
+    OfferRepeatedTimes({});
     ShowZoneNote({});
-}
-
-// The note's row takes room only while there is a note.
-void InputPanel::ShowZoneNote(const QString& note) {
-    lblZoneNote_->setText(note);
-    static_cast<QFormLayout*>(layout())->setRowVisible(lblZoneNote_, !note.isEmpty());
 }
 
 void InputPanel::WriteForm(const InputForm& form) {
@@ -336,13 +348,12 @@ void InputPanel::WriteForm(const InputForm& form) {
     Choose(cboYear_, form.yearPosition);
     Choose(cboHour_, form.hourPosition);
     Choose(cboMinute_, form.minutePosition);
-    Choose(cboTimeZone_, form.zonePosition);
+    ShowZone(form);
     SetText(txtLatDeg_, form.latitudeDegrees);
     SetText(txtLatMin_, form.latitudeMinutes);
     SetText(txtLonDeg_, form.longitudeDegrees);
     SetText(txtLonMin_, form.longitudeMinutes);
     WriteHemispheres(form);
-    chkDST_->setChecked(form.daylightSaving);
     SetText(txtCity_, form.city);
     SetText(txtState_, form.state);
     SetText(txtCountry_, form.country);
@@ -377,6 +388,8 @@ QLineEdit* InputPanel::Box(InputField field) const {
             return txtState_;
         case InputField::Country:
             return txtCountry_;
+        case InputField::UtcOffset:
+            return txtUtcOffset_;
         case InputField::None:
             break;
     }

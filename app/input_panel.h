@@ -2,8 +2,11 @@
 
 #include <QGroupBox>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "atlas/place.h"
+#include "places/zone_proposal.h"
 
 #include "form/input_checks.h"
 #include "form/input_form.h"
@@ -12,6 +15,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QHBoxLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -58,9 +62,19 @@ class InputPanel : public QGroupBox {
     void NameForScreenReaders();
     void SetTabOrder();
     void FollowPlaceChoice();
+    void FollowZoneChoice();
     void ProposeZone();
     void ForgetPlace();
     void ShowZoneNote(const QString& note);
+    // The zone part of a form on the panel: the row and tick, or the exact
+    // offset shown in the zone list's place, and what is left unsettled.
+    void ShowZone(const InputForm& form);
+    void ShowExactOffset();
+    void ReturnToRows();
+    void TakeRowByHand();
+    void TakeTypedOffset();
+    void ChooseRepeatedTime(std::size_t which);
+    void OfferRepeatedTimes(const ZoneProposal& proposal);
 
     QLineEdit* txtName_;
     QComboBox* cboDate_;
@@ -85,8 +99,19 @@ class InputPanel : public QGroupBox {
     QWidget* fraLat_;
     QPushButton* command1_;
     QLabel* lblZoneNote_;
+    QLayout* zoneNoteRow_ = nullptr;
+    QLineEdit* txtUtcOffset_;
+    QPushButton* cmdFirstTime_;
+    QPushButton* cmdSecondTime_;
     std::optional<Place> chosenPlace_;
     bool zoneSetByHand_ = false;
+    // The zone row kept behind an exact offset, for a return to the rows.
+    int rowBehindOffset_ = 0;
+    // The atlas's zone of an exact offset it set; empty when typed.
+    std::string offsetZone_;
+    std::string zoneUnsettled_;
+    // The two instants of a clock time that came twice, while they wait.
+    std::vector<ZoneProposal> repeatedTimes_;
 };
 
 }  // namespace sarovin

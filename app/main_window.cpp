@@ -103,6 +103,8 @@ void MainWindow::BuildMenus() {
     rulesMenu_ = new RulesMenu(this);
     menuBar()->addMenu(rulesMenu_);
     connect(rulesMenu_, &RulesMenu::ChoiceChanged, this, &MainWindow::RecalculateShownResults);
+    connect(resultsPanel_, &ResultsPanel::SwissRequested, ephemerisMenu_,
+            &EphemerisMenu::ChooseSwiss);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -15,6 +15,7 @@
 #include "app/chart_tab.h"
 #include "app/drishti_tab.h"
 #include "app/sputa_tab.h"
+#include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
 #include "platform/local_path.h"
@@ -58,7 +59,9 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     QFont bold = birthLine_->font();
     bold.setBold(true);
     birthLine_->setFont(bold);
+    offsetLine_ = MakeLine(this, "lblOffsetUsed");
     ephemerisLine_ = MakeLine(this, "lblEphemeris");
+    precisionRow_ = BuildPrecisionRow();
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
     tabs_->tabBar()->setExpanding(false);
@@ -86,9 +89,27 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(birthLine_);
+    layout->addWidget(offsetLine_);
     layout->addWidget(ephemerisLine_);
+    layout->addWidget(precisionRow_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+}
+
+// One line above the tabs, shown only when the Swiss Ephemeris puts a body
+// in another sign than the built-in one, with a button that switches.
+QWidget* ResultsPanel::BuildPrecisionRow() {
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("fraPrecision"));
+    precisionLine_ = MakeLine(row, "lblPrecision");
+    auto* useSwiss = MakeButton(row, "cmdUseSwiss", QStringLiteral("Use the S&wiss Ephemeris"));
+    connect(useSwiss, &QPushButton::clicked, this, &ResultsPanel::SwissRequested);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(precisionLine_, 1);
+    layout->addWidget(useSwiss);
+    row->hide();
+    return row;
 }
 
 // Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
@@ -115,6 +136,14 @@ void ResultsPanel::AddTabKeys() {
 
 void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     birthLine_->setText(ToQString(BirthSummary(calculation.record)));
+    offsetLine_->setText(ToQString(OffsetUsedText(calculation.record, calculation.zonePosition)));
+    const std::vector<std::string> warnings = PrecisionWarnings(calculation);
+    std::string precision;
+    for (const std::string& warning : warnings) {
+        precision += (precision.empty() ? "" : "; ") + warning;
+    }
+    precisionLine_->setText(ToQString(precision.empty() ? precision : precision + "."));
+    precisionRow_->setVisible(!warnings.empty());
     const std::string lagna = LagnaLine(calculation.sky);
     ephemerisLine_->setText(ToQString(EphemerisLineWithRules(calculation.sky) +
                                       (lagna.empty() ? "" : " \u00B7 " + lagna)));

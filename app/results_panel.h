@@ -41,6 +41,8 @@ class ResultsPanel : public QWidget {
     void CompareFileDropped(const std::filesystem::path& path);
     void SaveRequested();
     void BackRequested();
+    // The button beside a disagreement of the ephemerides was pressed.
+    void SwissRequested();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -48,8 +50,12 @@ class ResultsPanel : public QWidget {
 
   private:
     void AddTabKeys();
+    QWidget* BuildPrecisionRow();
     QLabel* birthLine_;
+    QLabel* offsetLine_;
     QLabel* ephemerisLine_;
+    QWidget* precisionRow_;
+    QLabel* precisionLine_;
     QTabWidget* tabs_;
     DrishtiTab* graha_;
     DrishtiTab* rashi_;

@@ -34,6 +34,7 @@ OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
                                const BirthRecord& previous, const EphemerisChoice& choice) {
     InputForm form = panel;
     RestoreReading(ReadReadingLines(bytes), form);
+    RestoreExactOffset(ReadExactOffsetLine(bytes), form);
     Result<Calculation> calculation = CalculateForm(form, previous, choice);
     return {std::move(form), std::move(calculation)};
 }

@@ -7,6 +7,7 @@
 #include "form/list_items.h"
 #include "tables/zone_table.h"
 #include "text/printable_text.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -38,6 +39,7 @@ std::array<NumberOption, 5> MomentOptions() {
 }
 
 constexpr NumberOption ZONE_OPTION = {"zone", 0, ZONE_COUNT - 1, &TypedBirth::zone};
+constexpr std::string_view UTC_OFFSET_OPTION = "utc-offset";
 
 constexpr std::array<TextOption, 4> TEXT_OPTIONS = {{
     {"name", &TypedBirth::name},
@@ -160,10 +162,31 @@ void ReadTexts(const GivenOptions& given, TypedBirth& birth) {
     }
 }
 
+// --utc-offset, which replaces the zone row and the tick.
+std::string ReadUtcOffset(const GivenOptions& given, TypedBirth& birth) {
+    const auto found = given.find(UTC_OFFSET_OPTION);
+    if (found == given.end()) {
+        return {};
+    }
+    const std::optional<int> seconds = ParseUtcOffset(found->second);
+    if (!seconds) {
+        return BadValue(UTC_OFFSET_OPTION, found->second, UTC_OFFSET_WANTED);
+    }
+    birth.exactOffset = ExactOffset{*seconds, OffsetSource::Typed, {}};
+    return {};
+}
+
+// True when the zone is to come from the atlas: --place without --zone or
+// --utc-offset.
+bool ZoneFromPlace(const GivenOptions& given) {
+    return given.contains("place") && !given.contains(ZONE_OPTION.name) &&
+           !given.contains(UTC_OFFSET_OPTION);
+}
+
 // The place of --place put on the birth as the window puts a chosen place
 // on its panel; the zone is proposed for the birth's clock time unless
-// --zone names it.
-std::string ReadPlace(const GivenOptions& given, TypedBirth& birth) {
+// --zone or --utc-offset gives it.
+std::string ReadPlace(const GivenOptions& given, DaylightSavingGiven daylight, TypedBirth& birth) {
     const auto found = given.find("place");
     if (found == given.end()) {
         return {};
@@ -172,7 +195,14 @@ std::string ReadPlace(const GivenOptions& given, TypedBirth& birth) {
     if (!place) {
         return place.refusal().message;
     }
-    return PutPlaceOnBirth(*place, !given.contains(ZONE_OPTION.name), birth);
+    return PutPlaceOnBirth(*place, ZoneFromPlace(given), daylight, birth);
+}
+
+DaylightSavingGiven DaylightSavingOf(Choice choice) {
+    if (choice == Choice::First) {
+        return DaylightSavingGiven::Dst;
+    }
+    return choice == Choice::Second ? DaylightSavingGiven::NoDst : DaylightSavingGiven::Neither;
 }
 
 // Reads the parts in the order the usage lists them; the first problem
@@ -180,16 +210,28 @@ std::string ReadPlace(const GivenOptions& given, TypedBirth& birth) {
 // place gave.
 std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
     const bool placed = given.contains("place");
+    const bool offsetGiven = given.contains(UTC_OFFSET_OPTION);
     if (std::string error = ReadMoment(given, birth); !error.empty()) {
         return error;
     }
-    if (std::string error = ReadNumber(given, ZONE_OPTION, !placed, birth); !error.empty()) {
+    if (offsetGiven && given.contains(ZONE_OPTION.name)) {
+        return OnlyOneOf(ZONE_OPTION.name, UTC_OFFSET_OPTION);
+    }
+    if (std::string error = ReadNumber(given, ZONE_OPTION, !placed && !offsetGiven, birth);
+        !error.empty()) {
+        return error;
+    }
+    if (std::string error = ReadUtcOffset(given, birth); !error.empty()) {
         return error;
     }
     if (!placed && !given.contains("longitude")) {
         return Missing("--longitude");
     }
-    if (std::string error = ReadPlace(given, birth); !error.empty()) {
+    const Choice daylight = ChoiceOf(given, "dst", "no-dst");
+    if (daylight == Choice::Both) {
+        return OnlyOneOf("dst", "no-dst");
+    }
+    if (std::string error = ReadPlace(given, DaylightSavingOf(daylight), birth); !error.empty()) {
         return error;
     }
     for (const auto& [name, angle] :
@@ -201,7 +243,9 @@ std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
     if (std::string error = ReadHemispheres(given, placed, birth); !error.empty()) {
         return error;
     }
-    birth.daylightSaving = birth.daylightSaving || given.contains("dst");
+    if (!ZoneFromPlace(given)) {
+        birth.daylightSaving = birth.daylightSaving || daylight == Choice::First;
+    }
     ReadTexts(given, birth);
     return {};
 }

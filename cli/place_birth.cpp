@@ -19,18 +19,31 @@ void TakePlace(const PanelPlace& place, TypedBirth& birth) {
 
 }  // namespace
 
-std::string PutPlaceOnBirth(const Place& place, bool proposeZone, TypedBirth& birth) {
+std::string PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSavingGiven given,
+                            TypedBirth& birth) {
     TakePlace(PanelPlaceOf(place), birth);
     if (!proposeZone || !DateIsOnCalendar(birth.day, birth.month, birth.year)) {
         return {};
     }
-    const ZoneProposal proposal =
+    ZoneProposal proposal =
         ProposeZone(place.zoneId, birth.year, birth.month, birth.day, birth.hour, birth.minute);
-    if (!proposal.zoneRow) {
-        return proposal.note + "; give --zone ROW";
+    bool tickGiven = given == DaylightSavingGiven::Dst;
+    if (!proposal.repeated.empty()) {
+        if (given == DaylightSavingGiven::Neither) {
+            return proposal.note + "; give --dst for the first or --no-dst for the second";
+        }
+        proposal = ZoneProposal(proposal.repeated[tickGiven ? 0 : 1]);
+        tickGiven = false;
     }
-    birth.zone = *proposal.zoneRow;
-    birth.daylightSaving = proposal.daylightSaving;
+    if (proposal.zoneRow) {
+        birth.zone = *proposal.zoneRow;
+        birth.daylightSaving = proposal.daylightSaving || tickGiven;
+    } else if (proposal.exactOffset) {
+        birth.exactOffset = ExactOffset{*proposal.exactOffset, OffsetSource::Atlas, place.zoneId};
+        birth.daylightSaving = false;
+    } else {
+        return proposal.note + "; give --zone ROW or --utc-offset +HH:MM";
+    }
     return {};
 }
 

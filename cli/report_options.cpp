@@ -44,7 +44,7 @@ constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"south", false, true},      {"dst", false, true},      {"place", true, true},
     {"name", true, true},        {"city", true, true},      {"state", true, true},
     {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
-    {"vargas", true, false},
+    {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "common/exact_offset.h"
 
 #include "cli/option_values.h"
 
@@ -20,6 +23,9 @@ struct TypedBirth {
     DegreesMinutes latitude;
     bool isSouth = false;
     bool daylightSaving = false;
+    // Replaces the zone row and the tick when set (--utc-offset, or --place
+    // where no row keeps the zone's time).
+    std::optional<ExactOffset> exactOffset;
     std::string name;
     std::string city;
     std::string state;

@@ -2,6 +2,7 @@
 
 #include "form/input_checks.h"
 #include "form/list_items.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -37,6 +38,10 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
     form.latitudeHemisphere = birth.isSouth ? LatitudeHemisphere::South : LatitudeHemisphere::North;
     form.longitudeHemisphere = birth.isEast ? LongitudeHemisphere::East : LongitudeHemisphere::West;
     form.daylightSaving = birth.daylightSaving;
+    if (birth.exactOffset) {
+        form.utcOffset = UtcOffsetText(birth.exactOffset->seconds);
+        form.offsetZone = birth.exactOffset->ianaZone;
+    }
     form.city = birth.city;
     form.state = birth.state;
     form.country = birth.country;

@@ -17,6 +17,7 @@ enum class InputField {
     City,
     State,
     Country,
+    UtcOffset,
 };
 
 // A choice a refusal makes on the panel for the next attempt.

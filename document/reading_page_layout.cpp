@@ -8,7 +8,6 @@
 #include "chart/chart_content.h"
 #include "form/birth_summary.h"
 #include "platform/qt_text.h"
-#include "tables/zone_table.h"
 #include "text/angle_text.h"
 #include "vargas/varga_chart.h"
 
@@ -30,8 +29,7 @@ QStringList HeaderLines(const Calculation& calculation) {
     const std::string place = BirthPlaceText(record);
     QStringList lines = {
         ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
-        ToQString(BirthMomentText(record) + ", " +
-                  std::string(ZoneLabelAt(calculation.zonePosition)) +
+        ToQString(BirthMomentText(record) + ", " + ZoneUsedText(record, calculation.zonePosition) +
                   (record.daylightSaving ? ", daylight saving" : "")),
         ToQString(
             (place.empty() ? "" : place + ", ") +

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "common/exact_offset.h"
 
 namespace sarovin {
 
@@ -27,6 +30,10 @@ struct BirthRecord {
     bool isEast = false;
     bool isSouth = false;
     bool daylightSaving = false;
+    // An exact offset from Universal Time in force instead of the zone row
+    // and the tick; the zone corrections above then hold it in whole
+    // minutes, and the tick is off.
+    std::optional<ExactOffset> exactOffset;
     std::string city;
     std::string state;
     std::string country;

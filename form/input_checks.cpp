@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "form/list_items.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -95,6 +96,15 @@ std::optional<Refusal> FirstFailingCheck(const InputForm& form) {
         if (check.fails(form)) {
             return Refusal{std::string(check.message), check.icon, check.focus, check.repair};
         }
+    }
+    if (!form.utcOffset.empty() && !ParseUtcOffset(form.utcOffset)) {
+        return Refusal{"The UTC offset \"" + form.utcOffset + "\" cannot be used: give " +
+                           std::string(UTC_OFFSET_WANTED) + ".",
+                       MessageIcon::Error, InputField::UtcOffset, FormRepair::None};
+    }
+    if (!form.zoneUnsettled.empty()) {
+        return Refusal{form.zoneUnsettled, MessageIcon::Information, InputField::None,
+                       FormRepair::None};
     }
     return std::nullopt;
 }

@@ -7,8 +7,9 @@
 
 namespace sarovin {
 
-// Runs the twelve checks in order and returns the refusal of the first that
-// fails, or nothing when the form may be calculated.
+// Runs the twelve checks in order, then refuses a malformed exact offset
+// and a zone left unsettled; returns the refusal of the first that fails,
+// or nothing when the form may be calculated.
 std::optional<Refusal> FirstFailingCheck(const InputForm& form);
 
 // The two date checks on values the lists hold: false for a day its month

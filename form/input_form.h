@@ -26,6 +26,15 @@ struct InputForm {
     LatitudeHemisphere latitudeHemisphere = LatitudeHemisphere::North;
     LongitudeHemisphere longitudeHemisphere = LongitudeHemisphere::East;
     bool daylightSaving = false;
+    // An exact offset from Universal Time ("+05:45"), typed or set by the
+    // atlas; when not empty it replaces the zone row and the tick.
+    std::string utcOffset;
+    // The atlas's IANA zone when the atlas set utcOffset; empty when typed.
+    std::string offsetZone;
+    // Why the zone could not be settled for the date and clock time on the
+    // panel (a clock time that came twice, or never came); not empty, it
+    // refuses a calculation until the zone is set by hand.
+    std::string zoneUnsettled;
     std::string city;
     std::string state;
     std::string country;

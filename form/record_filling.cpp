@@ -1,10 +1,12 @@
 #include "form/record_filling.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "form/list_items.h"
 #include "tables/zone_table.h"
 #include "text/trim_spaces.h"
+#include "text/utc_offset_text.h"
 #include "text/whole_number.h"
 
 namespace sarovin {
@@ -24,6 +26,37 @@ void TakeChosenValue(std::int16_t& field, PanelList list, int position) {
     }
 }
 
+struct Corrections {
+    int hoursToUt;
+    int minutesToUt;
+};
+
+void TakeCorrections(const Corrections& zone, BirthRecord& record) {
+    record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(zone.hoursToUt));
+    record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(zone.minutesToUt));
+    record.zoneHoursToUt = static_cast<std::int16_t>(zone.hoursToUt);
+    record.zoneMinutesToUt = static_cast<std::int16_t>(zone.minutesToUt);
+}
+
+// The built-in ephemeris counts zones in whole minutes: an exact offset
+// is rounded to the nearest minute (half a minute away from zero) and
+// split into hours and minutes of one sign, as the rows are.
+Corrections WholeMinutesToUt(int offsetSeconds) {
+    const long minutes = -std::lround(offsetSeconds / 60.0);
+    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
+}
+
+std::optional<ExactOffset> ExactOffsetOf(const InputForm& form) {
+    const std::optional<int> seconds = ParseUtcOffset(form.utcOffset);
+    if (!seconds) {
+        return std::nullopt;
+    }
+    if (form.offsetZone.empty()) {
+        return ExactOffset{*seconds, OffsetSource::Typed, {}};
+    }
+    return ExactOffset{*seconds, OffsetSource::Atlas, form.offsetZone};
+}
+
 }  // namespace
 
 BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) {
@@ -35,12 +68,12 @@ BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) 
     TakeChosenValue(record.year, PanelList::Year, form.yearPosition);
     TakeChosenValue(record.hour, PanelList::Hour, form.hourPosition);
     TakeChosenValue(record.minute, PanelList::Minute, form.minutePosition);
-    if (IsOnList(PanelList::Zone, form.zonePosition)) {
+    record.exactOffset = ExactOffsetOf(form);
+    if (record.exactOffset) {
+        TakeCorrections(WholeMinutesToUt(record.exactOffset->seconds), record);
+    } else if (IsOnList(PanelList::Zone, form.zonePosition)) {
         const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(form.zonePosition)];
-        record.zoneHoursAbs = static_cast<std::int16_t>(std::abs(zone.hoursToUt));
-        record.zoneMinutesAbs = static_cast<std::int16_t>(std::abs(zone.minutesToUt));
-        record.zoneHoursToUt = static_cast<std::int16_t>(zone.hoursToUt);
-        record.zoneMinutesToUt = static_cast<std::int16_t>(zone.minutesToUt);
+        TakeCorrections({zone.hoursToUt, zone.minutesToUt}, record);
     }
     ConvertInto(record.longitudeDegrees, form.longitudeDegrees);
     ConvertInto(record.longitudeMinutes, form.longitudeMinutes);
@@ -48,7 +81,7 @@ BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) 
     ConvertInto(record.latitudeMinutes, form.latitudeMinutes);
     record.isEast = form.longitudeHemisphere == LongitudeHemisphere::East;
     record.isSouth = form.latitudeHemisphere == LatitudeHemisphere::South;
-    record.daylightSaving = form.daylightSaving;
+    record.daylightSaving = form.daylightSaving && !record.exactOffset;
     record.city = std::string(TrimSpaces(form.city));
     record.state = std::string(TrimSpaces(form.state));
     record.country = std::string(TrimSpaces(form.country));

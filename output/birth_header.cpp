@@ -30,7 +30,7 @@ std::string BirthHeaderLine(const ReportedReading& reading) {
         line += NAME_SEPARATOR;
     }
     line += BirthMomentText(record);
-    AppendPart(line, ZoneLabelAt(reading.calculation.zonePosition));
+    AppendPart(line, PrintableText(ZoneUsedText(record, reading.calculation.zonePosition)));
     if (record.daylightSaving) {
         AppendPart(line, DAYLIGHT_SAVING_TEXT);
     }

@@ -3,10 +3,12 @@
 #include <span>
 #include <string_view>
 
+#include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "output/json_classical.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -67,8 +69,17 @@ void WriteBirth(JsonWriter& json, const Calculation& calculation) {
     json.Number(record.month);
     json.Key("name");
     json.String(record.name);
+    // Only with an exact offset, so readings on a zone row print as before.
+    if (record.exactOffset) {
+        json.Key("offsetSource");
+        json.String(record.exactOffset->source == OffsetSource::Atlas ? "atlas" : "typed");
+    }
     json.Key("state");
     json.String(record.state);
+    if (record.exactOffset) {
+        json.Key("utcOffset");
+        json.String(UtcOffsetText(record.exactOffset->seconds));
+    }
     json.Key("year");
     json.Number(record.year);
     json.Key("zone");
@@ -245,6 +256,12 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     WriteRows(json, report.graha);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
+    // Only when the engines disagree, so agreeing readings print as before.
+    if (const std::vector<std::string> warnings = PrecisionWarnings(calculation);
+        !warnings.empty()) {
+        json.Key("precisionWarnings");
+        WriteTexts(json, warnings);
+    }
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("rules");

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "form/list_items.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -65,10 +66,21 @@ ZoneProposal ProposeZoneFor(const Place& place, const InputForm& form) {
                        ValueAt(PanelList::Minute, form.minutePosition));
 }
 
-void ApplyZoneProposal(const ZoneProposal& proposal, InputForm& form) {
+void ApplyZoneProposal(const ZoneProposal& proposal, std::string_view ianaZone, InputForm& form) {
+    form.zoneUnsettled.clear();
     if (proposal.zoneRow) {
         form.zonePosition = *proposal.zoneRow;
         form.daylightSaving = proposal.daylightSaving;
+        form.utcOffset.clear();
+        form.offsetZone.clear();
+    } else if (proposal.exactOffset) {
+        form.daylightSaving = false;
+        form.utcOffset = UtcOffsetText(*proposal.exactOffset);
+        form.offsetZone = std::string(ianaZone);
+    } else if (!proposal.repeated.empty()) {
+        form.zoneUnsettled = std::string(CHOOSE_REPEATED_TIME);
+    } else {
+        form.zoneUnsettled = proposal.note + ". Choose the time zone by hand.";
     }
 }
 

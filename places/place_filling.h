@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "atlas/place.h"
 #include "form/degrees_minutes.h"
 #include "form/input_form.h"
@@ -29,8 +31,15 @@ void FillPlace(const Place& place, InputForm& form);
 // The zone proposal for a place at the date and clock time on the panel.
 ZoneProposal ProposeZoneFor(const Place& place, const InputForm& form);
 
-// Chooses the proposed zone row and daylight-saving tick; a proposal
-// without a row leaves both as they were.
-void ApplyZoneProposal(const ZoneProposal& proposal, InputForm& form);
+// What a calculation is refused with while the two instants of a repeated
+// clock time wait for a choice.
+inline constexpr std::string_view CHOOSE_REPEATED_TIME =
+    "This clock time came twice; choose the first or the second under the time zone.";
+
+// Settles the zone as proposed, every time: the row and the tick, or the
+// exact offset of `ianaZone` (the row kept, the tick off), each clearing
+// the other. A proposal that settles nothing leaves the row and tick but
+// marks the zone unsettled, so no calculation uses them unawares.
+void ApplyZoneProposal(const ZoneProposal& proposal, std::string_view ianaZone, InputForm& form);
 
 }  // namespace sarovin

@@ -189,14 +189,6 @@ std::vector<ClockTime> InstantsShowing(const QTimeZone& zone, const QDateTime& c
     return instants;
 }
 
-// Of the instants a repeated clock reading names, the one on standard
-// time, as the clocks read after going back.
-ClockTime StandardChoice(const std::vector<ClockTime>& instants) {
-    const auto standard = std::find_if(instants.rbegin(), instants.rend(),
-                                       [](const ClockTime& time) { return time.daylight == 0; });
-    return standard != instants.rend() ? *standard : instants.back();
-}
-
 std::string GapText(const QTimeZone& zone, const QDateTime& clockAsUtc) {
     const std::vector<int> offsets = OffsetsNear(zone, clockAsUtc);
     const int before = zone.offsetFromUtc(clockAsUtc.addSecs(-offsets.back()));
@@ -205,36 +197,62 @@ std::string GapText(const QTimeZone& zone, const QDateTime& clockAsUtc) {
            " to " + OffsetText(after) + "; no zone suggested";
 }
 
-std::string SuggestionText(int row, bool tick, int year) {
-    std::string text = "suggested: " + std::string(RowName(row)) +
-                       (tick ? " with Daylight Saving Time ticked" : "");
-    if (year < FIRST_CERTAIN_YEAR) {
-        text += " (the tz database is less certain before 1970)";
-    }
-    return text;
+std::string CautionText(int year) {
+    return year < FIRST_CERTAIN_YEAR ? " (the tz database is less certain before 1970)" : "";
 }
 
+std::string SuggestionText(int row, bool tick, int year) {
+    return "suggested: " + std::string(RowName(row)) +
+           (tick ? " with Daylight Saving Time ticked" : "") + CautionText(year);
+}
+
+ZoneProposal Unsettled(std::string note) {
+    ZoneProposal proposal;
+    proposal.note = std::move(note);
+    return proposal;
+}
+
+ZoneProposal RowProposal(int row, bool tick, std::string note) {
+    ZoneProposal proposal = Unsettled(std::move(note));
+    proposal.zoneRow = row;
+    proposal.daylightSaving = tick;
+    return proposal;
+}
+
+// The standard time's row with the tick for daylight saving of one hour;
+// else, as for daylight saving of two hours or half an hour, a row keeping
+// the whole offset without the tick (British Double Summer Time); else the
+// exact offset.
 ZoneProposal ProposalFor(const QTimeZone& zone, const ClockTime& time, int year) {
     const std::string found = ClockTimeText(time);
     if (time.daylight == 0 || time.daylight == TICK_SECONDS) {
         const QString standardName =
             time.daylight == 0 ? time.abbreviation : StandardAbbreviation(zone, time);
-        const std::optional<int> row = RowForStandardTime(time.standardOffset, standardName);
-        if (!row) {
-            return {std::nullopt, false,
-                    found + "; no zone of the list keeps " + OffsetText(time.standardOffset)};
+        if (const std::optional<int> row = RowForStandardTime(time.standardOffset, standardName)) {
+            const bool tick = time.daylight != 0;
+            return RowProposal(*row, tick, found + "; " + SuggestionText(*row, tick, year));
         }
-        const bool tick = time.daylight != 0;
-        return {row, tick, found + "; " + SuggestionText(*row, tick, year)};
     }
-    // Daylight saving of other than one hour fits only a row of its own,
-    // such as British Double Summer Time.
-    const std::optional<int> row = RowNamed(time.offset, time.abbreviation);
-    if (!row) {
-        return {std::nullopt, false,
-                found + "; the list's tick adds one whole hour, so no zone of the list fits"};
+    if (const std::optional<int> row = RowForStandardTime(time.offset, time.abbreviation)) {
+        return RowProposal(*row, false, found + "; " + SuggestionText(*row, false, year));
     }
-    return {row, false, found + "; " + SuggestionText(*row, false, year)};
+    ZoneProposal proposal =
+        Unsettled(found + "; no zone of the list keeps " + OffsetText(time.offset) +
+                  "; suggested: the exact offset " + OffsetText(time.offset) + CautionText(year));
+    proposal.exactOffset = time.offset;
+    return proposal;
+}
+
+// The clock reading came twice: neither instant is taken, both are offered,
+// the earlier first.
+ZoneProposal RepeatedProposal(const QTimeZone& zone, const std::vector<ClockTime>& instants,
+                              int year) {
+    ZoneProposal proposal =
+        Unsettled("this clock time came twice as the clocks went back: first " +
+                  ClockTimeText(instants.front()) + ", then " + ClockTimeText(instants.back()));
+    proposal.repeated = {ProposalFor(zone, instants.front(), year),
+                         ProposalFor(zone, instants.back(), year)};
+    return proposal;
 }
 
 }  // namespace
@@ -243,28 +261,23 @@ ZoneProposal ProposeZone(std::string_view ianaZone, int year, int month, int day
                          int minute) {
     const QTimeZone zone(QByteArray(ianaZone.data(), static_cast<qsizetype>(ianaZone.size())));
     if (ianaZone.empty() || !zone.isValid()) {
-        return {std::nullopt, false,
-                "No time zone is known as \"" + std::string(ianaZone) + "\"; no zone suggested"};
+        return Unsettled("No time zone is known as \"" + std::string(ianaZone) +
+                         "\"; no zone suggested");
     }
     const QDate date(year, month, day);
     const QTime time(hour, minute);
     if (!date.isValid() || !time.isValid()) {
-        return {std::nullopt, false, "Not a date and clock time; no zone suggested"};
+        return Unsettled("Not a date and clock time; no zone suggested");
     }
     const std::string moment = MomentText(ianaZone, date, time);
     const QDateTime clockAsUtc(date, time, QTimeZone::utc());
     const std::vector<ClockTime> instants = InstantsShowing(zone, clockAsUtc);
     if (instants.empty()) {
-        return {std::nullopt, false, moment + ": " + GapText(zone, clockAsUtc)};
+        return Unsettled(moment + ": " + GapText(zone, clockAsUtc));
     }
-    if (instants.size() == 1) {
-        ZoneProposal proposal = ProposalFor(zone, instants.front(), year);
-        proposal.note = moment + ": " + proposal.note;
-        return proposal;
-    }
-    ZoneProposal proposal = ProposalFor(zone, StandardChoice(instants), year);
-    proposal.note = moment + ": this clock time came twice as the clocks went back; taken as " +
-                    "standard time: " + proposal.note;
+    ZoneProposal proposal = instants.size() == 1 ? ProposalFor(zone, instants.front(), year)
+                                                 : RepeatedProposal(zone, instants, year);
+    proposal.note = moment + ": " + proposal.note;
     return proposal;
 }
 

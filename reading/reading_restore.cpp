@@ -7,6 +7,7 @@
 #include "form/list_items.h"
 #include "tables/zone_table.h"
 #include "text/trim_spaces.h"
+#include "text/utc_offset_text.h"
 #include "text/utf8_text.h"
 #include "text/whole_number.h"
 
@@ -82,6 +83,17 @@ void RestoreReading(const ReadingLines& values, InputForm& form) {
     form.city = values[CITY_LINE];
     form.state = values[STATE_LINE];
     form.country = values[COUNTRY_LINE];
+}
+
+void RestoreExactOffset(std::string_view value, InputForm& form) {
+    const std::size_t space = value.find(' ');
+    const std::string_view offset = value.substr(0, space);
+    const bool isOffset = ParseUtcOffset(offset).has_value();
+    form.utcOffset = isOffset ? std::string(offset) : std::string();
+    form.offsetZone = isOffset && space != std::string_view::npos
+                          ? std::string(value.substr(space + 1))
+                          : std::string();
+    form.zoneUnsettled.clear();
 }
 
 }  // namespace sarovin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "form/input_form.h"
 #include "reading/reading_lines.h"
 
@@ -16,5 +18,12 @@ namespace sarovin {
 //  - a yes/no value is no only for "False" (any case) or a number equal to
 //    zero; anything else, an empty line too, counts as yes.
 void RestoreReading(const ReadingLines& values, InputForm& form);
+
+// Puts the 18th value of a reading (ReadExactOffsetLine) on the panel: the
+// offset, and the atlas's zone after a space when it came from there. A
+// value that is not an offset (an empty line, or whatever an older file
+// holds after its 17 lines) leaves no exact offset, as readers of 17 lines
+// would. The zone is then as the file says.
+void RestoreExactOffset(std::string_view value, InputForm& form);
 
 }  // namespace sarovin

@@ -10,6 +10,21 @@ namespace {
 constexpr char LINE_FEED = '\n';
 constexpr char CARRIAGE_RETURN = '\r';
 
+// Takes the first line off `file`, without its line end.
+std::string_view TakeLine(std::string_view& file) {
+    const std::size_t end = file.find(LINE_FEED);
+    std::string_view text = file.substr(0, end);
+    if (!text.empty() && text.back() == CARRIAGE_RETURN) {
+        text.remove_suffix(1);
+    }
+    file.remove_prefix(end == std::string_view::npos ? file.size() : end + 1);
+    return text;
+}
+
+std::string ValueOf(std::string_view stored) {
+    return DecodeWindows1252(UnscrambleText(stored));
+}
+
 }  // namespace
 
 ReadingLines SplitReadingLines(std::string_view file) {
@@ -18,13 +33,7 @@ ReadingLines SplitReadingLines(std::string_view file) {
         if (file.empty()) {
             break;
         }
-        const std::size_t end = file.find(LINE_FEED);
-        std::string_view text = file.substr(0, end);
-        if (!text.empty() && text.back() == CARRIAGE_RETURN) {
-            text.remove_suffix(1);
-        }
-        line = text;
-        file.remove_prefix(end == std::string_view::npos ? file.size() : end + 1);
+        line = TakeLine(file);
     }
     return lines;
 }
@@ -32,9 +41,16 @@ ReadingLines SplitReadingLines(std::string_view file) {
 ReadingLines ReadReadingLines(std::string_view file) {
     ReadingLines values = SplitReadingLines(file);
     for (std::string& value : values) {
-        value = DecodeWindows1252(UnscrambleText(value));
+        value = ValueOf(value);
     }
     return values;
+}
+
+std::string ReadExactOffsetLine(std::string_view file) {
+    for (std::size_t line = 0; line < READING_LINE_COUNT && !file.empty(); ++line) {
+        TakeLine(file);
+    }
+    return file.empty() ? std::string() : ValueOf(TakeLine(file));
 }
 
 }  // namespace sarovin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "reading/reading_lines.h"
@@ -14,5 +15,9 @@ ReadingLines SplitReadingLines(std::string_view file);
 // The values of a reading file: its lines unscrambled and decoded from
 // Windows-1252 to UTF-8.
 ReadingLines ReadReadingLines(std::string_view file);
+
+// The value of the 18th line, which a reading with an exact offset from
+// Universal Time has (see reading_write.h); empty when there is none.
+std::string ReadExactOffsetLine(std::string_view file);
 
 }  // namespace sarovin

@@ -3,6 +3,7 @@
 #include "reading/scramble.h"
 #include "reading/windows1252.h"
 #include "text/trim_spaces.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -36,11 +37,25 @@ ReadingLines CollectReadingValues(const BirthRecord& record, int zonePosition) {
     return values;
 }
 
+std::string ExactOffsetLineValue(const ExactOffset& offset) {
+    std::string value = UtcOffsetText(offset.seconds);
+    if (offset.source == OffsetSource::Atlas) {
+        value += " " + offset.ianaZone;
+    }
+    return value;
+}
+
 std::string WriteReading(const BirthRecord& record, int zonePosition) {
     std::string file;
-    for (const std::string& value : CollectReadingValues(record, zonePosition)) {
+    const auto writeLine = [&file](const std::string& value) {
         file += ScrambleText(EncodeWindows1252(TrimSpaces(value)));
         file += READING_LINE_END;
+    };
+    for (const std::string& value : CollectReadingValues(record, zonePosition)) {
+        writeLine(value);
+    }
+    if (record.exactOffset) {
+        writeLine(ExactOffsetLineValue(*record.exactOffset));
     }
     return file;
 }

@@ -12,8 +12,14 @@ namespace sarovin {
 // row in the zone list.
 ReadingLines CollectReadingValues(const BirthRecord& record, int zonePosition);
 
+// The 18th value, for a record with an exact offset from Universal Time:
+// "+05:45" when typed, "+05:45 Asia/Kathmandu" when the atlas gave it.
+std::string ExactOffsetLineValue(const ExactOffset& offset);
+
 // The bytes of the reading file for `record`: each value trimmed of spaces,
-// encoded as Windows-1252, scrambled and ended with READING_LINE_END.
+// encoded as Windows-1252, scrambled and ended with READING_LINE_END; an
+// 18th line, written alike, only when the record has an exact offset, so
+// readers that take the first seventeen lines read the row and tick.
 std::string WriteReading(const BirthRecord& record, int zonePosition);
 
 }  // namespace sarovin

@@ -14,7 +14,9 @@ struct UniversalBirthMoment {
 };
 
 // Clock time plus the zone's signed corrections, less one hour when the
-// clock was on daylight saving time, carried across days, months and years.
+// clock was on daylight saving time, carried across days, months and years;
+// with an exact offset, clock time less that offset to the second. The
+// civil time is to the minute, its seconds cut off.
 UniversalBirthMoment SwissBirthMoment(const BirthRecord& record);
 
 // A place in signed decimal degrees: north and east positive.

@@ -72,6 +72,38 @@ TEST_F(EphemerisTest, ChangingTheEphemerisRecomputesTheReadingOnShow) {
     EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 0), "00 Gem 34");
 }
 
+// Madrid, 22 January 1975 12:00 CET: the built-in Moon 00 Tau 44
+// (tests/reference/builtin_positions.py 1975-01-22,12:00,-1,0,3W42), the
+// Swiss Ephemeris's 29.6689° in Mesha (swetest -b22.1.1975 -ut11:00 -p1
+// -sid1 -fPl -head). The line says so above the tabs, and its button
+// switches the ephemeris.
+TEST_F(EphemerisTest, ALineSaysWhenTheEphemeridesDisagreeAndSwitches) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    EXPECT_FALSE(Find<QWidget>(QStringLiteral("fraPrecision"))->isVisibleTo(&window));
+    Click("cmdBack");
+    ChooseItem("cboDate", QStringLiteral("22"));
+    ChooseItem("cboMonth", QStringLiteral("January"));
+    ChooseItem("cboYear", QStringLiteral("1975"));
+    ChooseItem("cboHour", QStringLiteral("12"));
+    ChooseItem("cboMinute", QStringLiteral("0"));
+    List("cboTimeZone")->setCurrentIndex(20);
+    Box("txtLatDeg")->setText(QStringLiteral("40"));
+    Box("txtLatMin")->setText(QStringLiteral("25"));
+    Box("txtLonDeg")->setText(QStringLiteral("3"));
+    Box("txtLonMin")->setText(QStringLiteral("42"));
+    Choose("optLong_1");
+    Click("cmdCalculate");
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "00 Tau 44");
+    EXPECT_TRUE(Find<QWidget>(QStringLiteral("fraPrecision"))->isVisibleTo(&window));
+    EXPECT_EQ(LabelText(QStringLiteral("lblPrecision")),
+              "The Swiss Ephemeris puts the Moon in Mesha, not Vrishabha.");
+    Click("cmdUseSwiss");
+    EXPECT_TRUE(Action("mnuSwiss")->isChecked());
+    EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Ari 40");
+    EXPECT_FALSE(Find<QWidget>(QStringLiteral("fraPrecision"))->isVisibleTo(&window));
+}
+
 TEST_F(EphemerisTest, TheChoiceIsKeptForTheNextRun) {
     Trigger("mnuSwiss");
     Trigger("mnuTrueNode");

@@ -76,10 +76,11 @@ TEST_F(WindowTest, ControlsCarryTheirCaptions) {
 
 TEST_F(WindowTest, TabOrderFollowsTheInputPanel) {
     const QStringList expected = {
-        "txtName",     "cboDate",    "cboMonth",     "cboYear",   "cboHour",   "cboMinute",
-        "cboTimeZone", "txtLatDeg",  "txtLatMin",    "txtLonDeg", "txtLonMin", "txtCity",
-        "txtState",    "txtCountry", "cmdCalculate", "cmdOpen",   "chkDST",    "optLong_0",
-        "optLong_1",   "optLat_0",   "optLat_1",     "Command1"};
+        "txtName",   "cboDate",     "cboMonth",     "cboYear",      "cboHour",
+        "cboMinute", "cboTimeZone", "txtLatDeg",    "txtLatMin",    "txtLonDeg",
+        "txtLonMin", "txtCity",     "txtState",     "txtCountry",   "cmdCalculate",
+        "cmdOpen",   "chkDST",      "optLong_0",    "optLong_1",    "optLat_0",
+        "optLat_1",  "Command1",    "txtUtcOffset", "cmdFirstTime", "cmdSecondTime"};
     auto* panel = Find<QWidget>(QStringLiteral("Frame1"));
     QStringList order;
     QWidget* widget = Box("txtName");

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QSettings>
 
 #include "tests/app/window_fixture.h"
 
@@ -26,7 +27,18 @@ class PlaceChoiceTest : public testing::WindowTest {
         QTest::keyClick(places, Qt::Key_Return);
     }
 
+    void TearDown() override { QSettings().clear(); }
+
     bool DaylightTicked() { return Find<QCheckBox>(QStringLiteral("chkDST"))->isChecked(); }
+    QString OffsetBox() { return Box("txtUtcOffset")->text(); }
+    void EnterMoment(const char* year, const char* month, const char* day, const char* hour,
+                     const char* minute) {
+        ChooseItem("cboYear", QString::fromLatin1(year));
+        ChooseItem("cboMonth", QString::fromLatin1(month));
+        ChooseItem("cboDate", QString::fromLatin1(day));
+        ChooseItem("cboHour", QString::fromLatin1(hour));
+        ChooseItem("cboMinute", QString::fromLatin1(minute));
+    }
     QString ZoneNote() { return LabelText(QStringLiteral("lblZoneNote")); }
 };
 
@@ -99,6 +111,85 @@ TEST_F(PlaceChoiceTest, TheProposalFollowsTheDateUntilTheZoneIsSetByHand) {
     EXPECT_FALSE(DaylightTicked());
     ChooseItem("cboYear", QStringLiteral("1944"));
     EXPECT_FALSE(DaylightTicked());
+}
+
+// zdump -v Asia/Kathmandu: +0545 gmtoff=20700 since 1986. The list has no
+// such row, so the exact offset is put in force and the calculation reads
+// 08:30 as 02:45 UT.
+TEST_F(PlaceChoiceTest, KathmanduComputesAtItsExactOffset) {
+    Box("txtName")->setText(QStringLiteral("Asha Rao"));
+    EnterMoment("1990", "June", "15", "8", "30");
+    TypeAndPickFirst("Kathm");
+    EXPECT_EQ(OffsetBox(), "+05:45");
+    EXPECT_EQ(List("cboTimeZone")->currentIndex(), -1);
+    EXPECT_TRUE(List("cboTimeZone")->placeholderText().contains("Asia/Kathmandu"));
+    Find<QAction>(QStringLiteral("mnuSwiss"))->trigger();
+    Click("cmdCalculate");
+    EXPECT_TRUE(LabelText(QStringLiteral("lblEphemeris")).contains("UT 1990-06-15 02:45"))
+        << LabelText(QStringLiteral("lblEphemeris")).toStdString();
+    EXPECT_EQ(LabelText(QStringLiteral("lblOffsetUsed")),
+              "UTC+05:45 from the atlas (Asia/Kathmandu)");
+}
+
+// zdump -v Asia/Kolkata: war time +0630 isdst=1 in 1943, Madras time
+// gmtoff=19270 (+5:21:10) until 1906. Going back to 1901 leaves no tick of
+// 1943 behind; choosing a row by hand returns to the rows.
+TEST_F(PlaceChoiceTest, TheProposalLeavesNothingOfTheEarlierDate) {
+    EnterMoment("1943", "June", "15", "8", "30");
+    TypeAndPickFirst("Ujj");
+    EXPECT_TRUE(DaylightTicked());
+    EXPECT_EQ(OffsetBox(), "");
+    ChooseItem("cboYear", QStringLiteral("1901"));
+    EXPECT_FALSE(DaylightTicked());
+    EXPECT_EQ(OffsetBox(), "+05:21:10");
+    ChooseItem("cboYear", QStringLiteral("1980"));
+    EXPECT_EQ(OffsetBox(), "");
+    EXPECT_EQ(List("cboTimeZone")->currentIndex(), 34);
+}
+
+// zdump -v -c 2021,2022 America/New_York: 01:30 on 7 November 2021 came
+// first as EDT, then as EST. Nothing is calculated until one is chosen.
+TEST_F(PlaceChoiceTest, ARepeatedClockTimeWaitsForAChoice) {
+    EnterDelhiBirth();
+    EnterMoment("2021", "November", "7", "1", "30");
+    Box("txtCity")->clear();
+    TypeAndPickFirst("New Y");
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("cmdFirstTime"))->isVisibleTo(&window));
+    Click("cmdCalculate");
+    EXPECT_EQ(FrontPanelName(), "Frame1");
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_TRUE(platform.messages.back().text.contains("came twice"));
+    Click("cmdFirstTime");
+    EXPECT_EQ(List("cboTimeZone")->currentIndex(), 27);
+    EXPECT_TRUE(DaylightTicked());
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("cmdFirstTime"))->isVisibleTo(&window));
+    Click("cmdCalculate");
+    EXPECT_EQ(FrontPanelName(), "Frame2");
+}
+
+// A typed offset is checked when calculating; one outside -14:00..+14:00
+// is refused with its own message.
+TEST_F(PlaceChoiceTest, ATypedOffsetReplacesTheRowUntilARowIsChosen) {
+    EnterDelhiBirth();
+    Box("txtUtcOffset")->setFocus();
+    QTest::keyClicks(Box("txtUtcOffset"), QStringLiteral("+14:30"));
+    EXPECT_EQ(List("cboTimeZone")->currentIndex(), -1);
+    Click("cmdCalculate");
+    EXPECT_EQ(FrontPanelName(), "Frame1");
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_TRUE(
+        platform.messages.back().text.startsWith("The UTC offset \"+14:30\" cannot be used"));
+    Box("txtUtcOffset")->clear();
+    QTest::keyClicks(Box("txtUtcOffset"), QStringLiteral("+05:45"));
+    Click("cmdCalculate");
+    EXPECT_EQ(LabelText(QStringLiteral("lblOffsetUsed")), "UTC+05:45 as typed");
+    Click("cmdBack");
+    List("cboTimeZone")->setCurrentIndex(34);
+    emit List("cboTimeZone")->activated(34);
+    EXPECT_EQ(Box("txtUtcOffset")->text(), "");
+    Click("cmdCalculate");
+    EXPECT_EQ(LabelText(QStringLiteral("lblOffsetUsed")),
+              "UTC+05:30 from the zone row Indian Time, IST, +5.3");
 }
 
 TEST_F(PlaceChoiceTest, TypingAnotherCityForgetsTheChosenPlace) {

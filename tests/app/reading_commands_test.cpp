@@ -72,6 +72,35 @@ TEST_F(ReadingTest, SaveChangeOpenRestoresEveryControlAndTheResults) {
     EXPECT_EQ(ArrayText("lblAspects_Sign_Graha", 6), aspect);
 }
 
+// A typed exact offset is saved in an 18th line and comes back on opening,
+// over a panel on a zone row; without one the file keeps its 17 lines.
+TEST_F(ReadingTest, AnExactOffsetIsSavedAndOpenedAgain) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    SaveTo(PathOf("rows.dri"));
+    Click("cmdBack");
+    Box("txtUtcOffset")->setFocus();
+    QTest::keyClicks(Box("txtUtcOffset"), QStringLiteral("+05:45"));
+    Click("cmdCalculate");
+    SaveTo(PathOf("exact.dri"));
+    const std::string rows = ReadFileBytes(PathOf("rows.dri"));
+    const std::string exact = ReadFileBytes(PathOf("exact.dri"));
+    EXPECT_EQ(rows, WriteReading(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE));
+    EXPECT_TRUE(exact.starts_with(rows));
+    EXPECT_EQ(ReadExactOffsetLine(exact), "+05:45");
+
+    Click("cmdBack");
+    Box("txtUtcOffset")->clear();
+    emit Box("txtUtcOffset")->textEdited(QString());
+    OpenFrom(PathOf("exact.dri"));
+    EXPECT_EQ(FrontPanelName(), "Frame2");
+    EXPECT_EQ(LabelText(QStringLiteral("lblOffsetUsed")), "UTC+05:45 as typed");
+    EXPECT_EQ(Box("txtUtcOffset")->text(), "+05:45");
+    OpenFrom(PathOf("rows.dri"));
+    EXPECT_EQ(Box("txtUtcOffset")->text(), "");
+    EXPECT_EQ(List("cboTimeZone")->currentIndex(), testing::INDIAN_TIME_ZONE);
+}
+
 TEST_F(ReadingTest, TheSaveDialogHasItsSettingsAndOffersTheLastPath) {
     EnterDelhiBirth();
     Click("cmdCalculate");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "cli/report_options.h"
 #include "tests/cli/report_test_support.h"
 
@@ -108,9 +110,29 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
         {Joined(Moment(), {"--place", "London"}),
          "\"London\" could be more than one place. Write it as one of these:\n"
          "London, England, United Kingdom\nLondon, Ontario, Canada"},
-        {Joined(Moment(), {"--place", "Kathmandu"}),
-         "Asia/Kathmandu on 15 July 1990 09:30: UTC+5:45, no daylight saving; no zone of the "
-         "list keeps UTC+5:45; give --zone ROW"},
+        // zdump -v -c 2021,2022 America/New_York: 01:00-01:59 came twice on
+        // 7 November 2021 (EDT then EST) and 02:00-02:59 never on 14 March.
+        {{"--place", "New York", "--day", "7", "--month", "11", "--year", "2021", "--hour", "1",
+          "--minute", "30"},
+         "America/New_York on 7 November 2021 01:30: this clock time came twice as the clocks "
+         "went back: first EDT, UTC-4:00, daylight saving of 1 hour on UTC-5:00, then EST, "
+         "UTC-5:00, no daylight saving; give --dst for the first or --no-dst for the second"},
+        {{"--place", "New York", "--day", "14", "--month", "3", "--year", "2021", "--hour", "2",
+          "--minute", "30"},
+         "America/New_York on 14 March 2021 02:30: this clock time did not exist, as the clocks "
+         "went forward from UTC-5:00 to UTC-4:00; no zone suggested; give --zone ROW or "
+         "--utc-offset +HH:MM"},
+        {Joined(Moment(),
+                {"--zone", "34", "--utc-offset", "+05:45", "--longitude", "1:00", "--east"}),
+         "give only one of --zone and --utc-offset"},
+        {Joined(Moment(), {"--utc-offset", "+14:30", "--longitude", "1:00", "--east"}),
+         "bad value '+14:30' for --utc-offset: give an offset from UTC as +HH:MM or +HH:MM:SS "
+         "(- for west of Greenwich), from -14:00 to +14:00"},
+        {Joined(Moment(), {"--utc-offset", "5:45", "--longitude", "1:00", "--east"}),
+         "bad value '5:45' for --utc-offset: give an offset from UTC as +HH:MM or +HH:MM:SS "
+         "(- for west of Greenwich), from -14:00 to +14:00"},
+        {Joined(Moment(), {"--place", "Ujjain", "--dst", "--no-dst"}),
+         "give only one of --dst and --no-dst"},
         {Joined(Moment(), {"--place", "Qqqxz"}), "No place is known as \"Qqqxz\"."},
         {{"--place", "Ujjain", "--month", "7", "--year", "1990", "--hour", "9", "--minute", "30"},
          "missing --day"},
@@ -123,6 +145,64 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(result.err.starts_with("sarovin-report: " + error + "\nUsage: ")) << result.err;
     }
+}
+
+// The exact offset from the atlas or typed replaces the row and the tick,
+// and a repeated clock time is taken only as --dst or --no-dst says.
+// Offsets from zdump -v: Asia/Kathmandu +0545 gmtoff=20700 since 1986;
+// America/New_York on 7 November 2021 01:30 first EDT (row 27 ticked),
+// then EST (row 27).
+TEST(PlaceOptions, UseTheExactOffsetAndTheChosenInstant) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::optional<ExactOffset> exactOffset;
+        int zone;
+        bool daylightSaving;
+    };
+    const std::vector<std::string> repeated = {"--place", "New York", "--day",    "7",
+                                               "--month", "11",       "--year",   "2021",
+                                               "--hour",  "1",        "--minute", "30"};
+    const Case cases[] = {
+        {Joined(Moment(), {"--place", "Kathmandu"}),
+         ExactOffset{20700, OffsetSource::Atlas, "Asia/Kathmandu"}, 0, false},
+        {Joined(Moment(), {"--place", "Kathmandu", "--utc-offset", "+05:30"}),
+         ExactOffset{19800, OffsetSource::Typed, ""}, 0, false},
+        {Joined(repeated, {"--dst"}), std::nullopt, 27, true},
+        {Joined(repeated, {"--no-dst"}), std::nullopt, 27, false},
+        {Joined(Moment(), {"--utc-offset", "-03:30", "--longitude", "52:43", "--west"}),
+         ExactOffset{-12600, OffsetSource::Typed, ""}, 0, false},
+    };
+    for (const Case& c : cases) {
+        const ParsedArguments parsed = ParseReportArguments(c.arguments);
+        ASSERT_EQ(parsed.usageError, "") << ::testing::PrintToString(c.arguments);
+        const TypedBirth& birth = parsed.options.typedBirth.value();
+        EXPECT_EQ(birth.exactOffset, c.exactOffset) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(birth.zone, c.zone);
+        EXPECT_EQ(birth.daylightSaving, c.daylightSaving);
+    }
+}
+
+// The Kathmandu birth of 15 June 1990 08:30 at +5:45 is read at
+// 02:45 UT, in the tool's JSON as in its header.
+TEST(PlaceOptions, KathmanduComputesAtItsOwnOffset) {
+    const RunResult result =
+        RunTool({"--place", "Kathmandu", "--day", "15", "--month", "6", "--year", "1990", "--hour",
+                 "8", "--minute", "30", "--ephemeris", "swiss", "--format", "jsonl"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (const char* member : {"\"universalTime\":\"1990-06-15T02:45Z\"",
+                               "\"utcOffset\":\"+05:45\"", "\"offsetSource\":\"atlas\""}) {
+        EXPECT_NE(result.out.find(member), std::string::npos) << member << "\n" << result.out;
+    }
+    const RunResult text = RunTool({"--place", "Kathmandu", "--day", "15", "--month", "6", "--year",
+                                    "1990", "--hour", "8", "--minute", "30"});
+    EXPECT_TRUE(
+        text.out.starts_with("15 June 1990 08:30, UTC+05:45 from the atlas "
+                             "(Asia/Kathmandu), 85°19' E, 27°42' N, Kathmandu"))
+        << text.out;
+    // The built-in ephemeris takes +5:45 through its hours and minutes:
+    //   python3 tests/reference/builtin_positions.py 1990-06-15,08:30,-5,-45,85E19
+    // gives the Moon 16 Aqu 29.
+    EXPECT_NE(text.out.find("Moon / Chandra\n    16 Aqu 29\n"), std::string::npos) << text.out;
 }
 
 // A date the window refuses is refused as the window words it, not as a

@@ -43,6 +43,24 @@ TEST(RunReport, UsageErrorsPrintTheUsageAndExitWithTwo) {
     }
 }
 
+// A reading saved with an exact offset opens with it: Kathmandu at +5:45
+// (zdump -v Asia/Kathmandu: gmtoff=20700 since 1986), 15 June 1990 08:30,
+// is read at 02:45 UT, whatever its zone row and tick say.
+TEST(RunReport, AReadingWithAnExactOffsetOpensWithIt) {
+    const ReadingFolder folder;
+    BirthRecord record = testing::AshaRaoBirth();
+    record.daylightSaving = true;
+    record.exactOffset = ExactOffset{20700, OffsetSource::Atlas, "Asia/Kathmandu"};
+    const std::string path = folder.WriteRecord("kathmandu.dri", record, testing::INDIAN_TIME_ZONE);
+    const RunResult result = RunTool({path, "--ephemeris", "swiss", "--format", "jsonl"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (const char* member :
+         {"\"universalTime\":\"1980-06-15T02:45Z\"", "\"utcOffset\":\"+05:45\"",
+          "\"offsetSource\":\"atlas\"", "\"daylightSaving\":false"}) {
+        EXPECT_NE(result.out.find(member), std::string::npos) << member << "\n" << result.out;
+    }
+}
+
 TEST(RunReport, RefusedReadingsGetOneLineAndExitWithOne) {
     const ReadingFolder folder;
     BirthRecord nameless = testing::AshaRaoBirth();

@@ -147,6 +147,37 @@ TEST(FirstFailingCheck, PassesPaddedTextsAndUncheckedRanges) {
     EXPECT_FALSE(FirstFailingCheck(form));
 }
 
+// After the twelve checks: a malformed or too large exact offset, then a
+// zone the proposal left unsettled.
+TEST(FirstFailingCheck, RefusesABadOffsetAndAnUnsettledZone) {
+    const std::string wanted =
+        "give an offset from UTC as +HH:MM or +HH:MM:SS (- for west of Greenwich), from -14:00 "
+        "to +14:00.";
+    struct Case {
+        const char* utcOffset;
+        const char* unsettled;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"+05:45", "", ""},
+        {"+14:01", "", "The UTC offset \"+14:01\" cannot be used: " + wanted},
+        {"5:45", "", "The UTC offset \"5:45\" cannot be used: " + wanted},
+        {"", "Choose which.", "Choose which."},
+        {"x", "Choose which.", "The UTC offset \"x\" cannot be used: " + wanted},
+    };
+    for (const Case& c : cases) {
+        InputForm form = testing::AshaRaoForm();
+        form.utcOffset = c.utcOffset;
+        form.zoneUnsettled = c.unsettled;
+        const std::optional<Refusal> refusal = FirstFailingCheck(form);
+        EXPECT_EQ(refusal ? refusal->message : "", c.message) << c.utcOffset;
+    }
+    InputForm nameless = testing::AshaRaoForm();
+    nameless.name.clear();
+    nameless.utcOffset = "x";
+    EXPECT_EQ(FirstFailingCheck(nameless)->message, "Please Enter Your Name");
+}
+
 TEST(ApplyRepair, ChoosesNorthThenEastSoTheNextAttemptPasses) {
     InputForm form = testing::AshaRaoForm();
     form.latitudeHemisphere = LatitudeHemisphere::None;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "form/list_items.h"
 #include "tests/support/sample_forms.h"
 
@@ -30,6 +32,45 @@ TEST(FillBirthRecord, CopiesTheZoneCorrectionsWithAndWithoutSign) {
         EXPECT_EQ(record.zoneHoursToUt, c.hoursToUt) << c.position;
         EXPECT_EQ(record.zoneMinutesToUt, c.minutesToUt) << c.position;
     }
+}
+
+// An exact offset replaces the row and the tick; the built-in ephemeris
+// gets it in whole minutes, as corrections of one sign: by hand, +5:45 is
+// 5 h 45 min to take off, +5:21:10 rounds to 5 h 21 min, +5:21:30 to
+// 5 h 22 min, -3:30 is 3 h 30 min to add.
+TEST(FillBirthRecord, AnExactOffsetReplacesTheRowAndTheTickInWholeMinutes) {
+    struct Case {
+        const char* utcOffset;
+        const char* offsetZone;
+        int seconds;
+        int hoursToUt;
+        int minutesToUt;
+    };
+    const Case cases[] = {
+        {"+05:45", "Asia/Kathmandu", 20700, -5, -45},
+        {"+05:21:10", "", 19270, -5, -21},
+        {"+05:21:30", "", 19290, -5, -22},
+        {"-03:30", "", -12600, 3, 30},
+        {"-00:00:30", "", -30, 0, 1},
+    };
+    for (const Case& c : cases) {
+        InputForm form = testing::AshaRaoForm();
+        form.daylightSaving = true;
+        form.utcOffset = c.utcOffset;
+        form.offsetZone = c.offsetZone;
+        const BirthRecord record = FillBirthRecord(form, {});
+        ASSERT_TRUE(record.exactOffset) << c.utcOffset;
+        EXPECT_EQ(record.exactOffset->seconds, c.seconds) << c.utcOffset;
+        EXPECT_EQ(record.exactOffset->source,
+                  *c.offsetZone == '\0' ? OffsetSource::Typed : OffsetSource::Atlas);
+        EXPECT_EQ(record.exactOffset->ianaZone, c.offsetZone);
+        EXPECT_EQ(record.zoneHoursToUt, c.hoursToUt) << c.utcOffset;
+        EXPECT_EQ(record.zoneMinutesToUt, c.minutesToUt) << c.utcOffset;
+        EXPECT_EQ(record.zoneHoursAbs, std::abs(c.hoursToUt)) << c.utcOffset;
+        EXPECT_EQ(record.zoneMinutesAbs, std::abs(c.minutesToUt)) << c.utcOffset;
+        EXPECT_FALSE(record.daylightSaving) << c.utcOffset;
+    }
+    EXPECT_EQ(FillBirthRecord(testing::AshaRaoForm(), {}).exactOffset, std::nullopt);
 }
 
 TEST(FillBirthRecord, TakesTheStartUpChoicesAndTheListTexts) {

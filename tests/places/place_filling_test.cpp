@@ -63,16 +63,44 @@ TEST(FillPlace, WritesLettersTheBoxesTakeAndRoundsToTheMinute) {
     }
 }
 
-TEST(ApplyZoneProposal, ChoosesARowOnlyWhenThereIsOne) {
-    InputForm form;
-    form.zonePosition = 5;
-    form.daylightSaving = true;
-    ApplyZoneProposal({std::nullopt, false, "Asia/Kathmandu: no row"}, form);
-    EXPECT_EQ(form.zonePosition, 5);
-    EXPECT_TRUE(form.daylightSaving);
-    ApplyZoneProposal({34, false, "IST"}, form);
-    EXPECT_EQ(form.zonePosition, 34);
-    EXPECT_FALSE(form.daylightSaving);
+// Every proposal settles the row and tick, or the exact offset, afresh,
+// or marks the zone unsettled: nothing of an earlier date stays in force.
+TEST(ApplyZoneProposal, SettlesTheZoneOrSaysItIsNot) {
+    ZoneProposal row;
+    row.zoneRow = 34;
+    row.note = "IST";
+    ZoneProposal exact;
+    exact.exactOffset = 20700;
+    ZoneProposal repeated;
+    repeated.repeated = {row, row};
+    ZoneProposal missing;
+    missing.note = "did not exist";
+    struct Case {
+        ZoneProposal proposal;
+        int zonePosition;
+        bool daylightSaving;
+        std::string utcOffset, offsetZone, unsettled;
+    };
+    const Case cases[] = {
+        {row, 34, false, "", "", ""},
+        {exact, 5, false, "+05:45", "Asia/Kathmandu", ""},
+        {repeated, 5, true, "+06:00", "Asia/Dhaka", std::string(CHOOSE_REPEATED_TIME)},
+        {missing, 5, true, "+06:00", "Asia/Dhaka", "did not exist. Choose the time zone by hand."},
+    };
+    for (const Case& c : cases) {
+        InputForm form;
+        form.zonePosition = 5;
+        form.daylightSaving = true;
+        form.utcOffset = "+06:00";
+        form.offsetZone = "Asia/Dhaka";
+        form.zoneUnsettled = "earlier";
+        ApplyZoneProposal(c.proposal, "Asia/Kathmandu", form);
+        EXPECT_EQ(form.zonePosition, c.zonePosition) << c.utcOffset;
+        EXPECT_EQ(form.daylightSaving, c.daylightSaving) << c.utcOffset;
+        EXPECT_EQ(form.utcOffset, c.utcOffset);
+        EXPECT_EQ(form.offsetZone, c.offsetZone);
+        EXPECT_EQ(form.zoneUnsettled, c.unsettled);
+    }
 }
 
 TEST(ProposeZoneFor, ReadsTheDateAndClockTimeOffThePanel) {

@@ -5,11 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "tables/zone_table.h"
+
 namespace sarovin {
 namespace {
 
 // Rows of the zone list.
 constexpr int AUSTRALIAN_CENTRAL_DAYLIGHT = 5;
+constexpr int AUSTRALIAN_EASTERN_DAYLIGHT = 7;
 constexpr int AUSTRALIAN_EASTERN_STANDARD = 8;
 constexpr int BRITISH_DOUBLE_SUMMER = 15;
 constexpr int BRITISH_SUMMER = 16;
@@ -43,9 +46,10 @@ const ZoneCase CASES[] = {
     // Clocks went from 01:59:59 EST to 03:00:00 EDT on 27 April 1980.
     {"America/New_York", 1980, 4, 27, 2, 30, std::nullopt, false,
      "did not exist, as the clocks went forward from UTC-5:00 to UTC-4:00"},
-    // Clocks went from 01:59:59 EDT back to 01:00:00 EST on 26 October 1980.
-    {"America/New_York", 1980, 10, 26, 1, 30, EASTERN_STANDARD, false,
-     "came twice as the clocks went back; taken as standard time: EST"},
+    // Clocks went from 01:59:59 EDT back to 01:00:00 EST on 26 October 1980:
+    // neither is taken.
+    {"America/New_York", 1980, 10, 26, 1, 30, std::nullopt, false,
+     "came twice as the clocks went back: first EDT"},
     // Winamac kept EST until 2 April 2006, CDT and CST until 11 March 2007,
     // then EDT: the standard time under EDT is the EST before the CST of
     // another offset (zdump -v -c 2005,2008 America/Indiana/Winamac).
@@ -80,9 +84,10 @@ const ZoneCase CASES[] = {
      "no zone of the list keeps UTC+5:45"},
     // 1979-10-28 to 1980-03-02: AEDT isdst=1 over AEST.
     {"Australia/Sydney", 1980, 1, 15, 12, 0, AUSTRALIAN_EASTERN_STANDARD, true, "AEDT, UTC+11:00"},
-    // 1989-10-29 to 1990-03-04: +11 isdst=1 over +1030, half an hour.
-    {"Australia/Lord_Howe", 1990, 1, 15, 12, 0, std::nullopt, false,
-     "daylight saving of 30 minutes on UTC+10:30; the list's tick adds one whole hour"},
+    // 1989-10-29 to 1990-03-04: +11 isdst=1 over +1030, half an hour: the
+    // first row keeping the whole +11:00.
+    {"Australia/Lord_Howe", 1990, 1, 15, 12, 0, AUSTRALIAN_EASTERN_DAYLIGHT, false,
+     "daylight saving of 30 minutes on UTC+10:30; suggested: Australian Eastern Daylight Time"},
     // 1981-10-25 to 1982-03-07: +1130 isdst=1, a whole hour over +1030; the
     // only rows at +10:30 are daylight rows and the first is taken.
     {"Australia/Lord_Howe", 1982, 1, 15, 12, 0, AUSTRALIAN_CENTRAL_DAYLIGHT, true,
@@ -101,6 +106,70 @@ TEST(ProposeZone, FollowsTheTzDatabase) {
         EXPECT_NE(proposal.note.find(c.noteHolds), std::string::npos)
             << where << ": " << proposal.note;
     }
+}
+
+int OffsetOfRow(int row) {
+    const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(row)];
+    return -(zone.hoursToUt * 3600 + zone.minutesToUt * 60);
+}
+
+// Where no row keeps the clocks' time the exact offset is proposed, and a
+// row keeping the whole offset stands in for daylight saving of other than
+// one hour. The offsets are the tz database's (gmtoff in seconds):
+//   zdump -v -c 1985,1987 Asia/Kathmandu  ->  +0545 gmtoff=20700 from 1986
+//   zdump -v -c 1900,1907 Asia/Kolkata    ->  MMT gmtoff=19270 until 1906
+//   zdump -v -c 1944,1945 Europe/London   ->  BDST gmtoff=7200, 2 Apr-17 Sep 1944
+//   zdump -v -c 1944,1946 Europe/Berlin   ->  CEMT gmtoff=10800, 24 May-24 Sep 1945
+TEST(ProposeZone, TakesTheExactOffsetWhereNoRowKeepsTheTime) {
+    struct Case {
+        const char* zone;
+        int year, month, day, hour, minute;
+        int offset;
+        bool exact;
+    };
+    const Case cases[] = {
+        {"Asia/Kathmandu", 1990, 6, 15, 8, 30, 20700, true},
+        {"Asia/Kolkata", 1901, 1, 1, 8, 30, 19270, true},
+        {"Europe/London", 1944, 6, 15, 12, 0, 7200, false},
+        {"Europe/Berlin", 1945, 6, 15, 12, 0, 10800, false},
+    };
+    for (const Case& c : cases) {
+        const ZoneProposal proposal = ProposeZone(c.zone, c.year, c.month, c.day, c.hour, c.minute);
+        EXPECT_FALSE(proposal.daylightSaving) << c.zone;
+        EXPECT_TRUE(proposal.Settles()) << c.zone;
+        if (c.exact) {
+            EXPECT_EQ(proposal.zoneRow, std::nullopt) << c.zone;
+            EXPECT_EQ(proposal.exactOffset, c.offset) << c.zone;
+        } else {
+            ASSERT_TRUE(proposal.zoneRow) << c.zone;
+            EXPECT_EQ(OffsetOfRow(*proposal.zoneRow), c.offset) << c.zone;
+            EXPECT_EQ(proposal.exactOffset, std::nullopt) << c.zone;
+        }
+    }
+    EXPECT_EQ(ProposeZone("Europe/London", 1944, 6, 15, 12, 0).zoneRow, BRITISH_DOUBLE_SUMMER);
+}
+
+// zdump -v -c 2021,2022 America/New_York:
+//   Sun Nov  7 05:59:59 2021 UT = 01:59:59 EDT isdst=1 gmtoff=-14400
+//   Sun Nov  7 06:00:00 2021 UT = 01:00:00 EST isdst=0 gmtoff=-18000
+//   Sun Mar 14 06:59:59 2021 UT = 01:59:59 EST, 07:00:00 UT = 03:00:00 EDT
+TEST(ProposeZone, OffersBothInstantsOfARepeatedClockTimeAndNoneOfAMissingOne) {
+    const ZoneProposal repeated = ProposeZone("America/New_York", 2021, 11, 7, 1, 30);
+    EXPECT_FALSE(repeated.Settles());
+    ASSERT_EQ(repeated.repeated.size(), 2u);
+    EXPECT_EQ(repeated.repeated[0].zoneRow, EASTERN_STANDARD);
+    EXPECT_TRUE(repeated.repeated[0].daylightSaving);
+    EXPECT_EQ(repeated.repeated[1].zoneRow, EASTERN_STANDARD);
+    EXPECT_FALSE(repeated.repeated[1].daylightSaving);
+    EXPECT_NE(repeated.note.find("first EDT, UTC-4:00"), std::string::npos) << repeated.note;
+    EXPECT_NE(repeated.note.find("then EST, UTC-5:00"), std::string::npos) << repeated.note;
+
+    const ZoneProposal missing = ProposeZone("America/New_York", 2021, 3, 14, 2, 30);
+    EXPECT_FALSE(missing.Settles());
+    EXPECT_TRUE(missing.repeated.empty());
+    EXPECT_NE(missing.note.find("did not exist"), std::string::npos) << missing.note;
+    EXPECT_TRUE(ProposeZone("America/New_York", 2021, 3, 14, 1, 59).Settles());
+    EXPECT_TRUE(ProposeZone("America/New_York", 2021, 3, 14, 3, 0).Settles());
 }
 
 TEST(ProposeZone, NoteNamesTheZoneTheMomentAndTheSuggestion) {

@@ -27,6 +27,46 @@ TEST(ReadingRoundTrip, EveryZoneRowComesBack) {
     EXPECT_EQ(RestoreWritten(testing::AshaRaoBirth(), 57).zonePosition, 57);
 }
 
+// A reading with an exact offset gains an 18th line, written like the
+// others; its first 17 lines are those of the same reading without it, so
+// a reader of 17 lines sees the row and the tick. A reading without one
+// has no 18th line.
+TEST(ReadingRoundTrip, AnExactOffsetTravelsInAnEighteenthLine) {
+    struct Case {
+        ExactOffset offset;
+        const char* line;
+        const char* offsetZone;
+    };
+    const Case cases[] = {
+        {{20700, OffsetSource::Atlas, "Asia/Kathmandu"}, "+05:45 Asia/Kathmandu", "Asia/Kathmandu"},
+        {{19270, OffsetSource::Typed, ""}, "+05:21:10", ""},
+        {{-12600, OffsetSource::Typed, ""}, "-03:30", ""},
+    };
+    const std::string plain = WriteReading(testing::AshaRaoBirth(), ASHA_RAO_ZONE);
+    EXPECT_EQ(ReadExactOffsetLine(plain), "");
+    // Whatever an older file holds after its 17 lines is no offset.
+    for (const char* after : {"", "Hello", "+25:00", "+05:45", "x\r\n+05:45\r\n"}) {
+        InputForm form = OtherForm();
+        RestoreExactOffset(ReadExactOffsetLine(plain + after), form);
+        EXPECT_EQ(form.utcOffset, "") << after;
+    }
+    for (const Case& c : cases) {
+        BirthRecord record = testing::AshaRaoBirth();
+        record.exactOffset = c.offset;
+        const std::string bytes = WriteReading(record, ASHA_RAO_ZONE);
+        EXPECT_TRUE(bytes.starts_with(plain)) << c.line;
+        EXPECT_TRUE(bytes.ends_with(READING_LINE_END)) << c.line;
+        EXPECT_EQ(bytes.find(READING_LINE_END, plain.size()), bytes.size() - 2) << c.line;
+        EXPECT_EQ(ReadExactOffsetLine(bytes), c.line);
+        InputForm form = OtherForm();
+        form.zoneUnsettled = "left from the panel";
+        RestoreExactOffset(ReadExactOffsetLine(bytes), form);
+        EXPECT_EQ(form.utcOffset, std::string(c.line).substr(0, std::string(c.line).find(' ')));
+        EXPECT_EQ(form.offsetZone, c.offsetZone);
+        EXPECT_EQ(form.zoneUnsettled, "");
+    }
+}
+
 TEST(ReadingRoundTrip, EveryFlagCombinationComesBack) {
     for (int flags = 0; flags < 8; ++flags) {
         BirthRecord record = testing::AshaRaoBirth();

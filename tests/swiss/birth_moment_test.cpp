@@ -61,6 +61,39 @@ TEST(SwissBirthMoment, AddsTheZoneCorrectionAndTakesOffDaylightSaving) {
     }
 }
 
+// An exact offset replaces the row and the tick, to the second; the civil
+// time keeps the minute. The zone row and tick set on these records must
+// not count.
+TEST(SwissBirthMoment, AnExactOffsetReplacesTheRowAndTheTick) {
+    struct ExactCase {
+        SwissBirth birth;
+        int offsetSeconds;
+        CivilTime universal;
+        double julianDayUt;
+    };
+    // clang-format off
+    const ExactCase cases[] = {
+        // Kathmandu +5:45; swetest -b15.6.1990 -ut2:45 -p0 -fJ -head
+        {{"Kathmandu", 15, 6, 1990, 8, 30, -5, -30, true, 27, 42, 'N', 85, 19, 'E'}, 20700,
+         {1990, 6, 15, 2, 45}, 2448057.61458},
+        // Madras time +5:21:10; swetest -b1.1.1901 -ut3:08:50 -p0 -fJ -head
+        {{"Kolkata", 1, 1, 1901, 8, 30, -5, -30, false, 22, 34, 'N', 88, 22, 'E'}, 19270,
+         {1901, 1, 1, 3, 8}, 2415385.63113},
+        // St John's -3:30, forward into the new year; swetest -b1.1.1901 -ut3:00 -p0 -fJ -head
+        // gives 2415385.62500
+        {{"St John's", 31, 12, 1900, 23, 30, 0, 0, true, 47, 34, 'N', 52, 43, 'W'}, -12600,
+         {1901, 1, 1, 3, 0}, 2415385.62500},
+    };
+    // clang-format on
+    for (const ExactCase& c : cases) {
+        BirthRecord record = ToRecord(c.birth);
+        record.exactOffset = ExactOffset{c.offsetSeconds, OffsetSource::Typed, {}};
+        const UniversalBirthMoment moment = SwissBirthMoment(record);
+        EXPECT_EQ(moment.civil, c.universal) << c.birth.what;
+        EXPECT_NEAR(moment.julianDayUt, c.julianDayUt, SWETEST_DAY_ROUNDING) << c.birth.what;
+    }
+}
+
 struct PlaceCase {
     SwissBirth birth;
     double latitude;
