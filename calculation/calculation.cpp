@@ -17,7 +17,8 @@ Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previo
         return sky.refusal();
     }
     calculation.sky = std::move(*sky);
-    calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
+    calculation.report = ComputeDrishtiReport(calculation.sky.bodies, calculation.sky.used.rules,
+                                              calculation.sky.lagna);
     return calculation;
 }
 

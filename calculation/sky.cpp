@@ -10,17 +10,19 @@ namespace sarovin {
 
 namespace {
 
-Sky BuiltInSky(const BirthRecord& record) {
+Sky BuiltInSky(const BirthRecord& record, Rules rules) {
     const double ayanamsa = ComputeBirthAyanamsa(record);
     Sky sky;
     sky.bodies = ComputeBodyTable(record, ayanamsa, ComputeMoonLongitude(record));
-    sky.used = {Ephemeris::BuiltIn, LunarNode::Mean};
+    sky.used = {.rules = rules};
     sky.ayanamsa = std::fabs(ayanamsa);
     return sky;
 }
 
-Result<Sky> SwissSky(const BirthRecord& record, LunarNode node) {
-    const Result<SwissPositions> positions = ComputeSwissPositions(SwissRequestFor(record, node));
+Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
+    SwissRequest request = SwissRequestFor(record, choice.node);
+    request.ayanamsa = choice.ayanamsa;
+    const Result<SwissPositions> positions = ComputeSwissPositions(request);
     if (!positions) {
         return positions.refusal();
     }
@@ -29,7 +31,7 @@ Result<Sky> SwissSky(const BirthRecord& record, LunarNode node) {
         sky.bodies.entries[slot] =
             MakeBodyEntry(static_cast<BodySlot>(slot), positions->longitudes[slot]);
     }
-    sky.used = {Ephemeris::Swiss, node};
+    sky.used = choice;
     sky.ayanamsa = positions->ayanamsa;
     sky.universalTime = SwissBirthMoment(record).civil;
     sky.lagna = positions->lagna;
@@ -40,9 +42,9 @@ Result<Sky> SwissSky(const BirthRecord& record, LunarNode node) {
 
 Result<Sky> ComputeSky(const BirthRecord& record, const EphemerisChoice& choice) {
     if (choice.ephemeris == Ephemeris::Swiss) {
-        return SwissSky(record, choice.node);
+        return SwissSky(record, choice);
     }
-    return BuiltInSky(record);
+    return BuiltInSky(record, choice.rules);
 }
 
 }  // namespace sarovin

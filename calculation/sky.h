@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/result.h"
+#include "drishti/rules.h"
 #include "engine/body_table.h"
 #include "engine/civil_time.h"
 #include "swiss/swiss_ephemeris.h"
@@ -11,17 +12,20 @@ namespace sarovin {
 
 enum class Ephemeris { BuiltIn, Swiss };
 
-// Which ephemeris a calculation asks for, and which lunar node it takes.
-// The built-in ephemeris always takes its own mean node.
+// Which ephemeris a calculation asks for, which lunar node and ayanamsa it
+// takes, and which rules the Drishti follow. The built-in ephemeris always
+// takes its own mean node and its own ayanamsa.
 struct EphemerisChoice {
     Ephemeris ephemeris = Ephemeris::BuiltIn;
     LunarNode node = LunarNode::Mean;
+    AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
+    Rules rules = Rules::Sarovin115;
 
     friend bool operator==(const EphemerisChoice&, const EphemerisChoice&) = default;
 };
 
 // The sidereal positions of a birth and how they were found: the
-// ephemeris, the node, the ayanamsa in degrees, and for the Swiss
+// ephemeris, node, ayanamsa and rules, the ayanamsa in degrees, and for the Swiss
 // Ephemeris the Universal Time read and the Lagna (sidereal ascendant).
 struct Sky {
     BodyTable bodies;

@@ -36,18 +36,54 @@ std::string ArcText(double degrees) {
            TwoDigits(seconds % SECONDS_PER_MINUTE) + "\"";
 }
 
-std::string EphemerisLine(const Sky& sky) {
+namespace {
+
+// What found the positions, without the rules.
+std::string PositionsLine(const Sky& sky) {
     if (sky.used.ephemeris == Ephemeris::BuiltIn) {
         return std::string(BUILT_IN_EPHEMERIS_NAME) + " ephemeris, ayanamsa " +
                ArcText(sky.ayanamsa);
     }
-    std::string line = std::string(SWISS_EPHEMERIS_NAME) + ", Lahiri ayanamsa " +
+    std::string line = std::string(SWISS_EPHEMERIS_NAME) + ", " +
+                       std::string(AyanamsaName(sky.used.ayanamsa)) + " ayanamsa " +
                        ArcText(sky.ayanamsa) +
                        (sky.used.node == LunarNode::True ? ", true node" : ", mean node");
     if (sky.universalTime) {
         line += ", UT " + UniversalTimeText(*sky.universalTime, ' ');
     }
     return line;
+}
+
+}  // namespace
+
+std::string_view AyanamsaName(AyanamsaSystem ayanamsa) {
+    switch (ayanamsa) {
+        case AyanamsaSystem::Raman:
+            return "Raman";
+        case AyanamsaSystem::Krishnamurti:
+            return "Krishnamurti";
+        case AyanamsaSystem::TrueChitra:
+            return "True Chitra";
+        case AyanamsaSystem::Yukteshwar:
+            return "Yukteshwar";
+        case AyanamsaSystem::FaganBradley:
+            return "Fagan-Bradley";
+        case AyanamsaSystem::Lahiri:
+            break;
+    }
+    return "Lahiri";
+}
+
+std::string_view RulesName(Rules rules) {
+    return rules == Rules::Classical ? "Classical (Parashara)" : "Sarovin 1.15";
+}
+
+std::string EphemerisLine(const Sky& sky) {
+    return sky.used.rules == Rules::Sarovin115 ? PositionsLine(sky) : EphemerisLineWithRules(sky);
+}
+
+std::string EphemerisLineWithRules(const Sky& sky) {
+    return PositionsLine(sky) + ", " + std::string(RulesName(sky.used.rules)) + " rules";
 }
 
 std::string LagnaPosition(const Sky& sky) {

@@ -11,6 +11,10 @@ namespace sarovin {
 inline constexpr std::string_view BUILT_IN_EPHEMERIS_NAME = "Built-in (v1.15)";
 inline constexpr std::string_view SWISS_EPHEMERIS_NAME = "Swiss Ephemeris";
 
+// The ayanamsas and the rules as the menus and the results name them.
+std::string_view AyanamsaName(AyanamsaSystem ayanamsa);
+std::string_view RulesName(Rules rules);
+
 // "1980-06-15" then `between` then "03:00".
 std::string UniversalTimeText(const CivilTime& time, char between);
 
@@ -19,8 +23,13 @@ std::string ArcText(double degrees);
 
 // One line saying what computed the positions, for example
 // "Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00"
-// or "Built-in (v1.15) ephemeris, ayanamsa 23°34'52"".
+// or "Built-in (v1.15) ephemeris, ayanamsa 23°34'52"". Under the classical
+// rules it ends in ", Classical (Parashara) rules"; the default rules go
+// unnamed, so every output made before the choice stays as it was.
 std::string EphemerisLine(const Sky& sky);
+
+// The line of EphemerisLine naming the rules whichever are in force.
+std::string EphemerisLineWithRules(const Sky& sky);
 
 // "Lagna 12 Leo 34", or an empty text when the ephemeris gives none.
 std::string LagnaLine(const Sky& sky);

@@ -32,16 +32,17 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 27> KNOWN_OPTIONS = {{
-    {"format", true, false},  {"ephemeris", true, false},  {"node", true, false},
-    {"jobs", true, false},    {"help", false, false},      {"version", false, false},
-    {"zones", false, false},  {"find-place", true, false}, {"day", true, true},
-    {"month", true, true},    {"year", true, true},        {"hour", true, true},
-    {"minute", true, true},   {"zone", true, true},        {"longitude", true, true},
-    {"latitude", true, true}, {"east", false, true},       {"west", false, true},
-    {"north", false, true},   {"south", false, true},      {"dst", false, true},
-    {"place", true, true},    {"name", true, true},        {"city", true, true},
-    {"state", true, true},    {"country", true, true},     {"pdf", true, false},
+constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
+    {"rules", true, false},      {"ayanamsa", true, false}, {"format", true, false},
+    {"ephemeris", true, false},  {"node", true, false},     {"jobs", true, false},
+    {"help", false, false},      {"version", false, false}, {"zones", false, false},
+    {"find-place", true, false}, {"day", true, true},       {"month", true, true},
+    {"year", true, true},        {"hour", true, true},      {"minute", true, true},
+    {"zone", true, true},        {"longitude", true, true}, {"latitude", true, true},
+    {"east", false, true},       {"west", false, true},     {"north", false, true},
+    {"south", false, true},      {"dst", false, true},      {"place", true, true},
+    {"name", true, true},        {"city", true, true},      {"state", true, true},
+    {"country", true, true},     {"pdf", true, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -243,12 +244,14 @@ std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
     return {};
 }
 
-// --format, --ephemeris, --node, --jobs and --pdf.
+// --format, --ephemeris, --node, --ayanamsa, --rules, --jobs and --pdf.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
           ReadNamed(given, "ephemeris", EPHEMERIS_NAMES, options.ephemeris.ephemeris),
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
+          ReadNamed(given, "ayanamsa", AYANAMSA_NAMES, options.ephemeris.ayanamsa),
+          ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
         if (!error.empty()) {
             return error;
@@ -256,6 +259,9 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("node") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return "--node needs --ephemeris swiss";
+    }
+    if (given.contains("ayanamsa") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return "--ayanamsa needs --ephemeris swiss";
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calculation/sky_texts.h"
+#include "output/json_classical.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 
@@ -101,6 +102,13 @@ void WriteEphemeris(JsonWriter& json, const Sky& sky) {
     json.BeginObject();
     json.Key("ayanamsa");
     json.Number(sky.ayanamsa);
+    // The built-in ephemeris has its own ayanamsa, none of those offered.
+    json.Key("ayanamsaName");
+    if (sky.used.ephemeris == Ephemeris::Swiss) {
+        json.String(NameOf(AYANAMSA_NAMES, sky.used.ayanamsa));
+    } else {
+        json.Null();
+    }
     json.Key("name");
     json.String(NameOf(EPHEMERIS_NAMES, sky.used.ephemeris));
     json.Key("node");
@@ -146,13 +154,9 @@ void WriteRows(JsonWriter& json, const Rows& rows) {
     json.EndArray();
 }
 
-void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
-    json.BeginObject();
-    json.Key("columns");
-    WriteTexts(json, sputa.columnCaptions);
-    json.Key("grid");
+void WriteOwnGrid(JsonWriter& json, const SputaGrid& grid) {
     json.BeginArray();
-    for (const auto& gridRow : sputa.grid) {
+    for (const auto& gridRow : grid) {
         json.BeginArray();
         for (const std::int16_t strength : gridRow) {
             json.Number(strength);
@@ -160,6 +164,23 @@ void WriteSputa(JsonWriter& json, const SputaDrishti& sputa) {
         json.EndArray();
     }
     json.EndArray();
+}
+
+// Under the classical rules the grid holds virupas and a "lagna" member
+// follows it.
+void WriteSputa(JsonWriter& json, const DrishtiReport& report) {
+    const SputaDrishti& sputa = report.sputa;
+    json.BeginObject();
+    json.Key("columns");
+    WriteTexts(json, sputa.columnCaptions);
+    json.Key("grid");
+    if (report.classical) {
+        WriteClassicalGrid(json, report.classical->sputa);
+        json.Key("lagna");
+        WriteClassicalLagna(json, report.classical->sputa);
+    } else {
+        WriteOwnGrid(json, sputa.grid);
+    }
     json.Key("positions");
     WriteTexts(json, sputa.positionCaptions);
     json.Key("rows");
@@ -180,6 +201,8 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     WriteBirth(json, calculation);
     json.Key("bodies");
     WriteBodies(json, calculation.sky.bodies);
+    json.Key("drikBala");
+    WriteDrikBala(json, report.classical);
     json.Key("ephemeris");
     WriteEphemeris(json, calculation.sky);
     json.Key("file");
@@ -194,8 +217,10 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     WriteLagna(json, calculation.sky);
     json.Key("rashi");
     WriteRows(json, report.rashi);
+    json.Key("rules");
+    json.String(NameOf(RULES_NAMES, report.rules));
     json.Key("sputa");
-    WriteSputa(json, report.sputa);
+    WriteSputa(json, report);
     json.EndObject();
     return text;
 }

@@ -13,13 +13,19 @@ namespace sarovin {
 //               longitude {degrees, east, minutes},
 //               minute, month, name, state, year, zone {index, label}}
 //   bodies     9 × {english, longitude, position, sanskrit}
-//   ephemeris  {ayanamsa, name, node, universalTime}
+//   drikBala   7 × {benefic, body, contributors: 6 × {benefic, body,
+//               virupas}, virupas} under the classical rules, else null
+//   ephemeris  {ayanamsa, ayanamsaName (null for the built-in), name,
+//               node, universalTime}
 //   file       the reading's path, or null for a birth typed as options
 //   graha      8 × {aspect, body, planets, position}
 //   lagna      {longitude, position}, or null for the built-in ephemeris
 //   rashi      9 × {aspect, body, planets, position}
+//   rules      "1.15" or "classical"
 //   sputa      {columns: 9 texts, grid: 9 rows of 9 numbers,
-//               positions: 9 texts, rows: 9 texts}
+//               positions: 9 texts, rows: 9 texts}; under the classical
+//               rules the grid is in virupas with null node rows, and
+//               lagna (7 numbers or null) follows it
 // Indented, the object is an element of the top-level array: every line
 // one level in. Compact, it stands alone on what will be its line. No line
 // end follows.

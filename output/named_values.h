@@ -25,6 +25,20 @@ inline constexpr std::array<NamedValue<LunarNode>, 2> NODE_NAMES = {{
     {"true", LunarNode::True},
 }};
 
+inline constexpr std::array<NamedValue<AyanamsaSystem>, 6> AYANAMSA_NAMES = {{
+    {"lahiri", AyanamsaSystem::Lahiri},
+    {"raman", AyanamsaSystem::Raman},
+    {"krishnamurti", AyanamsaSystem::Krishnamurti},
+    {"true-chitra", AyanamsaSystem::TrueChitra},
+    {"yukteshwar", AyanamsaSystem::Yukteshwar},
+    {"fagan-bradley", AyanamsaSystem::FaganBradley},
+}};
+
+inline constexpr std::array<NamedValue<Rules>, 2> RULES_NAMES = {{
+    {"1.15", Rules::Sarovin115},
+    {"classical", Rules::Classical},
+}};
+
 // The name of `value` in `names`; every value of the tables above has one.
 template <typename Value, std::size_t COUNT>
 std::string_view NameOf(const std::array<NamedValue<Value>, COUNT>& names, Value value) {

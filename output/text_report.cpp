@@ -7,6 +7,7 @@
 
 #include "calculation/sky_texts.h"
 #include "output/birth_header.h"
+#include "output/sputa_text_table.h"
 
 namespace sarovin {
 
@@ -25,12 +26,13 @@ void AppendLine(std::string& text, std::string_view line) {
     text += '\n';
 }
 
-// Under the birth line, for the Swiss Ephemeris only:
+// Under the birth line, for the Swiss Ephemeris or the classical rules:
 //   Swiss Ephemeris, Lahiri ayanamsa 23°35'12", mean node, UT 1980-06-15 03:00
 //   Lagna 12 Leo 34
-// The built-in ephemeris has neither one Universal Time nor a Lagna.
+// The built-in ephemeris has neither one Universal Time nor a Lagna; under
+// its own rules it has no such line at all.
 void AppendSwissLines(std::string& text, const Sky& sky) {
-    if (sky.used.ephemeris != Ephemeris::Swiss) {
+    if (sky.used.ephemeris != Ephemeris::Swiss && sky.used.rules == Rules::Sarovin115) {
         return;
     }
     AppendLine(text, EphemerisLine(sky));
@@ -74,36 +76,36 @@ std::size_t WidestOf(std::span<const std::string> cells) {
     return widest;
 }
 
-// Each column as wide as its caption or its widest number.
-std::array<std::size_t, BODY_COUNT> ColumnWidths(const SputaDrishti& sputa) {
-    std::array<std::size_t, BODY_COUNT> widths{};
-    for (int column = 0; column < BODY_COUNT; ++column) {
-        widths[column] = sputa.columnCaptions[column].size();
-        for (int row = 0; row < BODY_COUNT; ++row) {
-            widths[column] =
-                std::max(widths[column], std::to_string(sputa.grid[row][column]).size());
+// Each column as wide as its caption or its widest cell.
+std::vector<std::size_t> ColumnWidths(const SputaTextTable& table) {
+    std::vector<std::size_t> widths;
+    for (std::size_t column = 0; column < table.columns.size(); ++column) {
+        std::size_t width = table.columns[column].size();
+        for (const std::vector<std::string>& cells : table.cells) {
+            width = std::max(width, cells[column].size());
         }
+        widths.push_back(width);
     }
     return widths;
 }
 
-void AppendSputaGrid(std::string& text, const SputaDrishti& sputa) {
-    const std::size_t rowWidth = WidestOf(sputa.rowCaptions);
-    const std::size_t positionWidth = WidestOf(sputa.positionCaptions);
-    const std::array<std::size_t, BODY_COUNT> widths = ColumnWidths(sputa);
+void AppendSputaGrid(std::string& text, const SputaTextTable& table) {
+    const std::size_t rowWidth = WidestOf(table.rows);
+    const std::size_t positionWidth = WidestOf(table.positions);
+    const std::vector<std::size_t> widths = ColumnWidths(table);
     text.append(rowWidth + COLUMN_GAP + positionWidth, ' ');
-    for (int column = 0; column < BODY_COUNT; ++column) {
+    for (std::size_t column = 0; column < widths.size(); ++column) {
         text.append(COLUMN_GAP, ' ');
-        AppendPadded(text, sputa.columnCaptions[column], widths[column], true);
+        AppendPadded(text, table.columns[column], widths[column], true);
     }
     text += '\n';
     for (int row = 0; row < BODY_COUNT; ++row) {
-        AppendPadded(text, sputa.rowCaptions[row], rowWidth, false);
+        AppendPadded(text, table.rows[row], rowWidth, false);
         text.append(COLUMN_GAP, ' ');
-        AppendPadded(text, sputa.positionCaptions[row], positionWidth, false);
-        for (int column = 0; column < BODY_COUNT; ++column) {
+        AppendPadded(text, table.positions[row], positionWidth, false);
+        for (std::size_t column = 0; column < widths.size(); ++column) {
             text.append(COLUMN_GAP, ' ');
-            AppendPadded(text, std::to_string(sputa.grid[row][column]), widths[column], true);
+            AppendPadded(text, table.cells[row][column], widths[column], true);
         }
         text += '\n';
     }
@@ -122,7 +124,10 @@ std::string FormatTextReading(const ReportedReading& reading) {
     AppendHeading(text, RASHI_HEADING);
     AppendRows(text, report.rashi);
     AppendHeading(text, SPUTA_HEADING);
-    AppendSputaGrid(text, report.sputa);
+    AppendSputaGrid(text, MakeSputaTextTable(report));
+    if (report.classical) {
+        AppendLine(text, DrikBalaLine(report));
+    }
     return text;
 }
 

@@ -105,7 +105,7 @@ class ThreadEphemeris {
     ThreadEphemeris() {
         const std::string folder = ChooseFolder();
         swe_set_ephe_path(folder.c_str());
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+        swe_set_sid_mode(siderealMode_, 0, 0);
         files_ = FindFiles(folder);
     }
     ~ThreadEphemeris() { swe_close(); }
@@ -114,15 +114,31 @@ class ThreadEphemeris {
 
     const EphemerisFiles& files() const { return files_; }
 
+    void UseSiderealMode(int mode) {
+        if (mode != siderealMode_) {
+            swe_set_sid_mode(mode, 0, 0);
+            siderealMode_ = mode;
+        }
+    }
+
   private:
     EphemerisFiles files_;
+    int siderealMode_ = SE_SIDM_LAHIRI;
 };
+
+ThreadEphemeris& ThisThreadEphemeris() {
+    thread_local ThreadEphemeris ephemeris;
+    return ephemeris;
+}
 
 }  // namespace
 
 const EphemerisFiles& PrepareThreadEphemeris() {
-    thread_local const ThreadEphemeris ephemeris;
-    return ephemeris.files();
+    return ThisThreadEphemeris().files();
+}
+
+void UseThreadSiderealMode(int mode) {
+    ThisThreadEphemeris().UseSiderealMode(mode);
 }
 
 Refusal MissingFilesRefusal(const EphemerisFiles& files) {

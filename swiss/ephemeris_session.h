@@ -26,6 +26,11 @@ struct EphemerisFiles {
 // thread opens the files once. The files are closed when the thread ends.
 const EphemerisFiles& PrepareThreadEphemeris();
 
+// Sets the calling thread's sidereal mode (one of the library's SE_SIDM_*
+// values) when it differs from the one in use. The mode is library state
+// kept per thread, so every request sets the mode it needs.
+void UseThreadSiderealMode(int mode);
+
 Refusal MissingFilesRefusal(const EphemerisFiles& files);
 Refusal OutsideFilesRefusal(const EphemerisFiles& files);
 

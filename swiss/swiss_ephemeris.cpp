@@ -22,6 +22,25 @@ constexpr std::array<int, RAHU> PLANETS = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_V
 // this one is defined at every latitude, the polar circles included.
 constexpr int WHOLE_SIGN_HOUSES = 'W';
 
+// The library's sidereal mode of each ayanamsa offered.
+int SiderealModeOf(AyanamsaSystem ayanamsa) {
+    switch (ayanamsa) {
+        case AyanamsaSystem::Raman:
+            return SE_SIDM_RAMAN;
+        case AyanamsaSystem::Krishnamurti:
+            return SE_SIDM_KRISHNAMURTI;
+        case AyanamsaSystem::TrueChitra:
+            return SE_SIDM_TRUE_CITRA;
+        case AyanamsaSystem::Yukteshwar:
+            return SE_SIDM_YUKTESHWAR;
+        case AyanamsaSystem::FaganBradley:
+            return SE_SIDM_FAGAN_BRADLEY;
+        case AyanamsaSystem::Lahiri:
+            break;
+    }
+    return SE_SIDM_LAHIRI;
+}
+
 std::optional<Refusal> CheckRequest(const SwissRequest& request) {
     if (!std::isfinite(request.julianDayUt)) {
         return RefuseWith("The moment of birth is not a finite Julian day.");
@@ -58,7 +77,7 @@ Result<double> SiderealLongitude(int body, double julianDayUt, const EphemerisFi
     return position[0];
 }
 
-Result<double> LahiriAyanamsa(double julianDayUt) {
+Result<double> AyanamsaOfDate(double julianDayUt) {
     double ayanamsa = 0;
     char error[AS_MAXCH] = "";
     if (swe_get_ayanamsa_ex_ut(julianDayUt, SEFLG_SWIEPH, &ayanamsa, error) == ERR) {
@@ -111,7 +130,7 @@ Result<SwissPositions> ReadPositions(const SwissRequest& request, const Ephemeri
     if (std::optional<Refusal> refusal = PlaceNodes(request, files, positions)) {
         return *refusal;
     }
-    const Result<double> ayanamsa = LahiriAyanamsa(request.julianDayUt);
+    const Result<double> ayanamsa = AyanamsaOfDate(request.julianDayUt);
     if (!ayanamsa) {
         return ayanamsa.refusal();
     }
@@ -137,6 +156,7 @@ Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request) {
     if (!files.Covers(request.julianDayUt)) {
         return OutsideFilesRefusal(files);
     }
+    UseThreadSiderealMode(SiderealModeOf(request.ayanamsa));
     return ReadPositions(request, files);
 }
 

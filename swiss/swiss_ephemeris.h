@@ -8,22 +8,27 @@ namespace sarovin {
 
 enum class LunarNode { Mean, True };
 
+// The ayanamsas offered, each one of the library's sidereal modes.
+enum class AyanamsaSystem { Lahiri, Raman, Krishnamurti, TrueChitra, Yukteshwar, FaganBradley };
+inline constexpr int AYANAMSA_SYSTEMS = 6;
+
 // One moment and place to read the sky for.
 struct SwissRequest {
     double julianDayUt = 0;       // Universal Time Julian day
     double latitudeDegrees = 0;   // north positive
     double longitudeDegrees = 0;  // east positive
     LunarNode node = LunarNode::Mean;
+    AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
 };
 
 inline constexpr int SWISS_BODY_COUNT = 9;
 
-// Sidereal (Lahiri) positions in degrees [0, 360). The bodies are in the
+// Sidereal positions in degrees [0, 360) by the request's ayanamsa. The bodies are in the
 // order Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (north
 // node), Ketu (south node).
 struct SwissPositions {
     std::array<double, SWISS_BODY_COUNT> longitudes{};
-    double ayanamsa = 0;  // Lahiri ayanamsa of date, nutation included
+    double ayanamsa = 0;  // the ayanamsa of date, nutation included
     double lagna = 0;     // sidereal ascendant
 };
 

@@ -43,6 +43,11 @@ TEST(ParseReportArguments, RefusesWhatItCannotUse) {
          "unknown node 'osculating': give mean or true"},
         {{"--node", "true", "a.dri"}, "--node needs --ephemeris swiss"},
         {{"--ephemeris", "builtin", "--node=mean", "a.dri"}, "--node needs --ephemeris swiss"},
+        {{"--ayanamsa", "raman", "a.dri"}, "--ayanamsa needs --ephemeris swiss"},
+        {{"--ephemeris", "swiss", "--ayanamsa", "Raman", "a.dri"},
+         "unknown ayanamsa 'Raman': give lahiri, raman, krishnamurti, true-chitra, yukteshwar or "
+         "fagan-bradley"},
+        {{"--rules", "parashara", "a.dri"}, "unknown rules 'parashara': give 1.15 or classical"},
         {{"-x.dri"}, "unknown option '-x.dri'"},
         {{"--format", "xml", "a.dri"}, "unknown format 'xml': give text, json or jsonl"},
         {{"--format", "JSON", "a.dri"}, "unknown format 'JSON': give text, json or jsonl"},
