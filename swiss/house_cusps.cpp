@@ -3,8 +3,7 @@
 #include <swephexp.h>
 
 #include <cmath>
-
-#include "swiss/ephemeris_session.h"
+#include <string>
 
 namespace sarovin {
 
@@ -27,7 +26,7 @@ Refusal PolarPlacidusRefusal(double latitude) {
 }  // namespace
 
 Result<SwissCusps> ComputeSwissCusps(const SwissRequest& request, CuspSystem system) {
-    PrepareThreadEphemeris();
+    UseRequestAyanamsa(request);
     double cusps[HOUSE_COUNT + 1];
     double angles[10];
     const int method = system == CuspSystem::Placidus ? PLACIDUS : PORPHYRY;

@@ -21,9 +21,9 @@ struct SwissCusps {
 };
 
 // The cusps of `system` for the request's moment and place, in the same
-// sidereal zodiac as ComputeSwissPositions. Placidus has no solution inside
-// the polar circles, where it is refused. Only for a request that
-// ComputeSwissPositions accepted.
+// sidereal zodiac as ComputeSwissPositions (the request's ayanamsa). Placidus has no solution
+// inside the polar circles, where it is refused. Only for a request that ComputeSwissPositions
+// accepted.
 Result<SwissCusps> ComputeSwissCusps(const SwissRequest& request, CuspSystem system);
 
 }  // namespace sarovin
