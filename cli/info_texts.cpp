@@ -41,6 +41,8 @@ constexpr std::string_view OPTION_HELP =
     "                       movable, fixed and dual signs, directional Sputa\n"
     "                       Drishti in virupas with a Lagna column, and Drik\n"
     "                       Bala\n"
+    "  --houses sripati|equal|whole-sign|placidus\n"
+    "                       house system of the Swiss Ephemeris (default sripati)\n"
     "  --jobs N             compute on N threads (default: one per core)\n"
     "  --pdf FILE.pdf       write one A4 page per reading to FILE.pdf instead of\n"
     "                       printing: the birth, the South Indian chart, the\n"

@@ -32,7 +32,7 @@ struct KnownOption {
     bool describesBirth;
 };
 
-constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
+constexpr std::array<KnownOption, 30> KNOWN_OPTIONS = {{
     {"rules", true, false},      {"ayanamsa", true, false}, {"format", true, false},
     {"ephemeris", true, false},  {"node", true, false},     {"jobs", true, false},
     {"help", false, false},      {"version", false, false}, {"zones", false, false},
@@ -42,7 +42,7 @@ constexpr std::array<KnownOption, 29> KNOWN_OPTIONS = {{
     {"east", false, true},       {"west", false, true},     {"north", false, true},
     {"south", false, true},      {"dst", false, true},      {"place", true, true},
     {"name", true, true},        {"city", true, true},      {"state", true, true},
-    {"country", true, true},     {"pdf", true, false},
+    {"country", true, true},     {"pdf", true, false},      {"houses", true, false},
 }};
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -244,7 +244,7 @@ std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
     return {};
 }
 
-// --format, --ephemeris, --node, --ayanamsa, --rules, --jobs and --pdf.
+// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs and --pdf.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -252,6 +252,7 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
           ReadNamed(given, "ayanamsa", AYANAMSA_NAMES, options.ephemeris.ayanamsa),
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
+          ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath)}) {
         if (!error.empty()) {
             return error;
@@ -262,6 +263,9 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("ayanamsa") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return "--ayanamsa needs --ephemeris swiss";
+    }
+    if (given.contains("houses") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return "--houses needs --ephemeris swiss";
     }
     return {};
 }

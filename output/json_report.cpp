@@ -5,6 +5,7 @@
 
 #include "calculation/sky_texts.h"
 #include "output/json_classical.h"
+#include "output/json_houses.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 
@@ -12,8 +13,8 @@ namespace sarovin {
 
 namespace {
 
-// Room for one indented reading, about 10 KB.
-constexpr std::size_t EXPECTED_JSON_SIZE = 12288;
+// Room for one indented reading, about 10 KB, or 20 KB with houses.
+constexpr std::size_t EXPECTED_JSON_SIZE = 24576;
 constexpr char UNIVERSAL_TIME_SEPARATOR = 'T';
 constexpr std::string_view UNIVERSAL_TIME_ZONE = "Z";
 
@@ -213,6 +214,8 @@ std::string FormatJsonReading(const ReportedReading& reading, JsonLayout layout)
     }
     json.Key("graha");
     WriteRows(json, report.graha);
+    json.Key("houses");
+    WriteHouses(json, calculation.houses);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
     json.Key("rashi");

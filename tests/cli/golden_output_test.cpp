@@ -26,15 +26,15 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }
 
 // The JSON of an array of readings without the members the golden files
-// predate: each reading's "ephemeris" and "lagna" and each body's
+// predate: each reading's "ephemeris", "houses" and "lagna" and each body's
 // "longitude". None of them is the last of its object, so the commas stay
 // right. A member is one line, or runs to the line closing its object.
 std::string WithoutSkyMembers(const std::string& json) {
     const std::string readingIndent(8, ' ');
     const std::string bodyIndent(16, ' ');
     const std::vector<std::string> removed = {
-        readingIndent + "\"ephemeris\": ", readingIndent + "\"lagna\": ",
-        bodyIndent + "\"longitude\": "};
+        readingIndent + "\"ephemeris\": ", readingIndent + "\"houses\": ",
+        readingIndent + "\"lagna\": ", bodyIndent + "\"longitude\": "};
     std::istringstream lines(json);
     std::string kept;
     std::string closing;
