@@ -1,6 +1,7 @@
 #include "app/chart_tab.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_view.h"
+#include "houses/house_texts.h"
 #include "platform/qt_text.h"
 
 namespace sarovin {
@@ -20,6 +22,8 @@ const QString ASPECTS_KEY = QStringLiteral("chart/aspects");
 const QString NORTH = QStringLiteral("north");
 const QString RASHI = QStringLiteral("rashi");
 
+const QString CHALIT_NEEDS_HOUSES =
+    QStringLiteral("The Bhava Chalit chart needs the houses: choose the Swiss Ephemeris.");
 const QString NORTH_NEEDS_LAGNA =
     QStringLiteral("The North Indian chart needs the Lagna: choose the Swiss Ephemeris.");
 const QString HOW_TO_CHOOSE = QStringLiteral(
@@ -52,6 +56,8 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     auto* kinds = new QButtonGroup(this);
     graha_ = MakeChoice(this, "optGrahaArrows", QStringLiteral("&Graha Drishti"), kinds);
     rashi_ = MakeChoice(this, "optRashiArrows", QStringLiteral("R&ashi Drishti"), kinds);
+    chalit_ = new QCheckBox(QStringLiteral("Bhava Cha&lit"), this);
+    chalit_->setObjectName(QStringLiteral("chkBhavaChalit"));
     // Made after the choices, so Tab reaches the chart after them.
     view_ = new ChartView(this);
     aspects_ = MakeLabel(this, "lblChartAspects", HOW_TO_CHOOSE);
@@ -67,6 +73,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     choices->addWidget(MakeLabel(this, "lblChartStyle", QStringLiteral("Chart:")));
     choices->addWidget(south_);
     choices->addWidget(north_);
+    choices->addWidget(chalit_);
     choices->addWidget(northReason_);
     choices->addStretch();
     choices->addWidget(MakeLabel(this, "lblChartArrows", QStringLiteral("Arrows:")));
@@ -86,12 +93,16 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
         KeepChoices();
         ApplyChoices();
     });
+    connect(chalit_, &QCheckBox::toggled, this, &ChartTab::ApplyChoices);
     connect(view_, &ChartView::ChosenBodyChanged, this, &ChartTab::ShowChosenAspects);
 }
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
     report_ = calculation.report;
+    houses_ = calculation.houses;
     view_->ShowReading(calculation);
+    chalit_->setEnabled(houses_.has_value());
+    chalit_->setToolTip(houses_ ? QString() : CHALIT_NEEDS_HOUSES);
     const bool hasLagna = calculation.sky.lagna.has_value();
     north_->setEnabled(hasLagna);
     north_->setToolTip(hasLagna ? QString() : NORTH_NEEDS_LAGNA);
@@ -111,6 +122,7 @@ ChartStyle ChartTab::StyleShown() const {
 void ChartTab::ApplyChoices() {
     view_->SetStyle(StyleShown());
     view_->SetAspectKind(rashi_->isChecked() ? AspectKind::Rashi : AspectKind::Graha);
+    view_->SetBhavaChalit(chalit_->isChecked());
     ShowChosenAspects();
 }
 
@@ -125,6 +137,10 @@ void ChartTab::ShowChosenAspects() {
     const std::optional<int> body = view_->ChosenBody();
     if (!body) {
         aspects_->setText(HOW_TO_CHOOSE);
+        return;
+    }
+    if (chalit_->isChecked() && houses_) {
+        aspects_->setText(ToQString(HouseAspectsSentence(*houses_, *body)));
         return;
     }
     if (graha_->isChecked() && *body >= GRAHA_ROWS) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "chart/bhava_chalit.h"
 #include "document/chart_painter.h"
 
 namespace sarovin {
@@ -28,7 +29,14 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
 
 void ChartView::ShowReading(const Calculation& calculation) {
     content_ = ChartContentOf(calculation);
+    chalitContent_ = BhavaChalitContentOf(calculation);
     report_ = calculation.report;
+    houses_ = calculation.houses;
+    update();
+}
+
+void ChartView::SetBhavaChalit(bool byHouse) {
+    byHouse_ = byHouse;
     update();
 }
 
@@ -59,10 +67,22 @@ QPointF ChartView::ChartCorner() const {
     return {(width() - ChartSide()) / 2, static_cast<double>(MARGIN)};
 }
 
+const ChartContent& ChartView::ContentShown() const {
+    return byHouse_ && houses_ ? chalitContent_ : content_;
+}
+
+std::optional<ChartFocus> ChartView::FocusShown() const {
+    if (!chosen_) {
+        return std::nullopt;
+    }
+    if (byHouse_ && houses_ && content_.lagnaSign) {
+        return HouseFocusOn(*houses_, *content_.lagnaSign, *chosen_);
+    }
+    return FocusOn(report_, kind_, *chosen_);
+}
+
 ChartLayout ChartView::CurrentLayout() const {
-    const std::optional<ChartFocus> focus =
-        chosen_ ? std::optional(FocusOn(report_, kind_, *chosen_)) : std::nullopt;
-    return LayOutChart(content_, style_, focus, ChartSide());
+    return LayOutChart(ContentShown(), style_, FocusShown(), ChartSide());
 }
 
 QSize ChartView::sizeHint() const {

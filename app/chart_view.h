@@ -20,6 +20,9 @@ class ChartView : public QWidget {
     void ShowReading(const Calculation& calculation);
     void SetStyle(ChartStyle style);
     void SetAspectKind(AspectKind kind);
+    // Bodies by house (the Bhava Chalit chart, drawing Drishti on houses)
+    // instead of by sign; only for a reading with houses.
+    void SetBhavaChalit(bool byHouse);
     void ChooseBody(std::optional<int> body);
     std::optional<int> ChosenBody() const { return chosen_; }
 
@@ -47,8 +50,14 @@ class ChartView : public QWidget {
     // Moves the choice `steps` bodies on, round from the last to the first.
     void StepBodies(int steps);
 
+    const ChartContent& ContentShown() const;
+    std::optional<ChartFocus> FocusShown() const;
+
     ChartContent content_;
+    ChartContent chalitContent_;
     DrishtiReport report_;
+    std::optional<Houses> houses_;
+    bool byHouse_ = false;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;
     std::optional<int> chosen_;

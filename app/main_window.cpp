@@ -10,6 +10,7 @@
 
 #include "app/character_filter.h"
 #include "app/ephemeris_menu.h"
+#include "app/house_system_menu.h"
 #include "app/input_panel.h"
 #include "app/print_commands.h"
 #include "app/reading_commands.h"
@@ -95,6 +96,12 @@ void MainWindow::BuildMenus() {
     menuBar()->addMenu(ephemerisMenu_);
     connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
             &MainWindow::RecalculateShownResults);
+    // The houses are the Swiss Ephemeris's, so their system is chosen beside it.
+    housesMenu_ = new HouseSystemMenu(ephemerisMenu_);
+    AddSeparator(ephemerisMenu_, "mnuHousesSep");
+    ephemerisMenu_->addMenu(housesMenu_);
+    connect(housesMenu_, &HouseSystemMenu::ChoiceChanged, this,
+            &MainWindow::RecalculateShownResults);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -165,8 +172,7 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation) {
 }
 
 void MainWindow::CalculateDrishti() {
-    ShowCalculation(
-        CalculateForm(inputPanel_->ReadForm(), calculation_.record, ephemerisMenu_->Choice()));
+    ShowCalculation(CalculateForm(inputPanel_->ReadForm(), calculation_.record, ChosenEphemeris()));
 }
 
 void MainWindow::ShowInputPanel() {
@@ -183,6 +189,12 @@ void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
         CalculateDrishti();
     }
+}
+
+EphemerisChoice MainWindow::ChosenEphemeris() const {
+    EphemerisChoice choice = ephemerisMenu_->Choice();
+    choice.houses = housesMenu_->Choice();
+    return choice;
 }
 
 void MainWindow::SaveReading() {
@@ -211,8 +223,8 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
-    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
-                                            ephemerisMenu_->Choice());
+    OpenedReading opened =
+        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, ChosenEphemeris());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation));
 }

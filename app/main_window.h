@@ -10,6 +10,7 @@ class QStackedWidget;
 namespace sarovin {
 
 class EphemerisMenu;
+class HouseSystemMenu;
 class InputPanel;
 class PlatformServices;
 class ResultsPanel;
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
     void ShowRefusal(const Refusal& refusal);
     void ShowReading(const std::optional<std::string>& bytes);
     void RecalculateShownResults();
+    // The ephemeris menu's choice with the house system menu's.
+    EphemerisChoice ChosenEphemeris() const;
 
     PlatformServices& platform_;
     InputPanel* inputPanel_;
@@ -56,6 +59,7 @@ class MainWindow : public QMainWindow {
     // number falls back on in the next one.
     Calculation calculation_;
     EphemerisMenu* ephemerisMenu_;
+    HouseSystemMenu* housesMenu_;
     // Print and Export PDF, which wait for results on show.
     QList<QAction*> documentActions_;
     ReadingPlaces readingPlaces_;

@@ -12,10 +12,12 @@ namespace sarovin {
 
 class ChartTab;
 class DrishtiTab;
+class HousesTab;
 class SputaTab;
 
-// The results of a calculation on four frames switched by a tab strip,
-// the three Drishti and the chart, with Save and Back beneath them.
+// The results of a calculation on five frames switched by a tab strip,
+// the three Drishti, the houses and the chart, with Save and Back beneath
+// them. The houses tab waits for a reading with houses.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
@@ -35,12 +37,14 @@ class ResultsPanel : public QWidget {
 
   private:
     void AddTabKeys();
+    void ShowHouses(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* ephemerisLine_;
     QTabWidget* tabs_;
     DrishtiTab* graha_;
     DrishtiTab* rashi_;
     SputaTab* sputa_;
+    HousesTab* houses_;
     ChartTab* chart_;
 };
 

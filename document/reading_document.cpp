@@ -7,9 +7,11 @@
 #include "calculation/sky_texts.h"
 #include "chart/chart_content.h"
 #include "document/chart_painter.h"
+#include "document/reading_document_houses.h"
 #include "document/reading_document_parts.h"
 #include "document/reading_document_sputa.h"
 #include "form/birth_summary.h"
+#include "houses/house_texts.h"
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
 #include "text/angle_text.h"
@@ -100,7 +102,14 @@ void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReadi
           GAP_MM * mm;
 
     top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti");
-    PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+    top = PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+
+    if (const std::optional<Houses>& houses = reading.calculation.houses) {
+        top = PaintHeading(setting, QRectF(page.left(), top, page.width(), 0),
+                           {ToQString(HousesHeading(houses->system))}, SECTION_POINTS,
+                           SECTION_POINTS);
+        PaintHousesTable(setting, QRectF(page.left(), top, page.width(), 0), *houses);
+    }
 }
 
 bool ReadingPages::Begin(QPagedPaintDevice& device) {

@@ -41,7 +41,8 @@ bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentRea
 
 // The page of one reading in `page`, in the painter's device units: the
 // birth and the ephemeris, the chart beside the Graha Drishti, the Rashi
-// Drishti and the tinted Sputa Drishti grid.
+// Drishti and the tinted Sputa Drishti grid, and the houses table when
+// the reading has houses.
 void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReading& reading);
 
 }  // namespace sarovin
