@@ -102,14 +102,20 @@ void PaintReadingPage(QPainter& painter, const QRectF& page, const DocumentReadi
           GAP_MM * mm;
 
     top = PaintSectionTitle(setting, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti");
-    top = PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+    PaintSputaGrid(setting, QRectF(page.left(), top, page.width(), 0), report.sputa);
+}
 
-    if (const std::optional<Houses>& houses = reading.calculation.houses) {
-        top = PaintHeading(setting, QRectF(page.left(), top, page.width(), 0),
-                           {ToQString(HousesHeading(houses->system))}, SECTION_POINTS,
-                           SECTION_POINTS);
-        PaintHousesTable(setting, QRectF(page.left(), top, page.width(), 0), *houses);
-    }
+void PaintHousesPage(QPainter& painter, const QRectF& page, const Calculation& calculation,
+                     const Houses& houses) {
+    const PageSetting setting{painter, painter.device()->logicalDpiY() / MILLIMETRES_PER_INCH,
+                              painter.font()};
+    const double top =
+        PaintHeading(setting, page, HeaderLines(calculation), TITLE_POINTS, HEADER_POINTS) +
+        GAP_MM * setting.millimetre;
+    const double tableTop =
+        PaintHeading(setting, QRectF(page.left(), top, page.width(), 0),
+                     {ToQString(HousesHeading(houses.system))}, SECTION_POINTS, SECTION_POINTS);
+    PaintHousesTable(setting, QRectF(page.left(), tableTop, page.width(), 0), houses);
 }
 
 bool ReadingPages::Begin(QPagedPaintDevice& device) {
@@ -122,7 +128,14 @@ bool ReadingPages::Add(const DocumentReading& reading) {
         return false;
     }
     ++pages_;
-    PaintReadingPage(painter_, QRectF(0, 0, device_->width(), device_->height()), reading);
+    const QRectF page(0, 0, device_->width(), device_->height());
+    PaintReadingPage(painter_, page, reading);
+    if (const std::optional<Houses>& houses = reading.calculation.houses) {
+        if (!device_->newPage()) {
+            return false;
+        }
+        PaintHousesPage(painter_, page, reading.calculation, *houses);
+    }
     return true;
 }
 

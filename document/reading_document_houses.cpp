@@ -19,7 +19,7 @@ constexpr double TABLE_POINTS = 7.5;
 constexpr double ROW_MM = 4.2;
 // Fixed widths of the columns in millimetres; the two lists of bodies share
 // what is left.
-constexpr std::array<double, HOUSE_COLUMNS> FIXED_MM = {11, 17, 16, 16, 16, 0, 0, 17, 13};
+constexpr std::array<double, HOUSE_COLUMNS> FIXED_MM = {11, 17, 16, 16, 16, 0, 0, 21, 14};
 constexpr int LIST_COLUMNS = 2;
 
 std::array<double, HOUSE_COLUMNS> ColumnLefts(const PageSetting& page, const QRectF& area,
@@ -51,10 +51,6 @@ void PaintDigBala(const PageSetting& page, const QRectF& cell, double virupas,
 }
 
 }  // namespace
-
-double HousesTableHeight(const PageSetting& page) {
-    return (HOUSES + 1) * ROW_MM * page.millimetre;
-}
 
 double PaintHousesTable(const PageSetting& page, const QRectF& area, const Houses& houses) {
     double listWidth = 0;

@@ -13,7 +13,4 @@ namespace sarovin {
 // strengths; gives the bottom of the last row.
 double PaintHousesTable(const PageSetting& page, const QRectF& area, const Houses& houses);
 
-// The height PaintHousesTable takes, title included.
-double HousesTableHeight(const PageSetting& page);
-
 }  // namespace sarovin

@@ -123,5 +123,22 @@ TEST(PdfOutput, TakesNoTextFormat) {
     }
 }
 
+// A reading with houses gets a second page holding the houses table.
+TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("houses.pdf");
+    const ProgramRun run =
+        RunWithoutDisplay({"--pdf", pdf, "--ephemeris", "swiss", "--houses", "whole-sign", good});
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString path = QString::fromStdString(pdf);
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
+}
+
 }  // namespace
 }  // namespace sarovin
