@@ -1,6 +1,7 @@
 #include "app/chart_tab.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,8 @@
 
 #include "app/chart_view.h"
 #include "app/varga_table.h"
+#include "chart/bhava_chalit.h"
+#include "houses/house_texts.h"
 #include "platform/qt_text.h"
 #include "vargas/sky_motion.h"
 
@@ -25,6 +28,8 @@ const QString ASPECTS_KEY = QStringLiteral("chart/aspects");
 const QString NORTH = QStringLiteral("north");
 const QString RASHI = QStringLiteral("rashi");
 
+const QString CHALIT_NEEDS_HOUSES =
+    QStringLiteral("The Bhava Chalit chart needs the houses: choose the Swiss Ephemeris.");
 const QString NORTH_NEEDS_LAGNA =
     QStringLiteral("The North Indian chart needs the Lagna: choose the Swiss Ephemeris.");
 const QString HOW_TO_CHOOSE = QStringLiteral(
@@ -74,6 +79,8 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     auto* kinds = new QButtonGroup(this);
     graha_ = MakeChoice(this, "optGrahaArrows", QStringLiteral("&Graha Drishti"), kinds);
     rashi_ = MakeChoice(this, "optRashiArrows", QStringLiteral("R&ashi Drishti"), kinds);
+    chalit_ = new QCheckBox(QStringLiteral("Bhava Cha&lit"), this);
+    chalit_->setObjectName(QStringLiteral("chkBhavaChalit"));
     // Made after the choices, so Tab reaches the chart after them.
     view_ = new ChartView(this);
     aspects_ = MakeLabel(this, "lblChartAspects", HOW_TO_CHOOSE);
@@ -94,6 +101,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     choices->addWidget(MakeLabel(this, "lblChartStyle", QStringLiteral("Chart:")));
     choices->addWidget(south_);
     choices->addWidget(north_);
+    choices->addWidget(chalit_);
     choices->addWidget(northReason_);
     choices->addStretch();
     choices->addWidget(MakeLabel(this, "lblChartArrows", QStringLiteral("Arrows:")));
@@ -123,6 +131,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
         KeepChoices();
         ApplyChoices();
     });
+    connect(chalit_, &QCheckBox::toggled, this, &ChartTab::ApplyChoices);
     connect(view_, &ChartView::ChosenBodyChanged, this, &ChartTab::ShowChosenAspects);
     connect(varga_, &QComboBox::currentIndexChanged, this, &ChartTab::ShowChosenVarga);
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, varga_,
@@ -134,6 +143,9 @@ void ChartTab::ShowCalculation(const Calculation& calculation) {
     charts_ = ComputeVargaCharts(calculation.report.bodies, calculation.sky.lagna);
     table_->ShowVargas(charts_, SpansOf(calculation));
     ShowChosenVarga();
+    view_->ShowHouses(BhavaChalitContentOf(calculation), calculation.houses);
+    chalit_->setEnabled(calculation.houses.has_value());
+    chalit_->setToolTip(calculation.houses ? QString() : CHALIT_NEEDS_HOUSES);
     const bool hasLagna = calculation.sky.lagna.has_value();
     north_->setEnabled(hasLagna);
     north_->setToolTip(hasLagna ? QString() : NORTH_NEEDS_LAGNA);
@@ -161,6 +173,7 @@ ChartStyle ChartTab::StyleShown() const {
 void ChartTab::ApplyChoices() {
     view_->SetStyle(StyleShown());
     view_->SetAspectKind(rashi_->isChecked() ? AspectKind::Rashi : AspectKind::Graha);
+    view_->SetBhavaChalit(chalit_->isChecked());
     ShowChosenAspects();
 }
 
@@ -175,6 +188,10 @@ void ChartTab::ShowChosenAspects() {
     const std::optional<int> body = view_->ChosenBody();
     if (!body) {
         aspects_->setText(HOW_TO_CHOOSE);
+        return;
+    }
+    if (chalit_->isChecked() && calculation_.houses) {
+        aspects_->setText(ToQString(HouseAspectsSentence(*calculation_.houses, *body)));
         return;
     }
     if (graha_->isChecked() && *body >= GRAHA_ROWS) {

@@ -7,6 +7,7 @@
 #include "vargas/varga_chart.h"
 #include "vargas/varga_span.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -20,7 +21,8 @@ class VargaTable;
 // in the chosen varga (D1 first), the choice between Graha and Rashi
 // Drishti arrows, and the sentences of the chosen body beneath; below, the
 // Varga table. The style and arrows are kept between runs; the North
-// Indian chart waits for a reading with a Lagna.
+// Indian chart waits for a reading with a Lagna. With houses, the Bhava
+// Chalit choice places the bodies by house and draws Drishti on houses.
 class ChartTab : public QWidget {
     Q_OBJECT
 
@@ -43,6 +45,7 @@ class ChartTab : public QWidget {
     QLabel* northReason_;
     QRadioButton* graha_;
     QRadioButton* rashi_;
+    QCheckBox* chalit_;
     QLabel* aspects_;
     QComboBox* varga_;
     VargaTable* table_;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "chart/bhava_chalit.h"
 #include "document/chart_painter.h"
 
 namespace sarovin {
@@ -35,7 +36,19 @@ void ChartView::ShowChart(ChartContent content, const std::array<DrishtiRow, GRA
 }
 
 void ChartView::ShowComparison(const Calculation& outer, const Calculation& inner) {
+    ShowHouses({}, std::nullopt);
     ShowChart(DoubleChartContent(outer, inner), outer.report.graha, outer.report.rashi);
+}
+
+void ChartView::ShowHouses(ChartContent chalit, std::optional<Houses> houses) {
+    chalitContent_ = std::move(chalit);
+    houses_ = std::move(houses);
+    update();
+}
+
+void ChartView::SetBhavaChalit(bool byHouse) {
+    byHouse_ = byHouse;
+    update();
 }
 
 void ChartView::SetStyle(ChartStyle style) {
@@ -65,10 +78,22 @@ QPointF ChartView::ChartCorner() const {
     return {(width() - ChartSide()) / 2, static_cast<double>(MARGIN)};
 }
 
+const ChartContent& ChartView::ContentShown() const {
+    return byHouse_ && houses_ ? chalitContent_ : content_;
+}
+
+std::optional<ChartFocus> ChartView::FocusShown() const {
+    if (!chosen_) {
+        return std::nullopt;
+    }
+    if (byHouse_ && houses_ && content_.lagnaSign) {
+        return HouseFocusOn(*houses_, *content_.lagnaSign, *chosen_);
+    }
+    return FocusOn(graha_, rashi_, kind_, *chosen_);
+}
+
 ChartLayout ChartView::CurrentLayout() const {
-    const std::optional<ChartFocus> focus =
-        chosen_ ? std::optional(FocusOn(graha_, rashi_, kind_, *chosen_)) : std::nullopt;
-    return LayOutChart(content_, style_, focus, ChartSide());
+    return LayOutChart(ContentShown(), style_, FocusShown(), ChartSide());
 }
 
 QSize ChartView::sizeHint() const {

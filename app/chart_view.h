@@ -24,6 +24,12 @@ class ChartView : public QWidget {
     // A chart, such as a varga's, with the rows its arrows come from.
     void ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
                    const std::array<DrishtiRow, RASHI_ROWS>& rashi);
+    // The reading's Bhava Chalit chart (bodies by house) and its houses;
+    // none for a reading without houses.
+    void ShowHouses(ChartContent chalit, std::optional<Houses> houses);
+    // Bodies by house (the Bhava Chalit chart, drawing Drishti on houses)
+    // instead of by sign; only for a reading with houses.
+    void SetBhavaChalit(bool byHouse);
     void SetStyle(ChartStyle style);
     void SetAspectKind(AspectKind kind);
     void ChooseBody(std::optional<int> body);
@@ -48,6 +54,8 @@ class ChartView : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    const ChartContent& ContentShown() const;
+    std::optional<ChartFocus> FocusShown() const;
     double ChartSide() const;
     void ChooseBodyAt(const QPointF& position);
     // Moves the choice `steps` bodies on, round from the last to the first.
@@ -56,6 +64,9 @@ class ChartView : public QWidget {
     ChartContent content_;
     std::array<DrishtiRow, GRAHA_ROWS> graha_;
     std::array<DrishtiRow, RASHI_ROWS> rashi_;
+    ChartContent chalitContent_;
+    std::optional<Houses> houses_;
+    bool byHouse_ = false;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;
     std::optional<int> chosen_;

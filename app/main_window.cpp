@@ -10,6 +10,7 @@
 
 #include "app/character_filter.h"
 #include "app/ephemeris_menu.h"
+#include "app/house_system_menu.h"
 #include "app/input_panel.h"
 #include "app/print_commands.h"
 #include "app/reading_commands.h"
@@ -100,6 +101,12 @@ void MainWindow::BuildMenus() {
     menuBar()->addMenu(ephemerisMenu_);
     connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
             &MainWindow::RecalculateShownResults);
+    // The houses are the Swiss Ephemeris's, so their system is chosen beside it.
+    housesMenu_ = new HouseSystemMenu(ephemerisMenu_);
+    AddSeparator(ephemerisMenu_, "mnuHousesSep");
+    ephemerisMenu_->addMenu(housesMenu_);
+    connect(housesMenu_, &HouseSystemMenu::ChoiceChanged, this,
+            &MainWindow::RecalculateShownResults);
     rulesMenu_ = new RulesMenu(this);
     menuBar()->addMenu(rulesMenu_);
     connect(rulesMenu_, &RulesMenu::ChoiceChanged, this, &MainWindow::RecalculateShownResults);
@@ -178,6 +185,7 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
 EphemerisChoice MainWindow::Choice() const {
     EphemerisChoice choice = ephemerisMenu_->Choice();
     choice.rules = rulesMenu_->Choice();
+    choice.houses = housesMenu_->Choice();
     return choice;
 }
 

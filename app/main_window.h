@@ -11,6 +11,7 @@ namespace sarovin {
 
 class EphemerisMenu;
 class RulesMenu;
+class HouseSystemMenu;
 class InputPanel;
 class PlatformServices;
 class ResultsPanel;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
     InputForm shownForm_;
     EphemerisMenu* ephemerisMenu_;
     RulesMenu* rulesMenu_;
+    HouseSystemMenu* housesMenu_;
     // Print and Export PDF, which wait for results on show.
     QList<QAction*> documentActions_;
     ReadingPlaces readingPlaces_;

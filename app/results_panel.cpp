@@ -14,6 +14,7 @@
 
 #include "app/chart_tab.h"
 #include "app/drishti_tab.h"
+#include "app/houses_tab.h"
 #include "app/sputa_tab.h"
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
@@ -33,6 +34,9 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
     line->setWordWrap(true);
     return line;
 }
+
+const QString HOUSES_NEED_LAGNA =
+    QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -54,6 +58,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         {"lblPlanets_Rashi", "lblPlanets_Position_Rashi", "lblAspects_Rashi", "lblGrahas_Rashi"},
         this);
     sputa_ = new SputaTab(this);
+    houses_ = new HousesTab(this);
     chart_ = new ChartTab(this);
     birthLine_ = MakeLine(this, "lblBirth");
     QFont bold = birthLine_->font();
@@ -70,6 +75,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(rashi_, QStringLiteral("Rashi Drishti"));
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
     tabs_->addTab(chart_, QStringLiteral("Chart"));
+    tabs_->addTab(houses_, QStringLiteral("Houses"));
     setAcceptDrops(true);
     compare_ = new CompareTab(this);
     tabs_->addTab(compare_, QStringLiteral("Compare"));
@@ -114,11 +120,15 @@ QWidget* ResultsPanel::BuildPrecisionRow() {
 
 // Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
 // Ctrl+Page Up to the previous one, wherever the focus is in the window
-// while the panel is shown.
+// while the panel is shown, passing over a disabled tab.
 void ResultsPanel::AddTabKeys() {
     const auto step = [this](int by) {
         return [this, by] {
-            tabs_->setCurrentIndex((tabs_->currentIndex() + by + tabs_->count()) % tabs_->count());
+            int index = tabs_->currentIndex();
+            do {
+                index = (index + by + tabs_->count()) % tabs_->count();
+            } while (!tabs_->isTabEnabled(index));
+            tabs_->setCurrentIndex(index);
         };
     };
     const std::pair<QKeySequence, int> keys[] = {
@@ -151,6 +161,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report);
+    ShowHouses(calculation);
     chart_->ShowCalculation(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
@@ -187,6 +198,16 @@ void ResultsPanel::dropEvent(QDropEvent* event) {
     if (!path.empty()) {
         event->acceptProposedAction();
         emit CompareFileDropped(path);
+    }
+}
+
+// Without houses the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowHouses(const Calculation& calculation) {
+    const int index = tabs_->indexOf(houses_);
+    tabs_->setTabEnabled(index, calculation.houses.has_value());
+    tabs_->setTabToolTip(index, calculation.houses ? QString() : HOUSES_NEED_LAGNA);
+    if (calculation.houses) {
+        houses_->ShowHouses(*calculation.houses, calculation.report.bodies);
     }
 }
 

@@ -15,10 +15,12 @@ namespace sarovin {
 class ChartTab;
 class CompareTab;
 class DrishtiTab;
+class HousesTab;
 class SputaTab;
 
-// The results of a calculation on four frames switched by a tab strip,
-// the three Drishti and the chart, with Save and Back beneath them.
+// The results of a calculation on five frames switched by a tab strip,
+// the three Drishti, the houses and the chart, with Save and Back beneath
+// them. The houses tab waits for a reading with houses.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
@@ -51,6 +53,7 @@ class ResultsPanel : public QWidget {
   private:
     void AddTabKeys();
     QWidget* BuildPrecisionRow();
+    void ShowHouses(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
@@ -60,6 +63,7 @@ class ResultsPanel : public QWidget {
     DrishtiTab* graha_;
     DrishtiTab* rashi_;
     SputaTab* sputa_;
+    HousesTab* houses_;
     ChartTab* chart_;
     CompareTab* compare_;
 };

@@ -1,5 +1,6 @@
 #include "calculation/calculation.h"
 
+#include "calculation/birth_houses.h"
 #include "form/input_checks.h"
 #include "form/record_filling.h"
 #include "reading/reading_restore.h"
@@ -19,6 +20,12 @@ Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previo
     calculation.sky = std::move(*sky);
     calculation.report = ComputeDrishtiReport(calculation.sky.bodies, calculation.sky.used.rules,
                                               calculation.sky.lagna);
+    Result<std::optional<Houses>> houses =
+        ComputeBirthHouses(calculation.record, choice, calculation.sky);
+    if (!houses) {
+        return houses.refusal();
+    }
+    calculation.houses = std::move(*houses);
     return calculation;
 }
 

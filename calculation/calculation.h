@@ -7,17 +7,20 @@
 #include "drishti/drishti_report.h"
 #include "engine/birth_record.h"
 #include "form/input_form.h"
+#include "houses/houses.h"
 
 namespace sarovin {
 
 // One calculation: the birth record filled from the panel, the zone row the
 // record's corrections came from, the sky the chosen ephemeris found for the
-// record, and the three Drishti computed from its body table.
+// record, the three Drishti computed from its body table, and the houses
+// when the ephemeris gives a Lagna.
 struct Calculation {
     BirthRecord record;
     int zonePosition = 0;
     Sky sky;
     DrishtiReport report;
+    std::optional<Houses> houses = std::nullopt;
 
     friend bool operator==(const Calculation&, const Calculation&) = default;
 };

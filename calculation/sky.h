@@ -6,6 +6,7 @@
 #include "drishti/rules.h"
 #include "engine/body_table.h"
 #include "engine/civil_time.h"
+#include "houses/house_system.h"
 #include "swiss/swiss_ephemeris.h"
 
 namespace sarovin {
@@ -14,12 +15,14 @@ enum class Ephemeris { BuiltIn, Swiss };
 
 // Which ephemeris a calculation asks for, which lunar node and ayanamsa it
 // takes, and which rules the Drishti follow. The built-in ephemeris always
-// takes its own mean node and its own ayanamsa.
+// takes its own mean node and its own ayanamsa. The houses, which need the
+// Lagna, are placed by `houses` with the Swiss Ephemeris only.
 struct EphemerisChoice {
     Ephemeris ephemeris = Ephemeris::BuiltIn;
     LunarNode node = LunarNode::Mean;
     AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
     Rules rules = Rules::Sarovin115;
+    HouseSystem houses = HouseSystem::Sripati;
 
     friend bool operator==(const EphemerisChoice&, const EphemerisChoice&) = default;
 };

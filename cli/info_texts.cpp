@@ -43,6 +43,8 @@ constexpr std::string_view OPTION_HELP =
     "                       movable, fixed and dual signs, directional Sputa\n"
     "                       Drishti in virupas with a Lagna column, and Drik\n"
     "                       Bala\n"
+    "  --houses sripati|equal|whole-sign|placidus\n"
+    "                       house system of the Swiss Ephemeris (default sripati)\n"
     "  --jobs N             compute on N threads (default: one per core)\n"
     "  --vargas LIST        add the divisional charts named in LIST (D1, D2, D3,\n"
     "                       D4, D7, D9, D10, D12, D16, D20, D24, D27, D30, D40,\n"

@@ -45,6 +45,7 @@ constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"name", true, true},        {"city", true, true},      {"state", true, true},
     {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
     {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
+    {"houses", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -256,8 +257,8 @@ std::string ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
     return list.error;
 }
 
-// --format, --ephemeris, --node, --ayanamsa, --rules, --jobs, --pdf and
-// --vargas.
+// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs, --pdf
+// and --vargas.
 std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const std::string& error :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -265,6 +266,7 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
           ReadNamed(given, "ayanamsa", AYANAMSA_NAMES, options.ephemeris.ayanamsa),
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
+          ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
           ReadVargas(given, options.vargas)}) {
         if (!error.empty()) {
@@ -276,6 +278,9 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("ayanamsa") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return "--ayanamsa needs --ephemeris swiss";
+    }
+    if (given.contains("houses") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return "--houses needs --ephemeris swiss";
     }
     return {};
 }

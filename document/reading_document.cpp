@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "document/chart_painter.h"
+#include "document/houses_page_layout.h"
 
 namespace sarovin {
 
@@ -51,9 +52,16 @@ bool ReadingPages::Add(const DocumentReading& reading) {
         return false;
     }
     ++pages_;
-    PaintReadingPage(painter_, LayOutReadingPage(reading.calculation, reading.style,
-                                                 QRectF(0, 0, device_->width(), device_->height()),
-                                                 *device_, painter_.font()));
+    const QRectF page(0, 0, device_->width(), device_->height());
+    PaintReadingPage(painter_, LayOutReadingPage(reading.calculation, reading.style, page, *device_,
+                                                 painter_.font()));
+    if (const std::optional<Houses>& houses = reading.calculation.houses) {
+        if (!device_->newPage()) {
+            return false;
+        }
+        PaintHousesPage(painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
+                                                   painter_.font()));
+    }
     return true;
 }
 

@@ -24,7 +24,9 @@ constexpr double GAP_MM = 5;
 
 // The name, the moment, the place and the ephemeris, and the Lagna when
 // the ephemeris gives one.
-QStringList HeaderLines(const Calculation& calculation) {
+}  // namespace
+
+QStringList ReadingHeaderLines(const Calculation& calculation) {
     const BirthRecord& record = calculation.record;
     const std::string place = BirthPlaceText(record);
     QStringList lines = {
@@ -43,6 +45,8 @@ QStringList HeaderLines(const Calculation& calculation) {
     }
     return lines;
 }
+
+namespace {
 
 // A section's title; gives the top of what follows it.
 double LayOutSectionTitle(const PageMeasure& measure, const QRectF& area, const char* title,
@@ -79,7 +83,7 @@ ReadingPageLayout LayOutReadingPage(const Calculation& calculation, ChartStyle s
     const DrishtiReport& report = calculation.report;
     ReadingPageLayout layout;
     TextColumn header =
-        LayOutHeading(measure, page, HeaderLines(calculation), TITLE_POINTS, HEADER_POINTS);
+        LayOutHeading(measure, page, ReadingHeaderLines(calculation), TITLE_POINTS, HEADER_POINTS);
     layout.title = header.texts.front();
     layout.headerLines.assign(header.texts.begin() + 1, header.texts.end());
     double top = header.bottom + gap;

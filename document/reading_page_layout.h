@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QStringList>
 #include <vector>
 
 #include "chart/chart_layout.h"
@@ -37,6 +38,10 @@ struct ReadingPageLayout {
     PageText sputaTitle;
     SputaGridLayout sputa;
 };
+
+// The name, the moment, the place and the ephemeris, and the Lagna when
+// the ephemeris gives one: the lines that open a reading's pages.
+QStringList ReadingHeaderLines(const Calculation& calculation);
 
 // Lays out the page of `calculation` in `page` of `device`, with the chart
 // in `style` and the texts in `font`.

@@ -1,7 +1,5 @@
 #include "drishti/graha_drishti.h"
 
-#include <span>
-
 #include "drishti/caption_text.h"
 #include "drishti/sign_names.h"
 #include "drishti/tab_texts.h"
@@ -10,9 +8,6 @@ namespace sarovin {
 
 namespace {
 
-// Aspected signs counted from the body's own sign as the first, in the
-// order they are written: every body aspects its 7th sign; Mars also its
-// 4th and 8th, Jupiter its 5th and 9th, Saturn its 3rd and 10th.
 constexpr std::array<int, 1> SEVENTH_ONLY = {7};
 constexpr std::array<int, 3> MARS_HOUSES = {4, 7, 8};
 constexpr std::array<int, 3> JUPITER_HOUSES = {5, 7, 9};
@@ -68,6 +63,10 @@ DrishtiRow GrahaRow(const BodyTable& bodies, const std::array<int, GRAHA_ROWS>& 
 }
 
 }  // namespace
+
+std::span<const int> GrahaAspectCounts(int body) {
+    return ASPECTED_HOUSES[body];
+}
 
 std::array<DrishtiRow, GRAHA_ROWS> ComputeGrahaDrishti(const BodyTable& bodies) {
     std::array<int, GRAHA_ROWS> signs{};

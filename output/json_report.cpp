@@ -6,6 +6,7 @@
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "output/json_classical.h"
+#include "output/json_houses.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 #include "text/utc_offset_text.h"
@@ -14,8 +15,8 @@ namespace sarovin {
 
 namespace {
 
-// Room for one indented reading, about 10 KB.
-constexpr std::size_t EXPECTED_JSON_SIZE = 12288;
+// Room for one indented reading, about 10 KB, or 20 KB with houses.
+constexpr std::size_t EXPECTED_JSON_SIZE = 24576;
 constexpr char UNIVERSAL_TIME_SEPARATOR = 'T';
 constexpr std::string_view UNIVERSAL_TIME_ZONE = "Z";
 
@@ -254,6 +255,8 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     }
     json.Key("graha");
     WriteRows(json, report.graha);
+    json.Key("houses");
+    WriteHouses(json, calculation.houses);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
     // Only when the engines disagree, so agreeing readings print as before.

@@ -39,6 +39,13 @@ inline constexpr std::array<NamedValue<Rules>, 2> RULES_NAMES = {{
     {"classical", Rules::Classical},
 }};
 
+inline constexpr std::array<NamedValue<HouseSystem>, 4> HOUSE_SYSTEM_NAMES = {{
+    {"sripati", HouseSystem::Sripati},
+    {"equal", HouseSystem::Equal},
+    {"whole-sign", HouseSystem::WholeSign},
+    {"placidus", HouseSystem::Placidus},
+}};
+
 // The name of `value` in `names`; every value of the tables above has one.
 template <typename Value, std::size_t COUNT>
 std::string_view NameOf(const std::array<NamedValue<Value>, COUNT>& names, Value value) {

@@ -7,6 +7,7 @@
 
 #include "calculation/sky_texts.h"
 #include "output/birth_header.h"
+#include "output/houses_text.h"
 #include "output/sputa_text_table.h"
 
 namespace sarovin {
@@ -166,6 +167,10 @@ std::string FormatTextReading(const ReportedReading& reading) {
     AppendSputaGrid(text, MakeSputaTextTable(report));
     if (report.classical) {
         AppendLine(text, DrikBalaLine(report));
+    }
+    if (reading.calculation.houses) {
+        text += '\n';
+        text += HousesTable(*reading.calculation.houses);
     }
     if (!reading.vargas.empty()) {
         AppendHeading(text, VARGAS_HEADING);

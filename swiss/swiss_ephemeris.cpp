@@ -156,8 +156,12 @@ Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request) {
     if (!files.Covers(request.julianDayUt)) {
         return OutsideFilesRefusal(files);
     }
-    UseThreadSiderealMode(SiderealModeOf(request.ayanamsa));
+    UseRequestAyanamsa(request);
     return ReadPositions(request, files);
+}
+
+void UseRequestAyanamsa(const SwissRequest& request) {
+    UseThreadSiderealMode(SiderealModeOf(request.ayanamsa));
 }
 
 }  // namespace sarovin

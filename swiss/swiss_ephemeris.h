@@ -38,4 +38,8 @@ struct SwissPositions {
 // several threads at once.
 Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request);
 
+// Sets the calling thread's sidereal mode to the request's ayanamsa, for
+// other readings of the same request (the house cusps).
+void UseRequestAyanamsa(const SwissRequest& request);
+
 }  // namespace sarovin

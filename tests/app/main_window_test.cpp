@@ -119,8 +119,8 @@ TEST_F(WindowTest, TabsBringTheirFramesToTheFront) {
     EnterDelhiBirth();
     Click("cmdCalculate");
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
-    ASSERT_EQ(tabs->count(), 4);
-    const char* frames[] = {"Frame3", "Frame4", "Frame5", "Frame6"};
+    ASSERT_EQ(tabs->count(), 5);
+    const char* frames[] = {"Frame3", "Frame4", "Frame5", "Frame6", "FrameHouses"};
     for (const int tab : {1, 2, 0, 3, 2}) {
         tabs->setCurrentIndex(tab);
         EXPECT_EQ(FrontResultFrame(), frames[tab]);

@@ -159,15 +159,26 @@ TEST(PdfOutput, ThePageFollowsTheClassicalRules) {
     const std::string pdf = folder.PathOf("classical.pdf");
     const ProgramRun run = RunWithoutDisplay(testing::Joined(
         {"--pdf", pdf, "--rules", "classical", "--ephemeris", "swiss"}, testing::AshaRaoOptions()));
-    EXPECT_EQ(run.status, 0) << run.err;
-    if (!testing::CanReadPdfText()) {
-        GTEST_SKIP() << "poppler-utils is not installed";
+    // A reading with houses gets a second page holding the houses table.
+    TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
+        const ReadingFolder folder;
+        const std::string good =
+            folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+        const std::string pdf = folder.PathOf("houses.pdf");
+        const ProgramRun run = RunWithoutDisplay(
+            {"--pdf", pdf, "--ephemeris", "swiss", "--houses", "whole-sign", good});
+        EXPECT_EQ(run.status, 0) << run.err;
+        if (!testing::CanReadPdfText()) {
+            GTEST_SKIP() << "poppler-utils is not installed";
+        }
+        const QString text = testing::PdfText(QString::fromStdString(pdf));
+        for (const char* part : {"Classical (Parashara) rules", "Lagna", "Drik Bala", "\u2013"}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+        }
+        const QString path = QString::fromStdString(pdf);
+        EXPECT_EQ(testing::PdfPageCount(path), 2);
+        EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
     }
-    const QString text = testing::PdfText(QString::fromStdString(pdf));
-    for (const char* part : {"Classical (Parashara) rules", "Lagna", "Drik Bala", "\u2013"}) {
-        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
-    }
-}
 
 }  // namespace
 }  // namespace sarovin

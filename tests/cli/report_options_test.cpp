@@ -48,6 +48,9 @@ TEST(ParseReportArguments, RefusesWhatItCannotUse) {
          "unknown ayanamsa 'Raman': give lahiri, raman, krishnamurti, true-chitra, yukteshwar or "
          "fagan-bradley"},
         {{"--rules", "parashara", "a.dri"}, "unknown rules 'parashara': give 1.15 or classical"},
+        {{"--houses", "placidus", "a.dri"}, "--houses needs --ephemeris swiss"},
+        {{"--ephemeris", "swiss", "--houses", "koch", "a.dri"},
+         "unknown houses 'koch': give sripati, equal, whole-sign or placidus"},
         {{"-x.dri"}, "unknown option '-x.dri'"},
         {{"--format", "xml", "a.dri"}, "unknown format 'xml': give text, json or jsonl"},
         {{"--format", "JSON", "a.dri"}, "unknown format 'JSON': give text, json or jsonl"},

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+
+#include "calculation/sky.h"
+#include "common/result.h"
+#include "engine/birth_record.h"
+#include "houses/houses.h"
+
+namespace sarovin {
+
+// The houses of a birth by the chosen system, when `sky` has a Lagna (the
+// Swiss Ephemeris); none with the built-in ephemeris. Placidus is refused
+// inside the polar circles, where it has no solution.
+Result<std::optional<Houses>> ComputeBirthHouses(const BirthRecord& record,
+                                                 const EphemerisChoice& choice, const Sky& sky);
+
+}  // namespace sarovin
