@@ -5,6 +5,7 @@
 
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
+#include "form/birth_summary.h"
 #include "output/json_classical.h"
 #include "output/json_houses.h"
 #include "output/named_values.h"
@@ -70,17 +71,16 @@ void WriteBirth(JsonWriter& json, const Calculation& calculation) {
     json.Number(record.month);
     json.Key("name");
     json.String(record.name);
-    // Only with an exact offset, so readings on a zone row print as before.
-    if (record.exactOffset) {
-        json.Key("offsetSource");
+    json.Key("offsetSource");
+    if (!record.exactOffset) {
+        json.String("zone");
+    } else {
         json.String(record.exactOffset->source == OffsetSource::Atlas ? "atlas" : "typed");
     }
     json.Key("state");
     json.String(record.state);
-    if (record.exactOffset) {
-        json.Key("utcOffset");
-        json.String(UtcOffsetText(record.exactOffset->seconds));
-    }
+    json.Key("utcOffset");
+    json.String(UtcOffsetText(UtcOffsetSeconds(record)));
     json.Key("year");
     json.Number(record.year);
     json.Key("zone");
@@ -259,12 +259,8 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     WriteHouses(json, calculation.houses);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
-    // Only when the engines disagree, so agreeing readings print as before.
-    if (const std::vector<std::string> warnings = PrecisionWarnings(calculation);
-        !warnings.empty()) {
-        json.Key("precisionWarnings");
-        WriteTexts(json, warnings);
-    }
+    json.Key("precisionWarnings");
+    WriteTexts(json, PrecisionWarnings(calculation));
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("rules");
