@@ -120,14 +120,14 @@ QWidget* ResultsPanel::BuildPrecisionRow() {
 
 // Ctrl+Tab and Ctrl+Page Down go to the next tab, Ctrl+Shift+Tab and
 // Ctrl+Page Up to the previous one, wherever the focus is in the window
-// while the panel is shown, passing over a disabled tab.
+// while the panel is shown, passing over a disabled or hidden tab.
 void ResultsPanel::AddTabKeys() {
     const auto step = [this](int by) {
         return [this, by] {
             int index = tabs_->currentIndex();
             do {
                 index = (index + by + tabs_->count()) % tabs_->count();
-            } while (!tabs_->isTabEnabled(index));
+            } while (!tabs_->isTabEnabled(index) || !tabs_->isTabVisible(index));
             tabs_->setCurrentIndex(index);
         };
     };

@@ -59,9 +59,10 @@ TEST(PdfOutput, EachPrintedReadingHasAPage) {
     }
 }
 
-// The South Indian chart writes the name in its middle, so the page holds
-// it twice, once over the page and once in the chart; the North Indian
-// chart, which a reading with a Lagna could have, has no middle.
+// The South Indian chart writes the name in its middle, so the pages hold
+// it four times: over the reading's page, in the birth chart and in the
+// Navamsa beside it, and over the houses page. The North Indian chart,
+// which a reading with a Lagna could have, has no middle: twice.
 TEST(PdfOutput, PagesHaveTheSouthIndianChart) {
     const ReadingFolder folder;
     const std::string good =
@@ -71,7 +72,7 @@ TEST(PdfOutput, PagesHaveTheSouthIndianChart) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_EQ(testing::PdfText(QString::fromStdString(pdf)).count(QStringLiteral("Asha Rao")), 2);
+    EXPECT_EQ(testing::PdfText(QString::fromStdString(pdf)).count(QStringLiteral("Asha Rao")), 4);
 }
 
 // A refused reading after the good ones leaves their pages in the file.
@@ -159,26 +160,32 @@ TEST(PdfOutput, ThePageFollowsTheClassicalRules) {
     const std::string pdf = folder.PathOf("classical.pdf");
     const ProgramRun run = RunWithoutDisplay(testing::Joined(
         {"--pdf", pdf, "--rules", "classical", "--ephemeris", "swiss"}, testing::AshaRaoOptions()));
-    // A reading with houses gets a second page holding the houses table.
-    TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
-        const ReadingFolder folder;
-        const std::string good =
-            folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
-        const std::string pdf = folder.PathOf("houses.pdf");
-        const ProgramRun run = RunWithoutDisplay(
-            {"--pdf", pdf, "--ephemeris", "swiss", "--houses", "whole-sign", good});
-        EXPECT_EQ(run.status, 0) << run.err;
-        if (!testing::CanReadPdfText()) {
-            GTEST_SKIP() << "poppler-utils is not installed";
-        }
-        const QString text = testing::PdfText(QString::fromStdString(pdf));
-        for (const char* part : {"Classical (Parashara) rules", "Lagna", "Drik Bala", "\u2013"}) {
-            EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
-        }
-        const QString path = QString::fromStdString(pdf);
-        EXPECT_EQ(testing::PdfPageCount(path), 2);
-        EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
     }
+    const QString text = testing::PdfText(QString::fromStdString(pdf));
+    for (const char* part : {"Classical (Parashara) rules", "Lagna", "Drik Bala", "\u2013"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    }
+}
+
+// A reading with houses gets a second page holding the houses table.
+TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
+    const ReadingFolder folder;
+    const std::string good =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("houses.pdf");
+    const ProgramRun run =
+        RunWithoutDisplay({"--pdf", pdf, "--ephemeris", "swiss", "--houses", "whole-sign", good});
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString path = QString::fromStdString(pdf);
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
+}
 
 }  // namespace
 }  // namespace sarovin

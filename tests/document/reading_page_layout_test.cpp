@@ -126,18 +126,16 @@ std::vector<QRectF> BoxesBelow(const ReadingPageLayout& layout) {
     return boxes;
 }
 
-// On the wide A3 the chart reaches lower than the Graha rows beside it; on
-// the narrow A6 the rows, wrapped to a short width, reach lower than the
-// chart; on A4 the two end close together.
-// Either way the Rashi section starts beneath both, and the Sputa section
-// beneath the Rashi rows.
+// The birth chart and the Navamsa stand side by side, the Graha rows under
+// both, the Rashi section beneath the Graha rows and the Sputa section
+// beneath the Rashi rows, on a wide, a middling and a narrow page.
 TEST(ReadingPageLayout, TheSectionsFollowOneAnotherWithoutOverlapping) {
     for (const QPageSize::PageSizeId size : {QPageSize::A3, QPageSize::A4, QPageSize::A6}) {
         SCOPED_TRACE(QPageSize(size).name().toStdString());
         Page page(size);
         const ReadingPageLayout layout = page.LayOut(
             CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE, BUILT_IN));
-        std::vector<QRectF> above = {layout.chartBox, layout.grahaTitle.box};
+        std::vector<QRectF> above = {layout.chartBox, layout.navamsaBox, layout.grahaTitle.box};
         for (const DrishtiRowText& row : layout.grahaRows) {
             above.push_back(row.heading.box);
             above.push_back(row.sentences.box);
@@ -150,7 +148,8 @@ TEST(ReadingPageLayout, TheSectionsFollowOneAnotherWithoutOverlapping) {
         for (const DrishtiRowText& row : layout.rashiRows) {
             EXPECT_GE(layout.sputaTitle.box.top(), row.sentences.box.bottom());
         }
-        EXPECT_GE(layout.grahaTitle.box.left(), layout.chartBox.right());
+        EXPECT_GE(layout.navamsaBox.left(), layout.chartBox.right());
+        EXPECT_GE(layout.grahaTitle.box.top(), layout.navamsaBox.bottom());
         EXPECT_GE(layout.chartBox.top(), layout.headerLines.back().box.bottom());
     }
 }

@@ -63,12 +63,13 @@ const ZoneCase CASES[] = {
     // 1940-02-25 to 1941-05-04: BST isdst=1 through the winter.
     {"Europe/London", 1941, 1, 15, 12, 0, GREENWICH_MEAN, true, "BST, UTC+1:00"},
     // On 10 August 1941 the clocks went from 02:59:59 BDST back to 02:00:00
-    // BST, both isdst=1, so 02:30 came twice with no standard time: the later,
-    // BST, is taken, as the clocks read on from then
+    // BST, both isdst=1, so 02:30 came twice with no standard time; neither
+    // is taken, and the note names the first
     // (python3 -c "import zoneinfo, datetime as d; z = zoneinfo.ZoneInfo(
     //   'Europe/London'); print([d.datetime(1941, 8, 10, 2, 30, fold=f,
     //   tzinfo=z).tzname() for f in (0, 1)])" prints ['BDST', 'BST']).
-    {"Europe/London", 1941, 8, 10, 2, 30, GREENWICH_MEAN, true, "BST, UTC+1:00"},
+    {"Europe/London", 1941, 8, 10, 2, 30, std::nullopt, false,
+     "came twice as the clocks went back: first BDST"},
     // 1968-10-27 to 1971-10-31: BST isdst=0 gmtoff=3600, British Standard
     // Time all year: the list's British Summer Time row without the tick.
     {"Europe/London", 1970, 1, 15, 12, 0, BRITISH_SUMMER, false,
