@@ -28,7 +28,6 @@ constexpr int EXIT_ALL_PRINTED = 0;
 constexpr int EXIT_SOME_REFUSED = 1;
 constexpr int EXIT_USAGE = 2;
 constexpr std::string_view WRITE_FAILURE_MESSAGE = "cannot write the output";
-constexpr std::string_view PDF_FAILURE_MESSAGE = "The PDF could not be saved.";
 constexpr std::string_view NO_PLACE_FOUND = "no known place has a name holding \"";
 
 std::string WarningLines(const ReportedReading& reading) {
@@ -93,12 +92,13 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
         anyPage = anyPage || output.calculation.has_value();
         return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
     };
-    const bool written = ProduceInOrder(ReadingCount(options), options.jobs, produce, consume);
+    // A page that could not be added stops the work and refuses the commit.
+    ProduceInOrder(ReadingCount(options), options.jobs, produce, consume);
     if (!anyPage) {
         return EXIT_SOME_REFUSED;
     }
-    if (!written || !pdf.Commit()) {
-        err << ProblemLine(options.pdfPath, PDF_FAILURE_MESSAGE);
+    if (const Result<Done> saved = pdf.Commit(); !saved) {
+        err << ProblemLine(options.pdfPath, saved.refusal().message);
         return EXIT_SOME_REFUSED;
     }
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
@@ -198,15 +198,15 @@ int PrintInformation(const ReportOptions& options, std::ostream& out, std::ostre
 }  // namespace
 
 int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const ParsedArguments parsed = ParseReportArguments(arguments);
-    if (!parsed.usageError.empty()) {
-        err << ProblemLine({}, parsed.usageError) << UsageSynopsis();
+    const Result<ReportOptions> options = ParseReportArguments(arguments);
+    if (!options) {
+        err << ProblemLine({}, options.refusal().message) << UsageSynopsis();
         return EXIT_USAGE;
     }
-    if (parsed.options.action == ReportAction::PrintReadings) {
-        return PrintReadings(parsed.options, out, err);
+    if (options->action == ReportAction::PrintReadings) {
+        return PrintReadings(*options, out, err);
     }
-    const int status = PrintInformation(parsed.options, out, err);
+    const int status = PrintInformation(*options, out, err);
     // A full disk or a closed pipe shows only once the output is flushed.
     if (!out.flush()) {
         ReportWriteFailure(err);

@@ -7,6 +7,7 @@ namespace sarovin {
 namespace {
 
 using testing::Joined;
+using testing::RefusalOf;
 using testing::RunResult;
 using testing::RunTool;
 
@@ -87,9 +88,9 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          ""},
     };
     for (const PlacedCase& c : cases) {
-        const ParsedArguments parsed = ParseReportArguments(c.arguments);
-        ASSERT_EQ(parsed.usageError, "") << ::testing::PrintToString(c.arguments);
-        const TypedBirth& birth = parsed.options.typedBirth.value();
+        const Result<ReportOptions> parsed = ParseReportArguments(c.arguments);
+        ASSERT_EQ(RefusalOf(parsed), "") << ::testing::PrintToString(c.arguments);
+        const TypedBirth& birth = parsed->typedBirth.value();
         EXPECT_EQ(birth.latitude, c.latitude);
         EXPECT_EQ(birth.isSouth, c.isSouth);
         EXPECT_EQ(birth.longitude, c.longitude);
@@ -117,7 +118,7 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
         {{"--place", "Ujjain", "a.dri"}, "reading files cannot be combined with birth options"},
     };
     for (const auto& [arguments, error] : cases) {
-        EXPECT_EQ(ParseReportArguments(arguments).usageError, error);
+        EXPECT_EQ(RefusalOf(ParseReportArguments(arguments)), error);
         const RunResult result = RunTool(arguments);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
