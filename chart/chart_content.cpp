@@ -37,7 +37,7 @@ ChartContent ChartContentOf(const Calculation& calculation) {
     }
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
         content.marks.push_back(
-            MarkAt(BodyAbbreviation(slot), calculation.report.bodies.entries[slot].place, slot));
+            MarkAt(BodyAbbreviation(slot), sky.bodies.entries[slot].place, slot));
     }
     const BirthRecord& record = calculation.record;
     content.title = record.name;
