@@ -90,7 +90,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 }
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
-    report_ = calculation.report;
+    calculation_ = &calculation;
     view_->ShowReading(calculation);
     const bool hasLagna = calculation.sky.lagna.has_value();
     north_->setEnabled(hasLagna);
@@ -123,7 +123,7 @@ void ChartTab::KeepChoices() {
 // The chosen body's two sentences from the tab of the aspects drawn.
 void ChartTab::ShowChosenAspects() {
     const std::optional<int> body = view_->ChosenBody();
-    if (!body) {
+    if (!body || !calculation_) {
         aspects_->setText(HOW_TO_CHOOSE);
         return;
     }
@@ -131,7 +131,8 @@ void ChartTab::ShowChosenAspects() {
         aspects_->setText(QStringLiteral("The S Node takes no part in Graha Drishti."));
         return;
     }
-    const DrishtiRow& row = graha_->isChecked() ? report_.graha[*body] : report_.rashi[*body];
+    const DrishtiReport& report = calculation_->report;
+    const DrishtiRow& row = graha_->isChecked() ? report.graha[*body] : report.rashi[*body];
     aspects_->setText(ToQString(row.bodyCaption + " " + row.positionCaption + " \u2014 " +
                                 row.aspectCaption + " " + row.planetsCaption));
 }

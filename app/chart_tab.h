@@ -22,6 +22,8 @@ class ChartTab : public QWidget {
   public:
     explicit ChartTab(QWidget* parent = nullptr);
 
+    // Shows `calculation`, which the window keeps, and reads it again while
+    // it is shown.
     void ShowCalculation(const Calculation& calculation);
     // The style the chart is drawn in now.
     ChartStyle StyleShown() const;
@@ -39,7 +41,7 @@ class ChartTab : public QWidget {
     QRadioButton* rashi_;
     QLabel* aspects_;
     bool prefersNorth_ = false;
-    DrishtiReport report_;
+    const Calculation* calculation_ = nullptr;
 };
 
 }  // namespace sarovin

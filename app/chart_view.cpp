@@ -28,13 +28,13 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
 
 void ChartView::ShowReading(const Calculation& calculation) {
     content_ = ChartContentOf(calculation);
-    report_ = calculation.report;
+    calculation_ = &calculation;
     update();
 }
 
 void ChartView::ShowComparison(const Calculation& outer, const Calculation& inner) {
     content_ = DoubleChartContent(outer, inner);
-    report_ = outer.report;
+    calculation_ = &outer;
     update();
 }
 
@@ -67,7 +67,8 @@ QPointF ChartView::ChartCorner() const {
 
 ChartLayout ChartView::CurrentLayout() const {
     const std::optional<ChartFocus> focus =
-        chosen_ ? std::optional(FocusOn(report_, kind_, *chosen_)) : std::nullopt;
+        chosen_ && calculation_ ? std::optional(FocusOn(calculation_->report, kind_, *chosen_))
+                                : std::nullopt;
     return LayOutChart(content_, style_, focus, ChartSide());
 }
 

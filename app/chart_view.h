@@ -17,6 +17,8 @@ class ChartView : public QWidget {
   public:
     explicit ChartView(QWidget* parent = nullptr);
 
+    // Shows `calculation`, which the window keeps; the chosen body's aspects
+    // are read from it while it is shown.
     void ShowReading(const Calculation& calculation);
     // Two charts as one: `outer` as its reading, with the bodies of `inner`
     // on the inner side of their signs; the chosen body is outer's.
@@ -51,7 +53,7 @@ class ChartView : public QWidget {
     void StepBodies(int steps);
 
     ChartContent content_;
-    DrishtiReport report_;
+    const Calculation* calculation_ = nullptr;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;
     std::optional<int> chosen_;
