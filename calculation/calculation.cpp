@@ -20,8 +20,7 @@ Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previo
     calculation.sky = std::move(*sky);
     calculation.report = ComputeDrishtiReport(calculation.sky.bodies, calculation.sky.used.rules,
                                               calculation.sky.lagna);
-    Result<std::optional<Houses>> houses =
-        ComputeBirthHouses(calculation.record, choice, calculation.sky);
+    Result<std::optional<Houses>> houses = ComputeBirthHouses(calculation.sky);
     if (!houses) {
         return houses.refusal();
     }

@@ -20,7 +20,8 @@ Sky BuiltInSky(const BirthRecord& record, Rules rules) {
 }
 
 Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
-    SwissRequest request = SwissRequestFor(record, choice.node);
+    const UniversalBirthMoment moment = SwissBirthMoment(record);
+    SwissRequest request = SwissRequestAt(moment, record, choice.node);
     request.ayanamsa = choice.ayanamsa;
     const Result<SwissPositions> positions = ComputeSwissPositions(request);
     if (!positions) {
@@ -33,7 +34,8 @@ Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
     }
     sky.used = choice;
     sky.ayanamsa = positions->ayanamsa;
-    sky.universalTime = SwissBirthMoment(record).civil;
+    sky.universalTime = moment.civil;
+    sky.swissRequest = request;
     sky.lagna = positions->lagna;
     return sky;
 }

@@ -36,6 +36,9 @@ struct Sky {
     double ayanamsa = 0;
     std::optional<CivilTime> universalTime;
     std::optional<double> lagna;
+    // What the Swiss Ephemeris was asked for, kept for the houses; none for
+    // the built-in ephemeris.
+    std::optional<SwissRequest> swissRequest;
 
     friend bool operator==(const Sky&, const Sky&) = default;
 };

@@ -19,6 +19,8 @@ struct SwissRequest {
     double longitudeDegrees = 0;  // east positive
     LunarNode node = LunarNode::Mean;
     AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
+
+    friend bool operator==(const SwissRequest&, const SwissRequest&) = default;
 };
 
 inline constexpr int SWISS_BODY_COUNT = 9;
