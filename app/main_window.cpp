@@ -172,6 +172,7 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
     }
     calculation_ = std::move(*calculation);
     shownForm_ = form;
+    compared_.reset();
     resultsPanel_->ShowCalculation(calculation_);
     setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
                    ToQString(calculation_.record.name));
@@ -215,13 +216,25 @@ void MainWindow::SaveReading() {
                          readingPlaces_);
 }
 
+// With the Compare tab on show, the page of the pair is printed instead of
+// the reading's.
 void MainWindow::PrintReading() {
-    sarovin::PrintReading(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()});
+    const ChartStyle style = resultsPanel_->ChartStyleShown();
+    if (compared_ && resultsPanel_->ComparisonShown()) {
+        PrintPair(this, platform_, {calculation_, compared_->b, compared_->comparison, style});
+        return;
+    }
+    sarovin::PrintReading(this, platform_, {calculation_, style});
 }
 
 void MainWindow::ExportPdf() {
-    ExportReadingPdf(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()},
-                     readingPlaces_);
+    const ChartStyle style = resultsPanel_->ChartStyleShown();
+    if (compared_ && resultsPanel_->ComparisonShown()) {
+        ExportPairPdf(this, platform_, {calculation_, compared_->b, compared_->comparison, style},
+                      readingPlaces_);
+        return;
+    }
+    ExportReadingPdf(this, platform_, {calculation_, style}, readingPlaces_);
 }
 
 void MainWindow::OpenReading() {
@@ -254,7 +267,7 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
     if (!bytes) {
         return;
     }
-    const OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
+    OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
     if (!other.calculation) {
         const Refusal& refusal = other.calculation.refusal();
         platform_.ShowMessage(this,
@@ -263,8 +276,9 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
                               refusal.icon);
         return;
     }
-    resultsPanel_->ShowComparison(calculation_, *other.calculation,
-                                  CompareCharts(calculation_.sky, other.calculation->sky));
+    ChartComparison comparison = CompareCharts(calculation_.sky, other.calculation->sky);
+    compared_ = Compared{std::move(*other.calculation), std::move(comparison)};
+    resultsPanel_->ShowComparison(calculation_, compared_->b, compared_->comparison);
 }
 
 void MainWindow::FindLatitudeLongitude() {

@@ -211,6 +211,10 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     }
 }
 
+bool ResultsPanel::ComparisonShown() const {
+    return tabs_->currentWidget() == compare_;
+}
+
 ChartStyle ResultsPanel::ChartStyleShown() const {
     return chart_->StyleShown();
 }

@@ -37,6 +37,8 @@ class ResultsPanel : public QWidget {
                         const ChartComparison& comparison);
     // The style the chart tab draws the chart in, for printing it alike.
     ChartStyle ChartStyleShown() const;
+    // True while the Compare tab is the one on show.
+    bool ComparisonShown() const;
 
   signals:
     // A reading file dropped on the results, to compare with.
