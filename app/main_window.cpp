@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -52,16 +51,11 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     panels_->addWidget(inputPanel_);
     panels_->addWidget(resultsPanel_);
 
-    // On a screen smaller than the panels they scroll rather than being cut.
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("scrPanels"));
-    scroller->setWidget(panels_);
-    scroller->setWidgetResizable(true);
-    scroller->setFrameShape(QFrame::NoFrame);
-
+    // Each panel scrolls its content inside itself, so its commands and the
+    // tab strip stay in view on any screen.
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(scroller, 1);
+    layout->addWidget(panels_, 1);
     layout->addWidget(new PromotionPanel(platform_, central));
     setCentralWidget(central);
 
