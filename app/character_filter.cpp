@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "app/dropped_reading.h"
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
 
@@ -30,6 +31,22 @@ QString DeliveredText(const QKeyEvent& event) {
         return QString(QChar(event.key() - Qt::Key_A + 1));
     }
     return event.text();
+}
+
+bool IsControlLetter(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::ShiftModifier;
+    return modifiers == Qt::ControlModifier && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+}
+
+bool IsReadingDrag(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return !DroppedReading(static_cast<QDropEvent*>(event)->mimeData()).empty();
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -76,7 +93,21 @@ bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
     if (box == nullptr) {
         return false;
     }
+    if (IsReadingDrag(event)) {
+        // Not text to type: the window beneath opens it.
+        event->ignore();
+        return true;
+    }
     QString delivered;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A Control letter reaches the box and is refused there, as typed
+        // characters are, before a menu's shortcut could take it.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsControlLetter(*key)) {
+            event->accept();
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         delivered = DeliveredText(*key);

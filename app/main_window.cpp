@@ -1,13 +1,18 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/character_filter.h"
+#include "app/dropped_reading.h"
 #include "app/ephemeris_menu.h"
 #include "app/house_system_menu.h"
 #include "app/input_panel.h"
@@ -34,6 +39,8 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& caption) {
     action->setObjectName(ToQString(name));
     return action;
 }
+
+const QString GEOMETRY_KEY = QStringLiteral("window/geometry");
 
 void AddSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(ToQString(name));
@@ -70,27 +77,77 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     connect(resultsPanel_, &ResultsPanel::CompareFileDropped, this,
             &MainWindow::CompareWithReadingFile);
     ShowInputPanel();
-    // Room for the longest Rashi sentence on one line where the screen has it.
+    readingPlaces_.recent = LoadRecentReadings();
+    setAcceptDrops(true);
+    // Room for the longest Rashi sentence on one line where the screen has it,
+    // until the window has been closed once; then where it was left.
     const QRect available = screen()->availableGeometry();
     resize(FirstWindowSize(QSize(900, 640), available.size()));
     move(CentredPosition(size(), available));
+    restoreGeometry(QSettings().value(GEOMETRY_KEY).toByteArray());
 }
 
-void MainWindow::BuildMenus() {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QSettings().setValue(GEOMETRY_KEY, saveGeometry());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedReading(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::filesystem::path path = DroppedReading(event->mimeData());
+    if (!path.empty()) {
+        event->acceptProposedAction();
+        OpenReadingFile(path);
+    }
+}
+
+// The specified entries first and last; the others between them.
+void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(AddAction(file, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")),
             &QAction::triggered, this, &MainWindow::CalculateDrishti);
-    documentActions_ = {AddAction(file, "mnuPrint", QStringLiteral("&Print\u2026")),
+    QAction* open = AddAction(file, "mnuOpenReading", QStringLiteral("&Open Reading\u2026"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &MainWindow::OpenReading);
+    recentMenu_ = file->addMenu(QStringLiteral("Recent R&eadings"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::ListRecentReadings);
+    QAction* save = AddAction(file, "mnuSaveReading", QStringLiteral("&Save Reading\u2026"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &MainWindow::SaveReading);
+    documentActions_ = {save, AddAction(file, "mnuPrint", QStringLiteral("&Print\u2026")),
                         AddAction(file, "mnuExportPdf", QStringLiteral("Export P&DF\u2026"))};
-    connect(documentActions_[0], &QAction::triggered, this, &MainWindow::PrintReading);
-    connect(documentActions_[1], &QAction::triggered, this, &MainWindow::ExportPdf);
+    connect(documentActions_[1], &QAction::triggered, this, &MainWindow::PrintReading);
+    connect(documentActions_[2], &QAction::triggered, this, &MainWindow::ExportPdf);
     documentActions_ << AddAction(file, "mnuCompare", QStringLiteral("Compare &With\u2026"));
     connect(documentActions_.back(), &QAction::triggered, this, &MainWindow::CompareWithReading);
     AddSeparator(file, "mnuFileSep");
     connect(AddAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
             &QWidget::close);
+}
 
+void MainWindow::ListRecentReadings() {
+    recentMenu_->clear();
+    int number = 0;
+    for (const std::filesystem::path& path : readingPlaces_.recent) {
+        QAction* entry = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(++number).arg(BytesAsText(path.filename().native())));
+        entry->setToolTip(BytesAsText(path.native()));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenReadingFile(path); });
+    }
+    if (number == 0) {
+        recentMenu_->addAction(QStringLiteral("No readings yet"))->setEnabled(false);
+    }
+}
+
+void MainWindow::BuildMenus() {
+    BuildFileMenu();
     ephemerisMenu_ = new EphemerisMenu(this);
     menuBar()->addMenu(ephemerisMenu_);
     connect(ephemerisMenu_, &EphemerisMenu::ChoiceChanged, this,
@@ -159,7 +216,8 @@ bool MainWindow::ValidateInput() {
     return !refusal;
 }
 
-void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputForm& form) {
+void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputForm& form,
+                                 bool keepTab) {
     if (!calculation) {
         ShowRefusal(calculation.refusal());
         return;
@@ -171,7 +229,9 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
     setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
                    ToQString(calculation_.record.name));
     panels_->setCurrentWidget(resultsPanel_);
-    resultsPanel_->ShowGrahaFrame();
+    if (!keepTab) {
+        resultsPanel_->ShowGrahaFrame();
+    }
     for (QAction* action : documentActions_) {
         action->setEnabled(true);
     }
@@ -198,10 +258,10 @@ void MainWindow::ShowInputPanel() {
 }
 
 // Results on show follow a change of ephemeris or rules at once, from the panel
-// they were calculated from.
+// they were calculated from, on the tab that was on show.
 void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
-        ShowCalculation(CalculateForm(shownForm_, calculation_.record, Choice()), shownForm_);
+        ShowCalculation(CalculateForm(shownForm_, calculation_.record, Choice()), shownForm_, true);
     }
 }
 
@@ -281,7 +341,13 @@ void MainWindow::FindLatitudeLongitude() {
         ShowRefusal(query.refusal());
         return;
     }
-    platform_.OpenAddress(PlaceSearchAddress(ToQString(*query)));
+    if (!platform_.OpenAddress(PlaceSearchAddress(ToQString(*query)))) {
+        platform_.ShowMessage(this,
+                              QStringLiteral("No web browser could be opened. Look up the "
+                                             "latitude and longitude of %1 on the web.")
+                                  .arg(ToQString(*query)),
+                              MessageIcon::Information);
+    }
 }
 
 }  // namespace sarovin

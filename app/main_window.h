@@ -6,6 +6,7 @@
 #include "calculation/calculation.h"
 #include "comparison/chart_comparison.h"
 
+class QMenu;
 class QStackedWidget;
 
 namespace sarovin {
@@ -47,14 +48,26 @@ class MainWindow : public QMainWindow {
 
     const BirthRecord& Record() const { return calculation_.record; }
 
+  protected:
+    // The window's size and place are kept for the next start.
+    void closeEvent(QCloseEvent* event) override;
+    // A reading file dropped on the window opens (on the results it is
+    // compared instead, there).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void BuildMenus();
+    void BuildFileMenu();
+    // Lists the recent readings in the File menu's submenu.
+    void ListRecentReadings();
     // The ephemeris menu's choice with the rules menu's.
     EphemerisChoice Choice() const;
     void WatchTextBoxes();
     // Shows the results of a calculation, or its refusal on the input panel.
     // `form` is the panel it was calculated from.
-    void ShowCalculation(Result<Calculation> calculation, const InputForm& form);
+    void ShowCalculation(Result<Calculation> calculation, const InputForm& form,
+                         bool keepTab = false);
     void ShowRefusal(const Refusal& refusal);
     void ShowReading(const std::optional<std::string>& bytes);
     void RecalculateShownResults();
@@ -81,6 +94,7 @@ class MainWindow : public QMainWindow {
     HouseSystemMenu* housesMenu_;
     // Print and Export PDF, which wait for results on show.
     QList<QAction*> documentActions_;
+    QMenu* recentMenu_;
     ReadingPlaces readingPlaces_;
 };
 

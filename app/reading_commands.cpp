@@ -1,6 +1,7 @@
 #include "app/reading_commands.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "platform/platform_services.h"
@@ -11,6 +12,8 @@
 namespace sarovin {
 
 namespace {
+
+const QString RECENT_KEY = QStringLiteral("readings/recent");
 
 const QString READING_FILTER = QStringLiteral("Sarovin (*.dri)");
 const QString READING_SUFFIX = QStringLiteral("dri");
@@ -27,6 +30,30 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::vector<std::filesystem::path> LoadRecentReadings() {
+    std::vector<std::filesystem::path> recent;
+    for (const QVariant& path : QSettings().value(RECENT_KEY).toList()) {
+        if (recent.size() < RECENT_READINGS) {
+            recent.emplace_back(path.toByteArray().toStdString());
+        }
+    }
+    return recent;
+}
+
+void RememberReading(ReadingPlaces& places, const std::filesystem::path& path) {
+    std::erase(places.recent, path);
+    places.recent.insert(places.recent.begin(), path);
+    if (places.recent.size() > RECENT_READINGS) {
+        places.recent.resize(RECENT_READINGS);
+    }
+    // File names are kept as bytes: they need not be UTF-8.
+    QVariantList kept;
+    for (const std::filesystem::path& reading : places.recent) {
+        kept << QByteArray::fromStdString(reading.native());
+    }
+    QSettings().setValue(RECENT_KEY, kept);
+}
 
 std::filesystem::path DialogStartFolder(const ReadingPlaces& places) {
     if (!places.lastFolder.empty()) {
@@ -51,7 +78,9 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
         platform.ShowMessage(parent,
                              ToQString(SaveFailureMessage("The reading could not be saved.", file)),
                              MessageIcon::Error);
+        return;
     }
+    RememberReading(places, path);
 }
 
 std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platform,
@@ -82,7 +111,11 @@ std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& pla
     }
     // A file that cannot be read counts as a file of no lines.
     Result<std::string> bytes = LoadReadingBytes(path);
-    return bytes ? std::move(*bytes) : std::string();
+    if (!bytes) {
+        return std::string();
+    }
+    RememberReading(places, path);
+    return std::move(*bytes);
 }
 
 }  // namespace sarovin

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/birth_record.h"
 
@@ -18,7 +19,19 @@ class PlatformServices;
 struct ReadingPlaces {
     std::filesystem::path lastSavePath;
     std::filesystem::path lastFolder;
+    // The readings last opened or saved, the latest first, kept between
+    // sessions.
+    std::vector<std::filesystem::path> recent;
 };
+
+// How many readings the File menu lists as recent.
+inline constexpr std::size_t RECENT_READINGS = 6;
+
+// The recent readings kept from the last session.
+std::vector<std::filesystem::path> LoadRecentReadings();
+
+// Puts `path` first among the recent readings, once, and keeps the list.
+void RememberReading(ReadingPlaces& places, const std::filesystem::path& path);
 
 // The folder the file dialogs start in: where a reading was last saved or
 // opened, else the user's documents folder.

@@ -14,14 +14,13 @@
 
 #include "app/chart_tab.h"
 #include "app/drishti_tab.h"
+#include "app/dropped_reading.h"
 #include "app/houses_tab.h"
 #include "app/sputa_tab.h"
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
-#include "platform/local_path.h"
 #include "platform/qt_text.h"
-#include "reading/reading_load.h"
 
 namespace sarovin {
 
@@ -172,20 +171,6 @@ void ResultsPanel::ShowComparison(const Calculation& a, const Calculation& b,
     tabs_->setTabVisible(tabs_->indexOf(compare_), true);
     tabs_->setCurrentWidget(compare_);
 }
-
-namespace {
-
-// One local reading file, by its name's ending as the open dialog filters.
-std::filesystem::path DroppedReading(const QMimeData* data) {
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1) {
-        return {};
-    }
-    std::filesystem::path path = LocalPathOf(urls.front());
-    return HasReadingExtension(path.native()) ? path : std::filesystem::path();
-}
-
-}  // namespace
 
 void ResultsPanel::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedReading(event->mimeData()).empty()) {
