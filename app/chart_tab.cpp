@@ -61,6 +61,17 @@ std::optional<VargaSpans> SpansOf(const Calculation& calculation) {
     return ComputeVargaSpans(calculation.sky.bodies, calculation.sky.lagna, *motion);
 }
 
+// What the chart shows, for a screen reader: each body's place and Graha
+// Drishti, as the Graha tab says them.
+QString ChartDescription(const VargaChart& chart) {
+    QStringList lines;
+    for (const DrishtiRow& row : chart.graha) {
+        lines << ToQString(row.bodyCaption + " " + row.positionCaption + ": " + row.aspectCaption +
+                           " " + row.planetsCaption);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
@@ -168,6 +179,7 @@ void ChartTab::ShowChosenVarga() {
     const int varga = varga_->currentIndex();
     const VargaChart& chart = charts_[varga];
     view_->ShowChart(VargaChartContentOf(*calculation_, chart, varga), chart.graha, chart.rashi);
+    view_->setAccessibleDescription(ChartDescription(chart));
     ShowChosenAspects();
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/drishti_tab.h"
+#include "app/label_table_accessibility.h"
 #include "app/scrolled_content.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
@@ -73,17 +74,20 @@ QString DigBalaTip(const HouseRow& row) {
 
 HousesTab::HousesTab(QWidget* parent) : QGroupBox(QStringLiteral("Houses"), parent) {
     setObjectName(QStringLiteral("FrameHouses"));
-    auto* grid = new QGridLayout(ScrolledContent(this));
+    QWidget* content = ScrolledContent(this);
+    auto* grid = new QGridLayout(content);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     QFont headerFont = font();
     headerFont.setBold(true);
+    LabelTable table{QStringLiteral("Houses"), {}, {}, {}};
     for (int column = 0; column < TABLE_COLUMNS; ++column) {
         auto* heading = MakeArrayLabel(this, "lblHousesColumn", column);
         heading->setText(HeadingOf(column));
         heading->setFont(headerFont);
         heading->setContentsMargins(4, 0, 4, 0);
         grid->addWidget(heading, HEADING_ROW, column);
+        table.columnHeaders.push_back(heading);
     }
     for (int house = 0; house < HOUSES; ++house) {
         for (int column = 0; column < TABLE_COLUMNS; ++column) {
@@ -95,10 +99,14 @@ HousesTab::HousesTab(QWidget* parent) : QGroupBox(QStringLiteral("Houses"), pare
             }
             grid->addWidget(cell, HEADING_ROW + 1 + house, column);
             cells_ << cell;
+            table.cells.push_back(cell);
         }
+        // The house's number heads its row.
+        table.rowHeaders.push_back(Cell(house, 0));
     }
     grid->setColumnStretch(TABLE_COLUMNS, 1);
     grid->setRowStretch(HEADING_ROW + 1 + HOUSES, 1);
+    ReadAsTable(content, std::move(table));
 }
 
 QLabel* HousesTab::Cell(int house, int column) const {

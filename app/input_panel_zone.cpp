@@ -61,6 +61,8 @@ void InputPanel::OfferRepeatedTimes(const ZoneProposal& proposal) {
 // instants of a repeated clock time wait.
 void InputPanel::ShowZoneNote(const QString& note) {
     lblZoneNote_->setText(note);
+    // Read with the zone list too, where the focus is when it matters.
+    cboTimeZone_->setAccessibleDescription(note);
     fields_->setRowVisible(zoneNoteRow_, !note.isEmpty());
     cmdFirstTime_->setVisible(!repeatedTimes_.empty());
     cmdSecondTime_->setVisible(!repeatedTimes_.empty());

@@ -36,10 +36,19 @@ class NamedListAccessible : public QAccessibleWidget {
     QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// True for a widget anywhere inside the input panel, whatever scrolls it.
+bool IsOnInputPanel(const QWidget* widget) {
+    for (const QWidget* above = widget->parentWidget(); above; above = above->parentWidget()) {
+        if (above->inherits("sarovin::InputPanel")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QAccessibleInterface* NamedListInterface(const QString& className, QObject* object) {
     auto* list = qobject_cast<QComboBox*>(object);
-    if (className == QLatin1String("QComboBox") && list != nullptr && list->parentWidget() &&
-        list->parentWidget()->inherits("sarovin::InputPanel")) {
+    if (className == QLatin1String("QComboBox") && list != nullptr && IsOnInputPanel(list)) {
         return new NamedListAccessible(list);
     }
     return nullptr;

@@ -25,6 +25,7 @@ PlaceCompleter::PlaceCompleter(QLineEdit* box)
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setWidget(box);
     completer_->popup()->setObjectName(QStringLiteral("lstPlaces"));
+    completer_->popup()->setAccessibleName(QStringLiteral("Places found"));
     connect(box, &QLineEdit::textEdited, this, &PlaceCompleter::OfferPlacesFor);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
@@ -44,6 +45,9 @@ void PlaceCompleter::OfferPlacesFor(const QString& text) {
         labels << ToQString(place.Label());
     }
     labels_->setStringList(labels);
+    // A screen reader hears how many places the list below the box holds.
+    completer_->popup()->setAccessibleDescription(
+        QStringLiteral("%1 places match; Down chooses among them").arg(labels.size()));
     if (labels.isEmpty()) {
         completer_->popup()->hide();
     } else {

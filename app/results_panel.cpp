@@ -15,6 +15,7 @@
 #include "app/chart_tab.h"
 #include "app/drishti_tab.h"
 #include "app/dropped_reading.h"
+#include "app/graphic_accessibility.h"
 #include "app/houses_tab.h"
 #include "app/sputa_tab.h"
 #include "calculation/engine_agreement.h"
@@ -48,6 +49,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Frame2"));
+    ReadChartsAsGraphics();
     graha_ = new DrishtiTab(QStringLiteral("Graha Drishti"), QStringLiteral("Frame3"), GRAHA_ROWS,
                             {"lblPlanets_Graha", "lblPlanets_Position_Graha",
                              "lblAspects_Sign_Graha", "lblAspects_Planets_Graha"},

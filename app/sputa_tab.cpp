@@ -7,6 +7,7 @@
 
 #include "app/classical_sputa_tips.h"
 #include "app/drishti_tab.h"
+#include "app/label_table_accessibility.h"
 #include "app/scrolled_content.h"
 #include "app/strength_legend.h"
 #include "chart/strength_tint.h"
@@ -82,7 +83,8 @@ QString TipOf(const SputaDrishti& sputa, int row, int column) {
 
 SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"), parent) {
     setObjectName(QStringLiteral("Frame5"));
-    auto* grid = new QGridLayout(ScrolledContent(this));
+    QWidget* content = ScrolledContent(this);
+    auto* grid = new QGridLayout(content);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     QFont headerFont = font();
@@ -120,6 +122,23 @@ SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"),
     grid->addWidget(new StrengthLegend(this), FIRST_BODY_ROW, LEGEND_COLUMN + 1, BODY_COUNT, 1);
     grid->setColumnStretch(LEGEND_COLUMN + 2, 1);
     grid->setRowStretch(DRIK_BALA_ROW + 1, 1);
+    ReadGridAsTable(content);
+}
+
+// Rows aspecting columns, the Lagna's column last while it is shown.
+void SputaTab::ReadGridAsTable(QWidget* content) {
+    LabelTable table{QStringLiteral("Sputa Drishti: the row's body aspecting the column's"),
+                     {columnLabels_.begin(), columnLabels_.end()},
+                     {rowLabels_.begin(), rowLabels_.end()},
+                     {}};
+    table.columnHeaders.push_back(lagnaHeader_);
+    for (int row = 0; row < BODY_COUNT; ++row) {
+        for (int column = 0; column < BODY_COUNT; ++column) {
+            table.cells.push_back(cellLabels_[BODY_COUNT * row + column]);
+        }
+        table.cells.push_back(lagnaCells_[row]);
+    }
+    ReadAsTable(content, std::move(table));
 }
 
 // Shown under the classical rules with an ephemeris that gives the Lagna.

@@ -26,6 +26,7 @@ class SputaTab : public QGroupBox {
     void ShowSputa(const DrishtiReport& report);
 
   private:
+    void ReadGridAsTable(QWidget* content);
     void AddLagnaColumn(QGridLayout* grid, const QFont& headerFont);
     void AddDrikBalaRow(QGridLayout* grid, const QFont& headerFont);
     void ShowOwnStrength(const DrishtiReport& report, int row, int column);

@@ -42,6 +42,48 @@ TEST_F(WindowTest, EveryInputControlIsNamedByItsCaption) {
     EXPECT_FALSE(AccessibleText(Box("txtLonMin"), QAccessible::Description).isEmpty());
 }
 
+// A list is heard with its chosen item as its value, wherever the panel
+// puts it.
+TEST_F(WindowTest, ListsTellTheirChosenItem) {
+    EnterDelhiBirth();
+    const std::pair<const char*, const char*> values[] = {
+        {"cboDate", "15"}, {"cboMonth", "June"}, {"cboYear", "1980"},
+        {"cboHour", "8"},  {"cboMinute", "30"},
+    };
+    for (const auto& [list, value] : values) {
+        EXPECT_EQ(AccessibleText(List(list), QAccessible::Value), value) << list;
+    }
+}
+
+// The chart is a picture described by its Graha Drishti; the Sputa grid
+// and the houses are tables with their headers.
+TEST_F(WindowTest, TheChartAndTheGridsReadAsAPictureAndTables) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    QAccessibleInterface* chart =
+        QAccessible::queryAccessibleInterface(Find<QWidget>(QStringLiteral("picChart")));
+    EXPECT_EQ(chart->role(), QAccessible::Graphic);
+    EXPECT_TRUE(
+        chart->text(QAccessible::Description).contains(ArrayText("lblAspects_Sign_Graha", 0)));
+
+    auto* sputa = Find<QWidget>(QStringLiteral("lblSputa_Angle_Sputa_1"));
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(sputa);
+    ASSERT_EQ(cell->role(), QAccessible::Cell);
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->rowIndex(), 0);
+    EXPECT_EQ(place->columnIndex(), 1);
+    EXPECT_EQ(place->rowHeaderCells().front()->text(QAccessible::Name),
+              LabelText(QStringLiteral("lblPlanetsRow_Sputa_0")));
+    EXPECT_EQ(place->columnHeaderCells().front()->text(QAccessible::Name), "Moon");
+    QAccessibleTableInterface* table = place->table()->tableInterface();
+    ASSERT_NE(table, nullptr);
+    // The built-in ephemeris gives no Lagna, so its column is left out.
+    EXPECT_EQ(table->rowCount(), 9);
+    EXPECT_EQ(table->columnCount(), 9);
+    EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name), cell->text(QAccessible::Name));
+}
+
 TEST_F(WindowTest, CaptionsLeadTheirControls) {
     const std::pair<const char*, const char*> buddies[] = {
         {"lblLabel_0", "txtName"},      {"lblLabel_1", "cboMonth"},  {"lblLabel_2", "cboHour"},

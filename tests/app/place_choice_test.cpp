@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QSettings>
@@ -47,6 +48,26 @@ TEST_F(PlaceChoiceTest, TypingOffersTheMatchingPlaces) {
     QTest::keyClicks(Box("txtCity"), QStringLiteral("Ujj"));
     ASSERT_TRUE(Places()->isVisible());
     EXPECT_EQ(Places()->model()->index(0, 0).data().toString(), "Ujjain, Madhya Pradesh, India");
+}
+
+// A screen reader reaches the offered places in the accessibility tree,
+// hears how many there are, and hears the zone note with the zone list.
+TEST_F(PlaceChoiceTest, ScreenReadersHearThePlacesAndTheZoneNote) {
+    EnterMoment("1980", "June", "15", "8", "30");
+    Box("txtCity")->setFocus();
+    QTest::keyClicks(Box("txtCity"), QStringLiteral("Ujj"));
+    QAccessibleInterface* places = QAccessible::queryAccessibleInterface(Places());
+    ASSERT_NE(places, nullptr);
+    EXPECT_EQ(places->text(QAccessible::Name), "Places found");
+    const int offered = Places()->model()->rowCount();
+    EXPECT_TRUE(places->text(QAccessible::Description).startsWith(QString::number(offered)));
+    ASSERT_GT(places->childCount(), 0);
+    Places()->setCurrentIndex(Places()->model()->index(0, 0));
+    QTest::keyClick(Places(), Qt::Key_Return);
+    ASSERT_FALSE(ZoneNote().isEmpty());
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(List("cboTimeZone"))->text(QAccessible::Description),
+        ZoneNote());
 }
 
 // Two letters are enough and spaces are not letters; the list shows the
