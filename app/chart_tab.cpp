@@ -57,7 +57,7 @@ std::optional<VargaSpans> SpansOf(const Calculation& calculation) {
     if (!motion) {
         return std::nullopt;
     }
-    return ComputeVargaSpans(calculation.report.bodies, calculation.sky.lagna, *motion);
+    return ComputeVargaSpans(calculation.sky.bodies, calculation.sky.lagna, *motion);
 }
 
 }  // namespace
@@ -139,8 +139,8 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 }
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
-    calculation_ = calculation;
-    charts_ = ComputeVargaCharts(calculation.report.bodies, calculation.sky.lagna);
+    calculation_ = &calculation;
+    charts_ = ComputeVargaCharts(calculation.sky.bodies, calculation.sky.lagna);
     table_->ShowVargas(charts_, SpansOf(calculation));
     ShowChosenVarga();
     view_->ShowHouses(BhavaChalitContentOf(calculation), calculation.houses);
@@ -160,9 +160,12 @@ void ChartTab::ShowCalculation(const Calculation& calculation) {
 
 // The chart of the chosen varga, with its arrows and sentences.
 void ChartTab::ShowChosenVarga() {
+    if (!calculation_) {
+        return;
+    }
     const int varga = varga_->currentIndex();
     const VargaChart& chart = charts_[varga];
-    view_->ShowChart(VargaChartContentOf(calculation_, chart, varga), chart.graha, chart.rashi);
+    view_->ShowChart(VargaChartContentOf(*calculation_, chart, varga), chart.graha, chart.rashi);
     ShowChosenAspects();
 }
 
@@ -186,12 +189,12 @@ void ChartTab::KeepChoices() {
 // The chosen body's two sentences from the tab of the aspects drawn.
 void ChartTab::ShowChosenAspects() {
     const std::optional<int> body = view_->ChosenBody();
-    if (!body) {
+    if (!body || !calculation_) {
         aspects_->setText(HOW_TO_CHOOSE);
         return;
     }
-    if (chalit_->isChecked() && calculation_.houses) {
-        aspects_->setText(ToQString(HouseAspectsSentence(*calculation_.houses, *body)));
+    if (chalit_->isChecked() && calculation_->houses) {
+        aspects_->setText(ToQString(HouseAspectsSentence(*calculation_->houses, *body)));
         return;
     }
     if (graha_->isChecked() && *body >= GRAHA_ROWS) {

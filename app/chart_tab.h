@@ -29,6 +29,8 @@ class ChartTab : public QWidget {
   public:
     explicit ChartTab(QWidget* parent = nullptr);
 
+    // Shows `calculation`, which the window keeps, and reads it again while
+    // it is shown.
     void ShowCalculation(const Calculation& calculation);
     // The style the chart is drawn in now.
     ChartStyle StyleShown() const;
@@ -50,7 +52,7 @@ class ChartTab : public QWidget {
     QComboBox* varga_;
     VargaTable* table_;
     bool prefersNorth_ = false;
-    Calculation calculation_;
+    const Calculation* calculation_ = nullptr;
     VargaCharts charts_;
 };
 

@@ -30,8 +30,8 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
 void ChartView::ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
                           const std::array<DrishtiRow, RASHI_ROWS>& rashi) {
     content_ = std::move(content);
-    graha_ = graha;
-    rashi_ = rashi;
+    graha_ = &graha;
+    rashi_ = &rashi;
     update();
 }
 
@@ -40,9 +40,9 @@ void ChartView::ShowComparison(const Calculation& outer, const Calculation& inne
     ShowChart(DoubleChartContent(outer, inner), outer.report.graha, outer.report.rashi);
 }
 
-void ChartView::ShowHouses(ChartContent chalit, std::optional<Houses> houses) {
+void ChartView::ShowHouses(ChartContent chalit, const std::optional<Houses>& houses) {
     chalitContent_ = std::move(chalit);
-    houses_ = std::move(houses);
+    houses_ = houses ? &*houses : nullptr;
     update();
 }
 
@@ -83,13 +83,13 @@ const ChartContent& ChartView::ContentShown() const {
 }
 
 std::optional<ChartFocus> ChartView::FocusShown() const {
-    if (!chosen_) {
+    if (!chosen_ || !graha_) {
         return std::nullopt;
     }
     if (byHouse_ && houses_ && content_.lagnaSign) {
         return HouseFocusOn(*houses_, *content_.lagnaSign, *chosen_);
     }
-    return FocusOn(graha_, rashi_, kind_, *chosen_);
+    return FocusOn(*graha_, *rashi_, kind_, *chosen_);
 }
 
 ChartLayout ChartView::CurrentLayout() const {

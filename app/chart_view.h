@@ -17,16 +17,19 @@ class ChartView : public QWidget {
   public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    void ShowReading(const Calculation& calculation);
+    // Shows `calculation`, which the window keeps; the chosen body's aspects
+    // are read from it while it is shown.
     // Two charts as one: `outer` as its reading, with the bodies of `inner`
     // on the inner side of their signs; the chosen body is outer's.
     void ShowComparison(const Calculation& outer, const Calculation& inner);
-    // A chart, such as a varga's, with the rows its arrows come from.
+    // A chart, such as a varga's, with the rows its arrows come from, which
+    // the caller keeps while they are shown.
     void ShowChart(ChartContent content, const std::array<DrishtiRow, GRAHA_ROWS>& graha,
                    const std::array<DrishtiRow, RASHI_ROWS>& rashi);
-    // The reading's Bhava Chalit chart (bodies by house) and its houses;
-    // none for a reading without houses.
-    void ShowHouses(ChartContent chalit, std::optional<Houses> houses);
+    // The reading's Bhava Chalit chart (bodies by house) and its houses,
+    // which the caller keeps while they are shown; none for a reading
+    // without houses.
+    void ShowHouses(ChartContent chalit, const std::optional<Houses>& houses);
     // Bodies by house (the Bhava Chalit chart, drawing Drishti on houses)
     // instead of by sign; only for a reading with houses.
     void SetBhavaChalit(bool byHouse);
@@ -62,10 +65,10 @@ class ChartView : public QWidget {
     void StepBodies(int steps);
 
     ChartContent content_;
-    std::array<DrishtiRow, GRAHA_ROWS> graha_;
-    std::array<DrishtiRow, RASHI_ROWS> rashi_;
+    const std::array<DrishtiRow, GRAHA_ROWS>* graha_ = nullptr;
+    const std::array<DrishtiRow, RASHI_ROWS>* rashi_ = nullptr;
     ChartContent chalitContent_;
-    std::optional<Houses> houses_;
+    const Houses* houses_ = nullptr;
     bool byHouse_ = false;
     ChartStyle style_ = ChartStyle::SouthIndian;
     AspectKind kind_ = AspectKind::Graha;

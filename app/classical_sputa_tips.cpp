@@ -32,19 +32,17 @@ QString Nature(bool benefic) {
 }  // namespace
 
 QString ClassicalCellTip(const DrishtiReport& report, int planet, int body) {
-    const double angle =
-        AspectAngle(report.bodies.entries[planet].longitude, report.bodies.entries[body].longitude);
-    return CellTip(Point(report, planet), Point(report, body), angle,
-                   report.classical->sputa.grid[planet][body]);
+    const ClassicalSputa& sputa = report.classical->sputa;
+    return CellTip(Point(report, planet), Point(report, body), sputa.angles[planet][body],
+                   sputa.grid[planet][body]);
 }
 
 QString ClassicalLagnaTip(const DrishtiReport& report, int planet) {
     const LagnaAspects& lagna = *report.classical->sputa.lagna;
-    const double angle = AspectAngle(report.bodies.entries[planet].longitude, lagna.longitude);
     return CellTip(
         Point(report, planet),
-        QStringLiteral("Lagna ") + ToQString(ShortPositionOf(SplitSignDms(lagna.longitude))), angle,
-        lagna.virupas[planet]);
+        QStringLiteral("Lagna ") + ToQString(ShortPositionOf(SplitSignDms(lagna.longitude))),
+        lagna.angles[planet], lagna.virupas[planet]);
 }
 
 // "Drik Bala of Sun (malefic)", a line per contributor as

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QSettings>
 
+#include "calculation/ephemeris_names.h"
 #include "calculation/sky_texts.h"
 #include "platform/qt_text.h"
 
@@ -14,16 +15,15 @@ const QString EPHEMERIS_KEY = QStringLiteral("ephemeris/name");
 const QString NODE_KEY = QStringLiteral("ephemeris/node");
 // The ayanamsa is kept by its name.
 const QString AYANAMSA_KEY = QStringLiteral("ephemeris/ayanamsa");
-const QString SWISS_VALUE = QStringLiteral("swiss");
-const QString TRUE_NODE_VALUE = QStringLiteral("true");
 
 EphemerisChoice KeptChoice() {
     const QSettings settings;
     EphemerisChoice choice;
-    if (settings.value(EPHEMERIS_KEY).toString() == SWISS_VALUE) {
+    if (settings.value(EPHEMERIS_KEY).toString() ==
+        ToQString(NameOf(EPHEMERIS_NAMES, Ephemeris::Swiss))) {
         choice.ephemeris = Ephemeris::Swiss;
     }
-    if (settings.value(NODE_KEY).toString() == TRUE_NODE_VALUE) {
+    if (settings.value(NODE_KEY).toString() == ToQString(NameOf(NODE_NAMES, LunarNode::True))) {
         choice.node = LunarNode::True;
     }
     const QString ayanamsa = settings.value(AYANAMSA_KEY).toString();
@@ -111,11 +111,8 @@ void EphemerisMenu::ShowChoice(const EphemerisChoice& choice) {
 void EphemerisMenu::KeepChoice() {
     const EphemerisChoice choice = Choice();
     QSettings settings;
-    settings.setValue(EPHEMERIS_KEY, choice.ephemeris == Ephemeris::Swiss
-                                         ? SWISS_VALUE
-                                         : QStringLiteral("builtin"));
-    settings.setValue(NODE_KEY,
-                      choice.node == LunarNode::True ? TRUE_NODE_VALUE : QStringLiteral("mean"));
+    settings.setValue(EPHEMERIS_KEY, ToQString(NameOf(EPHEMERIS_NAMES, choice.ephemeris)));
+    settings.setValue(NODE_KEY, ToQString(NameOf(NODE_NAMES, choice.node)));
     settings.setValue(AYANAMSA_KEY, ToQString(AyanamsaName(choice.ayanamsa)));
 }
 

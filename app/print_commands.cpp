@@ -28,9 +28,8 @@ void PrintReading(QWidget* parent, PlatformServices& platform, const DocumentRea
         return;
     }
     printer->setDocName(ToQString(reading.calculation.record.name));
-    if (!WriteReadingDocument(*printer, {&reading, 1})) {
-        platform.ShowMessage(parent, QStringLiteral("The reading could not be printed."),
-                             MessageIcon::Error);
+    if (const Result<Done> printed = WriteReadingDocument(*printer, {&reading, 1}); !printed) {
+        platform.ShowMessage(parent, ToQString(printed.refusal().message), MessageIcon::Error);
     }
 }
 
@@ -42,11 +41,8 @@ void ExportReadingPdf(QWidget* parent, PlatformServices& platform, const Documen
     if (path.empty()) {
         return;
     }
-    ReadingPdfFile file(path);
-    if (!file.Add(reading) || !file.Commit()) {
-        platform.ShowMessage(
-            parent, ToQString(SaveFailureMessage("The PDF could not be saved.", file.File())),
-            MessageIcon::Error);
+    if (const Result<Done> saved = SaveReadingPdf(path, {&reading, 1}); !saved) {
+        platform.ShowMessage(parent, ToQString(saved.refusal().message), MessageIcon::Error);
     }
 }
 

@@ -10,7 +10,6 @@
 #include "app/strength_legend.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
-#include "drishti/sputa_grid.h"
 #include "platform/qt_text.h"
 #include "text/virupas_text.h"
 
@@ -69,11 +68,11 @@ void Paint(QLabel* cell, const QString& text, double strength, const QString& ti
 
 // "Sun 00 Gem 51 aspecting Mars 23 Leo 17" over "angle 83°, strength 38 of 60":
 // the angle the strength was found from.
-QString TipOf(const SputaDrishti& sputa, const BodyTable& bodies, int row, int column) {
+QString TipOf(const SputaDrishti& sputa, int row, int column) {
     return QStringLiteral("%1 %2 aspecting %3 %4\nangle %5\u00B0, strength %6 of %7")
         .arg(ToQString(sputa.columnCaptions[row]), ToQString(sputa.positionCaptions[row]),
              ToQString(sputa.columnCaptions[column]), ToQString(sputa.positionCaptions[column]))
-        .arg(SputaDistance(bodies.entries[row].place, bodies.entries[column].place))
+        .arg(sputa.distances[row][column])
         .arg(sputa.grid[row][column])
         .arg(STRONGEST_SPUTA);
 }
@@ -177,7 +176,7 @@ void SputaTab::ShowSputa(const DrishtiReport& report) {
 void SputaTab::ShowOwnStrength(const DrishtiReport& report, int row, int column) {
     const int strength = report.sputa.grid[row][column];
     Paint(cellLabels_[BODY_COUNT * row + column], QString::number(strength), strength,
-          TipOf(report.sputa, report.bodies, row, column));
+          TipOf(report.sputa, row, column));
 }
 
 void SputaTab::ShowClassical(const DrishtiReport& report) {

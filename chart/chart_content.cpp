@@ -51,7 +51,7 @@ std::string_view BodyAbbreviation(int slot) {
 }
 
 ChartContent ChartContentOf(const Calculation& calculation) {
-    return ContentOf(calculation, calculation.report.bodies, calculation.sky.lagna);
+    return ContentOf(calculation, calculation.sky.bodies, calculation.sky.lagna);
 }
 
 ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChart& chart,

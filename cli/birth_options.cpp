@@ -52,13 +52,13 @@ std::string OptionText(std::string_view name) {
     return "--" + std::string(name);
 }
 
-std::string Missing(std::string_view what) {
-    return "missing " + std::string(what);
+Refusal Missing(std::string_view what) {
+    return RefuseWith("missing " + std::string(what));
 }
 
-std::string BadValue(std::string_view name, std::string_view value, std::string_view wanted) {
-    return "bad value '" + PrintableText(value) + "' for " + OptionText(name) + ": give " +
-           std::string(wanted);
+Refusal BadValue(std::string_view name, std::string_view value, std::string_view wanted) {
+    return RefuseWith("bad value '" + PrintableText(value) + "' for " + OptionText(name) +
+                      ": give " + std::string(wanted));
 }
 
 std::string NumberWanted(int first, int last) {
@@ -67,34 +67,37 @@ std::string NumberWanted(int first, int last) {
 
 // Reads a number option into the birth; one not given is missing when
 // `required`, else leaves the birth alone.
-std::string ReadNumber(const GivenOptions& given, const NumberOption& option, bool required,
-                       TypedBirth& birth) {
+Result<Done> ReadNumber(const GivenOptions& given, const NumberOption& option, bool required,
+                        TypedBirth& birth) {
     const auto found = given.find(option.name);
     if (found == given.end()) {
-        return required ? Missing(OptionText(option.name)) : std::string();
+        if (required) {
+            return Missing(OptionText(option.name));
+        }
+        return Done{};
     }
     const auto value = ParseNumberInRange(found->second, option.first, option.last);
     if (!value) {
         return BadValue(option.name, found->second, NumberWanted(option.first, option.last));
     }
     birth.*option.field = *value;
-    return {};
+    return Done{};
 }
 
-std::string ReadMoment(const GivenOptions& given, TypedBirth& birth) {
+Result<Done> ReadMoment(const GivenOptions& given, TypedBirth& birth) {
     for (const NumberOption& option : MomentOptions()) {
-        if (std::string error = ReadNumber(given, option, true, birth); !error.empty()) {
-            return error;
+        if (Result<Done> read = ReadNumber(given, option, true, birth); !read) {
+            return read;
         }
     }
-    return {};
+    return Done{};
 }
 
 // Reads a DEG:MIN option into `angle`; an option not given leaves it alone.
-std::string ReadAngle(const GivenOptions& given, std::string_view name, DegreesMinutes& angle) {
+Result<Done> ReadAngle(const GivenOptions& given, std::string_view name, DegreesMinutes& angle) {
     const auto found = given.find(name);
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     const auto value = ParseDegreesMinutes(found->second);
     if (!value) {
@@ -102,7 +105,7 @@ std::string ReadAngle(const GivenOptions& given, std::string_view name, DegreesM
                         "DEG:MIN, each " + NumberWanted(0, LargestBoxNumber()));
     }
     angle = *value;
-    return {};
+    return Done{};
 }
 
 // The one of two opposite flags that is given: the first, the second or
@@ -118,13 +121,13 @@ Choice ChoiceOf(const GivenOptions& given, std::string_view first, std::string_v
     return hasFirst ? Choice::First : (hasSecond ? Choice::Second : Choice::Neither);
 }
 
-std::string OnlyOneOf(std::string_view first, std::string_view second) {
-    return "give only one of " + OptionText(first) + " and " + OptionText(second);
+Refusal OnlyOneOf(std::string_view first, std::string_view second) {
+    return RefuseWith("give only one of " + OptionText(first) + " and " + OptionText(second));
 }
 
 // Sets `first` from a pair of opposite flags when one is given.
-std::string ReadFlagPair(const GivenOptions& given, std::string_view firstName,
-                         std::string_view secondName, bool& first) {
+Result<Done> ReadFlagPair(const GivenOptions& given, std::string_view firstName,
+                          std::string_view secondName, bool& first) {
     switch (ChoiceOf(given, firstName, secondName)) {
         case Choice::Both:
             return OnlyOneOf(firstName, secondName);
@@ -137,21 +140,21 @@ std::string ReadFlagPair(const GivenOptions& given, std::string_view firstName,
         case Choice::Neither:
             break;
     }
-    return {};
+    return Done{};
 }
 
 // East or west is required unless a place gave the hemisphere.
-std::string ReadHemispheres(const GivenOptions& given, bool placed, TypedBirth& birth) {
+Result<Done> ReadHemispheres(const GivenOptions& given, bool placed, TypedBirth& birth) {
     if (!placed && ChoiceOf(given, "east", "west") == Choice::Neither) {
         return Missing("--east or --west");
     }
-    if (std::string error = ReadFlagPair(given, "east", "west", birth.isEast); !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadFlagPair(given, "east", "west", birth.isEast); !read) {
+        return read;
     }
     bool isNorth = !birth.isSouth;
-    std::string error = ReadFlagPair(given, "north", "south", isNorth);
+    const Result<Done> read = ReadFlagPair(given, "north", "south", isNorth);
     birth.isSouth = !isNorth;
-    return error;
+    return read;
 }
 
 void ReadTexts(const GivenOptions& given, TypedBirth& birth) {
@@ -163,17 +166,17 @@ void ReadTexts(const GivenOptions& given, TypedBirth& birth) {
 }
 
 // --utc-offset, which replaces the zone row and the tick.
-std::string ReadUtcOffset(const GivenOptions& given, TypedBirth& birth) {
+Result<Done> ReadUtcOffset(const GivenOptions& given, TypedBirth& birth) {
     const auto found = given.find(UTC_OFFSET_OPTION);
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     const std::optional<int> seconds = ParseUtcOffset(found->second);
     if (!seconds) {
         return BadValue(UTC_OFFSET_OPTION, found->second, UTC_OFFSET_WANTED);
     }
     birth.exactOffset = ExactOffset{*seconds, OffsetSource::Typed, {}};
-    return {};
+    return Done{};
 }
 
 // True when the zone is to come from the atlas: --place without --zone or
@@ -186,14 +189,14 @@ bool ZoneFromPlace(const GivenOptions& given) {
 // The place of --place put on the birth as the window puts a chosen place
 // on its panel; the zone is proposed for the birth's clock time unless
 // --zone or --utc-offset gives it.
-std::string ReadPlace(const GivenOptions& given, DaylightSavingGiven daylight, TypedBirth& birth) {
+Result<Done> ReadPlace(const GivenOptions& given, DaylightSavingGiven daylight, TypedBirth& birth) {
     const auto found = given.find("place");
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     const Result<Place> place = ResolvePlace(found->second);
     if (!place) {
-        return place.refusal().message;
+        return place.refusal();
     }
     return PutPlaceOnBirth(*place, ZoneFromPlace(given), daylight, birth);
 }
@@ -208,21 +211,20 @@ DaylightSavingGiven DaylightSavingOf(Choice choice) {
 // Reads the parts in the order the usage lists them; the first problem
 // is the one reported. Options given beside --place win over what the
 // place gave.
-std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
+Result<Done> ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
     const bool placed = given.contains("place");
     const bool offsetGiven = given.contains(UTC_OFFSET_OPTION);
-    if (std::string error = ReadMoment(given, birth); !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadMoment(given, birth); !read) {
+        return read;
     }
     if (offsetGiven && given.contains(ZONE_OPTION.name)) {
         return OnlyOneOf(ZONE_OPTION.name, UTC_OFFSET_OPTION);
     }
-    if (std::string error = ReadNumber(given, ZONE_OPTION, !placed && !offsetGiven, birth);
-        !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadNumber(given, ZONE_OPTION, !placed && !offsetGiven, birth); !read) {
+        return read;
     }
-    if (std::string error = ReadUtcOffset(given, birth); !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadUtcOffset(given, birth); !read) {
+        return read;
     }
     if (!placed && !given.contains("longitude")) {
         return Missing("--longitude");
@@ -231,31 +233,33 @@ std::string ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
     if (daylight == Choice::Both) {
         return OnlyOneOf("dst", "no-dst");
     }
-    if (std::string error = ReadPlace(given, DaylightSavingOf(daylight), birth); !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadPlace(given, DaylightSavingOf(daylight), birth); !read) {
+        return read;
     }
     for (const auto& [name, angle] :
          {std::pair{"longitude", &birth.longitude}, std::pair{"latitude", &birth.latitude}}) {
-        if (std::string error = ReadAngle(given, name, *angle); !error.empty()) {
-            return error;
+        if (Result<Done> read = ReadAngle(given, name, *angle); !read) {
+            return read;
         }
     }
-    if (std::string error = ReadHemispheres(given, placed, birth); !error.empty()) {
-        return error;
+    if (Result<Done> read = ReadHemispheres(given, placed, birth); !read) {
+        return read;
     }
     if (!ZoneFromPlace(given)) {
         birth.daylightSaving = birth.daylightSaving || daylight == Choice::First;
     }
     ReadTexts(given, birth);
-    return {};
+    return Done{};
 }
 
 }  // namespace
 
-TypedBirthOrError ReadTypedBirth(const GivenOptions& given) {
-    TypedBirthOrError result;
-    result.error = ReadEveryPart(given, result.birth);
-    return result;
+Result<TypedBirth> ReadTypedBirth(const GivenOptions& given) {
+    TypedBirth birth;
+    if (Result<Done> read = ReadEveryPart(given, birth); !read) {
+        return read.refusal();
+    }
+    return birth;
 }
 
 }  // namespace sarovin

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/typed_birth.h"
+#include "common/result.h"
 
 namespace sarovin {
 
@@ -12,13 +13,8 @@ namespace sarovin {
 // the last value of each, or an empty text for an option without value.
 using GivenOptions = std::map<std::string_view, std::string>;
 
-struct TypedBirthOrError {
-    TypedBirth birth;
-    // Empty when the birth options are complete and every value fits.
-    std::string error;
-};
-
-// The birth described by the options --day to --country.
-TypedBirthOrError ReadTypedBirth(const GivenOptions& given);
+// The birth described by the options --day to --country; refused with the
+// first option that is missing or does not fit.
+Result<TypedBirth> ReadTypedBirth(const GivenOptions& given);
 
 }  // namespace sarovin

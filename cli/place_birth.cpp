@@ -19,18 +19,19 @@ void TakePlace(const PanelPlace& place, TypedBirth& birth) {
 
 }  // namespace
 
-std::string PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSavingGiven given,
-                            TypedBirth& birth) {
+Result<Done> PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSavingGiven given,
+                             TypedBirth& birth) {
     TakePlace(PanelPlaceOf(place), birth);
     if (!proposeZone || !DateIsOnCalendar(birth.day, birth.month, birth.year)) {
-        return {};
+        return Done{};
     }
     ZoneProposal proposal =
         ProposeZone(place.zoneId, birth.year, birth.month, birth.day, birth.hour, birth.minute);
     bool tickGiven = given == DaylightSavingGiven::Dst;
     if (!proposal.repeated.empty()) {
         if (given == DaylightSavingGiven::Neither) {
-            return proposal.note + "; give --dst for the first or --no-dst for the second";
+            return RefuseWith(proposal.note +
+                              "; give --dst for the first or --no-dst for the second");
         }
         proposal = ZoneProposal(proposal.repeated[tickGiven ? 0 : 1]);
         tickGiven = false;
@@ -42,9 +43,9 @@ std::string PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSaving
         birth.exactOffset = ExactOffset{*proposal.exactOffset, OffsetSource::Atlas, place.zoneId};
         birth.daylightSaving = false;
     } else {
-        return proposal.note + "; give --zone ROW or --utc-offset +HH:MM";
+        return RefuseWith(proposal.note + "; give --zone ROW or --utc-offset +HH:MM");
     }
-    return {};
+    return Done{};
 }
 
 }  // namespace sarovin

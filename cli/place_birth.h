@@ -1,9 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "atlas/place.h"
 #include "cli/typed_birth.h"
+#include "common/result.h"
 
 namespace sarovin {
 
@@ -17,11 +16,11 @@ enum class DaylightSavingGiven { Neither, Dst, NoDst };
 // longitude to the nearest minute with their hemispheres and, when
 // `proposeZone`, the zone row and daylight-saving tick the tz database
 // gives for the birth's date and clock time, or the exact offset where no
-// row keeps it. Returns why the zone cannot be proposed (a clock time that
+// row keeps it. Refuses, saying why, when the zone cannot be proposed (a clock time that
 // never came, or came twice with neither --dst nor --no-dst, naming both
-// choices), else an empty text. A date the window's checks refuse is left
+// choices). A date the window's checks refuse is left
 // for them.
-std::string PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSavingGiven given,
-                            TypedBirth& birth);
+Result<Done> PutPlaceOnBirth(const Place& place, bool proposeZone, DaylightSavingGiven given,
+                             TypedBirth& birth);
 
 }  // namespace sarovin

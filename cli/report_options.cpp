@@ -195,72 +195,75 @@ std::string NamesOf(std::span<const std::string_view> names) {
     return text;
 }
 
-// The value named by option `option`, when given; an unknown name is an
-// error.
+// The value named by option `option`, when given; an unknown name is
+// refused.
 template <typename Value, std::size_t COUNT>
-std::string ReadNamed(const GivenOptions& given, std::string_view option,
-                      const std::array<NamedValue<Value>, COUNT>& names, Value& value) {
+Result<Done> ReadNamed(const GivenOptions& given, std::string_view option,
+                       const std::array<NamedValue<Value>, COUNT>& names, Value& value) {
     const auto found = given.find(option);
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     for (const NamedValue<Value>& named : names) {
         if (named.name == found->second) {
             value = named.value;
-            return {};
+            return Done{};
         }
     }
     std::array<std::string_view, COUNT> listed;
     std::transform(names.begin(), names.end(), listed.begin(),
                    [](const NamedValue<Value>& named) { return named.name; });
-    return "unknown " + std::string(option) + " '" + PrintableText(found->second) + "': give " +
-           NamesOf(listed);
+    return RefuseWith("unknown " + std::string(option) + " '" + PrintableText(found->second) +
+                      "': give " + NamesOf(listed));
 }
 
-std::string ReadJobs(const GivenOptions& given, int& jobs) {
+Result<Done> ReadJobs(const GivenOptions& given, int& jobs) {
     const auto found = given.find("jobs");
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     const std::optional<int> value = ParseNumberInRange(found->second, 1, MOST_JOBS);
     if (!value) {
-        return "bad value '" + PrintableText(found->second) +
-               "' for --jobs: give a whole number 1-" + std::to_string(MOST_JOBS);
+        return RefuseWith("bad value '" + PrintableText(found->second) +
+                          "' for --jobs: give a whole number 1-" + std::to_string(MOST_JOBS));
     }
     jobs = *value;
-    return {};
+    return Done{};
 }
 
 // A PDF file holds the pages in place of any text format.
-std::string ReadPdf(const GivenOptions& given, std::string& pdfPath) {
+Result<Done> ReadPdf(const GivenOptions& given, std::string& pdfPath) {
     const auto found = given.find("pdf");
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
     if (found->second.empty()) {
-        return "--pdf needs a file name";
+        return RefuseWith("--pdf needs a file name");
     }
     if (given.contains("format")) {
-        return "--pdf and --format cannot be used together";
+        return RefuseWith("--pdf and --format cannot be used together");
     }
     pdfPath = found->second;
-    return {};
+    return Done{};
 }
 
-std::string ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
+Result<Done> ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
     const auto found = given.find("vargas");
     if (found == given.end()) {
-        return {};
+        return Done{};
     }
-    VargaList list = ReadVargaList(found->second);
-    vargas = std::move(list.vargas);
-    return list.error;
+    Result<std::vector<int>> list = ReadVargaList(found->second);
+    if (!list) {
+        return list.refusal();
+    }
+    vargas = std::move(*list);
+    return Done{};
 }
 
 // --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs, --pdf
 // and --vargas.
-std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
-    for (const std::string& error :
+Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
+    for (const Result<Done>& step :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
           ReadNamed(given, "ephemeris", EPHEMERIS_NAMES, options.ephemeris.ephemeris),
           ReadNamed(given, "node", NODE_NAMES, options.ephemeris.node),
@@ -269,57 +272,53 @@ std::string ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
           ReadVargas(given, options.vargas)}) {
-        if (!error.empty()) {
-            return error;
+        if (!step) {
+            return step;
         }
     }
     if (given.contains("node") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
-        return "--node needs --ephemeris swiss";
+        return RefuseWith("--node needs --ephemeris swiss");
     }
     if (given.contains("ayanamsa") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
-        return "--ayanamsa needs --ephemeris swiss";
+        return RefuseWith("--ayanamsa needs --ephemeris swiss");
     }
     if (given.contains("houses") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
-        return "--houses needs --ephemeris swiss";
+        return RefuseWith("--houses needs --ephemeris swiss");
     }
-    return {};
+    return Done{};
 }
 
-ParsedArguments Refused(std::string error) {
-    return {ReportOptions{}, std::move(error)};
-}
-
-ParsedArguments ReadReadings(const GivenOptions& given, std::vector<std::string> files) {
+Result<ReportOptions> ReadReadings(const GivenOptions& given, std::vector<std::string> files) {
     ReportOptions options;
     options.jobs = DefaultJobs();
-    if (std::string error = ReadHowToPrint(given, options); !error.empty()) {
-        return Refused(std::move(error));
+    if (Result<Done> read = ReadHowToPrint(given, options); !read) {
+        return read.refusal();
     }
     if (given.contains("compare")) {
         if (DescribesBirth(given) || files.size() != 2) {
-            return Refused("--compare needs two reading files and no birth options");
+            return RefuseWith("--compare needs two reading files and no birth options");
         }
         if (!options.pdfPath.empty()) {
-            return Refused("--compare and --pdf cannot be used together");
+            return RefuseWith("--compare and --pdf cannot be used together");
         }
         options.compare = true;
     }
     if (!DescribesBirth(given)) {
         if (files.empty()) {
-            return Refused("no reading given: name reading files or give a birth as options");
+            return RefuseWith("no reading given: name reading files or give a birth as options");
         }
         options.files = std::move(files);
-        return {std::move(options), {}};
+        return options;
     }
     if (!files.empty()) {
-        return Refused("reading files cannot be combined with birth options");
+        return RefuseWith("reading files cannot be combined with birth options");
     }
-    TypedBirthOrError typed = ReadTypedBirth(given);
-    if (!typed.error.empty()) {
-        return Refused(std::move(typed.error));
+    Result<TypedBirth> typed = ReadTypedBirth(given);
+    if (!typed) {
+        return typed.refusal();
     }
-    options.typedBirth = std::move(typed.birth);
-    return {std::move(options), {}};
+    options.typedBirth = std::move(*typed);
+    return options;
 }
 
 }  // namespace
@@ -329,11 +328,11 @@ int DefaultJobs() {
         std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(MOST_JOBS)));
 }
 
-ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments) {
+Result<ReportOptions> ParseReportArguments(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     AddKnownOptions(parser);
     if (!parser.parse(ArgumentList(arguments))) {
-        return Refused(ParseProblem(parser, arguments));
+        return RefuseWith(ParseProblem(parser, arguments));
     }
     const GivenOptions given = GivenOf(parser);
     ReportOptions options;
@@ -342,7 +341,7 @@ ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments) 
         options.placeQuery = given.at("find-place");
     }
     if (options.action != ReportAction::PrintReadings) {
-        return {std::move(options), {}};
+        return options;
     }
     return ReadReadings(given, FilesOf(parser));
 }

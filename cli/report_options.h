@@ -6,6 +6,7 @@
 
 #include "calculation/sky.h"
 #include "cli/typed_birth.h"
+#include "common/result.h"
 #include "output/reading_format.h"
 
 namespace sarovin {
@@ -33,12 +34,6 @@ struct ReportOptions {
     std::vector<int> vargas;
 };
 
-struct ParsedArguments {
-    ReportOptions options;
-    // Empty when the arguments can be used; otherwise what is wrong.
-    std::string usageError;
-};
-
 // The number of threads when --jobs is not given: one per core.
 int DefaultJobs();
 
@@ -46,7 +41,8 @@ int DefaultJobs();
 // or "--name=value"; a repeated option keeps its last value; "--" ends the
 // options. --help, --version, --zones and --find-place (in that
 // precedence) leave the other arguments unused, though unknown options are
-// still refused.
-ParsedArguments ParseReportArguments(const std::vector<std::string>& arguments);
+// still refused. Arguments that cannot be used are refused with what is
+// wrong.
+Result<ReportOptions> ParseReportArguments(const std::vector<std::string>& arguments);
 
 }  // namespace sarovin

@@ -31,7 +31,6 @@ constexpr int EXIT_ALL_PRINTED = 0;
 constexpr int EXIT_SOME_REFUSED = 1;
 constexpr int EXIT_USAGE = 2;
 constexpr std::string_view WRITE_FAILURE_MESSAGE = "cannot write the output";
-constexpr std::string_view PDF_FAILURE_MESSAGE = "The PDF could not be saved.";
 constexpr std::string_view NO_PLACE_FOUND = "no known place has a name holding \"";
 
 std::string WarningLines(const ReportedReading& reading) {
@@ -49,7 +48,7 @@ void AddVargas(ReportedReading& reading, const std::vector<int>& vargas) {
     const Calculation& calculation = reading.calculation;
     for (const int varga : vargas) {
         reading.vargas.push_back(
-            {varga, ComputeVargaChart(varga, calculation.report.bodies, calculation.sky.lagna)});
+            {varga, ComputeVargaChart(varga, calculation.sky.bodies, calculation.sky.lagna)});
     }
 }
 
@@ -124,12 +123,13 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
         anyPage = anyPage || output.calculation.has_value();
         return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
     };
-    const bool written = ProduceReadings(options, consume, err);
+    // A page that could not be added stops the work and refuses the commit.
+    ProduceReadings(options, consume, err);
     if (!anyPage) {
         return EXIT_SOME_REFUSED;
     }
-    if (!written || !pdf.Commit()) {
-        err << ProblemLine(options.pdfPath, SaveFailureMessage(PDF_FAILURE_MESSAGE, pdf.File()));
+    if (const Result<Done> saved = pdf.Commit(); !saved) {
+        err << ProblemLine(options.pdfPath, saved.refusal().message);
         return EXIT_SOME_REFUSED;
     }
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
@@ -231,15 +231,15 @@ int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std:
     // Past the file-size limit the system would end the tool with SIGXFSZ
     // and no word; ignored, the write fails and is reported as one.
     std::signal(SIGXFSZ, SIG_IGN);
-    const ParsedArguments parsed = ParseReportArguments(arguments);
-    if (!parsed.usageError.empty()) {
-        err << ProblemLine({}, parsed.usageError) << UsageSynopsis();
+    const Result<ReportOptions> options = ParseReportArguments(arguments);
+    if (!options) {
+        err << ProblemLine({}, options.refusal().message) << UsageSynopsis();
         return EXIT_USAGE;
     }
-    if (parsed.options.action == ReportAction::PrintReadings) {
-        return PrintReadings(parsed.options, out, err);
+    if (options->action == ReportAction::PrintReadings) {
+        return PrintReadings(*options, out, err);
     }
-    const int status = PrintInformation(parsed.options, out, err);
+    const int status = PrintInformation(*options, out, err);
     // A full disk or a closed pipe shows only once the output is flushed.
     if (!out.flush()) {
         ReportWriteFailure(err);

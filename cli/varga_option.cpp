@@ -39,17 +39,18 @@ std::string KnownKeys() {
 
 // Sets the vargas of the comma-separated keys of `text`; gives what is
 // wrong when a key is unknown.
-std::string ReadKeys(std::string_view text, std::bitset<VARGA_COUNT>& named) {
+Result<Done> ReadKeys(std::string_view text, std::bitset<VARGA_COUNT>& named) {
     for (std::size_t start = 0;;) {
         const std::size_t end = std::min(text.find(SEPARATOR, start), text.size());
         const std::string_view key = text.substr(start, end - start);
         const int varga = VargaOf(key);
         if (varga < 0) {
-            return "unknown varga '" + PrintableText(key) + "' in --vargas: give " + KnownKeys();
+            return RefuseWith("unknown varga '" + PrintableText(key) + "' in --vargas: give " +
+                              KnownKeys());
         }
         named.set(static_cast<std::size_t>(varga));
         if (end == text.size()) {
-            return {};
+            return Done{};
         }
         start = end + 1;
     }
@@ -57,20 +58,20 @@ std::string ReadKeys(std::string_view text, std::bitset<VARGA_COUNT>& named) {
 
 }  // namespace
 
-VargaList ReadVargaList(std::string_view text) {
+Result<std::vector<int>> ReadVargaList(std::string_view text) {
     std::bitset<VARGA_COUNT> named;
     if (text == ALL_VARGAS) {
         named.set();
-    } else if (std::string error = ReadKeys(text, named); !error.empty()) {
-        return {{}, std::move(error)};
+    } else if (Result<Done> read = ReadKeys(text, named); !read) {
+        return read.refusal();
     }
-    VargaList list;
+    std::vector<int> vargas;
     for (int varga = 0; varga < VARGA_COUNT; ++varga) {
         if (named.test(static_cast<std::size_t>(varga))) {
-            list.vargas.push_back(varga);
+            vargas.push_back(varga);
         }
     }
-    return list;
+    return vargas;
 }
 
 }  // namespace sarovin

@@ -32,6 +32,9 @@ class Result {
     std::variant<T, Refusal> state_;
 };
 
+// The value of a step that gives nothing but its success: Result<Done>.
+struct Done {};
+
 // A refusal with the error icon and no box to focus.
 inline Refusal RefuseWith(std::string message) {
     return Refusal{std::move(message)};

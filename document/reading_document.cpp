@@ -3,6 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <string_view>
 
 #include "document/chart_painter.h"
 #include "document/houses_page_layout.h"
@@ -10,6 +11,8 @@
 namespace sarovin {
 
 namespace {
+
+constexpr std::string_view NOT_PRINTED = "The reading could not be printed.";
 
 void PaintRows(QPainter& painter, const std::vector<DrishtiRowText>& rows) {
     for (const DrishtiRowText& row : rows) {
@@ -69,15 +72,19 @@ bool ReadingPages::End() {
     return painter_.end();
 }
 
-bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings) {
+Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
+                                  std::span<const DocumentReading> readings) {
     ReadingPages pages;
     if (!pages.Begin(device)) {
-        return false;
+        return RefuseWith(std::string(NOT_PRINTED));
     }
     const bool added =
         std::all_of(readings.begin(), readings.end(),
                     [&pages](const DocumentReading& reading) { return pages.Add(reading); });
-    return pages.End() && added;
+    if (!pages.End() || !added) {
+        return RefuseWith(std::string(NOT_PRINTED));
+    }
+    return Done{};
 }
 
 }  // namespace sarovin

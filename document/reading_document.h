@@ -5,6 +5,7 @@
 
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
+#include "common/result.h"
 #include "document/reading_page_layout.h"
 
 class QPagedPaintDevice;
@@ -36,9 +37,10 @@ class ReadingPages {
     int pages_ = 0;
 };
 
-// Writes one page per reading to a printer or PDF writer; false when the
+// Writes one page per reading to a printer or PDF writer; refused when the
 // device could not be painted on or a page not begun.
-bool WriteReadingDocument(QPagedPaintDevice& device, std::span<const DocumentReading> readings);
+Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
+                                  std::span<const DocumentReading> readings);
 
 // Paints a reading's page as laid out: the birth and the ephemeris, the
 // chart beside the Graha Drishti, the Rashi Drishti and the tinted Sputa

@@ -3,6 +3,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <string_view>
 
 #include "platform/qt_text.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double MARGIN_MM = 12;
 constexpr int DOTS_PER_INCH = 600;
+constexpr std::string_view NOT_SAVED = "The PDF could not be saved.";
 
 }  // namespace
 
@@ -38,15 +40,19 @@ bool ReadingPdfFile::Add(const DocumentReading& reading) {
 
 // The painter writes the file's last bytes when it ends, so it ends before
 // the file is flushed and put in place.
-bool ReadingPdfFile::Commit() {
-    return !failed_ && writer_ && pages_.End() && file_.Commit();
+Result<Done> ReadingPdfFile::Commit() {
+    if (failed_ || !writer_ || !pages_.End() || !file_.Commit()) {
+        return RefuseWith(SaveFailureMessage(NOT_SAVED, file_));
+    }
+    return Done{};
 }
 
-bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings) {
+Result<Done> SaveReadingPdf(const std::filesystem::path& path,
+                            std::span<const DocumentReading> readings) {
     ReadingPdfFile file(path);
     for (const DocumentReading& reading : readings) {
         if (!file.Add(reading)) {
-            return false;
+            break;
         }
     }
     return file.Commit();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 
+#include "common/result.h"
 #include "document/reading_document.h"
 #include "platform/replacing_file.h"
 
@@ -19,11 +20,9 @@ class ReadingPdfFile {
 
     // Paints the next reading's page; false once anything has failed.
     bool Add(const DocumentReading& reading);
-    // Finishes the file and puts it in place; false when it could not be
-    // written or holds no page.
-    bool Commit();
-    // The file being written, to say why it failed.
-    const ReplacingFile& File() const { return file_; }
+    // Finishes the file and puts it in place; refused, saying why when the
+    // file knows, when it could not be written or holds no page.
+    Result<Done> Commit();
 
   private:
     bool Open(const DocumentReading& first);
@@ -36,6 +35,7 @@ class ReadingPdfFile {
 };
 
 // Writes the readings' pages to the PDF file at `path` at once.
-bool SaveReadingPdf(const std::filesystem::path& path, std::span<const DocumentReading> readings);
+Result<Done> SaveReadingPdf(const std::filesystem::path& path,
+                            std::span<const DocumentReading> readings);
 
 }  // namespace sarovin

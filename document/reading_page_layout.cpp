@@ -93,7 +93,7 @@ ReadingPageLayout LayOutReadingPage(const Calculation& calculation, ChartStyle s
     layout.chartStyle = style;
     layout.chart = LayOutChart(ChartContentOf(calculation), style, std::nullopt, chartSide);
     const VargaChart navamsa =
-        ComputeVargaChart(NAVAMSA, calculation.report.bodies, calculation.sky.lagna);
+        ComputeVargaChart(NAVAMSA, calculation.sky.bodies, calculation.sky.lagna);
     layout.navamsaBox = QRectF(page.left() + chartSide + gap, top, chartSide, chartSide);
     layout.navamsa = LayOutChart(VargaChartContentOf(calculation, navamsa, NAVAMSA), style,
                                  std::nullopt, chartSide);

@@ -80,17 +80,18 @@ double AspectAngle(double aspecting, double aspected) {
 
 ClassicalSputa ComputeClassicalSputa(const BodyTable& bodies, std::optional<double> lagna) {
     ClassicalSputa sputa;
-    LagnaAspects onLagna{lagna.value_or(0), {}};
+    LagnaAspects onLagna{lagna.value_or(0), {}, {}};
     for (int planet = 0; planet < ASPECTING_PLANETS; ++planet) {
         const double from = bodies.entries[planet].longitude;
         for (int body = 0; body < BODY_COUNT; ++body) {
-            sputa.grid[planet][body] =
-                body == planet ? 0
-                               : ClassicalSputaStrength(
-                                     planet, AspectAngle(from, bodies.entries[body].longitude));
+            const double angle = AspectAngle(from, bodies.entries[body].longitude);
+            sputa.angles[planet][body] = angle;
+            sputa.grid[planet][body] = body == planet ? 0 : ClassicalSputaStrength(planet, angle);
         }
         if (lagna) {
-            onLagna.virupas[planet] = ClassicalSputaStrength(planet, AspectAngle(from, *lagna));
+            const double angle = AspectAngle(from, *lagna);
+            onLagna.angles[planet] = angle;
+            onLagna.virupas[planet] = ClassicalSputaStrength(planet, angle);
         }
     }
     if (lagna) {

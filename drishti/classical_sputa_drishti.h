@@ -20,19 +20,22 @@ double ClassicalSputaStrength(int aspecting, double angle);
 double AspectAngle(double aspecting, double aspected);
 
 // The Lagna's sidereal longitude and the virupas the seven planets cast
-// on it.
+// on it, with the angle from each planet they were found from.
 struct LagnaAspects {
     double longitude = 0;
     std::array<double, ASPECTING_PLANETS> virupas{};
+    std::array<double, ASPECTING_PLANETS> angles{};
 
     friend bool operator==(const LagnaAspects&, const LagnaAspects&) = default;
 };
 
 // Virupas cast by each of the seven planets (rows) on every body (columns
 // in body-slot order; a planet's own column is 0) and on the Lagna when
-// the ephemeris gives one, from the exact sidereal longitudes.
+// the ephemeris gives one, from the exact sidereal longitudes, with the
+// AspectAngle each was found from.
 struct ClassicalSputa {
     std::array<std::array<double, BODY_COUNT>, ASPECTING_PLANETS> grid{};
+    std::array<std::array<double, BODY_COUNT>, ASPECTING_PLANETS> angles{};
     std::optional<LagnaAspects> lagna;
 
     friend bool operator==(const ClassicalSputa&, const ClassicalSputa&) = default;

@@ -8,12 +8,8 @@ DrishtiReport ComputeDrishtiReport(const BodyTable& bodies) {
 
 DrishtiReport ComputeDrishtiReport(const BodyTable& bodies, Rules rules,
                                    std::optional<double> lagna) {
-    DrishtiReport report{bodies,
-                         ComputeGrahaDrishti(bodies),
-                         ComputeRashiDrishti(bodies, rules),
-                         ComputeSputaDrishti(bodies),
-                         rules,
-                         std::nullopt};
+    DrishtiReport report{ComputeGrahaDrishti(bodies), ComputeRashiDrishti(bodies, rules),
+                         ComputeSputaDrishti(bodies), rules, std::nullopt};
     if (rules == Rules::Classical) {
         ClassicalSputa sputa = ComputeClassicalSputa(bodies, lagna);
         const DrikBala drikBala = ComputeDrikBala(sputa, bodies);

@@ -23,12 +23,11 @@ struct ClassicalStrengths {
     friend bool operator==(const ClassicalStrengths&, const ClassicalStrengths&) = default;
 };
 
-// Everything one calculation shows: the body table and the three results,
-// by the rules in force. The Sputa captions serve both rules; under the
+// The three results one calculation shows, by the rules in force; the
+// body table they come from stays with the sky. The Sputa captions serve both rules; under the
 // classical rules `classical` holds the strengths shown in place of the
 // 1.15 grid.
 struct DrishtiReport {
-    BodyTable bodies;
     std::array<DrishtiRow, GRAHA_ROWS> graha;
     std::array<DrishtiRow, RASHI_ROWS> rashi;
     SputaDrishti sputa;

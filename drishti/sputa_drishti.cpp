@@ -18,7 +18,8 @@ std::array<std::string, BODY_COUNT> PositionsOf(const BodyTable& bodies) {
 }  // namespace
 
 SputaDrishti ComputeSputaDrishti(const BodyTable& bodies) {
-    return {ComputeSputaGrid(bodies), SputaRowCaptions(), SputaColumnCaptions(),
+    const SputaDistances distances = ComputeSputaDistances(bodies);
+    return {SputaGridOf(distances), distances, SputaRowCaptions(), SputaColumnCaptions(),
             PositionsOf(bodies)};
 }
 

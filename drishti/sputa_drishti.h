@@ -31,8 +31,13 @@ int SputaStrengthSaturn(const SputaBand& band, int distance);
 // Aspect strengths 0 to 60, row body on column body, in body-slot order.
 using SputaGrid = std::array<std::array<std::int16_t, BODY_COUNT>, BODY_COUNT>;
 
+// The whole-degree distance each strength was found from, row body to
+// column body.
+using SputaDistances = std::array<std::array<std::int16_t, BODY_COUNT>, BODY_COUNT>;
+
 struct SputaDrishti {
     SputaGrid grid{};
+    SputaDistances distances{};
     std::array<std::string, BODY_COUNT> rowCaptions;
     std::array<std::string, BODY_COUNT> columnCaptions;
     std::array<std::string, BODY_COUNT> positionCaptions;
@@ -40,7 +45,8 @@ struct SputaDrishti {
     friend bool operator==(const SputaDrishti&, const SputaDrishti&) = default;
 };
 
-// The grid with the slots' captions (SlotNames) and the bodies' positions.
+// The grid and its distances with the slots' captions (SlotNames) and the
+// bodies' positions.
 SputaDrishti ComputeSputaDrishti(const BodyTable& bodies);
 
 }  // namespace sarovin

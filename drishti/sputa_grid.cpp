@@ -94,17 +94,30 @@ std::int16_t PairStrength(const StrengthTable& strengths, int row, int column, i
 }  // namespace
 
 SputaGrid ComputeSputaGrid(const BodyTable& bodies) {
-    const StrengthTable& strengths = Strengths();
-    SputaGrid grid{};
-    // Distance and rule are the same both ways round, so each pair is
-    // looked up once and written to both of its cells.
+    return SputaGridOf(ComputeSputaDistances(bodies));
+}
+
+// Distance and rule are the same both ways round, so each pair is worked
+// out once and written to both of its cells.
+SputaDistances ComputeSputaDistances(const BodyTable& bodies) {
+    SputaDistances distances{};
     for (int row = 0; row < BODY_COUNT; ++row) {
         for (int column = row; column < BODY_COUNT; ++column) {
-            const int distance =
-                SputaDistance(bodies.entries[row].place, bodies.entries[column].place);
-            const std::int16_t strength = PairStrength(strengths, row, column, distance);
-            grid[row][column] = strength;
-            grid[column][row] = strength;
+            const auto distance = static_cast<std::int16_t>(
+                SputaDistance(bodies.entries[row].place, bodies.entries[column].place));
+            distances[row][column] = distance;
+            distances[column][row] = distance;
+        }
+    }
+    return distances;
+}
+
+SputaGrid SputaGridOf(const SputaDistances& distances) {
+    const StrengthTable& strengths = Strengths();
+    SputaGrid grid{};
+    for (int row = 0; row < BODY_COUNT; ++row) {
+        for (int column = 0; column < BODY_COUNT; ++column) {
+            grid[row][column] = PairStrength(strengths, row, column, distances[row][column]);
         }
     }
     return grid;

@@ -146,7 +146,8 @@ TEST(ChartMarks, TheChosenBodyAndTheBodiesItsAspectReachesStandOut) {
     for (const EmphasisCase& test : cases) {
         SCOPED_TRACE(test.what);
         Calculation calculation = WorkedCalculation();
-        calculation.report = ComputeDrishtiReport(TableWithSigns(test.signs));
+        calculation.sky.bodies = TableWithSigns(test.signs);
+        calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
         const ChartLayout layout =
             LayOutChart(ChartContentOf(calculation), ChartStyle::SouthIndian,
                         FocusOn(calculation.report, test.kind, test.chosen), SIDE);

@@ -107,7 +107,7 @@ bool Overlap(const Box& a, const Box& b) {
 
 TEST(SouthIndianChart, NineBodiesInOneSignShareItsCellWithoutOverlapping) {
     Calculation calculation = WorkedCalculation();
-    calculation.report.bodies = TableWithSigns({7, 7, 7, 7, 7, 7, 7, 7, 7});
+    calculation.sky.bodies = TableWithSigns({7, 7, 7, 7, 7, 7, 7, 7, 7});
     const ChartLayout layout = SouthChart(calculation);
     const Box scorpio = Cell(1, 3);
     for (int body = 0; body < BODY_COUNT; ++body) {

@@ -24,7 +24,7 @@ QJsonObject FirstReading(const std::vector<std::string>& arguments) {
 }
 
 TypedBirth AshaRaoTyped() {
-    return ParseReportArguments(AshaRaoOptions()).options.typedBirth.value();
+    return ParseReportArguments(AshaRaoOptions())->typedBirth.value();
 }
 
 std::string PositionOf(double longitude) {

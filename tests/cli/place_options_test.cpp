@@ -9,6 +9,7 @@ namespace sarovin {
 namespace {
 
 using testing::Joined;
+using testing::RefusalOf;
 using testing::RunResult;
 using testing::RunTool;
 
@@ -89,9 +90,9 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          ""},
     };
     for (const PlacedCase& c : cases) {
-        const ParsedArguments parsed = ParseReportArguments(c.arguments);
-        ASSERT_EQ(parsed.usageError, "") << ::testing::PrintToString(c.arguments);
-        const TypedBirth& birth = parsed.options.typedBirth.value();
+        const Result<ReportOptions> parsed = ParseReportArguments(c.arguments);
+        ASSERT_EQ(RefusalOf(parsed), "") << ::testing::PrintToString(c.arguments);
+        const TypedBirth& birth = parsed->typedBirth.value();
         EXPECT_EQ(birth.latitude, c.latitude);
         EXPECT_EQ(birth.isSouth, c.isSouth);
         EXPECT_EQ(birth.longitude, c.longitude);
@@ -139,7 +140,7 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
         {{"--place", "Ujjain", "a.dri"}, "reading files cannot be combined with birth options"},
     };
     for (const auto& [arguments, error] : cases) {
-        EXPECT_EQ(ParseReportArguments(arguments).usageError, error);
+        EXPECT_EQ(RefusalOf(ParseReportArguments(arguments)), error);
         const RunResult result = RunTool(arguments);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
@@ -173,9 +174,9 @@ TEST(PlaceOptions, UseTheExactOffsetAndTheChosenInstant) {
          ExactOffset{-12600, OffsetSource::Typed, ""}, 0, false},
     };
     for (const Case& c : cases) {
-        const ParsedArguments parsed = ParseReportArguments(c.arguments);
-        ASSERT_EQ(parsed.usageError, "") << ::testing::PrintToString(c.arguments);
-        const TypedBirth& birth = parsed.options.typedBirth.value();
+        const Result<ReportOptions> parsed = ParseReportArguments(c.arguments);
+        ASSERT_TRUE(parsed) << parsed.refusal().message;
+        const TypedBirth& birth = parsed->typedBirth.value();
         EXPECT_EQ(birth.exactOffset, c.exactOffset) << ::testing::PrintToString(c.arguments);
         EXPECT_EQ(birth.zone, c.zone);
         EXPECT_EQ(birth.daylightSaving, c.daylightSaving);

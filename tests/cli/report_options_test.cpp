@@ -9,6 +9,7 @@ namespace {
 
 using testing::AshaRaoOptions;
 using testing::Joined;
+using testing::RefusalOf;
 
 // The Asha Rao options without the one named, to leave a gap.
 std::vector<std::string> Without(const std::string& option, bool takesValue) {
@@ -80,15 +81,15 @@ TEST(ParseReportArguments, RefusesWhatItCannotUse) {
          "bad value '28:1000' for --latitude: give DEG:MIN, each a whole number 0-999"},
     };
     for (const Case& c : cases) {
-        const ParsedArguments parsed = ParseReportArguments(c.arguments);
-        EXPECT_EQ(parsed.usageError, c.error) << ::testing::PrintToString(c.arguments);
+        const Result<ReportOptions> parsed = ParseReportArguments(c.arguments);
+        EXPECT_EQ(RefusalOf(parsed), c.error) << ::testing::PrintToString(c.arguments);
     }
 }
 
 TEST(ParseReportArguments, ReadsATypedBirth) {
-    const ParsedArguments parsed =
+    const Result<ReportOptions> parsed =
         ParseReportArguments(Joined({"--format=json", "--dst", "--south"}, AshaRaoOptions()));
-    ASSERT_EQ(parsed.usageError, "");
+    ASSERT_EQ(RefusalOf(parsed), "");
     TypedBirth expected;
     expected.day = 15;
     expected.month = 6;
@@ -105,55 +106,54 @@ TEST(ParseReportArguments, ReadsATypedBirth) {
     expected.city = "New Delhi";
     expected.state = "Delhi";
     expected.country = "India";
-    EXPECT_EQ(parsed.options.typedBirth, expected);
-    EXPECT_EQ(parsed.options.format, OutputFormat::Json);
-    EXPECT_EQ(parsed.options.action, ReportAction::PrintReadings);
-    EXPECT_TRUE(parsed.options.files.empty());
+    EXPECT_EQ(parsed->typedBirth, expected);
+    EXPECT_EQ(parsed->format, OutputFormat::Json);
+    EXPECT_EQ(parsed->action, ReportAction::PrintReadings);
+    EXPECT_TRUE(parsed->files.empty());
 }
 
 TEST(ParseReportArguments, LatitudeDefaultsToZeroNorthAndTextsToEmpty) {
-    const ParsedArguments parsed =
+    const Result<ReportOptions> parsed =
         ParseReportArguments({"--day=1", "--month=1", "--year=2000", "--hour=12", "--minute=0",
                               "--zone=29", "--longitude=0:0", "--west"});
-    ASSERT_EQ(parsed.usageError, "");
-    ASSERT_TRUE(parsed.options.typedBirth);
-    const TypedBirth& birth = *parsed.options.typedBirth;
+    ASSERT_EQ(RefusalOf(parsed), "");
+    ASSERT_TRUE(parsed->typedBirth);
+    const TypedBirth& birth = *parsed->typedBirth;
     EXPECT_EQ(birth.latitude, (DegreesMinutes{0, 0}));
     EXPECT_FALSE(birth.isSouth);
     EXPECT_FALSE(birth.isEast);
     EXPECT_FALSE(birth.daylightSaving);
     EXPECT_EQ(birth.name + birth.city + birth.state + birth.country, "");
-    EXPECT_EQ(parsed.options.format, OutputFormat::Text);
+    EXPECT_EQ(parsed->format, OutputFormat::Text);
 }
 
 TEST(ParseReportArguments, TheLastOfARepeatedOptionCounts) {
-    const ParsedArguments parsed = ParseReportArguments(
+    const Result<ReportOptions> parsed = ParseReportArguments(
         Joined(AshaRaoOptions(), {"--day", "16", "--format", "json", "--format", "text"}));
-    ASSERT_TRUE(parsed.options.typedBirth);
-    EXPECT_EQ(parsed.options.typedBirth->day, 16);
-    EXPECT_EQ(parsed.options.format, OutputFormat::Text);
+    ASSERT_TRUE(parsed->typedBirth);
+    EXPECT_EQ(parsed->typedBirth->day, 16);
+    EXPECT_EQ(parsed->format, OutputFormat::Text);
 }
 
 TEST(ParseReportArguments, KeepsFilesInOrderAndTakesAnythingAfterTheEndMark) {
-    const ParsedArguments parsed =
+    const Result<ReportOptions> parsed =
         ParseReportArguments({"b.dri", "--format", "json", "a.dri", "-", "--", "--day", "-x.dri"});
-    ASSERT_EQ(parsed.usageError, "");
-    EXPECT_EQ(parsed.options.files,
-              (std::vector<std::string>{"b.dri", "a.dri", "-", "--day", "-x.dri"}));
-    EXPECT_FALSE(parsed.options.typedBirth);
+    ASSERT_EQ(RefusalOf(parsed), "");
+    EXPECT_EQ(parsed->files, (std::vector<std::string>{"b.dri", "a.dri", "-", "--day", "-x.dri"}));
+    EXPECT_FALSE(parsed->typedBirth);
 }
 
 TEST(ParseReportArguments, ReadsTheEphemerisTheNodeAndTheThreads) {
-    const ParsedArguments swiss = ParseReportArguments(
+    const Result<ReportOptions> swiss = ParseReportArguments(
         {"--ephemeris", "swiss", "--node", "true", "--jobs", "3", "--format=jsonl", "a.dri"});
-    ASSERT_EQ(swiss.usageError, "");
-    EXPECT_EQ(swiss.options.ephemeris, (EphemerisChoice{Ephemeris::Swiss, LunarNode::True}));
-    EXPECT_EQ(swiss.options.jobs, 3);
-    EXPECT_EQ(swiss.options.format, OutputFormat::JsonLines);
-    const ParsedArguments plain = ParseReportArguments({"a.dri"});
-    EXPECT_EQ(plain.options.ephemeris, (EphemerisChoice{Ephemeris::BuiltIn, LunarNode::Mean}));
-    EXPECT_EQ(plain.options.jobs, DefaultJobs());
-    EXPECT_GE(plain.options.jobs, 1);
+    ASSERT_EQ(RefusalOf(swiss), "");
+    EXPECT_EQ(swiss->ephemeris, (EphemerisChoice{Ephemeris::Swiss, LunarNode::True}));
+    EXPECT_EQ(swiss->jobs, 3);
+    EXPECT_EQ(swiss->format, OutputFormat::JsonLines);
+    const Result<ReportOptions> plain = ParseReportArguments({"a.dri"});
+    EXPECT_EQ(plain->ephemeris, (EphemerisChoice{Ephemeris::BuiltIn, LunarNode::Mean}));
+    EXPECT_EQ(plain->jobs, DefaultJobs());
+    EXPECT_GE(plain->jobs, 1);
 }
 
 TEST(ParseReportArguments, HelpVersionAndZonesWinInThatOrder) {
@@ -171,11 +171,11 @@ TEST(ParseReportArguments, HelpVersionAndZonesWinInThatOrder) {
         {{"--find-place=Ujjain", "a.dri", "--jobs", "0"}, ReportAction::FindPlaces},
     };
     for (const Case& c : cases) {
-        const ParsedArguments parsed = ParseReportArguments(c.arguments);
-        EXPECT_EQ(parsed.usageError, "");
-        EXPECT_EQ(parsed.options.action, c.action) << ::testing::PrintToString(c.arguments);
+        const Result<ReportOptions> parsed = ParseReportArguments(c.arguments);
+        EXPECT_EQ(RefusalOf(parsed), "");
+        EXPECT_EQ(parsed->action, c.action) << ::testing::PrintToString(c.arguments);
     }
-    EXPECT_EQ(ParseReportArguments({"--help", "--bogus"}).usageError, "unknown option '--bogus'");
+    EXPECT_EQ(RefusalOf(ParseReportArguments({"--help", "--bogus"})), "unknown option '--bogus'");
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ void ExpectGrid(const SputaGrid& grid, const int (&expected)[BODY_COUNT][BODY_CO
 }
 
 TEST(DrishtiReport, NoonOfTheFirstOf2000) {
-    const DrishtiReport report = ComputeDrishtiReport(testing::GreenwichNoonBirth());
+    const BodyTable table = ComputeBodyTable(testing::GreenwichNoonBirth());
+    const DrishtiReport report = ComputeDrishtiReport(table);
     const ExpectedRow graha[] = {
         {"Sun / Surya", "16 Sag 31", "Sign aspected by Sun is Mithuna.",
          "Planet Sun has no Graha Drishti."},
@@ -95,7 +96,7 @@ TEST(DrishtiReport, NoonOfTheFirstOf2000) {
                                  "Saturn/Shani", "N Node/Rahu",  "S Node/Ketu"};
     for (int body = 0; body < BODY_COUNT; ++body) {
         EXPECT_EQ(report.sputa.rowCaptions[body], rowCaptions[body]);
-        EXPECT_EQ(report.sputa.positionCaptions[body], report.bodies.entries[body].position);
+        EXPECT_EQ(report.sputa.positionCaptions[body], table.entries[body].position);
     }
 }
 
