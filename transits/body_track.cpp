@@ -50,26 +50,37 @@ struct Segment {
 };
 
 // The roots of the curve's slope inside (0, 1), in order: its stations.
-std::vector<double> StationsOf(const Segment& segment) {
+struct Stations {
+    std::array<double, 2> at{};
+    int count = 0;
+
+    void Add(double u) {
+        if (u > 0 && u < 1) {
+            at[count++] = u;
+        }
+    }
+};
+
+Stations StationsOf(const Segment& segment) {
     const double a = 6 * segment.p0 + 3 * segment.m0 - 6 * segment.p1 + 3 * segment.m1;
     const double b = -6 * segment.p0 - 4 * segment.m0 + 6 * segment.p1 - 2 * segment.m1;
     const double c = segment.m0;
-    std::vector<double> roots;
+    Stations stations;
     if (std::fabs(a) < 1e-12) {
         if (b != 0) {
-            roots.push_back(-c / b);
+            stations.Add(-c / b);
         }
-    } else {
-        const double discriminant = b * b - 4 * a * c;
-        if (discriminant > 0) {
-            const double root = std::sqrt(discriminant);
-            roots.push_back((-b - root) / (2 * a));
-            roots.push_back((-b + root) / (2 * a));
-        }
+        return stations;
     }
-    std::erase_if(roots, [](double u) { return !(u > 0 && u < 1); });
-    std::sort(roots.begin(), roots.end());
-    return roots;
+    const double discriminant = b * b - 4 * a * c;
+    if (discriminant > 0) {
+        const double root = std::sqrt(discriminant);
+        const double first = (-b - root) / (2 * a);
+        const double second = (-b + root) / (2 * a);
+        stations.Add(std::min(first, second));
+        stations.Add(std::max(first, second));
+    }
+    return stations;
 }
 
 // The u in [low, high] where the monotonic curve reaches `value`.
@@ -99,7 +110,8 @@ double SolveMonotonic(const Segment& segment, double low, double high, double va
 // Reports the targets passed on one monotonic piece, from `from` to `to`
 // (unwrapped longitudes), a target at `from` excluded and at `to` included.
 void CrossPiece(const Segment& segment, double low, double high, std::span<const double> targets,
-                const std::function<void(const Crossing&)>& onCrossing) {
+                const std::function<void(const Crossing&)>& onCrossing,
+                std::vector<std::pair<double, int>>& passed) {
     const double from = segment.Value(low);
     const double to = segment.Value(high);
     if (from == to || targets.empty()) {
@@ -108,7 +120,7 @@ void CrossPiece(const Segment& segment, double low, double high, std::span<const
     const bool increasing = to > from;
     const double bottom = std::min(from, to);
     const double top = std::max(from, to);
-    std::vector<std::pair<double, int>> passed;
+    passed.clear();
     for (double turn = FULL_CIRCLE * std::floor(bottom / FULL_CIRCLE); turn <= top;
          turn += FULL_CIRCLE) {
         for (int index = 0; index < static_cast<int>(targets.size()); ++index) {
@@ -173,15 +185,18 @@ double TrackLongitude(const BodyTrack& track, double time) {
 void WalkTrack(const BodyTrack& track, std::span<const double> targets,
                const std::function<void(const Crossing&)>& onCrossing,
                const std::function<void(double time)>& onStation) {
+    std::vector<std::pair<double, int>> passed;
     for (std::size_t index = 1; index < track.samples.size(); ++index) {
         const Segment segment(track.samples[index - 1], track.samples[index]);
         double low = 0;
-        for (const double station : StationsOf(segment)) {
-            CrossPiece(segment, low, station, targets, onCrossing);
+        const Stations stations = StationsOf(segment);
+        for (int found = 0; found < stations.count; ++found) {
+            const double station = stations.at[found];
+            CrossPiece(segment, low, station, targets, onCrossing, passed);
             onStation(segment.TimeAt(station));
             low = station;
         }
-        CrossPiece(segment, low, 1, targets, onCrossing);
+        CrossPiece(segment, low, 1, targets, onCrossing, passed);
     }
 }
 

@@ -26,10 +26,8 @@ SputaWindows::SputaWindows(int planet, int natal, double natalLongitude, double 
       zones_(ZonesAtOrAbove(planet, threshold)) {
     for (const auto& [lower, upper] : zones_.arcs) {
         if (!zones_.whole) {
-            marks_.push_back({0, Normalized(lower), true, lower == upper});
-            if (upper != lower) {
-                marks_.push_back({0, Normalized(upper), false, true});
-            }
+            marks_.push_back({0, Normalized(lower), true, false});
+            marks_.push_back({0, Normalized(upper), false, true});
         }
         for (double edge = BAND * std::floor(lower / BAND) + BAND; edge < upper; edge += BAND) {
             if (edge > lower) {
@@ -59,19 +57,30 @@ void SputaWindows::Consider(const Peak& candidate) {
     }
 }
 
-void SputaWindows::Open(double time, bool cut) {
+void SputaWindows::Open(double estimate, double time, bool cut) {
     open_ = TransitEvent{.kind = TransitKind::Sputa,
                          .transiting = planet_,
                          .natal = natal_,
                          .start = time,
                          .startCut = cut};
+    startEstimate_ = estimate;
     peak_ = {time, -1, std::nullopt};
 }
 
-void SputaWindows::Close(double time, bool cut, std::vector<TransitEvent>& closed) {
+// A peak at the window's start or end takes the time polished there.
+void SputaWindows::Close(double estimate, double time, bool cut,
+                         std::vector<TransitEvent>& closed) {
     open_->end = time;
     open_->endCut = cut;
-    open_->peak = peak_.longitude ? Polished(peak_.time, *peak_.longitude) : peak_.time;
+    if (!peak_.longitude) {
+        open_->peak = peak_.time;
+    } else if (peak_.time == startEstimate_) {
+        open_->peak = open_->start;
+    } else if (peak_.time == estimate) {
+        open_->peak = time;
+    } else {
+        open_->peak = Polished(peak_.time, *peak_.longitude);
+    }
     open_->peakVirupas = peak_.virupas;
     closed.push_back(*open_);
     open_.reset();
@@ -84,13 +93,13 @@ void SputaWindows::Cross(const Crossing& crossing, std::vector<TransitEvent>& cl
     const bool enters = (mark.lower && angleRising) || (mark.upper && !angleRising);
     const bool leaves = (mark.upper && angleRising) || (mark.lower && !angleRising);
     if (enters && !open_) {
-        Open(Polished(crossing.time, mark.longitude), false);
+        Open(crossing.time, Polished(crossing.time, mark.longitude), false);
     }
     if (open_) {
         Consider({crossing.time, StrengthReached(planet_, mark.angle), mark.longitude});
     }
     if (leaves && open_) {
-        Close(Polished(crossing.time, mark.longitude), false, closed);
+        Close(crossing.time, Polished(crossing.time, mark.longitude), false, closed);
     }
 }
 
@@ -117,7 +126,7 @@ void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool pol
 void SputaWindows::Begin(const BodyTrack& track, double time) {
     const double angle = AngleAt(track, time);
     if (zones_.Contains(angle)) {
-        Open(time, true);
+        Open(time, time, true);
         Consider({time, ClassicalSputaStrength(planet_, angle), std::nullopt});
     }
 }
@@ -125,7 +134,7 @@ void SputaWindows::Begin(const BodyTrack& track, double time) {
 void SputaWindows::Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed) {
     if (open_) {
         Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt});
-        Close(time, true, closed);
+        Close(time, time, true, closed);
     }
 }
 

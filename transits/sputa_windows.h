@@ -42,8 +42,9 @@ class SputaWindows {
 
     double AngleAt(const BodyTrack& track, double time) const;
     void Consider(const Peak& candidate);
-    void Open(double time, bool cut);
-    void Close(double time, bool cut, std::vector<TransitEvent>& closed);
+    // `estimate` is the time on the sampled track, `time` the one reported.
+    void Open(double estimate, double time, bool cut);
+    void Close(double estimate, double time, bool cut, std::vector<TransitEvent>& closed);
     void Cross(const Crossing& crossing, std::vector<TransitEvent>& closed);
     double Polished(double time, double longitude) const;
 
@@ -55,6 +56,7 @@ class SputaWindows {
     std::vector<double> longitudes_;
     std::optional<TransitEvent> open_;
     Peak peak_{};
+    double startEstimate_ = 0;
     PositionSource* source_ = nullptr;
     bool polish_ = false;
     double bracket_ = 0;

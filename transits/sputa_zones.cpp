@@ -36,7 +36,9 @@ bool BandArc(int band, double first, double last, double threshold,
     return true;
 }
 
-// Joins arcs that touch, the last with the first over 0 degrees included.
+// Joins arcs that touch, the last with the first over 0 degrees included,
+// and drops single angles: every planet's general strength is exactly 45
+// at 90 degrees and below it on both sides, which opens no window.
 SputaZones Joined(std::vector<std::pair<double, double>> arcs) {
     SputaZones zones;
     for (const auto& arc : arcs) {
@@ -51,6 +53,7 @@ SputaZones Joined(std::vector<std::pair<double, double>> arcs) {
         zones.arcs.back().second += zones.arcs.front().second;
         zones.arcs.erase(zones.arcs.begin());
     }
+    std::erase_if(zones.arcs, [](const auto& arc) { return arc.first == arc.second; });
     zones.whole = zones.arcs.size() == 1 && zones.arcs.front().first == 0 &&
                   zones.arcs.front().second == FULL_CIRCLE;
     return zones;

@@ -6,8 +6,8 @@ namespace sarovin {
 
 // The angles (from the aspecting planet forward to the point) at which a
 // planet's classical Sputa Drishti reaches a threshold, as closed arcs
-// [lower, upper] with upper possibly past 360 (an arc over 0 degrees); a
-// single angle where lower == upper. `whole` when every angle reaches it.
+// [lower, upper] of some width, upper possibly past 360 (an arc over 0
+// degrees). `whole` when every angle reaches it.
 struct SputaZones {
     std::vector<std::pair<double, double>> arcs;
     bool whole = false;
