@@ -221,4 +221,31 @@ double PolishCrossing(PositionSource& source, int body, double estimate, double 
     return time;
 }
 
+double PolishStation(PositionSource& source, int body, double estimate, double bracket,
+                     long& calls) {
+    constexpr double OPENING = 0.05;  // days either side of the estimate
+    const auto speedAt = [&](double time) {
+        ++calls;
+        const Result<BodyMotion> motion = source.MotionAt(body, time);
+        return motion ? motion->speed : 0.0;
+    };
+    double before = estimate - OPENING;
+    double after = estimate + OPENING;
+    double speedBefore = speedAt(before);
+    double speedAfter = speedAt(after);
+    for (int step = 0; step < POLISH_STEPS && speedAfter != speedBefore; ++step) {
+        const double next =
+            std::clamp(after - speedAfter * (after - before) / (speedAfter - speedBefore),
+                       estimate - bracket, estimate + bracket);
+        if (std::fabs(next - after) < 1.0 / 1440) {
+            return next;
+        }
+        before = after;
+        speedBefore = speedAfter;
+        after = next;
+        speedAfter = speedAt(after);
+    }
+    return after;
+}
+
 }  // namespace sarovin

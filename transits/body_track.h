@@ -55,4 +55,9 @@ void WalkTrack(const BodyTrack& track, std::span<const double> targets,
 double PolishCrossing(PositionSource& source, int body, double estimate, double target,
                       double bracket, long& calls);
 
+// Refines a station on the ephemeris itself: secant steps on the speed,
+// kept within `bracket` days.
+double PolishStation(PositionSource& source, int body, double estimate, double bracket,
+                     long& calls);
+
 }  // namespace sarovin

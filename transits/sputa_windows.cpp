@@ -72,7 +72,10 @@ void SputaWindows::Close(double estimate, double time, bool cut,
                          std::vector<TransitEvent>& closed) {
     open_->end = time;
     open_->endCut = cut;
-    if (!peak_.longitude) {
+    if (peak_.station) {
+        open_->peak =
+            polish_ ? PolishStation(*source_, planet_, peak_.time, bracket_, *calls_) : peak_.time;
+    } else if (!peak_.longitude) {
         open_->peak = peak_.time;
     } else if (peak_.time == startEstimate_) {
         open_->peak = open_->start;
@@ -117,8 +120,8 @@ void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool pol
         track, longitudes_, [&](const Crossing& crossing) { Cross(crossing, closed); },
         [&](double time) {
             if (open_) {
-                Consider(
-                    {time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt});
+                Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt,
+                          true});
             }
         });
 }

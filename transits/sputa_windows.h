@@ -37,7 +37,8 @@ class SputaWindows {
     struct Peak {
         double time;
         double virupas;
-        std::optional<double> longitude;  // a crossing's, to polish
+        std::optional<double> longitude{};  // a crossing's, to polish
+        bool station = false;               // a station's, to polish
     };
 
     double AngleAt(const BodyTrack& track, double time) const;

@@ -23,10 +23,10 @@ constexpr double POLISH_MARGIN_DAYS = 7;
 // (1.25 days) everywhere; the planets' times are polished.
 std::vector<BodyPlan> PlansOf(bool trueNode) {
     return {
-        {Moon, 1.25, false}, {Sun, 8, false},
-        {Jupiter, 8, true},  {Mercury, 2.5, true},
-        {Venus, 4, true},    {Mars, 4, true},
-        {Saturn, 8, true},   {NNode, trueNode ? 1.0 : 16.0, trueNode},
+        {Moon, 1.5, false},  {Sun, 8, false},
+        {Jupiter, 10, true}, {Mercury, 3, true},
+        {Venus, 5, true},    {Mars, 5, true},
+        {Saturn, 10, true},  {NNode, trueNode ? 1.0 : 16.0, trueNode},
     };
 }
 
