@@ -23,8 +23,8 @@ int UsageError(const std::string& message, std::ostream& err) {
     return EXIT_USAGE;
 }
 
-// Writes each event as it comes: text lines, a JSON array with an event a
-// line, or JSON Lines.
+// Writes each event as it comes, in blocks of 64 KiB: text lines, a JSON
+// array with an event a line, or JSON Lines.
 class TransitWriter {
   public:
     TransitWriter(OutputFormat format, const std::vector<NatalPoint>& points, std::ostream& out)
@@ -32,34 +32,48 @@ class TransitWriter {
 
     void Begin() {
         if (format_ == OutputFormat::Json) {
-            out_ << '[';
+            block_ += '[';
         }
     }
-    void Write(const TransitEvent& event) {
+    // False once the output cannot be written.
+    bool Write(const TransitEvent& event) {
         if (format_ == OutputFormat::Text) {
-            out_ << TransitTextLine(event, points_);
-            return;
-        }
-        std::string line;
-        JsonWriter json(line, JsonLayout::Compact);
-        WriteTransitJson(json, event, points_);
-        if (format_ == OutputFormat::Json) {
-            out_ << (first_ ? "\n    " : ",\n    ") << line;
+            block_ += TransitTextLine(event, points_);
         } else {
-            out_ << line << '\n';
+            if (format_ == OutputFormat::Json) {
+                block_ += first_ ? "\n    " : ",\n    ";
+            }
+            JsonWriter json(block_, JsonLayout::Compact);
+            WriteTransitJson(json, event, points_);
+            if (format_ == OutputFormat::JsonLines) {
+                block_ += '\n';
+            }
         }
         first_ = false;
+        if (block_.size() >= BLOCK_BYTES) {
+            Flush();
+        }
+        return static_cast<bool>(out_);
     }
     void End() {
         if (format_ == OutputFormat::Json) {
-            out_ << (first_ ? "]\n" : "\n]\n");
+            block_ += first_ ? "]\n" : "\n]\n";
         }
+        Flush();
     }
 
   private:
+    static constexpr std::size_t BLOCK_BYTES = 64 * 1024;
+
+    void Flush() {
+        out_.write(block_.data(), static_cast<std::streamsize>(block_.size()));
+        block_.clear();
+    }
+
     OutputFormat format_;
     const std::vector<NatalPoint>& points_;
     std::ostream& out_;
+    std::string block_;
     bool first_ = true;
 };
 
@@ -105,10 +119,11 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
     const TransitRequest request = RequestFor(options, natal->calculation);
     TransitWriter writer(options.format, request.points, out);
     writer.Begin();
+    bool writable = true;
     const Result<TransitCounts> counts = SearchTransits(
         request, SwissPositionSources(options.ephemeris.ayanamsa, options.ephemeris.node),
-        [&writer](const TransitEvent& event) { writer.Write(event); },
-        [&out](double) { return static_cast<bool>(out); });
+        [&](const TransitEvent& event) { writable = writable && writer.Write(event); },
+        [&writable](double) { return writable; });
     writer.End();
     // A closed output ends the search early: only the write failure is told.
     if (!out.flush()) {
