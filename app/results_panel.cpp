@@ -16,6 +16,7 @@
 #include "app/drishti_tab.h"
 #include "app/houses_tab.h"
 #include "app/sputa_tab.h"
+#include "app/transits_tab.h"
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
@@ -37,6 +38,8 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
 
 const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
+const QString TRANSITS_NEED_SWISS =
+    QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -59,6 +62,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         this);
     sputa_ = new SputaTab(this);
     houses_ = new HousesTab(this);
+    transits_ = new TransitsTab(this);
     chart_ = new ChartTab(this);
     birthLine_ = MakeLine(this, "lblBirth");
     QFont bold = birthLine_->font();
@@ -76,6 +80,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
     tabs_->addTab(chart_, QStringLiteral("Chart"));
     tabs_->addTab(houses_, QStringLiteral("Houses"));
+    tabs_->addTab(transits_, QStringLiteral("Transits"));
     setAcceptDrops(true);
     compare_ = new CompareTab(this);
     tabs_->addTab(compare_, QStringLiteral("Compare"));
@@ -162,6 +167,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report);
     ShowHouses(calculation);
+    ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
@@ -199,6 +205,15 @@ void ResultsPanel::dropEvent(QDropEvent* event) {
         event->acceptProposedAction();
         emit CompareFileDropped(path);
     }
+}
+
+// Without the Swiss Ephemeris the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowTransits(const Calculation& calculation) {
+    const bool swiss = calculation.sky.used.ephemeris == Ephemeris::Swiss;
+    const int index = tabs_->indexOf(transits_);
+    tabs_->setTabEnabled(index, swiss);
+    tabs_->setTabToolTip(index, swiss ? QString() : TRANSITS_NEED_SWISS);
+    transits_->ShowReading(calculation);
 }
 
 // Without houses the tab is disabled, and its tooltip says why.

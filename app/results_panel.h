@@ -17,6 +17,7 @@ class CompareTab;
 class DrishtiTab;
 class HousesTab;
 class SputaTab;
+class TransitsTab;
 
 // The results of a calculation on five frames switched by a tab strip,
 // the three Drishti, the houses and the chart, with Save and Back beneath
@@ -54,6 +55,7 @@ class ResultsPanel : public QWidget {
     void AddTabKeys();
     QWidget* BuildPrecisionRow();
     void ShowHouses(const Calculation& calculation);
+    void ShowTransits(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
@@ -64,6 +66,7 @@ class ResultsPanel : public QWidget {
     DrishtiTab* rashi_;
     SputaTab* sputa_;
     HousesTab* houses_;
+    TransitsTab* transits_;
     ChartTab* chart_;
     CompareTab* compare_;
 };
