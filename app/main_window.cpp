@@ -215,13 +215,20 @@ void MainWindow::SaveReading() {
                          readingPlaces_);
 }
 
+// The transits follow the reading's pages while their tab is on show.
 void MainWindow::PrintReading() {
-    sarovin::PrintReading(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()});
+    const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
+    sarovin::PrintReading(
+        this, platform_,
+        {calculation_, resultsPanel_->ChartStyleShown(), transits ? &*transits : nullptr});
 }
 
 void MainWindow::ExportPdf() {
-    ExportReadingPdf(this, platform_, {calculation_, resultsPanel_->ChartStyleShown()},
-                     readingPlaces_);
+    const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
+    ExportReadingPdf(
+        this, platform_,
+        {calculation_, resultsPanel_->ChartStyleShown(), transits ? &*transits : nullptr},
+        readingPlaces_);
 }
 
 void MainWindow::OpenReading() {

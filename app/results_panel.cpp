@@ -226,6 +226,13 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     }
 }
 
+std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
+    if (tabs_->currentWidget() != transits_) {
+        return std::nullopt;
+    }
+    return transits_->PrintedTransits();
+}
+
 ChartStyle ResultsPanel::ChartStyleShown() const {
     return chart_->StyleShown();
 }

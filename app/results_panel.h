@@ -6,6 +6,7 @@
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
 #include "comparison/chart_comparison.h"
+#include "document/transit_pages.h"
 
 class QLabel;
 class QTabWidget;
@@ -38,6 +39,8 @@ class ResultsPanel : public QWidget {
                         const ChartComparison& comparison);
     // The style the chart tab draws the chart in, for printing it alike.
     ChartStyle ChartStyleShown() const;
+    // The transits found, while their tab is on show, for printing them.
+    std::optional<TransitPrint> TransitsOnShow() const;
 
   signals:
     // A reading file dropped on the results, to compare with.

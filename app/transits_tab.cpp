@@ -149,8 +149,8 @@ void TransitsTab::ShowReading(const Calculation& calculation) {
         return;
     }
     const int offset = UtcOffsetSeconds(calculation.record);
-    natal_ = Natal{NatalPointsOf(calculation), calculation.sky.used.ayanamsa,
-                   calculation.sky.used.node, offset};
+    natal_ = Natal{calculation.record.name, NatalPointsOf(calculation),
+                   calculation.sky.used.ayanamsa, calculation.sky.used.node, offset};
     zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
                               .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                               .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
@@ -284,6 +284,26 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
                         QString::fromStdString(VirupasText(*event.peakVirupas)));
     }
     return tip;
+}
+
+std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
+    if (!found_) {
+        return std::nullopt;
+    }
+    const QString heading =
+        QStringLiteral(
+            "Transits of %1 from %2 to %3 (UTC): Graha Drishti windows (grey), Sputa "
+            "Drishti at %4 virupas or more (tinted by their peaks), Sade Sati")
+            .arg(QString::fromStdString(natal_->name),
+                 QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
+                 QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
+                 QString::fromStdString(VirupasText(found_->threshold)));
+    return TransitPrint{found_->events,
+                        natal_->points,
+                        found_->from,
+                        found_->to,
+                        JulianDayOf(QDate::currentDate()),
+                        heading.toStdString()};
 }
 
 void TransitsTab::PlotChosenRow() {

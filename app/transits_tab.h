@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "calculation/calculation.h"
+#include "document/transit_pages.h"
 #include "transits/transit_search.h"
 
 class QComboBox;
@@ -37,6 +38,8 @@ class TransitsTab : public QGroupBox {
     // an earlier search's results are cleared.
     void ShowReading(const Calculation& calculation);
     bool Searching() const { return thread_ != nullptr; }
+    // The windows on show, headed with the span and threshold, to print.
+    std::optional<TransitPrint> PrintedTransits() const;
 
   signals:
     // The last search's events are on show.
@@ -44,6 +47,7 @@ class TransitsTab : public QGroupBox {
 
   private:
     struct Natal {
+        std::string name;
         std::vector<NatalPoint> points;
         AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
         LunarNode node = LunarNode::Mean;

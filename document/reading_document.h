@@ -7,15 +7,18 @@
 #include "chart/chart_layout.h"
 #include "common/result.h"
 #include "document/reading_page_layout.h"
+#include "document/transit_pages.h"
 
 class QPagedPaintDevice;
 
 namespace sarovin {
 
-// One reading as its page shows it, with the chart in the chosen style.
+// One reading as its page shows it, with the chart in the chosen style,
+// and the transits on show to print after its pages, if any.
 struct DocumentReading {
     const Calculation& calculation;
     ChartStyle style = ChartStyle::SouthIndian;
+    const TransitPrint* transits = nullptr;
 };
 
 // The pages of readings painted onto a printer or PDF writer one after

@@ -127,6 +127,28 @@ TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
     return layout;
 }
 
+std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rowsPerPage) {
+    const std::size_t perPage = static_cast<std::size_t>(std::max(rowsPerPage, 1));
+    std::vector<TimelineLayout> pages;
+    for (std::size_t first = 0; first < layout.rows.size() || pages.empty(); first += perPage) {
+        TimelineLayout page = layout;
+        const std::size_t end = std::min(first + perPage, layout.rows.size());
+        page.rows.assign(layout.rows.begin() + static_cast<std::ptrdiff_t>(first),
+                         layout.rows.begin() + static_cast<std::ptrdiff_t>(end));
+        const double shift = page.rows.empty() ? 0 : page.rows.front().top;
+        for (TimelineRow& row : page.rows) {
+            row.top -= shift;
+            for (TimelineBar& bar : row.bars) {
+                bar.top -= shift;
+                bar.bottom -= shift;
+            }
+        }
+        page.height = static_cast<double>(page.rows.size()) * layout.rowHeight + AXIS_HEIGHT;
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
 const TimelineRow* RowAt(const TimelineLayout& layout, double y) {
     for (const TimelineRow& row : layout.rows) {
         if (y >= row.top && y < row.top + layout.rowHeight) {

@@ -66,6 +66,10 @@ double TimeX(double time, double from, double to, double left, double right);
 // first day when the span is shorter than three years.
 std::vector<TimeTick> TimeTicks(double from, double to, double left, double right);
 
+// The timeline cut into pages of at most `rowsPerPage` rows (at least
+// one), each with its rows from the top and the same time axis.
+std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rowsPerPage);
+
 // The bar at a point, and the row at a height.
 const TimelineBar* BarAt(const TimelineLayout& layout, double x, double y);
 const TimelineRow* RowAt(const TimelineLayout& layout, double y);

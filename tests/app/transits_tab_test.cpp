@@ -3,10 +3,13 @@
 #include <QDoubleSpinBox>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "app/transit_views.h"
 #include "app/transits_tab.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/pdf_text.h"
+#include "tests/support/reading_folder.h"
 
 namespace sarovin {
 namespace {
@@ -95,6 +98,36 @@ TEST_F(TransitsTabTest, ACancelledSearchLeavesTheTabAsItWas) {
     EXPECT_TRUE(Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled());
     EXPECT_EQ(Timeline()->layout().rows.size(), rows);
     EXPECT_EQ(LabelText(QStringLiteral("lblTransitStatus")), status);
+}
+
+// With the Transits tab on show the export adds its timeline after the
+// reading's two pages (the reading has houses); on another tab it does not.
+TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 3, 1));
+    ASSERT_TRUE(SearchAndWait());
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "pdftotext is not installed";
+    }
+    QTemporaryDir folder;
+    const auto exportTo = [&](const char* name) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        platform.dialogAnswers.push_back(testing::LocalPath(path));
+        Find<QAction>(QStringLiteral("mnuExportPdf"))->trigger();
+        return path;
+    };
+    auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(testing::PdfPageCount(exportTo("without.pdf")), 2);
+    tabs->setCurrentIndex(TRANSITS_TAB);
+    const QString with = exportTo("with.pdf");
+    EXPECT_GE(testing::PdfPageCount(with), 3);
+    const QString text = testing::PdfText(with);
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Transits of Asha Rao from 2023-01-01 to 2023-03-01")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Saturn on Lagna")));
 }
 
 }  // namespace
