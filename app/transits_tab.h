@@ -37,7 +37,6 @@ class TransitsTab : public QGroupBox {
     // The natal points and ephemeris of a reading with the Swiss Ephemeris;
     // an earlier search's results are cleared.
     void ShowReading(const Calculation& calculation);
-    bool Searching() const { return thread_ != nullptr; }
     // The windows on show, headed with the span and threshold, to print.
     std::optional<TransitPrint> PrintedTransits() const;
 

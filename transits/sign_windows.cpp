@@ -19,7 +19,9 @@ int SignsAhead(int from, int to) {
 }
 
 // Saturn's sign counted from the natal Moon's: the 12th opens the Sade
-// Sati, the 1st is its peak, the 2nd closes it.
+// Sati, the 1st is its peak, the 2nd closes it (the seven and a half years
+// of Saturn round the Moon as common Vedic practice reckons them, its
+// phases named rising, peak and setting as they commonly are).
 std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
     switch (SignsAhead(moonSign, saturnSign)) {
         case SIGNS - 1:
@@ -33,8 +35,8 @@ std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
     }
 }
 
-// The counts of the Graha Drishti tab, from the transiting body's sign as
-// the first.
+// The counts of the Graha Drishti tab (Brihat Parashara Hora Shastra,
+// ch. 26), from the transiting body's sign as the first.
 bool AspectsSign(int body, int bodySign, int pointSign) {
     const std::span<const int> counts = GrahaAspectCounts(body);
     const int count = SignsAhead(bodySign, pointSign) + 1;
