@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_view.h"
+#include "app/scrolled_content.h"
 #include "app/varga_table.h"
 #include "chart/bhava_chalit.h"
 #include "houses/house_texts.h"
@@ -118,7 +119,8 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     split->addWidget(chartPart);
     split->addWidget(table_);
     split->setStretchFactor(0, 1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(ScrolledContent(this));
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(choices);
     layout->addWidget(split, 1);
 

@@ -98,17 +98,9 @@ void FillGrid(QTableWidget* table, const CrossSputa& cross, std::string_view fro
 
 QString MutualText(const ChartComparison& comparison, std::string_view aName,
                    std::string_view bName) {
-    QStringList lines{QStringLiteral("Mutual aspects, 45 virupas or more both ways:")};
+    QStringList lines{ToQString(MUTUAL_HEADING) + QLatin1Char(':')};
     for (const MutualAspect& pair : comparison.mutual) {
-        const QString aBody =
-            QStringLiteral("%1 of %2")
-                .arg(ToQString(SlotNames[pair.aBody].englishName), ToQString(aName));
-        const QString bBody =
-            QStringLiteral("%1 of %2")
-                .arg(ToQString(SlotNames[pair.bBody].englishName), ToQString(bName));
-        lines << QStringLiteral("%1 on %2 %3, %2 on %1 %4")
-                     .arg(aBody, bBody, ToQString(VirupasText(pair.aOnB)),
-                          ToQString(VirupasText(pair.bOnA)));
+        lines << ToQString(MutualAspectLine(pair, aName, bName));
     }
     if (comparison.mutual.empty()) {
         lines << QStringLiteral("none");
@@ -162,25 +154,17 @@ void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
                                 const ChartComparison& comparison, ChartStyle style) {
     const std::string_view aName = ChartName(a.record.name, "A");
     const std::string_view bName = ChartName(b.record.name, "B");
-    QString title =
-        QStringLiteral("%1 (A) compared with %2 (B)").arg(ToQString(aName), ToQString(bName));
-    if (a.record == b.record) {
-        title += QStringLiteral(": a reading compared with itself");
-    }
-    title_->setText(title);
+    title_->setText(ToQString(ComparisonTitle(aName, bName, a.record == b.record)));
     chart_->SetStyle(style);
     chart_->ShowComparison(a, b);
-    chartCaption_->setText(QStringLiteral("%1's bodies in black; %2's on the inner side of each "
-                                          "sign, in blue. Choose a body of %1 to draw its "
-                                          "Graha Drishti across.")
-                               .arg(ToQString(aName), ToQString(bName)));
+    chartCaption_->setText(ToQString(DoubleChartCaption(aName, bName)) +
+                           QStringLiteral(" Choose a body of %1 to draw its Graha Drishti across.")
+                               .arg(ToQString(aName)));
     mutual_->setText(MutualText(comparison, aName, bName));
-    aOnBCaption_->setText(QStringLiteral("Sputa Drishti of %1 on %2, in virupas")
-                              .arg(ToQString(aName), ToQString(bName)));
+    aOnBCaption_->setText(ToQString(CrossSputaCaption(aName, bName)));
     FillGrid(aOnB_, comparison.aOnB, aName, bName);
     grahaAOnB_->setText(GrahaText(comparison.grahaAOnB, a.sky, aName, bName));
-    bOnACaption_->setText(QStringLiteral("Sputa Drishti of %1 on %2, in virupas")
-                              .arg(ToQString(bName), ToQString(aName)));
+    bOnACaption_->setText(ToQString(CrossSputaCaption(bName, aName)));
     FillGrid(bOnA_, comparison.bOnA, bName, aName);
     grahaBOnA_->setText(GrahaText(comparison.grahaBOnA, b.sky, bName, aName));
 }

@@ -1,4 +1,5 @@
 #include "app/drishti_tab.h"
+#include "app/scrolled_content.h"
 #include "platform/qt_text.h"
 
 #include <QFrame>
@@ -18,7 +19,7 @@ DrishtiTab::DrishtiTab(const QString& title, const QString& frameName, int rows,
                        const DrishtiLabelArrays& arrays, QWidget* parent)
     : QGroupBox(title, parent) {
     setObjectName(frameName);
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(ScrolledContent(this));
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(0);
     QFont bodyFont = font();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/drishti_tab.h"
+#include "app/scrolled_content.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
 #include "drishti/sign_names.h"
@@ -72,7 +73,7 @@ QString DigBalaTip(const HouseRow& row) {
 
 HousesTab::HousesTab(QWidget* parent) : QGroupBox(QStringLiteral("Houses"), parent) {
     setObjectName(QStringLiteral("FrameHouses"));
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(ScrolledContent(this));
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     QFont headerFont = font();

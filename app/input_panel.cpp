@@ -16,6 +16,7 @@
 
 #include "app/list_accessibility.h"
 #include "app/place_completer.h"
+#include "app/scrolled_content.h"
 #include "form/list_items.h"
 #include "links/program_texts.h"
 #include "places/place_filling.h"
@@ -169,8 +170,11 @@ QHBoxLayout* InputPanel::Row(std::initializer_list<QWidget*> widgets) const {
     return line;
 }
 
+// The fields scroll on a small screen or at a large scale; the two
+// commands under them stay in view.
 void InputPanel::BuildLayout() {
-    auto* form = new QFormLayout(this);
+    auto* form = new QFormLayout(ScrolledContent(this));
+    fields_ = form;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     auto* introduction = CaptionLabel(this, 11, ToQString(PROGRAM_INTRODUCTION));
@@ -214,8 +218,10 @@ void InputPanel::BuildLayout() {
         place->setMinimumWidth(320);
     }
     form->addRow(QString(), Row({command1_}));
-    form->addItem(new QSpacerItem(0, style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) * 2));
-    form->addRow(QString(), Row({cmdCalculate_, cmdOpen_}));
+    auto* commands = Row({cmdCalculate_, cmdOpen_});
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    commands->setContentsMargins(margin, margin, margin, margin);
+    layout()->addItem(commands);
     // The minute boxes of latitude and longitude line up.
     const int hemisphereWidth = std::max(fraLat_->sizeHint().width(), fraLong_->sizeHint().width());
     fraLat_->setFixedWidth(hemisphereWidth);

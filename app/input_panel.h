@@ -14,6 +14,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QHBoxLayout;
 class QLayout;
 class QLabel;
@@ -100,6 +101,8 @@ class InputPanel : public QGroupBox {
     QPushButton* command1_;
     QLabel* lblZoneNote_;
     QLayout* zoneNoteRow_ = nullptr;
+    // The fields' rows, inside the panel's scroll area.
+    QFormLayout* fields_ = nullptr;
     QLineEdit* txtUtcOffset_;
     QPushButton* cmdFirstTime_;
     QPushButton* cmdSecondTime_;

@@ -61,7 +61,7 @@ void InputPanel::OfferRepeatedTimes(const ZoneProposal& proposal) {
 // instants of a repeated clock time wait.
 void InputPanel::ShowZoneNote(const QString& note) {
     lblZoneNote_->setText(note);
-    static_cast<QFormLayout*>(layout())->setRowVisible(zoneNoteRow_, !note.isEmpty());
+    fields_->setRowVisible(zoneNoteRow_, !note.isEmpty());
     cmdFirstTime_->setVisible(!repeatedTimes_.empty());
     cmdSecondTime_->setVisible(!repeatedTimes_.empty());
 }

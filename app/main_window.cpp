@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -52,16 +51,11 @@ MainWindow::MainWindow(PlatformServices& platform, QWidget* parent)
     panels_->addWidget(inputPanel_);
     panels_->addWidget(resultsPanel_);
 
-    // On a screen smaller than the panels they scroll rather than being cut.
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("scrPanels"));
-    scroller->setWidget(panels_);
-    scroller->setWidgetResizable(true);
-    scroller->setFrameShape(QFrame::NoFrame);
-
+    // Each panel scrolls its content inside itself, so its commands and the
+    // tab strip stay in view on any screen.
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(scroller, 1);
+    layout->addWidget(panels_, 1);
     layout->addWidget(new PromotionPanel(platform_, central));
     setCentralWidget(central);
 
@@ -172,6 +166,7 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
     }
     calculation_ = std::move(*calculation);
     shownForm_ = form;
+    compared_.reset();
     resultsPanel_->ShowCalculation(calculation_);
     setWindowTitle(ProgramCaption() + QStringLiteral(" \u2014 ") +
                    ToQString(calculation_.record.name));
@@ -215,20 +210,29 @@ void MainWindow::SaveReading() {
                          readingPlaces_);
 }
 
-// The transits follow the reading's pages while their tab is on show.
+// With the Compare tab on show, the page of the pair is printed instead of
+// the reading's; with the Transits tab on show, the transits follow the
+// reading's pages.
 void MainWindow::PrintReading() {
+    const ChartStyle style = resultsPanel_->ChartStyleShown();
+    if (compared_ && resultsPanel_->ComparisonShown()) {
+        PrintPair(this, platform_, {calculation_, compared_->b, compared_->comparison, style});
+        return;
+    }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    sarovin::PrintReading(
-        this, platform_,
-        {calculation_, resultsPanel_->ChartStyleShown(), transits ? &*transits : nullptr});
+    sarovin::PrintReading(this, platform_, {calculation_, style, transits ? &*transits : nullptr});
 }
 
 void MainWindow::ExportPdf() {
+    const ChartStyle style = resultsPanel_->ChartStyleShown();
+    if (compared_ && resultsPanel_->ComparisonShown()) {
+        ExportPairPdf(this, platform_, {calculation_, compared_->b, compared_->comparison, style},
+                      readingPlaces_);
+        return;
+    }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    ExportReadingPdf(
-        this, platform_,
-        {calculation_, resultsPanel_->ChartStyleShown(), transits ? &*transits : nullptr},
-        readingPlaces_);
+    ExportReadingPdf(this, platform_, {calculation_, style, transits ? &*transits : nullptr},
+                     readingPlaces_);
 }
 
 void MainWindow::OpenReading() {
@@ -261,7 +265,7 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
     if (!bytes) {
         return;
     }
-    const OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
+    OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
     if (!other.calculation) {
         const Refusal& refusal = other.calculation.refusal();
         platform_.ShowMessage(this,
@@ -270,8 +274,9 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
                               refusal.icon);
         return;
     }
-    resultsPanel_->ShowComparison(calculation_, *other.calculation,
-                                  CompareCharts(calculation_.sky, other.calculation->sky));
+    ChartComparison comparison = CompareCharts(calculation_.sky, other.calculation->sky);
+    compared_ = Compared{std::move(*other.calculation), std::move(comparison)};
+    resultsPanel_->ShowComparison(calculation_, compared_->b, compared_->comparison);
 }
 
 void MainWindow::FindLatitudeLongitude() {

@@ -4,6 +4,7 @@
 
 #include "app/reading_commands.h"
 #include "calculation/calculation.h"
+#include "comparison/chart_comparison.h"
 
 class QStackedWidget;
 
@@ -68,6 +69,13 @@ class MainWindow : public QMainWindow {
     // The panel the calculation on show came from, which a change of
     // ephemeris or rules recomputes, whatever the panel holds since.
     InputForm shownForm_;
+    // The reading compared with the one on show, and the comparison the
+    // Compare tab shows and prints; none until a reading is compared.
+    struct Compared {
+        Calculation b;
+        ChartComparison comparison;
+    };
+    std::optional<Compared> compared_;
     EphemerisMenu* ephemerisMenu_;
     RulesMenu* rulesMenu_;
     HouseSystemMenu* housesMenu_;

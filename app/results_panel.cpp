@@ -233,6 +233,10 @@ std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
     return transits_->PrintedTransits();
 }
 
+bool ResultsPanel::ComparisonShown() const {
+    return tabs_->currentWidget() == compare_;
+}
+
 ChartStyle ResultsPanel::ChartStyleShown() const {
     return chart_->StyleShown();
 }

@@ -41,6 +41,8 @@ class ResultsPanel : public QWidget {
     ChartStyle ChartStyleShown() const;
     // The transits found, while their tab is on show, for printing them.
     std::optional<TransitPrint> TransitsOnShow() const;
+    // True while the Compare tab is the one on show.
+    bool ComparisonShown() const;
 
   signals:
     // A reading file dropped on the results, to compare with.

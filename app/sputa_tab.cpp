@@ -7,6 +7,7 @@
 
 #include "app/classical_sputa_tips.h"
 #include "app/drishti_tab.h"
+#include "app/scrolled_content.h"
 #include "app/strength_legend.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
@@ -81,7 +82,7 @@ QString TipOf(const SputaDrishti& sputa, int row, int column) {
 
 SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"), parent) {
     setObjectName(QStringLiteral("Frame5"));
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(ScrolledContent(this));
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     QFont headerFont = font();

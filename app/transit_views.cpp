@@ -72,7 +72,7 @@ bool TimelineView::event(QEvent* event) {
 
 StrengthPlotView::StrengthPlotView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picTransitPlot"));
-    setMinimumHeight(180);
+    setMinimumHeight(80);
 }
 
 void StrengthPlotView::ShowSamples(std::vector<StrengthSample> samples, double from, double to,

@@ -1,16 +1,13 @@
 #include "calculation/birth_houses.h"
 
-#include "swiss/birth_moment.h"
 #include "swiss/house_cusps.h"
 
 namespace sarovin {
 
 namespace {
 
-Result<HouseFrame> LibraryFrame(const BirthRecord& record, const EphemerisChoice& choice) {
-    const bool placidus = choice.houses == HouseSystem::Placidus;
-    SwissRequest request = SwissRequestFor(record, choice.node);
-    request.ayanamsa = choice.ayanamsa;
+Result<HouseFrame> LibraryFrame(const SwissRequest& request, HouseSystem system) {
+    const bool placidus = system == HouseSystem::Placidus;
     const Result<SwissCusps> cusps =
         ComputeSwissCusps(request, placidus ? CuspSystem::Placidus : CuspSystem::Porphyry);
     if (!cusps) {
@@ -19,8 +16,8 @@ Result<HouseFrame> LibraryFrame(const BirthRecord& record, const EphemerisChoice
     return placidus ? PlacidusHouses(cusps->cusps) : SripatiHouses(cusps->cusps);
 }
 
-Result<HouseFrame> FrameOf(const BirthRecord& record, const EphemerisChoice& choice, double lagna) {
-    switch (choice.houses) {
+Result<HouseFrame> FrameOf(const SwissRequest& request, HouseSystem system, double lagna) {
+    switch (system) {
         case HouseSystem::Equal:
             return EqualHouses(lagna);
         case HouseSystem::WholeSign:
@@ -29,21 +26,20 @@ Result<HouseFrame> FrameOf(const BirthRecord& record, const EphemerisChoice& cho
         case HouseSystem::Placidus:
             break;
     }
-    return LibraryFrame(record, choice);
+    return LibraryFrame(request, system);
 }
 
 }  // namespace
 
-Result<std::optional<Houses>> ComputeBirthHouses(const BirthRecord& record,
-                                                 const EphemerisChoice& choice, const Sky& sky) {
-    if (!sky.lagna) {
+Result<std::optional<Houses>> ComputeBirthHouses(const Sky& sky) {
+    if (!sky.lagna || !sky.swissRequest) {
         return std::optional<Houses>();
     }
-    const Result<HouseFrame> frame = FrameOf(record, choice, *sky.lagna);
+    const Result<HouseFrame> frame = FrameOf(*sky.swissRequest, sky.used.houses, *sky.lagna);
     if (!frame) {
         return frame.refusal();
     }
-    return std::optional<Houses>(ComputeHouses(choice.houses, *frame, sky.bodies));
+    return std::optional<Houses>(ComputeHouses(sky.used.houses, *frame, sky.bodies));
 }
 
 }  // namespace sarovin

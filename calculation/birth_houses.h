@@ -9,10 +9,9 @@
 
 namespace sarovin {
 
-// The houses of a birth by the chosen system, when `sky` has a Lagna (the
-// Swiss Ephemeris); none with the built-in ephemeris. Placidus is refused
-// inside the polar circles, where it has no solution.
-Result<std::optional<Houses>> ComputeBirthHouses(const BirthRecord& record,
-                                                 const EphemerisChoice& choice, const Sky& sky);
+// The houses of a birth's sky by the system it was computed with, when it
+// has a Lagna (the Swiss Ephemeris); none with the built-in ephemeris.
+// Placidus is refused inside the polar circles, where it has no solution.
+Result<std::optional<Houses>> ComputeBirthHouses(const Sky& sky);
 
 }  // namespace sarovin

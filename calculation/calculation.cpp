@@ -20,8 +20,7 @@ Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previo
     calculation.sky = std::move(*sky);
     calculation.report = ComputeDrishtiReport(calculation.sky.bodies, calculation.sky.used.rules,
                                               calculation.sky.lagna);
-    Result<std::optional<Houses>> houses =
-        ComputeBirthHouses(calculation.record, choice, calculation.sky);
+    Result<std::optional<Houses>> houses = ComputeBirthHouses(calculation.sky);
     if (!houses) {
         return houses.refusal();
     }
@@ -39,11 +38,15 @@ Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& prev
 
 OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
                                const BirthRecord& previous, const EphemerisChoice& choice) {
-    InputForm form = panel;
-    RestoreReading(ReadReadingLines(bytes), form);
-    RestoreExactOffset(ReadExactOffsetLine(bytes), form);
-    Result<Calculation> calculation = CalculateForm(form, previous, choice);
-    return {std::move(form), std::move(calculation)};
+    const ReadingLines lines = ReadReadingLines(bytes);
+    RestoredPanel restored = RestoreOntoPanel(lines, panel);
+    RestoreExactOffset(ReadExactOffsetLine(bytes), restored.form);
+    Result<Calculation> calculation = CalculateForm(restored.form, previous, choice);
+    std::vector<InvalidLine> invalid;
+    if (calculation) {
+        invalid = DescribeInvalidLines(lines, restored, *calculation);
+    }
+    return {std::move(restored.form), std::move(calculation), std::move(invalid)};
 }
 
 }  // namespace sarovin

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "calculation/invalid_lines.h"
 #include "calculation/sky.h"
 #include "common/result.h"
 #include "drishti/drishti_report.h"
@@ -42,6 +44,8 @@ Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& prev
 struct OpenedReading {
     InputForm form;
     Result<Calculation> calculation;
+    // The number lines the panel did not take; none when refused.
+    std::vector<InvalidLine> invalid;
 };
 
 // Restores the reading `bytes` onto `panel` and calculates it with

@@ -1,7 +1,9 @@
 #include "calculation/invalid_lines.h"
 
+#include <algorithm>
 #include <array>
 
+#include "calculation/calculation.h"
 #include "form/list_items.h"
 #include "reading/reading_restore.h"
 #include "tables/zone_table.h"
@@ -47,14 +49,6 @@ constexpr std::array<BoxLine, 4> BOX_LINES = {{
      &BirthRecord::latitudeMinutes},
 }};
 
-InputForm PanelChoosingNothing() {
-    InputForm panel;
-    for (const ListLine& list : LIST_LINES) {
-        panel.*list.position = NOTHING_CHOSEN;
-    }
-    return panel;
-}
-
 std::string UsedForList(ReadingLine line, const Calculation& calculation) {
     const BirthRecord& record = calculation.record;
     switch (line) {
@@ -76,18 +70,32 @@ std::string UsedForList(ReadingLine line, const Calculation& calculation) {
 
 }  // namespace
 
-std::vector<InvalidLine> FindInvalidLines(const ReadingLines& lines,
-                                          const Calculation& calculation) {
-    InputForm panel = PanelChoosingNothing();
-    RestoreReading(lines, panel);
+RestoredPanel RestoreOntoPanel(const ReadingLines& lines, const InputForm& panel) {
+    RestoredPanel restored{panel, {}};
+    for (const ListLine& list : LIST_LINES) {
+        restored.form.*list.position = NOTHING_CHOSEN;
+    }
+    RestoreReading(lines, restored.form);
+    for (const ListLine& list : LIST_LINES) {
+        if (restored.form.*list.position == NOTHING_CHOSEN) {
+            restored.form.*list.position = panel.*list.position;
+            restored.untakenLists.push_back(list.line);
+        }
+    }
+    return restored;
+}
+
+std::vector<InvalidLine> DescribeInvalidLines(const ReadingLines& lines,
+                                              const RestoredPanel& restored,
+                                              const Calculation& calculation) {
     std::vector<InvalidLine> invalid;
     for (const ListLine& list : LIST_LINES) {
-        if (panel.*list.position == NOTHING_CHOSEN) {
+        if (std::ranges::find(restored.untakenLists, list.line) != restored.untakenLists.end()) {
             invalid.push_back({list.field, lines[list.line], UsedForList(list.line, calculation)});
         }
     }
     for (const BoxLine& box : BOX_LINES) {
-        if (!ParseWholeNumber(panel.*box.box)) {
+        if (!ParseWholeNumber(restored.form.*box.box)) {
             invalid.push_back(
                 {box.field, lines[box.line], std::to_string(calculation.record.*box.recorded)});
         }

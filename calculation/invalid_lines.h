@@ -4,10 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/calculation.h"
+#include "form/input_form.h"
 #include "reading/reading_lines.h"
 
 namespace sarovin {
+
+struct Calculation;
 
 // A number line of a reading file that held no value its control takes,
 // so the start-up panel's value was used instead.
@@ -19,12 +21,21 @@ struct InvalidLine {
     friend bool operator==(const InvalidLine&, const InvalidLine&) = default;
 };
 
+// A reading's lines restored onto a panel as the window restores them: a
+// list line that names no item of its list leaves the panel's choice, and
+// is kept as untaken.
+struct RestoredPanel {
+    InputForm form;
+    std::vector<ReadingLine> untakenLists;
+};
+
+RestoredPanel RestoreOntoPanel(const ReadingLines& lines, const InputForm& panel);
+
 // The number lines of `lines` the panel did not take, in line order, with
-// the values `calculation` used for them. The lines are restored onto a
-// panel whose lists choose nothing, by the window's own restoring, so a
-// list still choosing nothing took no line; a degree box must hold a
-// number as the record filling reads it.
-std::vector<InvalidLine> FindInvalidLines(const ReadingLines& lines,
-                                          const Calculation& calculation);
+// the values `calculation` used for them: the untaken list lines, and the
+// degree boxes that hold no number as the record filling reads it.
+std::vector<InvalidLine> DescribeInvalidLines(const ReadingLines& lines,
+                                              const RestoredPanel& restored,
+                                              const Calculation& calculation);
 
 }  // namespace sarovin

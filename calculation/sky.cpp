@@ -1,5 +1,6 @@
 #include "calculation/sky.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/ayanamsa.h"
@@ -20,7 +21,8 @@ Sky BuiltInSky(const BirthRecord& record, Rules rules) {
 }
 
 Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
-    SwissRequest request = SwissRequestFor(record, choice.node);
+    const UniversalBirthMoment moment = SwissBirthMoment(record);
+    SwissRequest request = SwissRequestAt(moment, record, choice.node);
     request.ayanamsa = choice.ayanamsa;
     const Result<SwissPositions> positions = ComputeSwissPositions(request);
     if (!positions) {
@@ -32,8 +34,11 @@ Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
             MakeBodyEntry(static_cast<BodySlot>(slot), positions->longitudes[slot]);
     }
     sky.used = choice;
+    sky.speeds.emplace();
+    std::copy(positions->speeds.begin(), positions->speeds.end(), sky.speeds->begin());
     sky.ayanamsa = positions->ayanamsa;
-    sky.universalTime = SwissBirthMoment(record).civil;
+    sky.universalTime = moment.civil;
+    sky.swissRequest = request;
     sky.lagna = positions->lagna;
     return sky;
 }
@@ -45,6 +50,11 @@ Result<Sky> ComputeSky(const BirthRecord& record, const EphemerisChoice& choice)
         return SwissSky(record, choice);
     }
     return BuiltInSky(record, choice.rules);
+}
+
+bool IsRetrograde(const Sky& sky, int slot) {
+    return sky.speeds && slot >= Mercury && slot <= Saturn &&
+           (*sky.speeds)[static_cast<std::size_t>(slot)] < 0;
 }
 
 }  // namespace sarovin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "common/result.h"
@@ -36,9 +37,20 @@ struct Sky {
     double ayanamsa = 0;
     std::optional<CivilTime> universalTime;
     std::optional<double> lagna;
+    // Each body's daily motion in degrees, negative while retrograde; none
+    // for the built-in ephemeris, which gives positions only.
+    std::optional<std::array<double, BODY_COUNT>> speeds;
+    // What the Swiss Ephemeris was asked for, kept for the houses; none for
+    // the built-in ephemeris.
+    std::optional<SwissRequest> swissRequest;
 
     friend bool operator==(const Sky&, const Sky&) = default;
 };
+
+// True for Mercury to Saturn moving backwards at the birth, by the speeds
+// the Swiss Ephemeris gives. The Sun and Moon never are, and the nodes, in
+// their mean motion always are, so neither is marked.
+bool IsRetrograde(const Sky& sky, int slot);
 
 // The body table of a birth from the chosen ephemeris; the Swiss Ephemeris
 // refuses moments its files do not cover and a missing data folder.

@@ -19,7 +19,8 @@ constexpr std::string_view SYNOPSIS =
     "       sarovin-report [those options] --place TEXT --day D --month M --year Y\n"
     "                      --hour H --minute MI [any birth option above]\n"
     "       sarovin-report --pdf FILE.pdf [any form above without --format]\n"
-    "       sarovin-report --compare [--format ...] [--ephemeris ...] A.dri B.dri\n"
+    "       sarovin-report --compare [--format ...|--pdf FILE.pdf]\n"
+    "                      [--ephemeris ...] A.dri B.dri\n"
     "       sarovin-report --transits FROM TO [--threshold V] [--format ...]\n"
     "                      --ephemeris swiss (FILE.dri | birth options)\n"
     "       sarovin-report --find-place TEXT | --zones | --help | --version\n";

@@ -1,7 +1,6 @@
 #include "cli/reading_source.h"
 
 #include "reading/reading_load.h"
-#include "reading/reading_split.h"
 
 namespace sarovin {
 
@@ -17,9 +16,7 @@ Result<ReportedReading> ReadingFromFile(const std::string& path, const Ephemeris
     if (!opened.calculation) {
         return opened.calculation.refusal();
     }
-    std::vector<InvalidLine> invalid =
-        FindInvalidLines(ReadReadingLines(*bytes), *opened.calculation);
-    return ReportedReading{path, std::move(*opened.calculation), std::move(invalid)};
+    return ReportedReading{path, std::move(*opened.calculation), std::move(opened.invalid)};
 }
 
 }  // namespace sarovin

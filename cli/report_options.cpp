@@ -301,9 +301,6 @@ Result<ReportOptions> ReadReadings(const GivenOptions& given, std::vector<std::s
         if (DescribesBirth(given) || files.size() != 2) {
             return RefuseWith("--compare needs two reading files and no birth options");
         }
-        if (!options.pdfPath.empty()) {
-            return RefuseWith("--compare and --pdf cannot be used together");
-        }
         options.compare = true;
     }
     if (!DescribesBirth(given)) {

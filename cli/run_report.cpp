@@ -136,6 +136,20 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
     return allPrinted ? EXIT_ALL_PRINTED : EXIT_SOME_REFUSED;
 }
 
+// The page of the pair, with A's chart in the South Indian style, to the
+// PDF file of --pdf, in place of an older one only once complete.
+int PrintComparisonAsPdf(const ReportOptions& options, const ComparedReadings& compared,
+                         std::ostream& err) {
+    const std::unique_ptr<QGuiApplication> application = StartPrintingApplication();
+    const DocumentPair pair{compared.a.calculation, compared.b.calculation, compared.comparison,
+                            ChartStyle::SouthIndian};
+    if (const Result<Done> saved = SavePairPdf(options.pdfPath, pair); !saved) {
+        err << ProblemLine(options.pdfPath, saved.refusal().message);
+        return EXIT_SOME_REFUSED;
+    }
+    return EXIT_ALL_PRINTED;
+}
+
 // The two readings of --compare, each refused by its own name; the
 // comparison is written only when both could be computed.
 int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostream& err) {
@@ -156,6 +170,9 @@ int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostrea
     }
     const ComparedReadings compared =
         CompareReadings(std::move(*readings[0]), std::move(*readings[1]));
+    if (!options.pdfPath.empty()) {
+        return PrintComparisonAsPdf(options, compared, err);
+    }
     switch (options.format) {
         case OutputFormat::Text:
             out << FormatTextComparison(compared);

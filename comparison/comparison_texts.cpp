@@ -2,6 +2,7 @@
 
 #include "drishti/sign_names.h"
 #include "engine/body_slot.h"
+#include "text/virupas_text.h"
 
 namespace sarovin {
 
@@ -53,6 +54,31 @@ std::string GrahaAcrossSentence(int body, const GrahaAcross& across, const Sky& 
     }
     const char* verb = across.bodies.count() == 1 ? " stands." : " stand.";
     return sentence + ", where " + std::string(ontoName) + "'s " + BodiesNamed(across) + verb;
+}
+
+std::string ComparisonTitle(std::string_view aName, std::string_view bName, bool sameBirth) {
+    std::string title = std::string(aName) + " (A) compared with " + std::string(bName) + " (B)";
+    return sameBirth ? title + ": a reading compared with itself" : title;
+}
+
+std::string DoubleChartCaption(std::string_view aName, std::string_view bName) {
+    return std::string(aName) + "'s bodies in black; " + std::string(bName) +
+           "'s on the inner side of each sign, in blue.";
+}
+
+std::string CrossSputaCaption(std::string_view fromName, std::string_view ontoName) {
+    return "Sputa Drishti of " + std::string(fromName) + " on " + std::string(ontoName) +
+           ", in virupas";
+}
+
+std::string MutualAspectLine(const MutualAspect& pair, std::string_view aName,
+                             std::string_view bName) {
+    const std::string aBody =
+        std::string(SlotNames[pair.aBody].englishName) + " of " + std::string(aName);
+    const std::string bBody =
+        std::string(SlotNames[pair.bBody].englishName) + " of " + std::string(bName);
+    return aBody + " on " + bBody + " " + VirupasText(pair.aOnB) + ", " + bBody + " on " + aBody +
+           " " + VirupasText(pair.bOnA);
 }
 
 }  // namespace sarovin

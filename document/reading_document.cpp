@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <string_view>
 
+#include "comparison/comparison_texts.h"
 #include "document/chart_painter.h"
 #include "document/houses_page_layout.h"
+#include "document/pair_page_layout.h"
 
 namespace sarovin {
 
@@ -45,16 +47,28 @@ void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout) {
     PaintSputaGrid(painter, layout.sputa);
 }
 
+std::string PairTitle(const DocumentPair& pair) {
+    return std::string(ChartName(pair.a.record.name, "A")) + " and " +
+           std::string(ChartName(pair.b.record.name, "B"));
+}
+
 bool ReadingPages::Begin(QPagedPaintDevice& device) {
     device_ = &device;
     return painter_.begin(&device);
 }
 
-bool ReadingPages::Add(const DocumentReading& reading) {
+bool ReadingPages::NextPage() {
     if (pages_ > 0 && !device_->newPage()) {
         return false;
     }
     ++pages_;
+    return true;
+}
+
+bool ReadingPages::Add(const DocumentReading& reading) {
+    if (!NextPage()) {
+        return false;
+    }
     const QRectF page(0, 0, device_->width(), device_->height());
     PaintReadingPage(painter_, LayOutReadingPage(reading.calculation, reading.style, page, *device_,
                                                  painter_.font()));
@@ -71,23 +85,49 @@ bool ReadingPages::Add(const DocumentReading& reading) {
     return true;
 }
 
+bool ReadingPages::AddPair(const DocumentPair& pair) {
+    if (!NextPage()) {
+        return false;
+    }
+    const QRectF page(0, 0, device_->width(), device_->height());
+    PaintPairPage(painter_, LayOutPairPage(pair.a, pair.b, pair.comparison, pair.style, page,
+                                           *device_, painter_.font()));
+    return true;
+}
+
 bool ReadingPages::End() {
     return painter_.end();
 }
 
-Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
-                                  std::span<const DocumentReading> readings) {
+namespace {
+
+// Begins the painting, adds the pages and ends it, refused when any step
+// fails.
+template <typename AddPages>
+Result<Done> WritePages(QPagedPaintDevice& device, AddPages addPages) {
     ReadingPages pages;
     if (!pages.Begin(device)) {
         return RefuseWith(std::string(NOT_PRINTED));
     }
-    const bool added =
-        std::all_of(readings.begin(), readings.end(),
-                    [&pages](const DocumentReading& reading) { return pages.Add(reading); });
+    const bool added = addPages(pages);
     if (!pages.End() || !added) {
         return RefuseWith(std::string(NOT_PRINTED));
     }
     return Done{};
+}
+
+}  // namespace
+
+Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
+                                  std::span<const DocumentReading> readings) {
+    return WritePages(device, [readings](ReadingPages& pages) {
+        return std::all_of(readings.begin(), readings.end(),
+                           [&pages](const DocumentReading& reading) { return pages.Add(reading); });
+    });
+}
+
+Result<Done> WritePairDocument(QPagedPaintDevice& device, const DocumentPair& pair) {
+    return WritePages(device, [&pair](ReadingPages& pages) { return pages.AddPair(pair); });
 }
 
 }  // namespace sarovin

@@ -19,14 +19,14 @@ constexpr std::string_view NOT_SAVED = "The PDF could not be saved.";
 
 ReadingPdfFile::ReadingPdfFile(std::filesystem::path path) : file_(std::move(path)) {}
 
-bool ReadingPdfFile::Open(const DocumentReading& first) {
+bool ReadingPdfFile::Open(const QString& title) {
     if (!file_.Open()) {
         return false;
     }
     writer_ = std::make_unique<QPdfWriter>(&file_);
     writer_->setResolution(DOTS_PER_INCH);
     writer_->setCreator(QStringLiteral("Sarovin"));
-    writer_->setTitle(ToQString(first.calculation.record.name));
+    writer_->setTitle(title);
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
                                        QPageLayout::Millimeter));
@@ -34,7 +34,13 @@ bool ReadingPdfFile::Open(const DocumentReading& first) {
 }
 
 bool ReadingPdfFile::Add(const DocumentReading& reading) {
-    failed_ = failed_ || (!writer_ && !Open(reading)) || !pages_.Add(reading);
+    failed_ = failed_ || (!writer_ && !Open(ToQString(reading.calculation.record.name))) ||
+              !pages_.Add(reading);
+    return !failed_;
+}
+
+bool ReadingPdfFile::AddPair(const DocumentPair& pair) {
+    failed_ = failed_ || (!writer_ && !Open(ToQString(PairTitle(pair)))) || !pages_.AddPair(pair);
     return !failed_;
 }
 
@@ -45,6 +51,12 @@ Result<Done> ReadingPdfFile::Commit() {
         return RefuseWith(SaveFailureMessage(NOT_SAVED, file_));
     }
     return Done{};
+}
+
+Result<Done> SavePairPdf(const std::filesystem::path& path, const DocumentPair& pair) {
+    ReadingPdfFile file(path);
+    file.AddPair(pair);
+    return file.Commit();
 }
 
 Result<Done> SaveReadingPdf(const std::filesystem::path& path,

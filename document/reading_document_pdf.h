@@ -20,12 +20,16 @@ class ReadingPdfFile {
 
     // Paints the next reading's page; false once anything has failed.
     bool Add(const DocumentReading& reading);
+    // Paints the page of two readings compared; false once anything has
+    // failed.
+    bool AddPair(const DocumentPair& pair);
     // Finishes the file and puts it in place; refused, saying why when the
     // file knows, when it could not be written or holds no page.
     Result<Done> Commit();
 
   private:
-    bool Open(const DocumentReading& first);
+    // Opens the file on the first page, with the title the PDF is given.
+    bool Open(const QString& title);
 
     ReplacingFile file_;
     std::unique_ptr<QPdfWriter> writer_;
@@ -33,6 +37,9 @@ class ReadingPdfFile {
     ReadingPages pages_;
     bool failed_ = false;
 };
+
+// Writes the page of two readings compared to the PDF file at `path`.
+Result<Done> SavePairPdf(const std::filesystem::path& path, const DocumentPair& pair);
 
 // Writes the readings' pages to the PDF file at `path` at once.
 Result<Done> SaveReadingPdf(const std::filesystem::path& path,

@@ -91,16 +91,6 @@ GridValues ValuesOf(const DrishtiReport& report) {
     return values;
 }
 
-SputaCell CellOf(const PageMeasure& measure, const QRectF& box, const CellValue& value) {
-    SputaCell cell;
-    cell.strength = value.strength;
-    cell.tint = StrengthTint(static_cast<int>(std::lround(std::clamp(value.strength, 0.0, 60.0))));
-    cell.bold = value.strength >= BOLD_SPUTA;
-    cell.number = {box, value.text, measure.FontOf(GRID_POINTS, cell.bold), Qt::AlignCenter,
-                   ToQColor(InkOn(cell.tint))};
-    return cell;
-}
-
 SputaRowLayout RowOf(const PageMeasure& measure, const GridColumns& columns, double top, double row,
                      const SputaDrishti& sputa, const std::vector<CellValue>& values, int body) {
     SputaRowLayout layout;
@@ -111,9 +101,9 @@ SputaRowLayout RowOf(const PageMeasure& measure, const GridColumns& columns, dou
                        ToQString(sputa.positionCaptions[body]), measure.FontOf(GRID_POINTS),
                        Qt::AlignLeft | Qt::AlignVCenter};
     for (std::size_t column = 0; column < values.size(); ++column) {
-        layout.cells.push_back(CellOf(
+        layout.cells.push_back(LayOutSputaCell(
             measure, QRectF(columns.CellLeft(static_cast<int>(column)), top, columns.cell, row),
-            values[column]));
+            values[column].text, values[column].strength));
     }
     return layout;
 }
@@ -145,14 +135,25 @@ void LayOutLegend(const PageMeasure& measure, double left, double top, SputaGrid
     grid.bottom = label.bottom() + 2 * label.height();
 }
 
-void PaintCell(QPainter& painter, const SputaCell& cell, double border) {
+}  // namespace
+
+SputaCell LayOutSputaCell(const PageMeasure& measure, const QRectF& box, const QString& text,
+                          double strength) {
+    SputaCell cell;
+    cell.strength = strength;
+    cell.tint = StrengthTint(static_cast<int>(std::lround(std::clamp(strength, 0.0, 60.0))));
+    cell.bold = strength >= BOLD_SPUTA;
+    cell.number = {box, text, measure.FontOf(GRID_POINTS, cell.bold), Qt::AlignCenter,
+                   ToQColor(InkOn(cell.tint))};
+    return cell;
+}
+
+void PaintSputaCell(QPainter& painter, const SputaCell& cell, double border) {
     painter.setPen(QPen(chart_colours::PAPER, border));
     painter.setBrush(ToQColor(cell.tint));
     painter.drawRect(cell.number.box);
     PaintPageText(painter, cell.number);
 }
-
-}  // namespace
 
 SputaGridLayout LayOutSputaGrid(const PageMeasure& measure, const QRectF& area,
                                 const DrishtiReport& report) {
@@ -202,7 +203,7 @@ void PaintSputaGrid(QPainter& painter, const SputaGridLayout& grid) {
         PaintPageText(painter, row.caption);
         PaintPageText(painter, row.position);
         for (const SputaCell& cell : row.cells) {
-            PaintCell(painter, cell, grid.cellBorder);
+            PaintSputaCell(painter, cell, grid.cellBorder);
         }
     }
     for (const PageText& text : grid.drikBala) {

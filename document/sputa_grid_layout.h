@@ -49,6 +49,15 @@ struct SputaGridLayout {
     double bottom = 0;
 };
 
+// A cell of `text` in `box` on the tint of `strength` (0 to 60), its
+// number in bold from 45.
+SputaCell LayOutSputaCell(const PageMeasure& measure, const QRectF& box, const QString& text,
+                          double strength);
+
+// Paints a cell on its tint, inside lines of the paper's colour `border`
+// wide.
+void PaintSputaCell(QPainter& painter, const SputaCell& cell, double border);
+
 // The grid of `sputa` from the top of `area`, across its width.
 SputaGridLayout LayOutSputaGrid(const PageMeasure& measure, const QRectF& area,
                                 const DrishtiReport& report);

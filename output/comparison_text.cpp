@@ -69,18 +69,12 @@ void AppendSputaTable(std::string& text, const CrossSputa& cross) {
 
 void AppendMutual(std::string& text, const ComparedReadings& compared, std::string_view aName,
                   std::string_view bName) {
-    AppendLine(text, "Mutual aspects, 45 virupas or more both ways");
+    AppendLine(text, MUTUAL_HEADING);
     if (compared.comparison.mutual.empty()) {
         AppendLine(text, std::string(INDENT) + "none");
     }
     for (const MutualAspect& pair : compared.comparison.mutual) {
-        const std::string aBody =
-            std::string(SlotNames[pair.aBody].englishName) + " of " + std::string(aName);
-        const std::string bBody =
-            std::string(SlotNames[pair.bBody].englishName) + " of " + std::string(bName);
-        AppendLine(text, std::string(INDENT) + aBody + " on " + bBody + " " +
-                             VirupasText(pair.aOnB) + ", " + bBody + " on " + aBody + " " +
-                             VirupasText(pair.bOnA));
+        AppendLine(text, std::string(INDENT) + MutualAspectLine(pair, aName, bName));
     }
 }
 

@@ -48,10 +48,14 @@ BirthPlace BirthPlaceDegrees(const BirthRecord& record) {
             SignedDegrees(record.longitudeDegrees, record.longitudeMinutes, !record.isEast)};
 }
 
-SwissRequest SwissRequestFor(const BirthRecord& record, LunarNode node) {
+SwissRequest SwissRequestAt(const UniversalBirthMoment& moment, const BirthRecord& record,
+                            LunarNode node) {
     const BirthPlace place = BirthPlaceDegrees(record);
-    return {SwissBirthMoment(record).julianDayUt, place.latitudeDegrees, place.longitudeDegrees,
-            node};
+    return {moment.julianDayUt, place.latitudeDegrees, place.longitudeDegrees, node};
+}
+
+SwissRequest SwissRequestFor(const BirthRecord& record, LunarNode node) {
+    return SwissRequestAt(SwissBirthMoment(record), record, node);
 }
 
 }  // namespace sarovin

@@ -27,6 +27,11 @@ struct BirthPlace {
 
 BirthPlace BirthPlaceDegrees(const BirthRecord& record);
 
+// The ephemeris request for a birth record at its Universal Time `moment`
+// and its place.
+SwissRequest SwissRequestAt(const UniversalBirthMoment& moment, const BirthRecord& record,
+                            LunarNode node);
+
 // The ephemeris request for a birth record: its Universal Time and place.
 SwissRequest SwissRequestFor(const BirthRecord& record, LunarNode node);
 

@@ -13,7 +13,7 @@ namespace sarovin {
 
 namespace {
 
-constexpr int32 SIDEREAL_FROM_FILES = SEFLG_SWIEPH | SEFLG_SIDEREAL;
+constexpr int32 SIDEREAL_FROM_FILES = SEFLG_SWIEPH | SEFLG_SIDEREAL | SEFLG_SPEED;
 constexpr int RAHU = 7;
 constexpr int KETU = 8;
 constexpr std::array<int, RAHU> PLANETS = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
@@ -60,11 +60,17 @@ std::string BodyName(int body) {
     return name;
 }
 
-// A body's sidereal longitude. A planet is seen where it stood when its
+// A body's sidereal longitude and its daily motion in it.
+struct Motion {
+    double longitude;
+    double speed;
+};
+
+// A body's sidereal longitude and speed. A planet is seen where it stood when its
 // light left it, up to about an hour and a half earlier for Saturn, so in
 // the first hours of the files' span the library may have to leave the
 // files; that is refused like any moment outside them.
-Result<double> SiderealLongitude(int body, double julianDayUt, const EphemerisFiles& files) {
+Result<Motion> SiderealMotion(int body, double julianDayUt, const EphemerisFiles& files) {
     double position[6];
     char error[AS_MAXCH] = "";
     const int32 returned = swe_calc_ut(julianDayUt, body, SIDEREAL_FROM_FILES, position, error);
@@ -74,7 +80,7 @@ Result<double> SiderealLongitude(int body, double julianDayUt, const EphemerisFi
     if ((returned & SEFLG_SWIEPH) == 0) {
         return OutsideFilesRefusal(files);
     }
-    return position[0];
+    return Motion{position[0], position[3]};
 }
 
 Result<double> AyanamsaOfDate(double julianDayUt) {
@@ -100,24 +106,26 @@ Result<double> SiderealAscendant(const SwissRequest& request) {
 std::optional<Refusal> PlaceNodes(const SwissRequest& request, const EphemerisFiles& files,
                                   SwissPositions& positions) {
     const int node = request.node == LunarNode::True ? SE_TRUE_NODE : SE_MEAN_NODE;
-    const Result<double> rahu = SiderealLongitude(node, request.julianDayUt, files);
+    const Result<Motion> rahu = SiderealMotion(node, request.julianDayUt, files);
     if (!rahu) {
         return rahu.refusal();
     }
-    positions.longitudes[RAHU] = *rahu;
-    positions.longitudes[KETU] = swe_degnorm(*rahu + 180);
+    positions.longitudes[RAHU] = rahu->longitude;
+    positions.longitudes[KETU] = swe_degnorm(rahu->longitude + 180);
+    positions.speeds[RAHU] = rahu->speed;
+    positions.speeds[KETU] = rahu->speed;
     return std::nullopt;
 }
 
 std::optional<Refusal> PlacePlanets(const SwissRequest& request, const EphemerisFiles& files,
                                     SwissPositions& positions) {
     for (int slot = 0; slot < RAHU; ++slot) {
-        const Result<double> longitude =
-            SiderealLongitude(PLANETS[slot], request.julianDayUt, files);
-        if (!longitude) {
-            return longitude.refusal();
+        const Result<Motion> motion = SiderealMotion(PLANETS[slot], request.julianDayUt, files);
+        if (!motion) {
+            return motion.refusal();
         }
-        positions.longitudes[slot] = *longitude;
+        positions.longitudes[slot] = motion->longitude;
+        positions.speeds[slot] = motion->speed;
     }
     return std::nullopt;
 }

@@ -19,6 +19,8 @@ struct SwissRequest {
     double longitudeDegrees = 0;  // east positive
     LunarNode node = LunarNode::Mean;
     AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
+
+    friend bool operator==(const SwissRequest&, const SwissRequest&) = default;
 };
 
 inline constexpr int SWISS_BODY_COUNT = 9;
@@ -28,6 +30,8 @@ inline constexpr int SWISS_BODY_COUNT = 9;
 // node), Ketu (south node).
 struct SwissPositions {
     std::array<double, SWISS_BODY_COUNT> longitudes{};
+    // Degrees a day in sidereal longitude; negative while retrograde.
+    std::array<double, SWISS_BODY_COUNT> speeds{};
     double ayanamsa = 0;  // the ayanamsa of date, nutation included
     double lagna = 0;     // sidereal ascendant
 };

@@ -3,6 +3,7 @@
 #include <QTableWidget>
 
 #include "tests/app/window_fixture.h"
+#include "tests/support/pdf_text.h"
 #include "tests/support/reading_folder.h"
 #include "tests/support/sample_births.h"
 
@@ -58,6 +59,33 @@ TEST_F(CompareTest, AReadingComparedWithItselfSaysSo) {
     window.OpenReadingFile(asha);
     CompareWith(asha);
     EXPECT_TRUE(LabelText(QStringLiteral("lblCompareTitle")).endsWith("compared with itself"));
+}
+
+// While the Compare tab is on show, Export PDF offers and writes the
+// pair's page; back on another tab, the reading's.
+TEST_F(CompareTest, ExportPdfGivesThePairWhileTheCompareTabIsShown) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string greenwich =
+        folder.WriteRecord("noon.dri", testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
+    window.OpenReadingFile(asha);
+    CompareWith(greenwich);
+    const std::string pair = folder.PathOf("pair.pdf");
+    platform.dialogAnswers.push_back(pair);
+    Find<QAction>(QStringLiteral("mnuExportPdf"))->trigger();
+    ASSERT_FALSE(platform.saveDialogs.empty());
+    EXPECT_EQ(platform.saveDialogs.back().initialPath.filename().string(),
+              "Asha Rao and " + testing::GreenwichNoonBirth().name + ".pdf");
+    window.findChild<QTabWidget*>()->setCurrentIndex(0);
+    const std::string single = folder.PathOf("single.pdf");
+    platform.dialogAnswers.push_back(single);
+    Find<QAction>(QStringLiteral("mnuExportPdf"))->trigger();
+    EXPECT_EQ(platform.saveDialogs.back().initialPath.filename().string(), "Asha Rao.pdf");
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    EXPECT_TRUE(testing::PdfText(QString::fromStdString(pair)).contains("compared with"));
+    EXPECT_FALSE(testing::PdfText(QString::fromStdString(single)).contains("compared with"));
 }
 
 }  // namespace

@@ -77,5 +77,38 @@ TEST(ComputeSky, AMissingDataFolderIsSaidNotHidden) {
         << sky->refusal().message;
 }
 
+// Retrograde by the speeds swetest gives at 12:00 UT (degrees a day):
+//   swetest -bD.M.Y -ut12:00 -p23456 -fPs -head -sid1 -eswe
+struct RetrogradeCase {
+    int day, month, year;
+    std::array<bool, 5> mercuryToSaturn;
+};
+
+TEST(Sky, MarksRetrogradePlanetsBySwissSpeeds) {
+    const RetrogradeCase cases[] = {
+        // Me -0.099, Ve 1.216, Ma 0.742, Ju 0.0048, Sa 0.089
+        {1, 1, 2024, {true, false, false, false, false}},
+        // Me -0.466, Ve 1.228, Ma 0.659, Ju 0.162, Sa -0.061
+        {10, 8, 2024, {true, false, false, false, true}},
+        // Me -0.953, Ve 1.167, Ma 0.071, Ju -0.135, Sa 0.028
+        {1, 12, 2024, {true, false, false, true, false}},
+    };
+    for (const RetrogradeCase& c : cases) {
+        BirthRecord record = testing::GreenwichNoonBirth();
+        record.day = static_cast<std::int16_t>(c.day);
+        record.month = static_cast<std::int16_t>(c.month);
+        record.year = static_cast<std::int16_t>(c.year);
+        const Result<Sky> sky = ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
+        ASSERT_TRUE(sky) << sky.refusal().message;
+        for (int slot = Mercury; slot <= Saturn; ++slot) {
+            EXPECT_EQ(IsRetrograde(*sky, slot), c.mercuryToSaturn[slot - Mercury])
+                << c.day << "." << c.month << "." << c.year << " slot " << slot;
+        }
+        EXPECT_FALSE(IsRetrograde(*sky, Sun));
+        EXPECT_FALSE(IsRetrograde(*sky, NNode));
+    }
+    EXPECT_FALSE(IsRetrograde(*ComputeSky(testing::GreenwichNoonBirth(), {}), Mercury));
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include "tests/cli/report_test_support.h"
+#include "tests/support/pdf_text.h"
 
 namespace sarovin {
 namespace {
@@ -44,6 +45,34 @@ TEST(Compare, EachRefusedReadingIsNamedAndNothingIsPrinted) {
     EXPECT_EQ(run.err,
               "sarovin-report: " + missing + ": Cannot read the file. No such file or directory\n");
     EXPECT_EQ(RunTool({"--compare", asha}).status, 2);
+}
+
+// With --pdf the pair is one page, titled with both names, holding both
+// directions' grids.
+TEST(Compare, ThePairsPageGoesToThePdf) {
+    const testing::ReadingFolder folder;
+    BirthRecord ravi = testing::AshaRaoBirth();
+    ravi.name = "Ravi";
+    ravi.year = 1962;
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string other = folder.WriteRecord("ravi.dri", ravi, testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("pair.pdf");
+    const RunResult run = RunTool({"--compare", "--pdf", pdf, asha, other});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString path = QString::fromStdString(pdf);
+    EXPECT_EQ(testing::PdfPageCount(path), 1);
+    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), "Asha Rao and Ravi");
+    const QString text = testing::PdfText(path);
+    for (const char* part :
+         {"Asha Rao (A) compared with Ravi (B)", "Sputa Drishti of Asha Rao on Ravi, in virupas",
+          "Sputa Drishti of Ravi on Asha Rao, in virupas"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    }
 }
 
 }  // namespace
