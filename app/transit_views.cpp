@@ -72,7 +72,7 @@ bool TimelineView::event(QEvent* event) {
 
 StrengthPlotView::StrengthPlotView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picTransitPlot"));
-    setMinimumHeight(80);
+    setMinimumHeight(150);
 }
 
 void StrengthPlotView::ShowSamples(std::vector<StrengthSample> samples, double from, double to,

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimeZone>
 
+#include "app/scrolled_content.h"
 #include "app/transit_views.h"
 #include "drishti/classical_sputa_drishti.h"
 #include "engine/body_slot.h"
@@ -66,7 +67,7 @@ QDateEdit* DateBox(const char* name, const QDate& date) {
 
 TransitsTab::TransitsTab(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("tabTransits"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(ScrolledContent(this));
     layout->addWidget(BuildControls());
     timeline_ = new TimelineView;
     auto* scroll = new QScrollArea;
