@@ -199,22 +199,23 @@ void TransitsTab::Search() {
             },
             Qt::QueuedConnection);
     });
+    // The thread is kept until it has ended, a cancelled one too, so that
+    // the tab never goes before it.
+    connect(thread_, &QThread::finished, this, [this] { thread_ = nullptr; });
     connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
     thread_->start();
 }
 
 // The tab stays as it was: the earlier results, if any, are kept.
 void TransitsTab::Cancel() {
-    if (thread_ == nullptr) {
+    if (thread_ == nullptr || *cancelled_) {
         return;
     }
     *cancelled_ = true;
-    thread_ = nullptr;
     SetSearching(false);
 }
 
 void TransitsTab::Finish(std::optional<Found> found, QString problem) {
-    thread_ = nullptr;
     SetSearching(false);
     if (!found) {
         status_->setText(problem);

@@ -81,7 +81,7 @@ class TransitsTab : public QGroupBox {
     StrengthPlotView* plot_;
     std::optional<Natal> natal_;
     std::optional<Found> found_;
-    QThread* thread_ = nullptr;
+    QThread* thread_ = nullptr;  // the search's, until it has ended
     std::shared_ptr<std::atomic<bool>> cancelled_;
 };
 
