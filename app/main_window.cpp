@@ -271,14 +271,16 @@ void MainWindow::SaveReading() {
 }
 
 // With the Compare tab on show, the page of the pair is printed instead of
-// the reading's.
+// the reading's; with the Transits tab on show, the transits follow the
+// reading's pages.
 void MainWindow::PrintReading() {
     const ChartStyle style = resultsPanel_->ChartStyleShown();
     if (compared_ && resultsPanel_->ComparisonShown()) {
         PrintPair(this, platform_, {calculation_, compared_->b, compared_->comparison, style});
         return;
     }
-    sarovin::PrintReading(this, platform_, {calculation_, style});
+    const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
+    sarovin::PrintReading(this, platform_, {calculation_, style, transits ? &*transits : nullptr});
 }
 
 void MainWindow::ExportPdf() {
@@ -288,7 +290,9 @@ void MainWindow::ExportPdf() {
                       readingPlaces_);
         return;
     }
-    ExportReadingPdf(this, platform_, {calculation_, style}, readingPlaces_);
+    const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
+    ExportReadingPdf(this, platform_, {calculation_, style, transits ? &*transits : nullptr},
+                     readingPlaces_);
 }
 
 void MainWindow::OpenReading() {

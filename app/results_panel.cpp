@@ -18,6 +18,7 @@
 #include "app/graphic_accessibility.h"
 #include "app/houses_tab.h"
 #include "app/sputa_tab.h"
+#include "app/transits_tab.h"
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
@@ -37,6 +38,8 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
 
 const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
+const QString TRANSITS_NEED_SWISS =
+    QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -60,6 +63,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
         this);
     sputa_ = new SputaTab(this);
     houses_ = new HousesTab(this);
+    transits_ = new TransitsTab(this);
     chart_ = new ChartTab(this);
     birthLine_ = MakeLine(this, "lblBirth");
     QFont bold = birthLine_->font();
@@ -77,6 +81,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(sputa_, QStringLiteral("Sputa Drishti"));
     tabs_->addTab(chart_, QStringLiteral("Chart"));
     tabs_->addTab(houses_, QStringLiteral("Houses"));
+    tabs_->addTab(transits_, QStringLiteral("Transits"));
     setAcceptDrops(true);
     compare_ = new CompareTab(this);
     tabs_->addTab(compare_, QStringLiteral("Compare"));
@@ -163,6 +168,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     rashi_->ShowRows(report.rashi);
     sputa_->ShowSputa(report);
     ShowHouses(calculation);
+    ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
@@ -188,6 +194,15 @@ void ResultsPanel::dropEvent(QDropEvent* event) {
     }
 }
 
+// Without the Swiss Ephemeris the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowTransits(const Calculation& calculation) {
+    const bool swiss = calculation.sky.used.ephemeris == Ephemeris::Swiss;
+    const int index = tabs_->indexOf(transits_);
+    tabs_->setTabEnabled(index, swiss);
+    tabs_->setTabToolTip(index, swiss ? QString() : TRANSITS_NEED_SWISS);
+    transits_->ShowReading(calculation);
+}
+
 // Without houses the tab is disabled, and its tooltip says why.
 void ResultsPanel::ShowHouses(const Calculation& calculation) {
     const int index = tabs_->indexOf(houses_);
@@ -196,6 +211,13 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     if (calculation.houses) {
         houses_->ShowHouses(*calculation.houses, calculation.sky.bodies);
     }
+}
+
+std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
+    if (tabs_->currentWidget() != transits_) {
+        return std::nullopt;
+    }
+    return transits_->PrintedTransits();
 }
 
 bool ResultsPanel::ComparisonShown() const {

@@ -6,6 +6,7 @@
 #include "calculation/calculation.h"
 #include "chart/chart_layout.h"
 #include "comparison/chart_comparison.h"
+#include "document/transit_pages.h"
 
 class QLabel;
 class QTabWidget;
@@ -17,6 +18,7 @@ class CompareTab;
 class DrishtiTab;
 class HousesTab;
 class SputaTab;
+class TransitsTab;
 
 // The results of a calculation on five frames switched by a tab strip,
 // the three Drishti, the houses and the chart, with Save and Back beneath
@@ -37,6 +39,8 @@ class ResultsPanel : public QWidget {
                         const ChartComparison& comparison);
     // The style the chart tab draws the chart in, for printing it alike.
     ChartStyle ChartStyleShown() const;
+    // The transits found, while their tab is on show, for printing them.
+    std::optional<TransitPrint> TransitsOnShow() const;
     // True while the Compare tab is the one on show.
     bool ComparisonShown() const;
 
@@ -56,6 +60,7 @@ class ResultsPanel : public QWidget {
     void AddTabKeys();
     QWidget* BuildPrecisionRow();
     void ShowHouses(const Calculation& calculation);
+    void ShowTransits(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
@@ -66,6 +71,7 @@ class ResultsPanel : public QWidget {
     DrishtiTab* rashi_;
     SputaTab* sputa_;
     HousesTab* houses_;
+    TransitsTab* transits_;
     ChartTab* chart_;
     CompareTab* compare_;
 };

@@ -21,6 +21,8 @@ constexpr std::string_view SYNOPSIS =
     "       sarovin-report --pdf FILE.pdf [any form above without --format]\n"
     "       sarovin-report --compare [--format ...|--pdf FILE.pdf]\n"
     "                      [--ephemeris ...] A.dri B.dri\n"
+    "       sarovin-report --transits FROM TO [--threshold V] [--format ...]\n"
+    "                      --ephemeris swiss (FILE.dri | birth options)\n"
     "       sarovin-report --find-place TEXT | --zones | --help | --version\n";
 
 constexpr std::string_view OPTION_HELP =
@@ -59,6 +61,12 @@ constexpr std::string_view OPTION_HELP =
     "                       compare two readings: the classical Sputa Drishti\n"
     "                       of each chart's planets on the other's bodies and\n"
     "                       Lagna, the Graha Drishti across, mutual aspects\n"
+    "  --transits FROM TO   the transits of one reading from FROM to TO\n"
+    "                       (YYYY-MM-DD, 0h UTC): Graha and Sputa Drishti\n"
+    "                       windows on every natal point and the Sade Sati,\n"
+    "                       in order of start; needs --ephemeris swiss\n"
+    "  --threshold V        with --transits, the Sputa Drishti windows' least\n"
+    "                       strength, 0-60 virupas (default 45)\n"
     "  --day D              day of the month, 1-31\n"
     "  --month M            month, 1-12\n"
     "  --year Y             year, 1901-2050\n"

@@ -45,7 +45,7 @@ constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"name", true, true},        {"city", true, true},      {"state", true, true},
     {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
     {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
-    {"houses", true, false},
+    {"houses", true, false},     {"transits", true, false}, {"threshold", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -292,6 +292,9 @@ Result<ReportOptions> ReadReadings(const GivenOptions& given, std::vector<std::s
     ReportOptions options;
     options.jobs = DefaultJobs();
     if (Result<Done> read = ReadHowToPrint(given, options); !read) {
+        return read.refusal();
+    }
+    if (Result<Done> read = ReadTransitOptions(given, files, options.transits); !read) {
         return read.refusal();
     }
     if (given.contains("compare")) {

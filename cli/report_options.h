@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculation/sky.h"
+#include "cli/transit_options.h"
 #include "cli/typed_birth.h"
 #include "common/result.h"
 #include "output/reading_format.h"
@@ -32,6 +33,8 @@ struct ReportOptions {
     bool compare = false;
     // The vargas --vargas asks for, as places in VargaNames; empty without.
     std::vector<int> vargas;
+    // --transits FROM TO: the transits of the one reading over the span.
+    std::optional<TransitOptions> transits{};
 };
 
 // The number of threads when --jobs is not given: one per core.

@@ -15,6 +15,7 @@
 #include "cli/reading_source.h"
 #include "cli/report_options.h"
 #include "cli/report_writer.h"
+#include "cli/run_transits.h"
 #include "cli/typed_reading.h"
 #include "document/print_application.h"
 #include "document/reading_document_pdf.h"
@@ -191,6 +192,9 @@ int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostrea
 }
 
 int PrintReadings(const ReportOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.transits) {
+        return PrintTransits(options, out, err);
+    }
     if (options.compare) {
         return PrintComparison(options, out, err);
     }

@@ -79,6 +79,9 @@ bool ReadingPages::Add(const DocumentReading& reading) {
         PaintHousesPage(painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
                                                    painter_.font()));
     }
+    if (reading.transits != nullptr) {
+        return device_->newPage() && PaintTransitPages(painter_, *device_, *reading.transits, page);
+    }
     return true;
 }
 

@@ -8,15 +8,18 @@
 #include "common/result.h"
 #include "comparison/chart_comparison.h"
 #include "document/reading_page_layout.h"
+#include "document/transit_pages.h"
 
 class QPagedPaintDevice;
 
 namespace sarovin {
 
-// One reading as its page shows it, with the chart in the chosen style.
+// One reading as its page shows it, with the chart in the chosen style,
+// and the transits on show to print after its pages, if any.
 struct DocumentReading {
     const Calculation& calculation;
     ChartStyle style = ChartStyle::SouthIndian;
+    const TransitPrint* transits = nullptr;
 };
 
 // Two readings compared, as their page shows them, with A's chart in the

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QGroupBox>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include "calculation/calculation.h"
+#include "document/transit_pages.h"
+#include "transits/transit_search.h"
+
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QThread;
+
+namespace sarovin {
+
+class StrengthPlotView;
+class TimelineView;
+
+// tabTransits: when transits aspect the reading on show. A span (from
+// today, a year by default), a threshold and a zone for the times; Search
+// runs off the window's thread with a progress bar and Cancel, and shows
+// the timeline of the windows; choosing a row plots its strength. A
+// cancelled search leaves the tab as it was.
+class TransitsTab : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit TransitsTab(QWidget* parent = nullptr);
+    ~TransitsTab() override;
+
+    // The natal points and ephemeris of a reading with the Swiss Ephemeris;
+    // an earlier search's results are cleared.
+    void ShowReading(const Calculation& calculation);
+    // The windows on show, headed with the span and threshold, to print.
+    std::optional<TransitPrint> PrintedTransits() const;
+
+  signals:
+    // The last search's events are on show.
+    void SearchFinished();
+
+  private:
+    struct Natal {
+        std::string name;
+        std::vector<NatalPoint> points;
+        AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
+        LunarNode node = LunarNode::Mean;
+        int birthOffsetSeconds = 0;
+    };
+    struct Found {
+        std::vector<TransitEvent> events;
+        double from = 0;
+        double to = 0;
+        double threshold = 0;
+    };
+
+    QWidget* BuildControls();
+    void Search();
+    void Cancel();
+    void Finish(std::optional<Found> found, QString problem);
+    void SetSearching(bool searching);
+    void ShowFound();
+    void PlotChosenRow();
+    QString TimeText(double julianDay) const;
+    QString TipOf(const TransitEvent& event) const;
+
+    QDateEdit* from_;
+    QDateEdit* to_;
+    QDoubleSpinBox* threshold_;
+    QComboBox* zone_;
+    QPushButton* search_;
+    QPushButton* cancel_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    TimelineView* timeline_;
+    StrengthPlotView* plot_;
+    std::optional<Natal> natal_;
+    std::optional<Found> found_;
+    QThread* thread_ = nullptr;  // the search's, until it has ended
+    std::shared_ptr<std::atomic<bool>> cancelled_;
+};
+
+}  // namespace sarovin

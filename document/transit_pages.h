@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRectF>
+#include <string>
+#include <vector>
+
+#include "transits/natal_points.h"
+#include "transits/transit_event.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace sarovin {
+
+// A transit search as printed after a reading's pages: its windows, the
+// natal points they name, the span, today and the heading.
+struct TransitPrint {
+    std::vector<TransitEvent> events;
+    std::vector<NatalPoint> points;
+    double from = 0;
+    double to = 1;
+    double today = 0;
+    std::string heading;
+};
+
+// The timeline on as many pages as its rows need, each headed; the first
+// page is begun by the caller. False when a page could not be begun.
+bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const TransitPrint& print,
+                       const QRectF& page);
+
+}  // namespace sarovin

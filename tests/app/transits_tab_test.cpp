@@ -1,0 +1,134 @@
+#include <QAction>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "app/transit_views.h"
+#include "app/transits_tab.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/pdf_text.h"
+#include "tests/support/reading_folder.h"
+
+namespace sarovin {
+namespace {
+
+constexpr int TRANSITS_TAB = 5;
+constexpr int SEARCH_WAIT_MS = 60000;
+
+class TransitsTabTest : public testing::WindowTest {
+  protected:
+    static void SetUpTestSuite() { QSettings().clear(); }
+    void TearDown() override { QSettings().clear(); }
+
+    void Trigger(const char* name) { Find<QAction>(QString::fromLatin1(name))->trigger(); }
+    void SetSpan(QDate from, QDate to) {
+        Find<QDateEdit>(QStringLiteral("dateTransitFrom"))->setDate(from);
+        Find<QDateEdit>(QStringLiteral("dateTransitTo"))->setDate(to);
+    }
+    TimelineView* Timeline() { return Find<TimelineView>(QStringLiteral("picTransitTimeline")); }
+    bool SearchAndWait() {
+        QSignalSpy finished(Find<TransitsTab>(QStringLiteral("tabTransits")),
+                            &TransitsTab::SearchFinished);
+        Click("btnTransitSearch");
+        return finished.wait(SEARCH_WAIT_MS);
+    }
+};
+
+TEST_F(TransitsTabTest, TransitsWaitForTheSwissEphemerisAndStartToday) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
+    EXPECT_EQ(tabs->tabText(TRANSITS_TAB), "Transits");
+    EXPECT_FALSE(tabs->isTabEnabled(TRANSITS_TAB));
+    EXPECT_EQ(tabs->tabToolTip(TRANSITS_TAB),
+              "Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+    Trigger("mnuSwiss");
+    EXPECT_TRUE(tabs->isTabEnabled(TRANSITS_TAB));
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(Find<QDateEdit>(QStringLiteral("dateTransitFrom"))->date(), today);
+    EXPECT_EQ(Find<QDateEdit>(QStringLiteral("dateTransitTo"))->date(), today.addYears(1));
+    EXPECT_EQ(Find<QDoubleSpinBox>(QStringLiteral("spnTransitThreshold"))->value(), 45);
+}
+
+// Saturn left Makara for Kumbha on 2023-01-17 12:34 UT (swetest, see the
+// transit tests): that ends the window, open since before the span, of
+// its Graha Drishti on Asha Rao's Lagna.
+TEST_F(TransitsTabTest, ASearchShowsTheTimelineAndAChosenRowsStrength) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 7, 1));
+    ASSERT_TRUE(SearchAndWait());
+    const TimelineLayout& layout = Timeline()->layout();
+    const auto saturnOnLagna =
+        std::find_if(layout.rows.begin(), layout.rows.end(),
+                     [](const TimelineRow& row) { return row.label == "Saturn on Lagna"; });
+    ASSERT_NE(saturnOnLagna, layout.rows.end());
+    const auto graha =
+        std::find_if(saturnOnLagna->bars.begin(), saturnOnLagna->bars.end(),
+                     [](const TimelineBar& bar) { return bar.event.kind == TransitKind::Graha; });
+    ASSERT_NE(graha, saturnOnLagna->bars.end());
+    EXPECT_TRUE(graha->event.startCut);
+    EXPECT_NEAR(graha->event.end, 2459962.02377, 1.0 / 1440);
+
+    QTest::mouseClick(Timeline(), Qt::LeftButton, {},
+                      QPoint(10, static_cast<int>(saturnOnLagna->top + 5)));
+    const std::optional<StrengthPlot>& plot =
+        Find<StrengthPlotView>(QStringLiteral("picTransitPlot"))->plot();
+    ASSERT_TRUE(plot.has_value());
+    EXPECT_EQ(plot->curve.size(), 1500u);
+    EXPECT_TRUE(plot->title.starts_with("Saturn on Lagna"));
+}
+
+TEST_F(TransitsTabTest, ACancelledSearchLeavesTheTabAsItWas) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 3, 1));
+    ASSERT_TRUE(SearchAndWait());
+    const std::size_t rows = Timeline()->layout().rows.size();
+    const QString status = LabelText(QStringLiteral("lblTransitStatus"));
+    SetSpan(QDate(1800, 1, 2), QDate(2399, 12, 31));
+    Click("btnTransitSearch");
+    EXPECT_FALSE(Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled());
+    Click("btnTransitCancel");
+    QTest::qWait(200);
+    EXPECT_TRUE(Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled());
+    EXPECT_EQ(Timeline()->layout().rows.size(), rows);
+    EXPECT_EQ(LabelText(QStringLiteral("lblTransitStatus")), status);
+}
+
+// With the Transits tab on show the export adds its timeline after the
+// reading's two pages (the reading has houses); on another tab it does not.
+TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 3, 1));
+    ASSERT_TRUE(SearchAndWait());
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "pdftotext is not installed";
+    }
+    QTemporaryDir folder;
+    const auto exportTo = [&](const char* name) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        platform.dialogAnswers.push_back(testing::LocalPath(path));
+        Find<QAction>(QStringLiteral("mnuExportPdf"))->trigger();
+        return path;
+    };
+    auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(testing::PdfPageCount(exportTo("without.pdf")), 2);
+    tabs->setCurrentIndex(TRANSITS_TAB);
+    const QString with = exportTo("with.pdf");
+    EXPECT_GE(testing::PdfPageCount(with), 3);
+    const QString text = testing::PdfText(with);
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Transits of Asha Rao from 2023-01-01 to 2023-03-01")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Saturn on Lagna")));
+}
+
+}  // namespace
+}  // namespace sarovin

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "cli/run_report.h"
+#include "tests/cli/report_test_support.h"
+
+namespace sarovin {
+namespace {
+
+using testing::AshaRaoOptions;
+using testing::Joined;
+using testing::RunResult;
+using testing::RunTool;
+
+constexpr const char* USAGE_FIRST_LINE =
+    "Usage: sarovin-report [--format text|json|jsonl] [--ephemeris builtin|swiss]\n";
+
+std::vector<std::string> TransitOptions(const std::string& from, const std::string& to) {
+    return Joined({"--transits", from, to, "--ephemeris", "swiss"}, AshaRaoOptions());
+}
+
+TEST(TransitReport, BadSpansAndThresholdsAreUsageErrors) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {TransitOptions("2025-01-01", "2024-01-01"), "The span must end after it starts."},
+        {TransitOptions("2024-01-01", "2024-01-01"), "The span must end after it starts."},
+        {TransitOptions("1800-01-02", "2400-01-03"), "The span must not be longer than 600 years."},
+        {TransitOptions("1799-06-01", "1850-01-01"),
+         "Transits can be searched from 1800-01-02 to 2399-12-31, the span the Swiss Ephemeris "
+         "files cover."},
+        {TransitOptions("2000-01-01", "2400-01-01"),
+         "Transits can be searched from 1800-01-02 to 2399-12-31, the span the Swiss Ephemeris "
+         "files cover."},
+        {Joined(TransitOptions("2024-01-01", "2025-01-01"), {"--threshold", "60.5"}),
+         "bad value '60.5' for --threshold: give virupas from 0 to 60"},
+        {Joined(TransitOptions("2024-01-01", "2025-01-01"), {"--threshold", "-1"}),
+         "bad value '-1' for --threshold: give virupas from 0 to 60"},
+        {TransitOptions("2024-02-30", "2025-01-01"),
+         "bad date '2024-02-30' for --transits: give YYYY-MM-DD"},
+        {TransitOptions("2024-01-01", "25-01-01"),
+         "bad date '25-01-01' for --transits: give YYYY-MM-DD"},
+        {Joined({"--transits", "2024-01-01", "2025-01-01"}, AshaRaoOptions()),
+         "--transits needs --ephemeris swiss: transits are found with the Swiss Ephemeris, as the "
+         "natal reading must be"},
+        {Joined({"--transits", "2024-01-01", "--ephemeris", "swiss"}, AshaRaoOptions()),
+         "--transits needs two dates: --transits FROM TO"},
+        {{"--transits", "2024-01-01", "2025-01-01", "--ephemeris", "swiss", "a.dri", "b.dri"},
+         "--transits takes one reading: one file or one birth as options"},
+        {Joined(AshaRaoOptions(), {"--threshold", "30"}), "--threshold needs --transits"},
+        {Joined(TransitOptions("2024-01-01", "2025-01-01"), {"--pdf", "a.pdf"}),
+         "--transits and --pdf cannot be used together"},
+    };
+    for (const auto& [arguments, error] : cases) {
+        const RunResult result = RunTool(arguments);
+        EXPECT_EQ(result.status, 2) << error;
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("sarovin-report: " + error + "\n" + USAGE_FIRST_LINE))
+            << result.err;
+    }
+}
+
+// A week of Asha Rao's transits as JSON Lines, kept whole; the windows'
+// times are checked against swetest in the transits tests.
+TEST(TransitReport, AWeekOfTransitsAsJsonLines) {
+    const RunResult result =
+        RunTool(Joined(TransitOptions("2024-03-01", "2024-03-08"), {"--format", "jsonl"}));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    std::ifstream golden(std::string(REPORT_GOLDEN_DIR) + "/asha_rao_transits.jsonl",
+                         std::ios::binary);
+    EXPECT_EQ(result.out, std::string(std::istreambuf_iterator<char>(golden), {}));
+}
+
+TEST(TransitReport, TextAndJsonGiveOneEventALine) {
+    const RunResult lines =
+        RunTool(Joined(TransitOptions("2024-03-01", "2024-03-08"), {"--format", "jsonl"}));
+    const RunResult text = RunTool(TransitOptions("2024-03-01", "2024-03-08"));
+    const RunResult json =
+        RunTool(Joined(TransitOptions("2024-03-01", "2024-03-08"), {"--format", "json"}));
+    const auto count = [](const std::string& output) {
+        return std::count(output.begin(), output.end(), '\n');
+    };
+    EXPECT_EQ(count(text.out), count(lines.out));
+    EXPECT_EQ(count(json.out), count(lines.out) + 2);  // the brackets' lines
+    EXPECT_TRUE(json.out.starts_with("[\n    {\"kind\":")) << json.out.substr(0, 40);
+    EXPECT_TRUE(json.out.ends_with("}\n]\n"));
+}
+
+}  // namespace
+}  // namespace sarovin

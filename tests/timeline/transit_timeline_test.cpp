@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "engine/body_slot.h"
+#include "timeline/strength_plot.h"
+#include "timeline/transit_timeline.h"
+
+namespace sarovin {
+namespace {
+
+constexpr double FROM = 2460000.5;  // 2023-02-25, 8456 days after 2000-01-01
+constexpr double TO = 2460100.5;    // 100 days on
+constexpr double WIDTH = 1130;      // 130 for the labels, 10 a day
+
+std::vector<NatalPoint> Points() {
+    std::vector<NatalPoint> points;
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        points.push_back({std::string(SlotNames[slot].englishName), 0});
+    }
+    return points;
+}
+
+TransitEvent Sputa(int planet, int natal, double start, double end, double peak) {
+    return {.kind = TransitKind::Sputa,
+            .transiting = planet,
+            .natal = natal,
+            .start = start,
+            .end = end,
+            .peak = start,
+            .peakVirupas = peak,
+            .phase = std::nullopt};
+}
+
+TEST(TransitTimeline, BarsStandWhereTheirWindowsAreOneRowAPairSadeSatiFirst) {
+    const std::vector<TransitEvent> events = {
+        Sputa(Mars, Moon, FROM + 10, FROM + 20, 60),
+        {.kind = TransitKind::SadeSati,
+         .transiting = Saturn,
+         .natal = Moon,
+         .start = FROM,
+         .end = TO,
+         .phase = SadeSatiPhase::Peak,
+         .startCut = true,
+         .endCut = true},
+        Sputa(Mars, Moon, FROM + 50, FROM + 55, 45),
+        Sputa(Sun, Venus, FROM + 99, FROM + 100, 50),
+    };
+    const TimelineLayout layout = LayOutTimeline(events, Points(), FROM, TO, FROM + 30, WIDTH);
+    ASSERT_EQ(layout.rows.size(), 3u);
+    EXPECT_EQ(layout.rows[0].label, "Saturn: Sade Sati");
+    EXPECT_EQ(layout.rows[1].label, "Sun on Venus");
+    EXPECT_EQ(layout.rows[2].label, "Mars on Moon");
+    const TimelineBar& first = layout.rows[2].bars[0];
+    EXPECT_DOUBLE_EQ(first.left, 130 + 100);
+    EXPECT_DOUBLE_EQ(first.right, 130 + 200);
+    // Shaded as the Sputa tab: the strongest darkest.
+    EXPECT_EQ(first.fill, StrengthTint(60));
+    EXPECT_EQ(layout.rows[2].bars[1].fill, StrengthTint(45));
+    ASSERT_TRUE(layout.todayX.has_value());
+    EXPECT_DOUBLE_EQ(*layout.todayX, 130 + 300);
+    const double middle = layout.rows[2].top + layout.rowHeight / 2;
+    EXPECT_EQ(BarAt(layout, 130 + 150, middle), &first);
+    EXPECT_EQ(BarAt(layout, 130 + 400, middle), nullptr);
+}
+
+TEST(TransitTimeline, TodayOutsideTheSpanDrawsNoLine) {
+    EXPECT_FALSE(LayOutTimeline({}, Points(), FROM, TO, TO + 1, WIDTH).todayX.has_value());
+}
+
+// 2023-03-01, 04-01, 05-01 and 06-01 fall 4, 35, 65 and 96 days after the
+// span's start.
+TEST(TransitTimeline, AShortSpanIsMarkedMonthByMonth) {
+    const std::vector<TimeTick> ticks = TimeTicks(FROM, TO, 130, WIDTH);
+    ASSERT_EQ(ticks.size(), 4u);
+    EXPECT_EQ(ticks[0].text, "2023-03");
+    EXPECT_DOUBLE_EQ(ticks[0].x, 130 + 40);
+    EXPECT_DOUBLE_EQ(ticks[3].x, 130 + 960);
+}
+
+TEST(StrengthPlot, TheAxisReachesNinetyOnlyPastSixty) {
+    const std::vector<StrengthSample> saturn = {{FROM, 0}, {TO, 75}};
+    const StrengthPlot tall = LayOutStrengthPlot(saturn, FROM, TO, 45, 400, 200, "Saturn");
+    EXPECT_EQ(tall.strengthTicks.back().text, "90");
+    const StrengthPlot plain =
+        LayOutStrengthPlot({{FROM, 0}, {TO, 60}}, FROM, TO, 45, 400, 200, "Sun");
+    EXPECT_EQ(plain.strengthTicks.back().text, "60");
+    EXPECT_DOUBLE_EQ(plain.curve.back().y, plain.top);
+    EXPECT_DOUBLE_EQ(plain.thresholdY, plain.bottom - (plain.bottom - plain.top) * 45 / 60);
+}
+
+}  // namespace
+}  // namespace sarovin

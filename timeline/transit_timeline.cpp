@@ -1,0 +1,177 @@
+#include "timeline/transit_timeline.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <tuple>
+
+#include "engine/body_slot.h"
+#include "transits/utc_time.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr double LABEL_WIDTH = 130;
+constexpr double AXIS_HEIGHT = 20;
+constexpr double GRAHA_BAND = 4;
+constexpr Rgb GRAHA_GREY = {150, 150, 150};
+constexpr Rgb SADE_SATI_LIGHT = {230, 190, 120};
+constexpr Rgb SADE_SATI_DARK = {190, 120, 40};
+constexpr int SHORT_SPAN_YEARS = 3;
+
+std::string RowLabel(const TransitEvent& event, const std::vector<NatalPoint>& points) {
+    if (event.kind == TransitKind::SadeSati) {
+        return "Saturn: Sade Sati";
+    }
+    return std::string(SlotNames[event.transiting].englishName) + " on " + points[event.natal].name;
+}
+
+TimelineBar BarOf(const TransitEvent& event, double left, double right, double top) {
+    TimelineBar bar{.left = left,
+                    .right = right,
+                    .top = top,
+                    .bottom = top + TIMELINE_ROW_HEIGHT,
+                    .fill = {},
+                    .event = event};
+    switch (event.kind) {
+        case TransitKind::Graha:
+            bar.top = bar.bottom - GRAHA_BAND;
+            bar.fill = GRAHA_GREY;
+            break;
+        case TransitKind::Sputa:
+            bar.top += 2;
+            bar.bottom -= GRAHA_BAND + 1;
+            bar.fill = StrengthTint(
+                static_cast<int>(std::min(*event.peakVirupas, double{STRONGEST_SPUTA})));
+            break;
+        case TransitKind::SadeSati:
+            bar.top += 2;
+            bar.bottom -= 2;
+            bar.fill = event.phase == SadeSatiPhase::Peak ? SADE_SATI_DARK : SADE_SATI_LIGHT;
+            break;
+    }
+    return bar;
+}
+
+std::string TickText(const UtcMinute& day, bool monthly) {
+    char text[16];
+    if (monthly) {
+        std::snprintf(text, sizeof text, "%04d-%02d", day.year, day.month);
+    } else {
+        std::snprintf(text, sizeof text, "%04d", day.year);
+    }
+    return text;
+}
+
+}  // namespace
+
+double TimeX(double time, double from, double to, double left, double right) {
+    return left + (right - left) * (time - from) / (to - from);
+}
+
+std::vector<TimeTick> TimeTicks(double from, double to, double left, double right) {
+    const UtcMinute first = MinuteOf(from);
+    const UtcMinute last = MinuteOf(to);
+    const bool monthly = last.year - first.year < SHORT_SPAN_YEARS;
+    std::vector<TimeTick> ticks;
+    for (int year = first.year; year <= last.year; ++year) {
+        for (int month = 1; month <= (monthly ? 12 : 1); ++month) {
+            const double time = JulianDayOfDate(year, month, 1);
+            if (time >= from && time <= to) {
+                ticks.push_back(
+                    {TimeX(time, from, to, left, right), TickText(MinuteOf(time), monthly)});
+            }
+        }
+    }
+    return ticks;
+}
+
+TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
+                              const std::vector<NatalPoint>& points, double from, double to,
+                              double today, double width) {
+    TimelineLayout layout{.width = width,
+                          .height = 0,
+                          .labelWidth = LABEL_WIDTH,
+                          .rowHeight = TIMELINE_ROW_HEIGHT,
+                          .rows = {},
+                          .ticks = {},
+                          .todayX = std::nullopt};
+    // Rows in a fixed order: the Sade Sati, then by transiting body and
+    // natal point.
+    std::map<std::tuple<bool, int, int>, std::vector<const TransitEvent*>> pairs;
+    for (const TransitEvent& event : events) {
+        const bool sadeSati = event.kind == TransitKind::SadeSati;
+        pairs[{!sadeSati, event.transiting, sadeSati ? 0 : event.natal}].push_back(&event);
+    }
+    double top = 0;
+    for (const auto& [key, rowEvents] : pairs) {
+        TimelineRow row{.label = RowLabel(*rowEvents.front(), points),
+                        .transiting = std::get<1>(key),
+                        .natal = std::get<2>(key),
+                        .sadeSati = !std::get<0>(key),
+                        .top = top,
+                        .bars = {}};
+        for (const TransitEvent* event : rowEvents) {
+            row.bars.push_back(BarOf(*event, TimeX(event->start, from, to, LABEL_WIDTH, width),
+                                     TimeX(event->end, from, to, LABEL_WIDTH, width), top));
+        }
+        layout.rows.push_back(std::move(row));
+        top += TIMELINE_ROW_HEIGHT;
+    }
+    layout.height = top + AXIS_HEIGHT;
+    layout.ticks = TimeTicks(from, to, LABEL_WIDTH, width);
+    if (today >= from && today <= to) {
+        layout.todayX = TimeX(today, from, to, LABEL_WIDTH, width);
+    }
+    return layout;
+}
+
+std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rowsPerPage) {
+    const std::size_t perPage = static_cast<std::size_t>(std::max(rowsPerPage, 1));
+    std::vector<TimelineLayout> pages;
+    for (std::size_t first = 0; first < layout.rows.size() || pages.empty(); first += perPage) {
+        TimelineLayout page = layout;
+        const std::size_t end = std::min(first + perPage, layout.rows.size());
+        page.rows.assign(layout.rows.begin() + static_cast<std::ptrdiff_t>(first),
+                         layout.rows.begin() + static_cast<std::ptrdiff_t>(end));
+        const double shift = page.rows.empty() ? 0 : page.rows.front().top;
+        for (TimelineRow& row : page.rows) {
+            row.top -= shift;
+            for (TimelineBar& bar : row.bars) {
+                bar.top -= shift;
+                bar.bottom -= shift;
+            }
+        }
+        page.height = static_cast<double>(page.rows.size()) * layout.rowHeight + AXIS_HEIGHT;
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
+const TimelineRow* RowAt(const TimelineLayout& layout, double y) {
+    for (const TimelineRow& row : layout.rows) {
+        if (y >= row.top && y < row.top + layout.rowHeight) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const TimelineBar* BarAt(const TimelineLayout& layout, double x, double y) {
+    const TimelineRow* row = RowAt(layout, y);
+    if (row == nullptr) {
+        return nullptr;
+    }
+    // A Sputa bar over a Graha band is found first: it is drawn on top.
+    const TimelineBar* found = nullptr;
+    for (const TimelineBar& bar : row->bars) {
+        if (x >= bar.left && x <= std::max(bar.right, bar.left + 1) && y >= bar.top &&
+            y <= bar.bottom && (found == nullptr || bar.event.kind != TransitKind::Graha)) {
+            found = &bar;
+        }
+    }
+    return found;
+}
+
+}  // namespace sarovin

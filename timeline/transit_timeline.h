@@ -1,0 +1,77 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/strength_tint.h"
+#include "transits/natal_points.h"
+#include "transits/transit_event.h"
+
+namespace sarovin {
+
+// A mark on the time axis: its x and its text ("2026", "2026-03").
+struct TimeTick {
+    double x = 0;
+    std::string text;
+};
+
+// One window as a bar: Sputa windows fill the row, shaded by their peak's
+// strength as the Sputa tab tints it; Graha windows are a thin grey band
+// along the row's foot; the Sade Sati's phases shade light, dark, light.
+struct TimelineBar {
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
+    Rgb fill;
+    TransitEvent event;
+};
+
+// One transiting body on one natal point ("Saturn on Moon"), or Saturn's
+// Sade Sati ("Saturn: Sade Sati"), with its windows.
+struct TimelineRow {
+    std::string label;
+    int transiting = 0;
+    int natal = 0;
+    bool sadeSati = false;
+    double top = 0;
+    std::vector<TimelineBar> bars;
+};
+
+// The timeline of a search as plain geometry, its top left corner at 0, 0:
+// a label column, then the span from `from` to `to` across, one row per
+// pair with at least one window (the Sade Sati first), ticks on the time
+// axis under them and a line at `today` when it falls in the span.
+struct TimelineLayout {
+    double width = 0;
+    double height = 0;
+    double labelWidth = 0;
+    double rowHeight = 0;
+    std::vector<TimelineRow> rows;
+    std::vector<TimeTick> ticks;
+    std::optional<double> todayX;
+};
+
+inline constexpr double TIMELINE_ROW_HEIGHT = 18;
+
+TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
+                              const std::vector<NatalPoint>& points, double from, double to,
+                              double today, double width);
+
+// The x of a moment on a time axis from `left` to `right` for the span.
+double TimeX(double time, double from, double to, double left, double right);
+
+// Ticks for the span on the axis: each year's 1 January, or each month's
+// first day when the span is shorter than three years.
+std::vector<TimeTick> TimeTicks(double from, double to, double left, double right);
+
+// The timeline cut into pages of at most `rowsPerPage` rows (at least
+// one), each with its rows from the top and the same time axis.
+std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rowsPerPage);
+
+// The bar at a point, and the row at a height.
+const TimelineBar* BarAt(const TimelineLayout& layout, double x, double y);
+const TimelineRow* RowAt(const TimelineLayout& layout, double y);
+
+}  // namespace sarovin

@@ -1,0 +1,117 @@
+#include "transits/body_group.h"
+
+#include <cmath>
+
+#include "drishti/classical_sputa_drishti.h"
+#include "drishti/graha_drishti.h"
+#include "engine/body_slot.h"
+#include "transits/transit_search.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr double SIGN_SPAN = 30;
+constexpr int SIGNS = 12;
+
+int SignOf(double longitude) {
+    const int sign = static_cast<int>(std::floor(longitude / SIGN_SPAN)) % SIGNS;
+    return sign < 0 ? sign + SIGNS : sign;
+}
+
+}  // namespace
+
+BodyGroup::BodyGroup(const TransitRequest& request, std::vector<BodyPlan> plans) {
+    const int moonSign = SignOf(request.points[Moon].longitude);
+    for (const BodyPlan& plan : plans) {
+        Followed followed{.plan = plan};
+        for (int point = 0; point < static_cast<int>(request.points.size()); ++point) {
+            const double longitude = request.points[point].longitude;
+            if (plan.body < GRAHA_ROWS) {
+                followed.signWindows.emplace_back(TransitKind::Graha, plan.body, point,
+                                                  SignOf(longitude));
+            }
+            if (plan.body < ASPECTING_PLANETS) {
+                followed.sputaWindows.emplace_back(plan.body, point, longitude, request.threshold);
+            }
+        }
+        if (plan.body == Saturn) {
+            followed.signWindows.emplace_back(TransitKind::SadeSati, Saturn, Moon, moonSign);
+        }
+        followed_.push_back(std::move(followed));
+    }
+}
+
+void BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
+                       std::vector<TransitEvent>& closed) {
+    const BodyTrack& track = followed.track;
+    const double start = track.samples.front().time;
+    if (first) {
+        const int sign = SignOf(track.samples.front().longitude);
+        for (SignWindows& windows : followed.signWindows) {
+            windows.Begin(start, sign);
+        }
+        for (SputaWindows& windows : followed.sputaWindows) {
+            windows.Begin(track, start);
+        }
+    }
+    const std::vector<Ingress> ingresses =
+        IngressesOf(track, source, followed.plan.polish, followed.plan.step, calls_);
+    for (SignWindows& windows : followed.signWindows) {
+        for (const Ingress& ingress : ingresses) {
+            windows.Enter(ingress, closed);
+        }
+    }
+    for (SputaWindows& windows : followed.sputaWindows) {
+        windows.Walk(track, source, followed.plan.polish, followed.plan.step, calls_, closed);
+    }
+}
+
+std::optional<Refusal> BodyGroup::Search(PositionSource& source, double start, double end,
+                                         std::vector<TransitEvent>& closed) {
+    for (Followed& followed : followed_) {
+        const bool first = !followed.last;
+        Result<BodyTrack> track =
+            SampleTrack(source, followed.plan.body, start, end, followed.plan.step,
+                        first ? nullptr : &*followed.last, calls_);
+        if (!track) {
+            return track.refusal();
+        }
+        followed.track = std::move(*track);
+        followed.last = followed.track.samples.back();
+        Follow(followed, source, first, closed);
+    }
+    return std::nullopt;
+}
+
+void BodyGroup::Finish(std::vector<TransitEvent>& closed) {
+    for (Followed& followed : followed_) {
+        const double end = followed.track.samples.back().time;
+        for (SignWindows& windows : followed.signWindows) {
+            windows.Finish(end, closed);
+        }
+        for (SputaWindows& windows : followed.sputaWindows) {
+            windows.Finish(followed.track, end, closed);
+        }
+    }
+}
+
+std::optional<TransitEvent> BodyGroup::EarliestOpen() const {
+    std::optional<TransitEvent> earliest;
+    auto consider = [&earliest](const std::optional<TransitEvent>& open) {
+        if (open && (!earliest || ReportedBefore(*open, *earliest))) {
+            earliest = open;
+        }
+    };
+    for (const Followed& followed : followed_) {
+        for (const SignWindows& windows : followed.signWindows) {
+            consider(windows.open());
+        }
+        for (const SputaWindows& windows : followed.sputaWindows) {
+            consider(windows.open());
+        }
+    }
+    return earliest;
+}
+
+}  // namespace sarovin

@@ -1,0 +1,102 @@
+#include "transits/sign_windows.h"
+
+#include <algorithm>
+#include <array>
+
+#include "drishti/graha_drishti.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr int SIGNS = 12;
+constexpr double SIGN_SPAN = 30;
+constexpr std::array<double, SIGNS> SIGN_STARTS = {0,   30,  60,  90,  120, 150,
+                                                   180, 210, 240, 270, 300, 330};
+
+int SignsAhead(int from, int to) {
+    return ((to - from) % SIGNS + SIGNS) % SIGNS;
+}
+
+// Saturn's sign counted from the natal Moon's: the 12th opens the Sade
+// Sati, the 1st is its peak, the 2nd closes it (the seven and a half years
+// of Saturn round the Moon as common Vedic practice reckons them, its
+// phases named rising, peak and setting as they commonly are).
+std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
+    switch (SignsAhead(moonSign, saturnSign)) {
+        case SIGNS - 1:
+            return SadeSatiPhase::Rising;
+        case 0:
+            return SadeSatiPhase::Peak;
+        case 1:
+            return SadeSatiPhase::Setting;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The counts of the Graha Drishti tab (Brihat Parashara Hora Shastra,
+// ch. 26), from the transiting body's sign as the first.
+bool AspectsSign(int body, int bodySign, int pointSign) {
+    const std::span<const int> counts = GrahaAspectCounts(body);
+    const int count = SignsAhead(bodySign, pointSign) + 1;
+    return std::find(counts.begin(), counts.end(), count) != counts.end();
+}
+
+}  // namespace
+
+std::vector<Ingress> IngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
+                                 double bracket, long& calls) {
+    std::vector<Ingress> ingresses;
+    WalkTrack(
+        track, SIGN_STARTS,
+        [&](const Crossing& crossing) {
+            const double time = polish
+                                    ? PolishCrossing(source, track.body, crossing.time,
+                                                     SIGN_STARTS[crossing.target], bracket, calls)
+                                    : crossing.time;
+            const int sign =
+                crossing.increasing ? crossing.target : (crossing.target + SIGNS - 1) % SIGNS;
+            ingresses.push_back({time, sign});
+        },
+        [](double) {});
+    return ingresses;
+}
+
+SignWindows::SignWindows(TransitKind kind, int transiting, int natal, int natalSign)
+    : kind_(kind), transiting_(transiting), natal_(natal), natalSign_(natalSign) {}
+
+std::optional<TransitEvent> SignWindows::WindowFor(int sign, double time) const {
+    TransitEvent event{.kind = kind_, .transiting = transiting_, .natal = natal_, .start = time};
+    if (kind_ == TransitKind::SadeSati) {
+        event.phase = SadeSatiPhaseOf(sign, natalSign_);
+        return event.phase ? std::optional(event) : std::nullopt;
+    }
+    return AspectsSign(transiting_, sign, natalSign_) ? std::optional(event) : std::nullopt;
+}
+
+void SignWindows::Begin(double time, int sign) {
+    open_ = WindowFor(sign, time);
+    if (open_) {
+        open_->startCut = true;
+    }
+}
+
+void SignWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
+    if (open_) {
+        open_->end = ingress.time;
+        closed.push_back(*open_);
+    }
+    open_ = WindowFor(ingress.sign, ingress.time);
+}
+
+void SignWindows::Finish(double time, std::vector<TransitEvent>& closed) {
+    if (open_) {
+        open_->end = time;
+        open_->endCut = true;
+        closed.push_back(*open_);
+        open_.reset();
+    }
+}
+
+}  // namespace sarovin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "transits/body_track.h"
+#include "transits/transit_event.h"
+
+namespace sarovin {
+
+// A sign ingress: the moment a body enters `sign` (0 is Mesha), forward or
+// back.
+struct Ingress {
+    double time = 0;
+    int sign = 0;
+};
+
+// The track's sign ingresses in time order; for a body whose times are
+// polished, each on the ephemeris (within `bracket` days).
+std::vector<Ingress> IngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
+                                 double bracket, long& calls);
+
+// One transiting body against one natal point, window by window: each stay
+// in a sign that `Holds` is a window of its own, so a retrograde return
+// opens a new one. Graha Drishti holds from the signs whose aspect falls on
+// the point's sign; Sade Sati from the 12th, 1st and 2nd sign from the
+// natal Moon's.
+class SignWindows {
+  public:
+    SignWindows(TransitKind kind, int transiting, int natal, int natalSign);
+
+    void Begin(double time, int sign);
+    void Enter(const Ingress& ingress, std::vector<TransitEvent>& closed);
+    void Finish(double time, std::vector<TransitEvent>& closed);
+    const std::optional<TransitEvent>& open() const { return open_; }
+
+  private:
+    std::optional<TransitEvent> WindowFor(int sign, double time) const;
+
+    TransitKind kind_;
+    int transiting_;
+    int natal_;
+    int natalSign_;
+    std::optional<TransitEvent> open_;
+};
+
+}  // namespace sarovin

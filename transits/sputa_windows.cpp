@@ -1,0 +1,144 @@
+#include "transits/sputa_windows.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drishti/classical_sputa_drishti.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr double BAND = 30;
+constexpr double FULL_CIRCLE = 360;
+
+double Normalized(double angle) {
+    const double reduced = std::fmod(angle, FULL_CIRCLE);
+    return reduced < 0 ? reduced + FULL_CIRCLE : reduced;
+}
+
+}  // namespace
+
+SputaWindows::SputaWindows(int planet, int natal, double natalLongitude, double threshold)
+    : planet_(planet),
+      natal_(natal),
+      natalLongitude_(natalLongitude),
+      zones_(ZonesAtOrAbove(planet, threshold)) {
+    for (const auto& [lower, upper] : zones_.arcs) {
+        if (!zones_.whole) {
+            marks_.push_back({0, Normalized(lower), true, false});
+            marks_.push_back({0, Normalized(upper), false, true});
+        }
+        for (double edge = BAND * std::floor(lower / BAND) + BAND; edge < upper; edge += BAND) {
+            if (edge > lower) {
+                marks_.push_back({0, Normalized(edge), false, false});
+            }
+        }
+    }
+    // The angle runs from the planet forward to the point: the planet at
+    // the point's longitude less the angle.
+    for (Mark& mark : marks_) {
+        mark.longitude = Normalized(natalLongitude_ - mark.angle);
+    }
+    std::sort(marks_.begin(), marks_.end(),
+              [](const Mark& a, const Mark& b) { return a.longitude < b.longitude; });
+    for (const Mark& mark : marks_) {
+        longitudes_.push_back(mark.longitude);
+    }
+}
+
+double SputaWindows::AngleAt(const BodyTrack& track, double time) const {
+    return Normalized(natalLongitude_ - TrackLongitude(track, time));
+}
+
+void SputaWindows::Consider(const Peak& candidate) {
+    if (candidate.virupas > peak_.virupas) {
+        peak_ = candidate;
+    }
+}
+
+void SputaWindows::Open(double estimate, double time, bool cut) {
+    open_ = TransitEvent{.kind = TransitKind::Sputa,
+                         .transiting = planet_,
+                         .natal = natal_,
+                         .start = time,
+                         .startCut = cut};
+    startEstimate_ = estimate;
+    peak_ = {time, -1, std::nullopt};
+}
+
+// A peak at the window's start or end takes the time polished there.
+void SputaWindows::Close(double estimate, double time, bool cut,
+                         std::vector<TransitEvent>& closed) {
+    open_->end = time;
+    open_->endCut = cut;
+    if (peak_.station) {
+        open_->peak =
+            polish_ ? PolishStation(*source_, planet_, peak_.time, bracket_, *calls_) : peak_.time;
+    } else if (!peak_.longitude) {
+        open_->peak = peak_.time;
+    } else if (peak_.time == startEstimate_) {
+        open_->peak = open_->start;
+    } else if (peak_.time == estimate) {
+        open_->peak = time;
+    } else {
+        open_->peak = Polished(peak_.time, *peak_.longitude);
+    }
+    open_->peakVirupas = peak_.virupas;
+    closed.push_back(*open_);
+    open_.reset();
+}
+
+void SputaWindows::Cross(const Crossing& crossing, std::vector<TransitEvent>& closed) {
+    const Mark& mark = marks_[crossing.target];
+    // The angle grows as the planet's longitude falls.
+    const bool angleRising = !crossing.increasing;
+    const bool enters = (mark.lower && angleRising) || (mark.upper && !angleRising);
+    const bool leaves = (mark.upper && angleRising) || (mark.lower && !angleRising);
+    if (enters && !open_) {
+        Open(crossing.time, Polished(crossing.time, mark.longitude), false);
+    }
+    if (open_) {
+        Consider({crossing.time, StrengthReached(planet_, mark.angle), mark.longitude});
+    }
+    if (leaves && open_) {
+        Close(crossing.time, Polished(crossing.time, mark.longitude), false, closed);
+    }
+}
+
+double SputaWindows::Polished(double time, double longitude) const {
+    return polish_ ? PolishCrossing(*source_, planet_, time, longitude, bracket_, *calls_) : time;
+}
+
+void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool polish, double bracket,
+                        long& calls, std::vector<TransitEvent>& closed) {
+    source_ = &source;
+    polish_ = polish;
+    bracket_ = bracket;
+    calls_ = &calls;
+    WalkTrack(
+        track, longitudes_, [&](const Crossing& crossing) { Cross(crossing, closed); },
+        [&](double time) {
+            if (open_) {
+                Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt,
+                          true});
+            }
+        });
+}
+
+void SputaWindows::Begin(const BodyTrack& track, double time) {
+    const double angle = AngleAt(track, time);
+    if (zones_.Contains(angle)) {
+        Open(time, time, true);
+        Consider({time, ClassicalSputaStrength(planet_, angle), std::nullopt});
+    }
+}
+
+void SputaWindows::Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed) {
+    if (open_) {
+        Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt});
+        Close(time, time, true, closed);
+    }
+}
+
+}  // namespace sarovin

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "transits/body_track.h"
+#include "transits/sputa_zones.h"
+#include "transits/transit_event.h"
+
+namespace sarovin {
+
+// One planet (Sun to Saturn) against one natal point: the windows while its
+// classical Sputa Drishti on the point is at or above the threshold, each
+// with the moment and virupas of its peak. Within a window the strength is
+// linear in the angle between band edges and the angle is monotonic between
+// stations, so the peak lies at a band edge, a station or a cut end.
+class SputaWindows {
+  public:
+    SputaWindows(int planet, int natal, double natalLongitude, double threshold);
+
+    // Times are polished on `source` when `polish`, within `bracket` days.
+    void Walk(const BodyTrack& track, PositionSource& source, bool polish, double bracket,
+              long& calls, std::vector<TransitEvent>& closed);
+    void Begin(const BodyTrack& track, double time);
+    void Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed);
+    const std::optional<TransitEvent>& open() const { return open_; }
+
+  private:
+    // A longitude of the planet where something happens to the window:
+    // the arc's lower or upper end, or a band edge inside an arc.
+    struct Mark {
+        double longitude;
+        double angle;
+        bool lower;
+        bool upper;
+    };
+    struct Peak {
+        double time;
+        double virupas;
+        std::optional<double> longitude{};  // a crossing's, to polish
+        bool station = false;               // a station's, to polish
+    };
+
+    double AngleAt(const BodyTrack& track, double time) const;
+    void Consider(const Peak& candidate);
+    // `estimate` is the time on the sampled track, `time` the one reported.
+    void Open(double estimate, double time, bool cut);
+    void Close(double estimate, double time, bool cut, std::vector<TransitEvent>& closed);
+    void Cross(const Crossing& crossing, std::vector<TransitEvent>& closed);
+    double Polished(double time, double longitude) const;
+
+    int planet_;
+    int natal_;
+    double natalLongitude_;
+    SputaZones zones_;
+    std::vector<Mark> marks_;
+    std::vector<double> longitudes_;
+    std::optional<TransitEvent> open_;
+    Peak peak_{};
+    double startEstimate_ = 0;
+    PositionSource* source_ = nullptr;
+    bool polish_ = false;
+    double bracket_ = 0;
+    long* calls_ = nullptr;
+};
+
+}  // namespace sarovin
