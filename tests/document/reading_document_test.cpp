@@ -17,7 +17,9 @@ Calculation CalculationOf(const BirthRecord& record, int zonePosition) {
     return calculation;
 }
 
-TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
+// Each reading takes two pages of its own, its positions and Graha Drishti
+// on the first, its Rashi and Sputa Drishti on the second.
+TEST(ReadingDocument, EachReadingHasA4PagesOfItsOwnInOrder) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const Calculation noon = CalculationOf(testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
     const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian},
@@ -28,7 +30,7 @@ TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_EQ(testing::PdfPageCount(path), 4);
     EXPECT_TRUE(testing::PdfPageSize(path).contains(QStringLiteral("(A4)")));
     const QString text = testing::PdfText(path);
     EXPECT_LT(text.indexOf(QStringLiteral("Asha Rao")),
@@ -49,9 +51,9 @@ TEST(ReadingDocument, ThePdfIsTitledWithThePersonsName) {
     EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
 }
 
-// The Navamsa is named in its chart's middle, and the page still ends with
-// the Sputa grid's legend.
-TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChartOnOnePage) {
+// The Navamsa is named in its chart's middle, and the reading still ends
+// with the Sputa grid's legend, on its second page.
+TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChart) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian}};
     QTemporaryDir folder;
@@ -61,7 +63,7 @@ TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChartOnOnePage) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
     const QString text = testing::PdfText(path);
-    EXPECT_EQ(testing::PdfPageCount(path), 1);
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("Navamsa (D9)")));
     EXPECT_TRUE(text.contains(QStringLiteral("bold from 45")));
 }
