@@ -26,11 +26,16 @@ constexpr double GAP_MM = 5;
 
 }  // namespace
 
+QString ReadingTitle(const Calculation& calculation) {
+    const std::string& name = calculation.record.name;
+    return name.empty() ? QStringLiteral("Vedic chart") : ToQString(name);
+}
+
 QStringList ReadingHeaderLines(const Calculation& calculation) {
     const BirthRecord& record = calculation.record;
     const std::string place = BirthPlaceText(record);
     QStringList lines = {
-        ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
+        ReadingTitle(calculation),
         ToQString(BirthMomentText(record) + ", " +
                   OffsetUsedText(record, calculation.zonePosition)),
         ToQString(

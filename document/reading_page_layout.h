@@ -61,6 +61,10 @@ struct ReadingPageLayout {
     PageFooter footer;
 };
 
+// The person's name, or "Vedic chart" for a reading without one: the
+// title of its pages and of its PDF file.
+QString ReadingTitle(const Calculation& calculation);
+
 // The name, the moment with the offset from UTC and the zone it came from,
 // the place and its coordinates, the ephemeris, and the Lagna when the
 // ephemeris gives one: the lines that open a reading's pages.

@@ -37,18 +37,24 @@ TEST(ReadingDocument, EachReadingHasA4PagesOfItsOwnInOrder) {
               text.indexOf(QStringLiteral("Greenwich Noon")));
 }
 
-// Viewers show a PDF's title, and its creator, in place of the file name.
+// Viewers show a PDF's title, and its creator, in place of the file name;
+// a reading without a name is titled as its page is.
 TEST(ReadingDocument, ThePdfIsTitledWithThePersonsName) {
-    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
-    const DocumentReading reading{asha, ChartStyle::SouthIndian};
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("asha.pdf"));
-    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), {&reading, 1}));
-    if (!testing::CanReadPdfText()) {
-        GTEST_SKIP() << "poppler-utils is not installed";
+    const std::pair<std::string, QString> cases[] = {{"Asha Rao", "Asha Rao"}, {"", "Vedic chart"}};
+    for (const auto& [name, title] : cases) {
+        BirthRecord record = testing::AshaRaoBirth();
+        record.name = name;
+        const Calculation calculation = CalculationOf(record, testing::INDIAN_TIME_ZONE);
+        const DocumentReading reading{calculation, ChartStyle::SouthIndian};
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("reading.pdf"));
+        ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), {&reading, 1}));
+        if (!testing::CanReadPdfText()) {
+            GTEST_SKIP() << "poppler-utils is not installed";
+        }
+        EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), title);
+        EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
     }
-    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), "Asha Rao");
-    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
 }
 
 // The Navamsa is named in its chart's middle, and the reading still ends
