@@ -17,15 +17,19 @@ namespace {
 
 constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double TITLE_POINTS = 15;
-constexpr double HEADER_POINTS = 9;
-constexpr double SECTION_POINTS = 10.5;
-constexpr double TABLE_POINTS = 9;
-constexpr double ROW_MM = 5.5;
+constexpr double HEADER_POINTS = 10;
+constexpr double SECTION_POINTS = 12;
+constexpr double TABLE_POINTS = 10;
+// The height of a row of one line; a row whose lists of bodies wrap is as
+// tall as its longest list.
+constexpr double ROW_MM = 6.5;
+// Between a cell's edges and its text.
+constexpr double PADDING_MM = 1;
 constexpr double GAP_MM = 5;
 constexpr double CELL_BORDER_MM = 0.3;
 // Fixed widths of the columns in millimetres; the two lists of bodies share
 // what is left.
-constexpr std::array<double, HOUSE_COLUMNS> FIXED_MM = {11, 17, 19, 19, 19, 0, 0, 23, 16};
+constexpr std::array<double, HOUSE_COLUMNS> FIXED_MM = {15, 20, 22, 22, 22, 0, 0, 20, 17};
 constexpr int LIST_COLUMNS = 2;
 
 // The left edge and width of every column across `area`.
@@ -46,16 +50,35 @@ std::array<QRectF, HOUSE_COLUMNS> ColumnBoxes(double millimetre, const QRectF& a
     return boxes;
 }
 
-PageText FittedCell(const PageMeasure& measure, const QRectF& box, const QString& text,
-                    const QFont& font, int flags) {
-    return {box, text, FitText(measure.device, box, text, font, flags).font, flags};
+// A row of the table from `top`: as tall as its most wrapped text, each
+// text inside its cell's padding and made smaller only when one word is
+// wider than its column. Gives the cells' boxes.
+std::array<QRectF, HOUSE_COLUMNS> LayOutRow(const PageMeasure& measure, const QRectF& page,
+                                            double top, const QStringList& texts, const QFont& font,
+                                            int flags, std::vector<PageText>& cells) {
+    const double padding = PADDING_MM * measure.millimetre;
+    double height = ROW_MM * measure.millimetre;
+    const auto columns = ColumnBoxes(measure.millimetre, page, top, 0);
+    for (qsizetype column = 0; column < texts.size(); ++column) {
+        const double width = columns[static_cast<std::size_t>(column)].width() - 2 * padding;
+        height = std::max(height,
+                          WrappedHeight(measure.device, width, texts[column], font) + 2 * padding);
+    }
+    const auto boxes = ColumnBoxes(measure.millimetre, page, top, height);
+    for (qsizetype column = 0; column < texts.size(); ++column) {
+        const QRectF inside =
+            boxes[static_cast<std::size_t>(column)].adjusted(padding, 0, -padding, 0);
+        cells.push_back({inside, texts[column],
+                         FitText(measure.device, inside, texts[column], font, flags).font, flags});
+    }
+    return boxes;
 }
 
 }  // namespace
 
 HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& houses,
-                                  const QRectF& page, const QPaintDevice& device,
-                                  const QFont& font) {
+                                  const QRectF& page, const QPaintDevice& device, const QFont& font,
+                                  const QDate& printed, PageNumber number) {
     const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
     const double mm = measure.millimetre;
     HousesPageLayout layout;
@@ -68,30 +91,33 @@ HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& 
                       {ToQString(HousesHeading(houses.system))}, SECTION_POINTS, SECTION_POINTS);
     layout.heading = heading.texts.front();
     layout.cellBorder = CELL_BORDER_MM * mm;
-    const double row = ROW_MM * mm;
-    double top = heading.bottom;
-    const auto headings = ColumnBoxes(mm, page, top, row);
-    for (int column = 0; column < HOUSE_COLUMNS; ++column) {
-        layout.cells.push_back(
-            FittedCell(measure, headings[column], ToQString(HOUSE_HEADINGS[column]),
-                       measure.FontOf(TABLE_POINTS, true), Qt::AlignLeft | Qt::AlignBottom));
+    QStringList headings;
+    for (const std::string_view text : HOUSE_HEADINGS) {
+        headings << ToQString(text);
     }
+    double top =
+        LayOutRow(measure, page, heading.bottom, headings, measure.FontOf(TABLE_POINTS, true),
+                  Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, layout.cells)
+            .front()
+            .bottom();
     for (const HouseRow& house : houses.list) {
-        top += row;
-        const auto boxes = ColumnBoxes(mm, page, top, row);
         const HouseCells cells = MakeHouseCells(house);
+        QStringList texts;
         for (int column = 0; column < DigBalaColumn; ++column) {
-            layout.cells.push_back(FittedCell(measure, boxes[column], ToQString(cells[column]),
-                                              measure.FontOf(TABLE_POINTS),
-                                              Qt::AlignLeft | Qt::AlignVCenter));
+            texts << ToQString(cells[column]);
         }
+        const auto boxes =
+            LayOutRow(measure, page, top, texts, measure.FontOf(TABLE_POINTS),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, layout.cells);
         const Rgb tint = StrengthTint(
             std::clamp(static_cast<int>(std::lround(house.digBala)), 0, STRONGEST_SPUTA));
         layout.digBala.push_back({boxes[DigBalaColumn], ToQString(cells[DigBalaColumn]),
                                   measure.FontOf(TABLE_POINTS), Qt::AlignCenter,
                                   ToQColor(InkOn(tint))});
         layout.digBalaTints.push_back(tint);
+        top = boxes.front().bottom();
     }
+    layout.footer = LayOutPageFooter(measure, page, printed, number);
     return layout;
 }
 
@@ -110,6 +136,7 @@ void PaintHousesPage(QPainter& painter, const HousesPageLayout& layout) {
         painter.drawRect(layout.digBala[index].box);
         PaintPageText(painter, layout.digBala[index]);
     }
+    PaintPageFooter(painter, layout.footer);
 }
 
 }  // namespace sarovin

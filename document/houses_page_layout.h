@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chart/strength_tint.h"
+#include "document/page_footer.h"
 #include "document/page_text.h"
 #include "houses/houses.h"
 
@@ -27,11 +28,14 @@ struct HousesPageLayout {
     std::vector<PageText> digBala;
     std::vector<Rgb> digBalaTints;
     double cellBorder = 0;
+    PageFooter footer;
 };
 
+// The houses page in `page` of `device`, in `font`, with `printed` and its
+// `number` among the reading's pages in the footer.
 HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& houses,
-                                  const QRectF& page, const QPaintDevice& device,
-                                  const QFont& font);
+                                  const QRectF& page, const QPaintDevice& device, const QFont& font,
+                                  const QDate& printed, PageNumber number);
 
 void PaintHousesPage(QPainter& painter, const HousesPageLayout& layout);
 

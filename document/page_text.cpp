@@ -9,7 +9,7 @@ namespace sarovin {
 
 namespace {
 
-constexpr double ROW_POINTS = 7.5;
+constexpr double ROW_POINTS = 10;
 constexpr double ROW_GAP_MM = 1.2;
 constexpr double LINE_GAP_MM = 0.6;
 

@@ -19,6 +19,8 @@ namespace {
 
 constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double CELL_BORDER_MM = 0.3;
+// The cells' numbers keep their size when the page is made smaller.
+constexpr double CELL_POINTS = 7.5;
 
 // The sizes of the page's texts and parts, all made smaller together when
 // the pair would not fit (long names, many mutual aspects).
@@ -105,7 +107,7 @@ double LayOutCrossGrid(const PageMeasure& measure, const Sizes& sizes, const QRe
             const double virupas = VirupasAt(cross, planet, static_cast<int>(column));
             grid.cells.push_back(LayOutSputaCell(
                 measure, QRectF(area.left() + captionWidth + column * cell, top, cell, row),
-                ToQString(VirupasText(virupas)), virupas));
+                ToQString(VirupasText(virupas)), virupas, CELL_POINTS));
         }
     }
     return top + row + sizes.gapMm * mm;

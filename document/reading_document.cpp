@@ -30,6 +30,22 @@ void PaintChartIn(QPainter& painter, const QRectF& box, const ChartLayout& chart
     painter.restore();
 }
 
+void PaintDrishtiSection(QPainter& painter, const std::optional<DrishtiSectionLayout>& section) {
+    if (section) {
+        PaintPageText(painter, section->title);
+        PaintRows(painter, section->rows);
+    }
+}
+
+void PaintBodyTable(QPainter& painter, const BodyTableLayout& table) {
+    PaintPageText(painter, table.title);
+    for (const std::vector<PageText>& row : table.rows) {
+        for (const PageText& text : row) {
+            PaintPageText(painter, text);
+        }
+    }
+}
+
 }  // namespace
 
 void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout) {
@@ -37,14 +53,20 @@ void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout) {
     for (const PageText& line : layout.headerLines) {
         PaintPageText(painter, line);
     }
-    PaintChartIn(painter, layout.chartBox, layout.chart);
-    PaintChartIn(painter, layout.navamsaBox, layout.navamsa);
-    PaintPageText(painter, layout.grahaTitle);
-    PaintRows(painter, layout.grahaRows);
-    PaintPageText(painter, layout.rashiTitle);
-    PaintRows(painter, layout.rashiRows);
-    PaintPageText(painter, layout.sputaTitle);
-    PaintSputaGrid(painter, layout.sputa);
+    if (layout.charts) {
+        PaintChartIn(painter, layout.charts->chartBox, layout.charts->chart);
+        PaintChartIn(painter, layout.charts->navamsaBox, layout.charts->navamsa);
+    }
+    if (layout.bodies) {
+        PaintBodyTable(painter, *layout.bodies);
+    }
+    PaintDrishtiSection(painter, layout.graha);
+    PaintDrishtiSection(painter, layout.rashi);
+    if (layout.sputa) {
+        PaintPageText(painter, layout.sputa->title);
+        PaintSputaGrid(painter, layout.sputa->grid);
+    }
+    PaintPageFooter(painter, layout.footer);
 }
 
 std::string PairTitle(const DocumentPair& pair) {
@@ -52,8 +74,9 @@ std::string PairTitle(const DocumentPair& pair) {
            std::string(ChartName(pair.b.record.name, "B"));
 }
 
-bool ReadingPages::Begin(QPagedPaintDevice& device) {
+bool ReadingPages::Begin(QPagedPaintDevice& device, const QDate& printed) {
     device_ = &device;
+    printed_ = printed;
     return painter_.begin(&device);
 }
 
@@ -66,18 +89,22 @@ bool ReadingPages::NextPage() {
 }
 
 bool ReadingPages::Add(const DocumentReading& reading) {
-    if (!NextPage()) {
-        return false;
-    }
     const QRectF page(0, 0, device_->width(), device_->height());
-    PaintReadingPage(painter_, LayOutReadingPage(reading.calculation, reading.style, page, *device_,
-                                                 painter_.font()));
-    if (const std::optional<Houses>& houses = reading.calculation.houses) {
-        if (!device_->newPage()) {
+    const std::vector<ReadingPageLayout> layouts = LayOutReadingPages(
+        reading.calculation, reading.style, page, *device_, painter_.font(), printed_);
+    for (const ReadingPageLayout& layout : layouts) {
+        if (!NextPage()) {
             return false;
         }
+        PaintReadingPage(painter_, layout);
+    }
+    if (const std::optional<Houses>& houses = reading.calculation.houses) {
+        if (!NextPage()) {
+            return false;
+        }
+        const int count = ReadingPageCount(static_cast<int>(layouts.size()), reading.calculation);
         PaintHousesPage(painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
-                                                   painter_.font()));
+                                                   painter_.font(), printed_, {count, count}));
     }
     if (reading.transits != nullptr) {
         return device_->newPage() && PaintTransitPages(painter_, *device_, *reading.transits, page);

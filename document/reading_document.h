@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QPainter>
 #include <span>
 
@@ -36,14 +37,14 @@ struct DocumentPair {
 std::string PairTitle(const DocumentPair& pair);
 
 // The pages of readings painted onto a printer or PDF writer one after
-// another, each laid out by LayOutReadingPage on the whole of the device's
-// page.
+// another, each reading's laid out by LayOutReadingPages on the whole of
+// the device's page, with its houses page when it has houses.
 class ReadingPages {
   public:
-    // Starts painting on `device`; false when it cannot be painted on.
-    bool Begin(QPagedPaintDevice& device);
-    // Paints the next reading's page; false when its page could not be
-    // begun.
+    // Starts painting on `device`, with `printed` as the date in the
+    // footers; false when it cannot be painted on.
+    bool Begin(QPagedPaintDevice& device, const QDate& printed = QDate::currentDate());
+    // Paints the next reading's pages; false when one could not be begun.
     bool Add(const DocumentReading& reading);
     // Paints the page of two readings compared; false when it could not
     // be begun.
@@ -57,10 +58,11 @@ class ReadingPages {
 
     QPagedPaintDevice* device_ = nullptr;
     QPainter painter_;
+    QDate printed_;
     int pages_ = 0;
 };
 
-// Writes one page per reading to a printer or PDF writer; refused when the
+// Writes the pages of each reading to a printer or PDF writer; refused when the
 // device could not be painted on or a page not begun.
 Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
                                   std::span<const DocumentReading> readings);
@@ -69,9 +71,10 @@ Result<Done> WriteReadingDocument(QPagedPaintDevice& device,
 // refused as WriteReadingDocument is.
 Result<Done> WritePairDocument(QPagedPaintDevice& device, const DocumentPair& pair);
 
-// Paints a reading's page as laid out: the birth and the ephemeris, the
-// chart beside the Graha Drishti, the Rashi Drishti and the tinted Sputa
-// Drishti grid.
+// Paints a page of a reading as laid out: on the first the birth and the
+// ephemeris, then whichever of the charts, the table of the bodies, the
+// Graha and Rashi Drishti and the tinted Sputa Drishti grid it holds, and
+// the footer.
 void PaintReadingPage(QPainter& painter, const ReadingPageLayout& layout);
 
 }  // namespace sarovin

@@ -34,8 +34,8 @@ bool ReadingPdfFile::Open(const QString& title) {
 }
 
 bool ReadingPdfFile::Add(const DocumentReading& reading) {
-    failed_ = failed_ || (!writer_ && !Open(ToQString(reading.calculation.record.name))) ||
-              !pages_.Add(reading);
+    failed_ =
+        failed_ || (!writer_ && !Open(ReadingTitle(reading.calculation))) || !pages_.Add(reading);
     return !failed_;
 }
 

@@ -28,7 +28,8 @@ class ReadingPdfFile {
     Result<Done> Commit();
 
   private:
-    // Opens the file on the first page, with the title the PDF is given.
+    // Opens the file on the first page, with the title the PDF is given:
+    // the first reading's title, or the pair's.
     bool Open(const QString& title);
 
     ReplacingFile file_;

@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <algorithm>
+#include <functional>
 
 #include "calculation/calculation.h"
 #include "calculation/sky_texts.h"
@@ -17,22 +18,26 @@ namespace {
 
 constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double TITLE_POINTS = 15;
-constexpr double HEADER_POINTS = 9;
-constexpr double SECTION_POINTS = 10.5;
+constexpr double HEADER_POINTS = 10;
+constexpr double SECTION_POINTS = 12;
+constexpr double TABLE_POINTS = 10;
 constexpr double CHART_MM = 64;
 constexpr double GAP_MM = 5;
 
-// The name, the moment, the place and the ephemeris, and the Lagna when
-// the ephemeris gives one.
 }  // namespace
+
+QString ReadingTitle(const Calculation& calculation) {
+    const std::string& name = calculation.record.name;
+    return name.empty() ? QStringLiteral("Vedic chart") : ToQString(name);
+}
 
 QStringList ReadingHeaderLines(const Calculation& calculation) {
     const BirthRecord& record = calculation.record;
     const std::string place = BirthPlaceText(record);
     QStringList lines = {
-        ToQString(record.name.empty() ? std::string("Vedic chart") : record.name),
-        ToQString(BirthMomentText(record) + ", " + ZoneUsedText(record, calculation.zonePosition) +
-                  (record.daylightSaving ? ", daylight saving" : "")),
+        ReadingTitle(calculation),
+        ToQString(BirthMomentText(record) + ", " +
+                  OffsetUsedText(record, calculation.zonePosition)),
         ToQString(
             (place.empty() ? "" : place + ", ") +
             AngleText(record.longitudeDegrees, record.longitudeMinutes, record.isEast ? 'E' : 'W') +
@@ -46,13 +51,17 @@ QStringList ReadingHeaderLines(const Calculation& calculation) {
     return lines;
 }
 
+int ReadingPageCount(int readingPages, const Calculation& calculation) {
+    return readingPages + (calculation.houses ? 1 : 0);
+}
+
 namespace {
 
 // A section's title; gives the top of what follows it.
-double LayOutSectionTitle(const PageMeasure& measure, const QRectF& area, const char* title,
+double LayOutSectionTitle(const PageMeasure& measure, const QRectF& area, const QString& title,
                           PageText& text) {
     const TextColumn heading =
-        LayOutHeading(measure, area, {QString::fromLatin1(title)}, SECTION_POINTS, SECTION_POINTS);
+        LayOutHeading(measure, area, {title}, SECTION_POINTS, SECTION_POINTS);
     text = heading.texts.front();
     return heading.bottom;
 }
@@ -73,48 +82,172 @@ double LayOutRowColumns(const PageMeasure& measure, const QRectF& area,
     return std::max(left.bottom, right.bottom);
 }
 
-}  // namespace
+DrishtiSectionLayout LayOutDrishtiSection(const PageMeasure& measure, const QRectF& area,
+                                          const QString& title, std::span<const DrishtiRow> rows) {
+    DrishtiSectionLayout section;
+    const double top = LayOutSectionTitle(measure, area, title, section.title);
+    section.bottom =
+        LayOutRowColumns(measure, QRectF(area.left(), top, area.width(), 0), rows, section.rows);
+    return section;
+}
 
-ReadingPageLayout LayOutReadingPage(const Calculation& calculation, ChartStyle style,
-                                    const QRectF& page, const QPaintDevice& device,
-                                    const QFont& font) {
-    const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+ChartPairLayout LayOutChartPair(const PageMeasure& measure, const QRectF& area,
+                                const Calculation& calculation, ChartStyle style) {
     const double gap = GAP_MM * measure.millimetre;
-    const DrishtiReport& report = calculation.report;
-    ReadingPageLayout layout;
-    TextColumn header =
-        LayOutHeading(measure, page, ReadingHeaderLines(calculation), TITLE_POINTS, HEADER_POINTS);
-    layout.title = header.texts.front();
-    layout.headerLines.assign(header.texts.begin() + 1, header.texts.end());
-    double top = header.bottom + gap;
-
-    const double chartSide = std::min(CHART_MM * measure.millimetre, (page.width() - gap) / 2);
-    layout.chartBox = QRectF(page.left(), top, chartSide, chartSide);
-    layout.chartStyle = style;
-    layout.chart = LayOutChart(ChartContentOf(calculation), style, std::nullopt, chartSide);
+    const double side = std::min(CHART_MM * measure.millimetre, (area.width() - gap) / 2);
+    ChartPairLayout charts;
+    charts.chartBox = QRectF(area.left(), area.top(), side, side);
+    charts.chart = LayOutChart(ChartContentOf(calculation), style, std::nullopt, side);
     const VargaChart navamsa =
         ComputeVargaChart(NAVAMSA, calculation.sky.bodies, calculation.sky.lagna);
-    layout.navamsaBox = QRectF(page.left() + chartSide + gap, top, chartSide, chartSide);
-    layout.navamsa = LayOutChart(VargaChartContentOf(calculation, navamsa, NAVAMSA), style,
-                                 std::nullopt, chartSide);
-    top += chartSide + gap;
+    charts.navamsaBox = QRectF(area.left() + side + gap, area.top(), side, side);
+    charts.navamsa =
+        LayOutChart(VargaChartContentOf(calculation, navamsa, NAVAMSA), style, std::nullopt, side);
+    charts.bottom = charts.chartBox.bottom();
+    return charts;
+}
 
-    top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Graha Drishti",
-                             layout.grahaTitle);
-    top = LayOutRowColumns(measure, QRectF(page.left(), top, page.width(), 0), report.graha,
-                           layout.grahaRows) +
-          gap;
+SputaSectionLayout LayOutSputaSection(const PageMeasure& measure, const QRectF& area,
+                                      const DrishtiReport& report) {
+    SputaSectionLayout section;
+    const double top =
+        LayOutSectionTitle(measure, area, QStringLiteral("Sputa Drishti"), section.title);
+    section.grid = LayOutSputaGrid(measure, QRectF(area.left(), top, area.width(), 0), report);
+    section.bottom = section.grid.bottom;
+    return section;
+}
 
-    top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Rashi Drishti",
-                             layout.rashiTitle);
-    top = LayOutRowColumns(measure, QRectF(page.left(), top, page.width(), 0), report.rashi,
-                           layout.rashiRows) +
-          gap;
+// Places sections one under another on the pages of a reading: a section
+// that would reach into the footer goes to the top of a new page, under
+// the name, unless the page holds nothing else yet; only the Drishti rows
+// are split, between rows, when taller than a page (a small paper).
+class PageFlow {
+  public:
+    PageFlow(const PageMeasure& measure, const QRectF& page, const QString& name)
+        : measure_(measure),
+          page_(page),
+          name_(name),
+          bottom_(page.bottom() - FooterHeight(measure)),
+          gap_(GAP_MM * measure.millimetre) {}
 
-    top = LayOutSectionTitle(measure, QRectF(page.left(), top, page.width(), 0), "Sputa Drishti",
-                             layout.sputaTitle);
-    layout.sputa = LayOutSputaGrid(measure, QRectF(page.left(), top, page.width(), 0), report);
-    return layout;
+    // Opens the first page with the birth lines.
+    void OpenFirstPage(const QStringList& headerLines) {
+        const TextColumn header =
+            LayOutHeading(measure_, page_, headerLines, TITLE_POINTS, HEADER_POINTS);
+        ReadingPageLayout& first = pages_.emplace_back();
+        first.title = header.texts.front();
+        first.headerLines.assign(header.texts.begin() + 1, header.texts.end());
+        top_ = header.bottom + gap_;
+        emptyTop_ = top_;
+    }
+
+    // Lays out a section with `layOut(area)` into `slot` of the page it
+    // fits on.
+    template <typename Section>
+    void Place(std::optional<Section> ReadingPageLayout::*slot,
+               const std::function<Section(const QRectF&)>& layOut) {
+        Section section = layOut(Area());
+        if (section.bottom > bottom_ && top_ > emptyTop_) {
+            OpenNextPage();
+            section = layOut(Area());
+        }
+        top_ = section.bottom + gap_;
+        pages_.back().*slot = std::move(section);
+    }
+
+    // Lays out Drishti rows under `title` into `slot` of the page they fit
+    // on whole; rows taller than a page are split between rows, as many as
+    // fit on each page, under the title followed by ", continued".
+    void PlaceRows(std::optional<DrishtiSectionLayout> ReadingPageLayout::*slot,
+                   const QString& title, std::span<const DrishtiRow> rows) {
+        QString heading = title;
+        while (!rows.empty()) {
+            std::size_t count = RowsThatFit(heading, rows);
+            if (count < rows.size() && top_ > emptyTop_) {
+                OpenNextPage();
+                count = RowsThatFit(heading, rows);
+            }
+            count = std::max<std::size_t>(count, 1);
+            DrishtiSectionLayout section =
+                LayOutDrishtiSection(measure_, Area(), heading, rows.first(count));
+            top_ = section.bottom + gap_;
+            pages_.back().*slot = std::move(section);
+            rows = rows.subspan(count);
+            heading = title + QStringLiteral(", continued");
+            if (!rows.empty()) {
+                OpenNextPage();
+            }
+        }
+    }
+
+    // The pages with their footers.
+    std::vector<ReadingPageLayout> Finish(const Calculation& calculation, const QDate& printed) {
+        const int count = ReadingPageCount(static_cast<int>(pages_.size()), calculation);
+        for (std::size_t index = 0; index < pages_.size(); ++index) {
+            pages_[index].footer =
+                LayOutPageFooter(measure_, page_, printed, {static_cast<int>(index) + 1, count});
+        }
+        return std::move(pages_);
+    }
+
+  private:
+    QRectF Area() const { return QRectF(page_.left(), top_, page_.width(), 0); }
+
+    // How many of `rows`, from the first, fit above the footer from here.
+    std::size_t RowsThatFit(const QString& heading, std::span<const DrishtiRow> rows) const {
+        std::size_t count = rows.size();
+        while (count > 0 &&
+               LayOutDrishtiSection(measure_, Area(), heading, rows.first(count)).bottom >
+                   bottom_) {
+            --count;
+        }
+        return count;
+    }
+
+    void OpenNextPage() {
+        ReadingPageLayout& next = pages_.emplace_back();
+        const double top =
+            LayOutSectionTitle(measure_, page_, name_ + QStringLiteral(", continued"), next.title);
+        top_ = top + gap_;
+        emptyTop_ = top_;
+    }
+
+    PageMeasure measure_;
+    QRectF page_;
+    QString name_;
+    double bottom_;
+    double gap_;
+    double top_ = 0;
+    double emptyTop_ = 0;
+    std::vector<ReadingPageLayout> pages_;
+};
+
+}  // namespace
+
+std::vector<ReadingPageLayout> LayOutReadingPages(const Calculation& calculation, ChartStyle style,
+                                                  const QRectF& page, const QPaintDevice& device,
+                                                  const QFont& font, const QDate& printed) {
+    const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+    const DrishtiReport& report = calculation.report;
+    const QStringList header = ReadingHeaderLines(calculation);
+    PageFlow flow(measure, page, header.front());
+    flow.OpenFirstPage(header);
+    flow.Place<ChartPairLayout>(&ReadingPageLayout::charts, [&](const QRectF& area) {
+        return LayOutChartPair(measure, area, calculation, style);
+    });
+    flow.Place<BodyTableLayout>(&ReadingPageLayout::bodies, [&](const QRectF& area) {
+        return LayOutBodyTable(measure, area, calculation, SECTION_POINTS, TABLE_POINTS);
+    });
+    flow.PlaceRows(&ReadingPageLayout::graha, QStringLiteral("Graha Drishti"), report.graha);
+    flow.PlaceRows(&ReadingPageLayout::rashi, QStringLiteral("Rashi Drishti"), report.rashi);
+    flow.Place<SputaSectionLayout>(&ReadingPageLayout::sputa, [&](const QRectF& area) {
+        return LayOutSputaSection(measure, area, report);
+    });
+    std::vector<ReadingPageLayout> pages = flow.Finish(calculation, printed);
+    for (ReadingPageLayout& each : pages) {
+        each.chartStyle = style;
+    }
+    return pages;
 }
 
 }  // namespace sarovin

@@ -14,10 +14,12 @@ namespace sarovin {
 
 namespace {
 
-constexpr double GRID_POINTS = 7.5;
-constexpr double CAPTION_MM = 28;
-constexpr double POSITION_MM = 17;
-constexpr double ROW_MM = 5.2;
+// The grid's numbers and captions are a point smaller than the page's
+// text, so that ten columns of names fit across A4.
+constexpr double GRID_POINTS = 9;
+constexpr double CAPTION_MM = 30;
+constexpr double POSITION_MM = 18;
+constexpr double ROW_MM = 6;
 constexpr double CELL_BORDER_MM = 0.3;
 constexpr double LEGEND_BAR_MM = 60;
 constexpr double LEGEND_HEIGHT_MM = 3.5;
@@ -33,10 +35,17 @@ struct GridColumns {
     double CellLeft(int column) const { return left + caption + position + column * cell; }
 };
 
-// A caption made smaller until it fits its box.
-PageText Fitted(const PageMeasure& measure, const QRectF& box, const QString& text,
-                const QFont& font, int flags) {
-    return {box, text, FitText(measure.device, box, text, font, flags).font, flags};
+// A caption made to fit its box: set in the regular weight when bold is
+// too wide ("Mercury" over ten columns), and made smaller only when that
+// is not enough.
+PageText Fitted(const PageMeasure& measure, const QRectF& box, const QString& text, QFont font,
+                int flags) {
+    FittedText fitted = FitText(measure.device, box, text, font, flags);
+    if (font.bold() && fitted.font.pointSizeF() < font.pointSizeF()) {
+        font.setBold(false);
+        fitted = FitText(measure.device, box, text, font, flags);
+    }
+    return {box, text, fitted.font, flags};
 }
 
 PageText Quiet(const QRectF& box, const QString& text, const QFont& font, int flags) {
@@ -103,7 +112,7 @@ SputaRowLayout RowOf(const PageMeasure& measure, const GridColumns& columns, dou
     for (std::size_t column = 0; column < values.size(); ++column) {
         layout.cells.push_back(LayOutSputaCell(
             measure, QRectF(columns.CellLeft(static_cast<int>(column)), top, columns.cell, row),
-            values[column].text, values[column].strength));
+            values[column].text, values[column].strength, GRID_POINTS));
     }
     return layout;
 }
@@ -138,12 +147,12 @@ void LayOutLegend(const PageMeasure& measure, double left, double top, SputaGrid
 }  // namespace
 
 SputaCell LayOutSputaCell(const PageMeasure& measure, const QRectF& box, const QString& text,
-                          double strength) {
+                          double strength, double points) {
     SputaCell cell;
     cell.strength = strength;
     cell.tint = StrengthTint(static_cast<int>(std::lround(std::clamp(strength, 0.0, 60.0))));
     cell.bold = strength >= BOLD_SPUTA;
-    cell.number = {box, text, measure.FontOf(GRID_POINTS, cell.bold), Qt::AlignCenter,
+    cell.number = {box, text, measure.FontOf(points, cell.bold), Qt::AlignCenter,
                    ToQColor(InkOn(cell.tint))};
     return cell;
 }

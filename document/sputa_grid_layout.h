@@ -50,9 +50,9 @@ struct SputaGridLayout {
 };
 
 // A cell of `text` in `box` on the tint of `strength` (0 to 60), its
-// number in bold from 45.
+// number at `points`, in bold from 45.
 SputaCell LayOutSputaCell(const PageMeasure& measure, const QRectF& box, const QString& text,
-                          double strength);
+                          double strength, double points);
 
 // Paints a cell on its tint, inside lines of the paper's colour `border`
 // wide.

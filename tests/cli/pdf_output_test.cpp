@@ -31,9 +31,9 @@ QByteArray BytesOf(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A refused file between two good ones: its line on standard error, a page
-// for each of the others, nothing on standard output.
-TEST(PdfOutput, EachPrintedReadingHasAPage) {
+// A refused file between two good ones: its line on standard error, two
+// pages for each of the others, nothing on standard output.
+TEST(PdfOutput, EachPrintedReadingHasItsPages) {
     const ReadingFolder folder;
     const std::string good =
         folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
@@ -49,20 +49,25 @@ TEST(PdfOutput, EachPrintedReadingHasAPage) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
     const QString path = QString::fromStdString(pdf);
-    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_EQ(testing::PdfPageCount(path), 4);
     EXPECT_TRUE(testing::PdfPageSize(path).contains(QStringLiteral("(A4)")));
     const QString text = testing::PdfText(path);
-    for (const char* part : {"Asha Rao", "00 Gem 51", "28 Cap 35", "Graha Drishti",
-                             "Sign aspected by Saturn is Thula, Kumbha, Vrishabha.",
-                             "28 Cap 35 31 46 44 32 10 36 2 60 0"}) {
+    for (const char* part :
+         {"Asha Rao", "00 Gem 51", "28 Cap 35", "Graha Drishti",
+          // The sentence wraps in its column after Kumbha.
+          "Sign aspected by Saturn is Thula, Kumbha,",
+          "Vrishabha. Planet Saturn has no Graha Drishti.", "28 Cap 35 31 46 44 32 10 36 2 60 0",
+          // The table of positions, and the footer of each reading's second page.
+          "Positions", "Sarovin 1.15, printed", "Page 2 of 2"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
     }
 }
 
 // The South Indian chart writes the name in its middle, so the pages hold
-// it four times: over the reading's page, in the birth chart and in the
-// Navamsa beside it, and over the houses page. The North Indian chart,
-// which a reading with a Lagna could have, has no middle: twice.
+// it five times: over the reading's first page, in the birth chart and in
+// the Navamsa beside it, over its second page ("Asha Rao, continued") and
+// over the houses page. The North Indian chart, which a reading with a
+// Lagna could have, has no middle: three times.
 TEST(PdfOutput, PagesHaveTheSouthIndianChart) {
     const ReadingFolder folder;
     const std::string good =
@@ -72,7 +77,7 @@ TEST(PdfOutput, PagesHaveTheSouthIndianChart) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_EQ(testing::PdfText(QString::fromStdString(pdf)).count(QStringLiteral("Asha Rao")), 4);
+    EXPECT_EQ(testing::PdfText(QString::fromStdString(pdf)).count(QStringLiteral("Asha Rao")), 5);
 }
 
 // A refused reading after the good ones leaves their pages in the file.
@@ -85,7 +90,7 @@ TEST(PdfOutput, ARefusedLastReadingKeepsThePagesBeforeIt) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(BytesOf(pdf).startsWith("%PDF"));
     if (testing::CanReadPdfText()) {
-        EXPECT_EQ(testing::PdfPageCount(QString::fromStdString(pdf)), 1);
+        EXPECT_EQ(testing::PdfPageCount(QString::fromStdString(pdf)), 2);
     }
 }
 
@@ -170,7 +175,7 @@ TEST(PdfOutput, ThePageFollowsTheClassicalRules) {
     }
 }
 
-// A reading with houses gets a second page holding the houses table.
+// A reading with houses gets a third page holding the houses table.
 TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
     const ReadingFolder folder;
     const std::string good =
@@ -183,7 +188,7 @@ TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
     const QString path = QString::fromStdString(pdf);
-    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_EQ(testing::PdfPageCount(path), 3);
     EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
 }
 

@@ -17,7 +17,9 @@ Calculation CalculationOf(const BirthRecord& record, int zonePosition) {
     return calculation;
 }
 
-TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
+// Each reading takes two pages of its own, its positions and Graha Drishti
+// on the first, its Rashi and Sputa Drishti on the second.
+TEST(ReadingDocument, EachReadingHasA4PagesOfItsOwnInOrder) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const Calculation noon = CalculationOf(testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
     const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian},
@@ -28,30 +30,36 @@ TEST(ReadingDocument, EachReadingHasAnA4PageOfItsOwnInOrder) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_EQ(testing::PdfPageCount(path), 2);
+    EXPECT_EQ(testing::PdfPageCount(path), 4);
     EXPECT_TRUE(testing::PdfPageSize(path).contains(QStringLiteral("(A4)")));
     const QString text = testing::PdfText(path);
     EXPECT_LT(text.indexOf(QStringLiteral("Asha Rao")),
               text.indexOf(QStringLiteral("Greenwich Noon")));
 }
 
-// Viewers show a PDF's title, and its creator, in place of the file name.
+// Viewers show a PDF's title, and its creator, in place of the file name;
+// a reading without a name is titled as its page is.
 TEST(ReadingDocument, ThePdfIsTitledWithThePersonsName) {
-    const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
-    const DocumentReading reading{asha, ChartStyle::SouthIndian};
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("asha.pdf"));
-    ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), {&reading, 1}));
-    if (!testing::CanReadPdfText()) {
-        GTEST_SKIP() << "poppler-utils is not installed";
+    const std::pair<std::string, QString> cases[] = {{"Asha Rao", "Asha Rao"}, {"", "Vedic chart"}};
+    for (const auto& [name, title] : cases) {
+        BirthRecord record = testing::AshaRaoBirth();
+        record.name = name;
+        const Calculation calculation = CalculationOf(record, testing::INDIAN_TIME_ZONE);
+        const DocumentReading reading{calculation, ChartStyle::SouthIndian};
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("reading.pdf"));
+        ASSERT_TRUE(SaveReadingPdf(testing::LocalPath(path), {&reading, 1}));
+        if (!testing::CanReadPdfText()) {
+            GTEST_SKIP() << "poppler-utils is not installed";
+        }
+        EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), title);
+        EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
     }
-    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Title")), "Asha Rao");
-    EXPECT_EQ(testing::PdfInfo(path, QStringLiteral("Creator")), "Sarovin");
 }
 
-// The Navamsa is named in its chart's middle, and the page still ends with
-// the Sputa grid's legend.
-TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChartOnOnePage) {
+// The Navamsa is named in its chart's middle, and the reading still ends
+// with the Sputa grid's legend, on its second page.
+TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChart) {
     const Calculation asha = CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
     const DocumentReading readings[] = {{asha, ChartStyle::SouthIndian}};
     QTemporaryDir folder;
@@ -61,7 +69,7 @@ TEST(ReadingDocument, TheNavamsaStandsBesideTheBirthChartOnOnePage) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
     const QString text = testing::PdfText(path);
-    EXPECT_EQ(testing::PdfPageCount(path), 1);
+    EXPECT_EQ(testing::PdfPageCount(path), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("Navamsa (D9)")));
     EXPECT_TRUE(text.contains(QStringLiteral("bold from 45")));
 }
