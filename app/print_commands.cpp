@@ -3,6 +3,7 @@
 #include <QPrinter>
 
 #include "document/reading_document_pdf.h"
+#include "document/reading_page_layout.h"
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
 
@@ -51,9 +52,10 @@ void ExportWith(QWidget* parent, PlatformServices& platform, const std::string& 
 }  // namespace
 
 void PrintReading(QWidget* parent, PlatformServices& platform, const DocumentReading& reading) {
-    PrintWith(parent, platform, reading.calculation.record.name, [&reading](QPrinter& printer) {
-        return WriteReadingDocument(printer, {&reading, 1});
-    });
+    PrintWith(parent, platform, ReadingTitle(reading.calculation).toStdString(),
+              [&reading](QPrinter& printer) {
+                  return WriteReadingDocument(printer, {&reading, 1});
+              });
 }
 
 void PrintPair(QWidget* parent, PlatformServices& platform, const DocumentPair& pair) {

@@ -120,10 +120,12 @@ TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
     };
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
     tabs->setCurrentIndex(0);
-    EXPECT_EQ(testing::PdfPageCount(exportTo("without.pdf")), 2);
+    const int readingPages = testing::PdfPageCount(exportTo("without.pdf"));
+    EXPECT_FALSE(testing::PdfText(folder.filePath(QStringLiteral("without.pdf")))
+                     .contains(QStringLiteral("Transits of")));
     tabs->setCurrentIndex(TRANSITS_TAB);
     const QString with = exportTo("with.pdf");
-    EXPECT_GE(testing::PdfPageCount(with), 3);
+    EXPECT_GT(testing::PdfPageCount(with), readingPages);
     const QString text = testing::PdfText(with);
     EXPECT_TRUE(
         text.contains(QStringLiteral("Transits of Asha Rao from 2023-01-01 to 2023-03-01")));
