@@ -12,10 +12,10 @@ namespace sarovin {
 namespace {
 
 // The arrow heads' length, as a share of the chart's side, how many head
-// lengths an arrow reaches into the sign it aspects, and how far it bows
-// towards the middle of the chart.
+// lengths an arrow is at least, and how far it bows towards the middle of
+// the chart.
 constexpr double ARROW_HEAD = 0.03;
-constexpr double ARROW_REACH = 2;
+constexpr double SHORTEST_ARROW = 2.5;
 constexpr double ARROW_BOW = 0.7;
 
 std::optional<int> SignOfBody(const ChartContent& content, int body) {
@@ -70,14 +70,30 @@ std::pair<Box, Box> OuterAndInner(const Box& box, double side) {
     return belowMiddle ? std::pair{bottom, top} : std::pair{top, bottom};
 }
 
+std::vector<std::string> LabelsOf(const std::vector<const ChartMark*>& marks, bool brief) {
+    std::vector<std::string> labels;
+    for (const ChartMark* mark : marks) {
+        labels.push_back(brief && !mark->brief.empty() ? mark->brief : mark->label);
+    }
+    return labels;
+}
+
+// The marks at their full labels when those fit at the readable size, or
+// else at their abbreviations, as large as fits (below the readable size
+// only when even those do not fit there).
 void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
               TextRole role, const std::optional<ChartFocus>& focus, ChartLayout& layout) {
-    const MarkGrid grid = ArrangeMarks(area, static_cast<int>(marks.size()), largest);
+    std::vector<std::string> labels = LabelsOf(marks, false);
+    MarkGrid grid = ArrangeMarks(area, labels, largest);
+    if (grid.letterHeight < SMALLEST_LETTERS * layout.side) {
+        labels = LabelsOf(marks, true);
+        grid = ArrangeMarks(area, labels, largest);
+    }
     for (std::size_t index = 0; index < marks.size(); ++index) {
         const ChartMark& mark = *marks[index];
         ChartText text;
         text.box = grid.boxes[index];
-        text.text = mark.label;
+        text.text = std::move(labels[index]);
         text.role = role;
         text.size = grid.letterHeight;
         text.sign = mark.sign;
@@ -117,8 +133,11 @@ void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
         const SignPlace& to = frame.signs[sign];
         const double head = ARROW_HEAD * layout.side;
         const ArrowShape shape{
-            {layout.side / 2, layout.side / 2}, ARROW_BOW, ARROW_REACH * head, head};
-        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {to.outline, to.anchor}, shape);
+            {layout.side / 2, layout.side / 2}, ARROW_BOW, SHORTEST_ARROW * head, head};
+        // The head stops at the edge of the aspected sign's marks, so it
+        // covers neither them nor, drawn under the texts, its caption.
+        const Outline marks = OutlineOf(to.marksBox);
+        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {marks, to.anchor}, shape);
         arrow.fromSign = focusSign;
         arrow.toSign = sign;
         layout.arrows.push_back(arrow);
