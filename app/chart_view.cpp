@@ -36,7 +36,7 @@ ChartColours ColoursOf(const QPalette& palette) {
         return colours;
     }
     constexpr double TINT = 0.3;
-    constexpr double LIGHTER = 170;
+    constexpr double LIGHTER = 0.45;
     colours.ink = text;
     colours.lines = Blend(base, text, 0.75);
     colours.quietInk = Blend(base, text, 0.7);
@@ -45,8 +45,8 @@ ChartColours ColoursOf(const QPalette& palette) {
     colours.aspecting = Blend(base, chart_colours::CHOSEN_MARK, TINT);
     colours.chosenMark = Blend(base, chart_colours::CHOSEN_MARK, 2 * TINT);
     colours.aspected = Blend(base, chart_colours::SECOND_CHART, 2 * TINT);
-    colours.arrow = chart_colours::ARROW.lighter(2 * LIGHTER);
-    colours.secondChart = chart_colours::SECOND_CHART.lighter(LIGHTER);
+    colours.arrow = Blend(chart_colours::ARROW, Qt::white, LIGHTER);
+    colours.secondChart = Blend(chart_colours::SECOND_CHART, Qt::white, LIGHTER);
     return colours;
 }
 
