@@ -70,23 +70,37 @@ std::pair<Box, Box> OuterAndInner(const Box& box, double side) {
     return belowMiddle ? std::pair{bottom, top} : std::pair{top, bottom};
 }
 
-std::vector<std::string> LabelsOf(const std::vector<const ChartMark*>& marks, bool brief) {
-    std::vector<std::string> labels;
-    for (const ChartMark* mark : marks) {
-        labels.push_back(brief && !mark->brief.empty() ? mark->brief : mark->label);
+// The widest of `labels` that can still give way to its mark's brief one.
+std::optional<std::size_t> WidestLong(const std::vector<const ChartMark*>& marks,
+                                      const std::vector<std::string>& labels) {
+    std::optional<std::size_t> widest;
+    for (std::size_t index = 0; index < marks.size(); ++index) {
+        const std::string& brief = marks[index]->brief;
+        if (!brief.empty() && labels[index] != brief &&
+            (!widest || LabelWidth(labels[index]) > LabelWidth(labels[*widest]))) {
+            widest = index;
+        }
     }
-    return labels;
+    return widest;
 }
 
-// The marks at their full labels when those fit at the readable size, or
-// else at their abbreviations, as large as fits (below the readable size
-// only when even those do not fit there).
+// The marks at their full labels when those fit at the readable size; else
+// the widest labels give way to their abbreviations, one at a time, until
+// they fit, drawn as large as fits (below the readable size only when even
+// the abbreviations do not fit there).
 void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
               TextRole role, const std::optional<ChartFocus>& focus, ChartLayout& layout) {
-    std::vector<std::string> labels = LabelsOf(marks, false);
+    std::vector<std::string> labels;
+    for (const ChartMark* mark : marks) {
+        labels.push_back(mark->label);
+    }
     MarkGrid grid = ArrangeMarks(area, labels, largest);
-    if (grid.letterHeight < SMALLEST_LETTERS * layout.side) {
-        labels = LabelsOf(marks, true);
+    while (grid.letterHeight < SMALLEST_LETTERS * layout.side) {
+        const std::optional<std::size_t> widest = WidestLong(marks, labels);
+        if (!widest) {
+            break;
+        }
+        labels[*widest] = marks[*widest]->brief;
         grid = ArrangeMarks(area, labels, largest);
     }
     for (std::size_t index = 0; index < marks.size(); ++index) {
