@@ -1,5 +1,6 @@
 #include "chart/chart_layout.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "chart/chart_arrow.h"
@@ -137,6 +138,18 @@ void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>
     AddMarks(inner, innerBox, frame.largestMark, TextRole::InnerMark, focus, layout);
 }
 
+// Where an arrow into a sign stops, so its head covers neither the sign's
+// marks nor its caption: the edge of the box round both when that lies
+// within the cell (the South Indian name above the marks), else of the
+// marks' box (the North Indian number by the middle stays under a halo).
+Outline TextArea(const SignPlace& place) {
+    const Outline both = OutlineOf(Around(place.caption.box, place.marksBox));
+    const bool within = std::all_of(both.begin(), both.end(), [&place](Point corner) {
+        return Encloses(place.outline, corner);
+    });
+    return within ? both : OutlineOf(place.marksBox);
+}
+
 void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
                ChartLayout& layout) {
     for (int sign = 0; sign < SIGN_COUNT; ++sign) {
@@ -148,10 +161,7 @@ void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
         const double head = ARROW_HEAD * layout.side;
         const ArrowShape shape{
             {layout.side / 2, layout.side / 2}, ARROW_BOW, SHORTEST_ARROW * head, head};
-        // The head stops at the edge of the aspected sign's marks, so it
-        // covers neither them nor, drawn under the texts, its caption.
-        const Outline marks = OutlineOf(to.marksBox);
-        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {marks, to.anchor}, shape);
+        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {TextArea(to), to.anchor}, shape);
         arrow.fromSign = focusSign;
         arrow.toSign = sign;
         layout.arrows.push_back(arrow);
