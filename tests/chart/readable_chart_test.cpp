@@ -81,8 +81,10 @@ TEST_P(ReadableChart, MarksStayInsideTheirSignAndClearOfEachOther) {
 }
 
 // The head's length is the distance from its tip to the middle of its
-// base; the arrow, tip to tail in a straight line, is never shorter.
-TEST_P(ReadableChart, NoArrowIsShorterThanItsHead) {
+// base. An arrow is at least two and a half heads long along its curve;
+// tail to tip in a straight line, a little less on a bowed one, so at
+// least two heads here.
+TEST_P(ReadableChart, NoArrowIsShorterThanTwoHeads) {
     const Calculation& calculation = GetParam().calculation;
     for (const AspectKind kind : {AspectKind::Graha, AspectKind::Rashi}) {
         for (int body = 0; body < BODY_COUNT; ++body) {
@@ -90,7 +92,8 @@ TEST_P(ReadableChart, NoArrowIsShorterThanItsHead) {
                 const auto& [tip, barb, otherBarb] = arrow.head;
                 const double head = std::hypot(tip.x - (barb.x + otherBarb.x) / 2,
                                                tip.y - (barb.y + otherBarb.y) / 2);
-                EXPECT_GE(std::hypot(arrow.to.x - arrow.from.x, arrow.to.y - arrow.from.y), head)
+                EXPECT_GE(std::hypot(arrow.to.x - arrow.from.x, arrow.to.y - arrow.from.y),
+                          2 * head)
                     << body << " to sign " << arrow.toSign;
             }
         }
@@ -99,6 +102,42 @@ TEST_P(ReadableChart, NoArrowIsShorterThanItsHead) {
 
 INSTANTIATE_TEST_SUITE_P(SampleBirths, ReadableChart, ::testing::ValuesIn(Charts()),
                          [](const auto& info) { return std::string(info.param.what); });
+
+std::vector<std::string> MarkTexts(const std::vector<ChartMark>& marks, ChartStyle style) {
+    ChartContent content;
+    content.marks = marks;
+    content.lagnaSign = 0;
+    std::vector<std::string> texts;
+    for (const ChartText* text :
+         TextsOf(LayOutChart(content, style, std::nullopt, WINDOW_SIDE), TextRole::Mark)) {
+        texts.push_back(text->text);
+    }
+    return texts;
+}
+
+// By hand, in letter heights at the readable size (3.5% of the side, so
+// 0.14 of a South Indian cell): the marks' box of a cell, 0.93 of it wide
+// and 0.76 tall, is 6.6 wide and 4.3 lines (of 1.25) tall. It holds four
+// full labels (about 5.4 wide) in one column but not five, nor a madhya's
+// "Md 05 Ari 28" (about 7.7 wide, in a bold sans); the widest give way
+// first.
+TEST(CrowdedCell, TheWidestLabelsGiveWayToTheirAbbreviations) {
+    const ChartMark su{0, "Su 10\u00B000'", Sun, "Su"}, mo{0, "Mo 11\u00B000'", Moon, "Mo"},
+        me{0, "Me 12\u00B000'", Mercury, "Me"}, ve{0, "Ve 13\u00B000'", Venus, "Ve"},
+        ma{0, "Ma 14\u00B000'", Mars, "Ma"}, md{0, "Md 05 Ari 28", LAGNA_MARK, "Md"};
+    const struct {
+        const char* what;
+        std::vector<ChartMark> marks;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"four bodies", {su, mo, me, ve}, {su.label, mo.label, me.label, ve.label}},
+        {"five bodies", {su, mo, me, ve, ma}, {"Su", "Mo", "Me", "Ve", "Ma"}},
+        {"a body and a madhya", {su, md}, {su.label, "Md"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MarkTexts(c.marks, ChartStyle::SouthIndian), c.shown) << c.what;
+    }
+}
 
 // Mercury was retrograde at the stellium (swetest's daily motion -1.1694°)
 // and no other body from the Sun to Saturn; the nodes are never marked.
