@@ -28,7 +28,7 @@ void StrengthLegend::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int line = fontMetrics().height();
     PaintStrengthLegend(painter, QRectF(0.5, line / 2.0, BAR_WIDTH, height() - line - 1.0),
-                        Qt::Vertical, font());
+                        Qt::Vertical, font(), palette().color(QPalette::WindowText));
 }
 
 }  // namespace sarovin

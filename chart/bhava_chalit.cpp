@@ -6,7 +6,7 @@ namespace sarovin {
 
 namespace {
 
-constexpr std::string_view MADHYA_ABBREVIATION = "Md ";
+constexpr std::string_view MADHYA_ABBREVIATION = "Md";
 
 int CellOfHouse(int lagnaSign, int house) {
     return (lagnaSign + house) % SIGN_COUNT;
@@ -28,10 +28,10 @@ ChartContent BhavaChalitContentOf(const Calculation& calculation) {
             }
         }
         // A madhya is no body, so it is marked like the Lagna.
-        content.marks.push_back(
-            {CellOfHouse(lagnaSign, house),
-             std::string(MADHYA_ABBREVIATION) + ShortPositionOf(SplitSignDms(row.bounds.madhya)),
-             LAGNA_MARK});
+        content.marks.push_back({CellOfHouse(lagnaSign, house),
+                                 std::string(MADHYA_ABBREVIATION) + " " +
+                                     ShortPositionOf(SplitSignDms(row.bounds.madhya)),
+                                 LAGNA_MARK, std::string(MADHYA_ABBREVIATION)});
     }
     return content;
 }

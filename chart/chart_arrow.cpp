@@ -1,5 +1,6 @@
 #include "chart/chart_arrow.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sarovin {
@@ -70,19 +71,19 @@ double Crossing(const Curve& curve, const Outline& outline, double from, bool in
     return 1;
 }
 
-// The t at which the curve has gone `length` on from `from`, or 1.
-double Beyond(const Curve& curve, double from, double length) {
+// The t before `to` from which the curve is `length` long up to `to`, or 0.
+double Before(const Curve& curve, double to, double length) {
     double gone = 0;
-    Point last = curve.At(from);
+    Point last = curve.At(to);
     for (int step = 1; step <= STEPS; ++step) {
-        const double t = from + (1 - from) * step / STEPS;
+        const double t = to * (1 - static_cast<double>(step) / STEPS);
         gone += Distance(last, curve.At(t));
         last = curve.At(t);
         if (gone >= length) {
             return t;
         }
     }
-    return 1;
+    return 0;
 }
 
 }  // namespace
@@ -90,8 +91,9 @@ double Beyond(const Curve& curve, double from, double length) {
 ChartArrow MakeArrow(const ArrowEnd& from, const ArrowEnd& to, const ArrowShape& shape) {
     const Point halfway = Mix(from.anchor, to.anchor, 0.5);
     const Curve curve{from.anchor, Mix(halfway, shape.middle, shape.bow), to.anchor};
-    const double start = Crossing(curve, from.outline, 0, false);
-    const double end = Beyond(curve, Crossing(curve, to.outline, start, true), shape.reach);
+    const double leaving = Crossing(curve, from.outline, 0, false);
+    const double end = Crossing(curve, to.outline, leaving, true);
+    const double start = std::min(leaving, Before(curve, end, shape.shortest));
     ChartArrow arrow;
     arrow.from = curve.At(start);
     arrow.control = curve.ControlBetween(start, end);

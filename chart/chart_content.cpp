@@ -13,12 +13,17 @@ namespace {
 constexpr std::array<std::string_view, BODY_COUNT> ABBREVIATIONS = {"Su", "Mo", "Me", "Ve", "Ma",
                                                                     "Ju", "Sa", "Ra", "Ke"};
 
-// "Su 00°51'": the abbreviation, the whole degrees and minutes in the sign.
-ChartMark MarkAt(std::string_view abbreviation, const SignDms& place, int body) {
+// The sign of a body moving backwards (Rx), after its mark.
+constexpr std::string_view RETROGRADE = "\u211E";
+
+// "Su 00°51'": the abbreviation, the whole degrees and minutes in the sign;
+// "Me 12°04'℞" for a retrograde body.
+ChartMark MarkAt(std::string_view abbreviation, const SignDms& place, int body, bool retrograde) {
+    const std::string suffix(retrograde ? RETROGRADE : "");
     return {place.sign,
             std::string(abbreviation) + " " + TwoDigits(place.degrees) + "\u00B0" +
-                TwoDigits(place.minutes) + "'",
-            body};
+                TwoDigits(place.minutes) + "'" + suffix,
+            body, std::string(abbreviation) + suffix};
 }
 
 // The marks of `bodies` and `lagna` with the birth's title and details.
@@ -28,10 +33,11 @@ ChartContent ContentOf(const Calculation& calculation, const BodyTable& bodies,
     if (lagnaLongitude) {
         const SignDms lagna = SplitSignDms(*lagnaLongitude);
         content.lagnaSign = lagna.sign;
-        content.marks.push_back(MarkAt("La", lagna, LAGNA_MARK));
+        content.marks.push_back(MarkAt("La", lagna, LAGNA_MARK, false));
     }
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        content.marks.push_back(MarkAt(ABBREVIATIONS[slot], bodies.entries[slot].place, slot));
+        content.marks.push_back(MarkAt(ABBREVIATIONS[slot], bodies.entries[slot].place, slot,
+                                       IsRetrograde(calculation.sky, slot)));
     }
     const BirthRecord& record = calculation.record;
     content.title = record.name;
@@ -68,8 +74,9 @@ ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChar
 ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner) {
     ChartContent content = ChartContentOf(outer);
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
-        content.innerMarks.push_back(
-            MarkAt(BodyAbbreviation(slot), inner.sky.bodies.entries[slot].place, slot));
+        content.innerMarks.push_back(MarkAt(BodyAbbreviation(slot),
+                                            inner.sky.bodies.entries[slot].place, slot,
+                                            IsRetrograde(inner.sky, slot)));
     }
     return content;
 }

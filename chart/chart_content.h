@@ -14,11 +14,15 @@ namespace sarovin {
 inline constexpr int LAGNA_MARK = -1;
 
 // One mark standing in a sign: a body or the Lagna, written as its
-// two-letter abbreviation and its degree and minute in the sign.
+// two-letter abbreviation and its degree and minute in the sign, with ℞
+// after a retrograde body's.
 struct ChartMark {
     int sign = 0;
     std::string label;
     int body = LAGNA_MARK;
+    // The abbreviation alone (with its ℞), which a cell too crowded for the
+    // labels at a readable size shows instead; empty to show the label.
+    std::string brief;
 
     friend bool operator==(const ChartMark&, const ChartMark&) = default;
 };

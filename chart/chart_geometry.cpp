@@ -1,5 +1,7 @@
 #include "chart/chart_geometry.h"
 
+#include <algorithm>
+
 #include <cstddef>
 
 namespace sarovin {
@@ -23,6 +25,13 @@ Outline Scaled(const Outline& outline, double factor) {
 
 Box Inset(const Box& box, double margin) {
     return {box.left + margin, box.top + margin, box.width - 2 * margin, box.height - 2 * margin};
+}
+
+Box Around(const Box& a, const Box& b) {
+    const double left = std::min(a.left, b.left);
+    const double top = std::min(a.top, b.top);
+    return {left, top, std::max(a.Right(), b.Right()) - left,
+            std::max(a.Bottom(), b.Bottom()) - top};
 }
 
 Outline OutlineOf(const Box& box) {

@@ -43,6 +43,8 @@ Outline Scaled(const Outline& outline, double factor);
 // The box with `margin` taken off each side.
 Box Inset(const Box& box, double margin);
 Outline OutlineOf(const Box& box);
+// The smallest box holding both.
+Box Around(const Box& a, const Box& b);
 // True when `point` lies inside the convex `outline` or on its edge.
 bool Encloses(const Outline& outline, Point point);
 

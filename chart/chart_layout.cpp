@@ -1,5 +1,6 @@
 #include "chart/chart_layout.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "chart/chart_arrow.h"
@@ -12,10 +13,10 @@ namespace sarovin {
 namespace {
 
 // The arrow heads' length, as a share of the chart's side, how many head
-// lengths an arrow reaches into the sign it aspects, and how far it bows
-// towards the middle of the chart.
+// lengths an arrow is at least, and how far it bows towards the middle of
+// the chart.
 constexpr double ARROW_HEAD = 0.03;
-constexpr double ARROW_REACH = 2;
+constexpr double SHORTEST_ARROW = 2.5;
 constexpr double ARROW_BOW = 0.7;
 
 std::optional<int> SignOfBody(const ChartContent& content, int body) {
@@ -70,14 +71,44 @@ std::pair<Box, Box> OuterAndInner(const Box& box, double side) {
     return belowMiddle ? std::pair{bottom, top} : std::pair{top, bottom};
 }
 
+// The widest of `labels` that can still give way to its mark's brief one.
+std::optional<std::size_t> WidestLong(const std::vector<const ChartMark*>& marks,
+                                      const std::vector<std::string>& labels) {
+    std::optional<std::size_t> widest;
+    for (std::size_t index = 0; index < marks.size(); ++index) {
+        const std::string& brief = marks[index]->brief;
+        if (!brief.empty() && labels[index] != brief &&
+            (!widest || LabelWidth(labels[index]) > LabelWidth(labels[*widest]))) {
+            widest = index;
+        }
+    }
+    return widest;
+}
+
+// The marks at their full labels when those fit at the readable size; else
+// the widest labels give way to their abbreviations, one at a time, until
+// they fit, drawn as large as fits (below the readable size only when even
+// the abbreviations do not fit there).
 void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
               TextRole role, const std::optional<ChartFocus>& focus, ChartLayout& layout) {
-    const MarkGrid grid = ArrangeMarks(area, static_cast<int>(marks.size()), largest);
+    std::vector<std::string> labels;
+    for (const ChartMark* mark : marks) {
+        labels.push_back(mark->label);
+    }
+    MarkGrid grid = ArrangeMarks(area, labels, largest);
+    while (grid.letterHeight < SMALLEST_LETTERS * layout.side) {
+        const std::optional<std::size_t> widest = WidestLong(marks, labels);
+        if (!widest) {
+            break;
+        }
+        labels[*widest] = marks[*widest]->brief;
+        grid = ArrangeMarks(area, labels, largest);
+    }
     for (std::size_t index = 0; index < marks.size(); ++index) {
         const ChartMark& mark = *marks[index];
         ChartText text;
         text.box = grid.boxes[index];
-        text.text = mark.label;
+        text.text = std::move(labels[index]);
         text.role = role;
         text.size = grid.letterHeight;
         text.sign = mark.sign;
@@ -107,6 +138,18 @@ void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>
     AddMarks(inner, innerBox, frame.largestMark, TextRole::InnerMark, focus, layout);
 }
 
+// Where an arrow into a sign stops, so its head covers neither the sign's
+// marks nor its caption: the edge of the box round both when that lies
+// within the cell (the South Indian name above the marks), else of the
+// marks' box (the North Indian number by the middle stays under a halo).
+Outline TextArea(const SignPlace& place) {
+    const Outline both = OutlineOf(Around(place.caption.box, place.marksBox));
+    const bool within = std::all_of(both.begin(), both.end(), [&place](Point corner) {
+        return Encloses(place.outline, corner);
+    });
+    return within ? both : OutlineOf(place.marksBox);
+}
+
 void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
                ChartLayout& layout) {
     for (int sign = 0; sign < SIGN_COUNT; ++sign) {
@@ -117,8 +160,8 @@ void AddArrows(const ChartFrame& frame, const ChartFocus& focus, int focusSign,
         const SignPlace& to = frame.signs[sign];
         const double head = ARROW_HEAD * layout.side;
         const ArrowShape shape{
-            {layout.side / 2, layout.side / 2}, ARROW_BOW, ARROW_REACH * head, head};
-        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {to.outline, to.anchor}, shape);
+            {layout.side / 2, layout.side / 2}, ARROW_BOW, SHORTEST_ARROW * head, head};
+        ChartArrow arrow = MakeArrow({from.outline, from.anchor}, {TextArea(to), to.anchor}, shape);
         arrow.fromSign = focusSign;
         arrow.toSign = sign;
         layout.arrows.push_back(arrow);

@@ -29,9 +29,9 @@ HouseShape FirstHouse(int index) {
                     {0.365, 0.13, 0.27, 0.21},
                     {0.5, 0.415}};
         case 1:
-            return {{TOP_LEFT, INNER_TOP_LEFT, TOP}, {0.15, 0.012, 0.2, 0.105}, {0.25, 0.18}};
+            return {{TOP_LEFT, INNER_TOP_LEFT, TOP}, {0.125, 0.012, 0.25, 0.105}, {0.25, 0.18}};
         default:
-            return {{TOP_LEFT, LEFT, INNER_TOP_LEFT}, {0.012, 0.15, 0.105, 0.2}, {0.18, 0.25}};
+            return {{TOP_LEFT, LEFT, INNER_TOP_LEFT}, {0.012, 0.125, 0.105, 0.25}, {0.18, 0.25}};
     }
 }
 
@@ -69,7 +69,7 @@ HouseShape HouseShapeOf(int house) {
 constexpr double NUMBER_WIDTH = 0.08;
 constexpr double NUMBER_HEIGHT = 0.05;
 constexpr double NUMBER_SIZE = 0.036;
-constexpr double LARGEST_MARK = 0.034;
+constexpr double LARGEST_MARK = 0.04;
 
 SignPlace SignPlaceOf(int house, int sign, double side) {
     const HouseShape shape = HouseShapeOf(house);

@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "chart/mark_grid.h"
+
 namespace sarovin {
 
 namespace {
@@ -21,10 +23,11 @@ constexpr std::array<GridCell, SIGN_COUNT> SIGN_CELLS = {{
     {0, 0},  // Pisces
 }};
 
-// Proportions of a cell.
-constexpr double PADDING = 0.05;
+// Proportions of a cell; the name's letters are the smallest a chart's
+// text may be (SMALLEST_LETTERS of the square, four cells to its side).
+constexpr double PADDING = 0.035;
 constexpr double NAME_HEIGHT = 0.17;
-constexpr double NAME_SIZE = 0.13;
+constexpr double NAME_SIZE = 4 * SMALLEST_LETTERS;
 constexpr double LARGEST_MARK = 0.15;
 constexpr double LAGNA_CORNER = 0.3;
 constexpr double TITLE_SIZE = 0.17;

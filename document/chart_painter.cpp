@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "document/chart_palette.h"
 #include "document/print_text.h"
 
 namespace sarovin {
@@ -16,6 +15,10 @@ constexpr double LINE_WIDTH = 0.0035;
 constexpr double ARROW_WIDTH = 0.006;
 constexpr double CHOSEN_FRAME = 0.005;
 constexpr double ASPECTED_FRAME = 0.003;
+// The halo under a text crossed by arrows: how far it reaches beyond the
+// text, in letter heights, and how much of the arrows it hides.
+constexpr double HALO_MARGIN = 0.2;
+constexpr double HALO_OPACITY = 0.8;
 
 QPointF ToQPoint(Point point) {
     return {point.x, point.y};
@@ -33,28 +36,28 @@ QPolygonF ToQPolygon(const Outline& outline) {
     return polygon;
 }
 
-QColor FillOf(AreaRole role) {
+QColor FillOf(AreaRole role, const ChartColours& colours) {
     switch (role) {
         case AreaRole::Aspecting:
-            return chart_colours::ASPECTING;
+            return colours.aspecting;
         case AreaRole::Aspected:
-            return chart_colours::ASPECTED;
+            return colours.aspected;
         case AreaRole::Centre:
-            return chart_colours::MIDDLE;
+            return colours.middle;
         case AreaRole::Plain:
             break;
     }
-    return chart_colours::PAPER;
+    return colours.paper;
 }
 
 QPen LinePen(const QColor& colour, double width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void PaintAreas(QPainter& painter, const ChartLayout& layout) {
-    painter.setPen(LinePen(chart_colours::LINES, LINE_WIDTH * layout.side));
+void PaintAreas(QPainter& painter, const ChartLayout& layout, const ChartColours& colours) {
+    painter.setPen(LinePen(colours.lines, LINE_WIDTH * layout.side));
     for (const ChartArea& area : layout.areas) {
-        painter.setBrush(FillOf(area.role));
+        painter.setBrush(FillOf(area.role, colours));
         painter.drawPolygon(ToQPolygon(area.outline));
     }
     for (const ChartStroke& stroke : layout.strokes) {
@@ -64,8 +67,8 @@ void PaintAreas(QPainter& painter, const ChartLayout& layout) {
 
 // The shaft runs under the head to its tip with flat ends, so the head
 // alone shapes the point.
-void PaintArrows(QPainter& painter, const ChartLayout& layout) {
-    const QPen shaft(chart_colours::ARROW, ARROW_WIDTH * layout.side, Qt::SolidLine, Qt::FlatCap);
+void PaintArrows(QPainter& painter, const ChartLayout& layout, const ChartColours& colours) {
+    const QPen shaft(colours.arrow, ARROW_WIDTH * layout.side, Qt::SolidLine, Qt::FlatCap);
     for (const ChartArrow& arrow : layout.arrows) {
         QPainterPath curve(ToQPoint(arrow.from));
         curve.quadTo(ToQPoint(arrow.control), ToQPoint(arrow.to));
@@ -73,20 +76,30 @@ void PaintArrows(QPainter& painter, const ChartLayout& layout) {
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(chart_colours::ARROW);
+        painter.setBrush(colours.arrow);
         painter.drawPolygon(ToQPolygon({arrow.head.begin(), arrow.head.end()}));
     }
 }
 
-QColor InkOf(TextRole role) {
+QColor InkOf(TextRole role, const ChartColours& colours) {
     switch (role) {
         case TextRole::SignName:
-            return chart_colours::QUIET_INK;
+            return colours.quietInk;
         case TextRole::InnerMark:
-            return chart_colours::SECOND_CHART;
+            return colours.secondChart;
         default:
-            return chart_colours::INK;
+            return colours.ink;
     }
+}
+
+// The fill under a text: its sign's, or the middle's for the middle texts.
+QColor FillUnder(const ChartLayout& layout, const ChartText& text, const ChartColours& colours) {
+    for (const ChartArea& area : layout.areas) {
+        if (area.sign == text.sign) {
+            return FillOf(area.role, colours);
+        }
+    }
+    return colours.paper;
 }
 
 int FlagsOf(TextRole role) {
@@ -114,41 +127,57 @@ QFont FontOf(const QPainter& painter, const ChartText& text) {
 
 // The chosen body sits in a filled frame, a body its aspect reaches in an
 // outline: both in bold, so neither stands out by colour alone.
-void PaintEmphasis(QPainter& painter, const ChartText& text, const QRectF& taken, double side) {
+void PaintEmphasis(QPainter& painter, const ChartText& text, const QRectF& taken, double side,
+                   const ChartColours& colours) {
     const double margin = 0.15 * text.size;
     const QRectF frame = taken.adjusted(-margin, -margin / 2, margin, margin / 2);
     if (text.emphasis == Emphasis::Chosen) {
-        painter.setPen(LinePen(chart_colours::INK, CHOSEN_FRAME * side));
-        painter.setBrush(chart_colours::CHOSEN_MARK);
+        painter.setPen(LinePen(colours.ink, CHOSEN_FRAME * side));
+        painter.setBrush(colours.chosenMark);
     } else {
-        painter.setPen(LinePen(chart_colours::ARROW, ASPECTED_FRAME * side));
+        painter.setPen(LinePen(colours.arrow, ASPECTED_FRAME * side));
         painter.setBrush(Qt::NoBrush);
     }
     painter.drawRoundedRect(frame, margin, margin);
 }
 
-void PaintText(QPainter& painter, const ChartText& text, double side) {
+// A veil of the fill under a text, over the arrows, so a text an arrow
+// crosses stays legible and the arrow still shows through.
+void PaintHalo(QPainter& painter, const QRectF& taken, double size, const QColor& fill) {
+    const double margin = HALO_MARGIN * size;
+    QColor veil = fill;
+    veil.setAlphaF(HALO_OPACITY);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(veil);
+    painter.drawRoundedRect(taken.adjusted(-margin, 0, margin, 0), margin, margin);
+}
+
+void PaintText(QPainter& painter, const ChartLayout& layout, const ChartText& text,
+               const ChartColours& colours) {
     const QString words = QString::fromStdString(text.text);
     const QRectF box = ToQRect(text.box);
     const int flags = FlagsOf(text.role);
     const FittedText fitted = FitText(painter.device(), box, words, FontOf(painter, text), flags);
-    if (text.emphasis != Emphasis::Plain) {
-        PaintEmphasis(painter, text, fitted.rect, side);
+    if (!layout.arrows.empty()) {
+        PaintHalo(painter, fitted.rect, text.size, FillUnder(layout, text, colours));
     }
-    painter.setPen(InkOf(text.role));
+    if (text.emphasis != Emphasis::Plain) {
+        PaintEmphasis(painter, text, fitted.rect, layout.side, colours);
+    }
+    painter.setPen(InkOf(text.role, colours));
     painter.setFont(fitted.font);
     painter.drawText(box, flags, words);
 }
 
 }  // namespace
 
-void PaintChart(QPainter& painter, const ChartLayout& layout) {
+void PaintChart(QPainter& painter, const ChartLayout& layout, const ChartColours& colours) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintAreas(painter, layout);
-    PaintArrows(painter, layout);
+    PaintAreas(painter, layout, colours);
+    PaintArrows(painter, layout, colours);
     for (const ChartText& text : layout.texts) {
-        PaintText(painter, text, layout.side);
+        PaintText(painter, layout, text, colours);
     }
     painter.restore();
 }

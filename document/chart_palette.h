@@ -26,4 +26,19 @@ inline const QColor ARROW(0xa3, 0x2a, 0x1c);
 inline const QColor SECOND_CHART(0x1c, 0x5a, 0x8a);
 }  // namespace chart_colours
 
+// The colours a chart is painted in: on paper those above, in the window
+// those of its palette.
+struct ChartColours {
+    QColor ink = chart_colours::INK;
+    QColor lines = chart_colours::LINES;
+    QColor quietInk = chart_colours::QUIET_INK;
+    QColor paper = chart_colours::PAPER;
+    QColor middle = chart_colours::MIDDLE;
+    QColor aspecting = chart_colours::ASPECTING;
+    QColor chosenMark = chart_colours::CHOSEN_MARK;
+    QColor aspected = chart_colours::ASPECTED;
+    QColor arrow = chart_colours::ARROW;
+    QColor secondChart = chart_colours::SECOND_CHART;
+};
+
 }  // namespace sarovin

@@ -42,7 +42,7 @@ void PaintMark(QPainter& painter, const QRectF& bar, Qt::Orientation orientation
 }  // namespace
 
 void PaintStrengthLegend(QPainter& painter, const QRectF& bar, Qt::Orientation orientation,
-                         const QFont& font) {
+                         const QFont& font, const QColor& ink) {
     painter.save();
     painter.setPen(Qt::NoPen);
     for (int strength = 0; strength <= STRONGEST_SPUTA; ++strength) {
@@ -52,7 +52,7 @@ void PaintStrengthLegend(QPainter& painter, const QRectF& bar, Qt::Orientation o
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(chart_colours::LINES, 0));
     painter.drawRect(bar);
-    painter.setPen(chart_colours::QUIET_INK);
+    painter.setPen(ink);
     painter.setFont(font);
     const double lineHeight = QFontMetricsF(font, painter.device()).height();
     for (int strength = 0; strength <= STRONGEST_SPUTA; strength += MARKED_STEP) {

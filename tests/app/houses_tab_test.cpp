@@ -28,7 +28,9 @@ class HousesTabTest : public testing::WindowTest {
         int marks = 0;
         for (const ChartText& text :
              Find<ChartView>(QStringLiteral("picChart"))->CurrentLayout().texts) {
-            marks += text.text.starts_with("Md ") ? 1 : 0;
+            // "Md 05 Can 28", or "Md" alone where the house is too small
+            // for the madhya's position at the readable size.
+            marks += text.text.starts_with("Md") ? 1 : 0;
         }
         return marks;
     }

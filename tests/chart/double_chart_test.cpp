@@ -31,8 +31,8 @@ double DistanceToMiddle(const Box& box) {
 // chosen body aspects Mesha.
 TEST(DoubleChart, TheSecondChartsBodiesStandOnTheInnerSideOfTheirSign) {
     ChartContent content;
-    content.marks = {{0, "Su 10\u00B000'", Sun}};
-    content.innerMarks = {{0, "Mo 20\u00B000'", Moon}};
+    content.marks = {{0, "Su 10\u00B000'", Sun, "Su"}};
+    content.innerMarks = {{0, "Mo 20\u00B000'", Moon, "Mo"}};
     ChartFocus focus;
     focus.body = Sun;
     focus.aspected.signs.set(0);

@@ -25,6 +25,25 @@ inline Calculation WorkedCalculation(std::optional<double> lagna = std::nullopt)
     return calculation;
 }
 
+// The stellium of 4 February 1962 17:30 Indian Time (12:00 UT) at New
+// Delhi, 77°12' E 28°36' N, from the Swiss Ephemeris with the Lahiri
+// ayanamsa and the mean node:
+//   swetest -b4.2.1962 -ut12:00 -sid1 -fPlsj -p0123456m -house77.2,28.6,P
+// (minutes cut, not rounded) eight bodies in Makara, the Lagna 105°48'
+// (15°48' Kataka), and Mercury
+// retrograde (its daily motion -1.1694°, the only one below zero).
+inline Calculation StelliumCalculation() {
+    Calculation calculation;
+    calculation.sky.bodies =
+        TableWithPositions({"21 Cap 52", "14 Cap 46", "24 Cap 12", "23 Cap 48", "08 Cap 38",
+                            "25 Cap 10", "10 Cap 25", "24 Can 51", "24 Cap 51"});
+    calculation.sky.speeds = {
+        {1.0143, 14.9634, -1.1694, 1.2551, 0.7772, 0.2392, 0.1175, -0.0530, -0.0530}};
+    calculation.sky.lagna = 105.8003;
+    calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
+    return calculation;
+}
+
 // 10°45' in Kataka (Cancer).
 inline constexpr double CANCER_LAGNA = 90 + 10.75;
 
