@@ -60,6 +60,9 @@ class StrengthPlotView : public QWidget {
                      std::string title);
     void Clear();
     const std::optional<StrengthPlot>& plot() const { return plot_; }
+    // What is plotted, for the printed page; no samples while nothing is.
+    const std::vector<StrengthSample>& Samples() const { return samples_; }
+    const std::string& Title() const { return title_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

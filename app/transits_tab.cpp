@@ -305,7 +305,10 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                         found_->from,
                         found_->to,
                         JulianDayOf(QDate::currentDate()),
-                        heading.toStdString()};
+                        heading.toStdString(),
+                        plot_->Samples(),
+                        found_->threshold,
+                        plot_->Title()};
 }
 
 void TransitsTab::PlotChosenRow() {

@@ -18,6 +18,8 @@ namespace {
 constexpr double LAYOUT_WIDTH = 1000;
 constexpr double MARGIN_SHARE = 0.05;
 constexpr double HEADING_LINES = 3;
+// The plot is laid out a third as high as it is wide.
+constexpr double PLOT_HEIGHT = LAYOUT_WIDTH / 3;
 
 }  // namespace
 
@@ -46,6 +48,19 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
         PaintTimeline(painter, pages[index], nullptr);
         painter.restore();
     }
+    if (print.samples.empty()) {
+        return true;
+    }
+    if (!device.newPage()) {
+        return false;
+    }
+    painter.save();
+    painter.translate(margin, margin);
+    painter.scale(scale, scale);
+    PaintStrengthPlot(painter,
+                      LayOutStrengthPlot(print.samples, print.from, print.to, print.threshold,
+                                         LAYOUT_WIDTH, PLOT_HEIGHT, print.plotTitle));
+    painter.restore();
     return true;
 }
 

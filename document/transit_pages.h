@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "timeline/strength_plot.h"
 #include "transits/natal_points.h"
 #include "transits/transit_event.h"
 
@@ -21,10 +22,16 @@ struct TransitPrint {
     double to = 1;
     double today = 0;
     std::string heading;
+    // The strength of the row chosen on screen, plotted on a page after
+    // the timeline; no samples when none is chosen.
+    std::vector<StrengthSample> samples;
+    double threshold = 0;
+    std::string plotTitle;
 };
 
-// The timeline on as many pages as its rows need, each headed; the first
-// page is begun by the caller. False when a page could not be begun.
+// The timeline on as many pages as its rows need, each headed, then the
+// chosen row's strength plot on a page of its own; the first page is
+// begun by the caller. False when a page could not be begun.
 bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const TransitPrint& print,
                        const QRectF& page);
 

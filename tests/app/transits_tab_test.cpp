@@ -130,6 +130,18 @@ TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
     EXPECT_TRUE(
         text.contains(QStringLiteral("Transits of Asha Rao from 2023-01-01 to 2023-03-01")));
     EXPECT_TRUE(text.contains(QStringLiteral("Saturn on Lagna")));
+    // A chosen row's strength follows on a page of its own.
+    const TimelineLayout& layout = Timeline()->layout();
+    const auto saturnOnLagna =
+        std::find_if(layout.rows.begin(), layout.rows.end(),
+                     [](const TimelineRow& row) { return row.label == "Saturn on Lagna"; });
+    ASSERT_NE(saturnOnLagna, layout.rows.end());
+    QTest::mouseClick(Timeline(), Qt::LeftButton, {},
+                      QPoint(10, static_cast<int>(saturnOnLagna->top + 5)));
+    const QString plotted = exportTo("plotted.pdf");
+    EXPECT_EQ(testing::PdfPageCount(plotted), testing::PdfPageCount(with) + 1);
+    EXPECT_TRUE(testing::PdfText(plotted).contains(
+        QStringLiteral("Saturn on Lagna, classical Sputa Drishti in virupas")));
 }
 
 }  // namespace
