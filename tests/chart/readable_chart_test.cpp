@@ -107,9 +107,9 @@ std::vector<std::string> MarkTexts(const std::vector<ChartMark>& marks, ChartSty
     ChartContent content;
     content.marks = marks;
     content.lagnaSign = 0;
+    const ChartLayout layout = LayOutChart(content, style, std::nullopt, WINDOW_SIDE);
     std::vector<std::string> texts;
-    for (const ChartText* text :
-         TextsOf(LayOutChart(content, style, std::nullopt, WINDOW_SIDE), TextRole::Mark)) {
+    for (const ChartText* text : TextsOf(layout, TextRole::Mark)) {
         texts.push_back(text->text);
     }
     return texts;
