@@ -64,12 +64,11 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
 QTableWidgetItem* MakeCell(double virupas, const QString& tip) {
     auto* item = new QTableWidgetItem(ToQString(VirupasText(virupas)));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int strength = static_cast<int>(std::lround(std::clamp(virupas, 0.0, 60.0)));
-    const Rgb tint = StrengthTint(strength);
-    item->setBackground(ToQColor(tint));
-    item->setForeground(ToQColor(InkOn(tint)));
+    const StrengthLook look = LookOfStrength(virupas);
+    item->setBackground(ToQColor(look.tint));
+    item->setForeground(ToQColor(look.ink));
     QFont font = item->font();
-    font.setBold(virupas >= STRONG_VIRUPAS);
+    font.setBold(look.bold);
     item->setFont(font);
     item->setToolTip(tip);
     return item;

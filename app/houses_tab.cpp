@@ -45,14 +45,13 @@ std::string PositionText(double longitude) {
 
 // A number on its tint, in the ink that stands out on it, bold from 45.
 void Tint(QLabel* cell, double virupas) {
-    const int strength = std::clamp(static_cast<int>(std::lround(virupas)), 0, STRONGEST_SPUTA);
-    const Rgb tint = StrengthTint(strength);
+    const StrengthLook look = LookOfStrength(virupas);
     QPalette colours = cell->palette();
-    colours.setColor(QPalette::Window, ToQColor(tint));
-    colours.setColor(QPalette::WindowText, ToQColor(InkOn(tint)));
+    colours.setColor(QPalette::Window, ToQColor(look.tint));
+    colours.setColor(QPalette::WindowText, ToQColor(look.ink));
     cell->setPalette(colours);
     QFont strong = cell->font();
-    strong.setBold(strength >= BOLD_SPUTA);
+    strong.setBold(look.bold);
     cell->setFont(strong);
 }
 

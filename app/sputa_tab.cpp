@@ -57,13 +57,13 @@ QLabel* MakeHeader(QWidget* parent, const QFont& font, QLabel* header) {
 // The text on its tint, in the ink that stands out on it, bold from 45.
 void Paint(QLabel* cell, const QString& text, double strength, const QString& tip) {
     cell->setText(text);
-    const Rgb tint = StrengthTint(static_cast<int>(std::lround(strength)));
+    const StrengthLook look = LookOfStrength(strength);
     QPalette colours = cell->palette();
-    colours.setColor(QPalette::Window, ToQColor(tint));
-    colours.setColor(QPalette::WindowText, ToQColor(InkOn(tint)));
+    colours.setColor(QPalette::Window, ToQColor(look.tint));
+    colours.setColor(QPalette::WindowText, ToQColor(look.ink));
     cell->setPalette(colours);
     QFont strong = cell->font();
-    strong.setBold(strength >= BOLD_SPUTA);
+    strong.setBold(look.bold);
     cell->setFont(strong);
     cell->setToolTip(tip);
 }

@@ -38,6 +38,12 @@ Rgb InkOn(Rgb background) {
     return ContrastRatio(WHITE, background) > ContrastRatio(BLACK, background) ? WHITE : BLACK;
 }
 
+StrengthLook LookOfStrength(double virupas) {
+    const Rgb tint = StrengthTint(static_cast<int>(
+        std::lround(std::clamp(virupas, 0.0, static_cast<double>(STRONGEST_SPUTA)))));
+    return {tint, InkOn(tint), virupas >= BOLD_SPUTA};
+}
+
 double ContrastRatio(Rgb first, Rgb second) {
     const double a = Luminance(first);
     const double b = Luminance(second);

@@ -109,12 +109,11 @@ HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& 
         const auto boxes =
             LayOutRow(measure, page, top, texts, measure.FontOf(TABLE_POINTS),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, layout.cells);
-        const Rgb tint = StrengthTint(
-            std::clamp(static_cast<int>(std::lround(house.digBala)), 0, STRONGEST_SPUTA));
+        const StrengthLook look = LookOfStrength(house.digBala);
         layout.digBala.push_back({boxes[DigBalaColumn], ToQString(cells[DigBalaColumn]),
                                   measure.FontOf(TABLE_POINTS), Qt::AlignCenter,
-                                  ToQColor(InkOn(tint))});
-        layout.digBalaTints.push_back(tint);
+                                  ToQColor(look.ink)});
+        layout.digBalaTints.push_back(look.tint);
         top = boxes.front().bottom();
     }
     layout.footer = LayOutPageFooter(measure, page, printed, number);

@@ -150,10 +150,11 @@ SputaCell LayOutSputaCell(const PageMeasure& measure, const QRectF& box, const Q
                           double strength, double points) {
     SputaCell cell;
     cell.strength = strength;
-    cell.tint = StrengthTint(static_cast<int>(std::lround(std::clamp(strength, 0.0, 60.0))));
-    cell.bold = strength >= BOLD_SPUTA;
+    const StrengthLook look = LookOfStrength(strength);
+    cell.tint = look.tint;
+    cell.bold = look.bold;
     cell.number = {box, text, measure.FontOf(points, cell.bold), Qt::AlignCenter,
-                   ToQColor(InkOn(cell.tint))};
+                   ToQColor(look.ink)};
     return cell;
 }
 

@@ -71,5 +71,24 @@ TEST(InkOn, EveryStrengthStaysReadableOnItsTint) {
     EXPECT_EQ(InkOn(StrengthTint(STRONGEST_SPUTA)), WHITE);
 }
 
+// Bold from 45 virupas exactly, not from what rounds to 45; the tint
+// follows the nearest whole strength, held to 0–60.
+TEST(LookOfStrength, BoldFromFortyFiveAndTintHeldToTheScale) {
+    const struct {
+        double virupas;
+        int tintOf;
+        bool bold;
+    } cases[] = {
+        {-2.0, 0, false}, {0.4, 0, false},  {44.6, 45, false},
+        {45.0, 45, true}, {59.5, 60, true}, {75.0, 60, true},
+    };
+    for (const auto& c : cases) {
+        const StrengthLook look = LookOfStrength(c.virupas);
+        EXPECT_EQ(look.tint, StrengthTint(c.tintOf)) << c.virupas;
+        EXPECT_EQ(look.ink, InkOn(StrengthTint(c.tintOf))) << c.virupas;
+        EXPECT_EQ(look.bold, c.bold) << c.virupas;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin
