@@ -15,11 +15,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double MILLIMETRES_PER_INCH = 25.4;
-constexpr double TITLE_POINTS = 15;
-constexpr double HEADER_POINTS = 10;
-constexpr double SECTION_POINTS = 12;
-constexpr double TABLE_POINTS = 10;
 // The height of a row of one line; a row whose lists of bodies wrap is as
 // tall as its longest list.
 constexpr double ROW_MM = 6.5;
@@ -79,16 +74,16 @@ std::array<QRectF, HOUSE_COLUMNS> LayOutRow(const PageMeasure& measure, const QR
 HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& houses,
                                   const QRectF& page, const QPaintDevice& device, const QFont& font,
                                   const QDate& printed, PageNumber number) {
-    const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+    const PageMeasure measure = MeasureOf(device, font);
     const double mm = measure.millimetre;
     HousesPageLayout layout;
-    const TextColumn header =
-        LayOutHeading(measure, page, ReadingHeaderLines(calculation), TITLE_POINTS, HEADER_POINTS);
+    const TextColumn header = LayOutHeading(measure, page, ReadingHeaderLines(calculation),
+                                            PAGE_TITLE_POINTS, PAGE_HEADER_POINTS);
     layout.title = header.texts.front();
     layout.headerLines.assign(header.texts.begin() + 1, header.texts.end());
-    const TextColumn heading =
-        LayOutHeading(measure, QRectF(page.left(), header.bottom + GAP_MM * mm, page.width(), 0),
-                      {ToQString(HousesHeading(houses.system))}, SECTION_POINTS, SECTION_POINTS);
+    const TextColumn heading = LayOutHeading(
+        measure, QRectF(page.left(), header.bottom + GAP_MM * mm, page.width(), 0),
+        {ToQString(HousesHeading(houses.system))}, PAGE_SECTION_POINTS, PAGE_SECTION_POINTS);
     layout.heading = heading.texts.front();
     layout.cellBorder = CELL_BORDER_MM * mm;
     QStringList headings;
@@ -96,7 +91,7 @@ HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& 
         headings << ToQString(text);
     }
     double top =
-        LayOutRow(measure, page, heading.bottom, headings, measure.FontOf(TABLE_POINTS, true),
+        LayOutRow(measure, page, heading.bottom, headings, measure.FontOf(PAGE_TEXT_POINTS, true),
                   Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, layout.cells)
             .front()
             .bottom();
@@ -107,11 +102,11 @@ HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& 
             texts << ToQString(cells[column]);
         }
         const auto boxes =
-            LayOutRow(measure, page, top, texts, measure.FontOf(TABLE_POINTS),
+            LayOutRow(measure, page, top, texts, measure.FontOf(PAGE_TEXT_POINTS),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, layout.cells);
         const StrengthLook look = LookOfStrength(house.digBala);
         layout.digBala.push_back({boxes[DigBalaColumn], ToQString(cells[DigBalaColumn]),
-                                  measure.FontOf(TABLE_POINTS), Qt::AlignCenter,
+                                  measure.FontOf(PAGE_TEXT_POINTS), Qt::AlignCenter,
                                   ToQColor(look.ink)});
         layout.digBalaTints.push_back(look.tint);
         top = boxes.front().bottom();

@@ -6,7 +6,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double FOOTER_POINTS = 10;
 constexpr double GAP_MM = 3;
 
 }  // namespace
@@ -16,13 +15,13 @@ QString ProgramAndVersion() {
 }
 
 double FooterHeight(const PageMeasure& measure) {
-    return QFontMetricsF(measure.FontOf(FOOTER_POINTS), measure.device).height() +
+    return QFontMetricsF(measure.FontOf(PAGE_TEXT_POINTS), measure.device).height() +
            GAP_MM * measure.millimetre;
 }
 
 PageFooter LayOutPageFooter(const PageMeasure& measure, const QRectF& page, const QDate& printed,
                             PageNumber number) {
-    const QFont font = measure.FontOf(FOOTER_POINTS);
+    const QFont font = measure.FontOf(PAGE_TEXT_POINTS);
     const double height = QFontMetricsF(font, measure.device).height();
     const QRectF line(page.left(), page.bottom() - height, page.width(), height);
     // The C locale's month names, whatever the system's language.

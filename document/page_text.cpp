@@ -1,5 +1,6 @@
 #include "document/page_text.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include "document/print_text.h"
@@ -9,7 +10,7 @@ namespace sarovin {
 
 namespace {
 
-constexpr double ROW_POINTS = 10;
+constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double ROW_GAP_MM = 1.2;
 constexpr double LINE_GAP_MM = 0.6;
 
@@ -21,6 +22,10 @@ PageText Wrapped(const PageMeasure& measure, const QRectF& area, double top, con
 }
 
 }  // namespace
+
+PageMeasure MeasureOf(const QPaintDevice& device, const QFont& font) {
+    return {&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+}
 
 QFont PageMeasure::FontOf(double points, bool bold) const {
     QFont sized = font;
@@ -50,10 +55,10 @@ DrishtiRowColumn LayOutDrishtiRows(const PageMeasure& measure, const QRectF& are
         DrishtiRowText text;
         text.heading = Wrapped(measure, area, column.bottom,
                                ToQString(row.bodyCaption + "   " + row.positionCaption),
-                               measure.FontOf(ROW_POINTS, true));
+                               measure.FontOf(PAGE_TEXT_POINTS, true));
         text.sentences = Wrapped(measure, area, text.heading.box.bottom(),
                                  ToQString(row.aspectCaption + " " + row.planetsCaption),
-                                 measure.FontOf(ROW_POINTS));
+                                 measure.FontOf(PAGE_TEXT_POINTS));
         column.bottom = text.sentences.box.bottom() + ROW_GAP_MM * measure.millimetre;
         column.rows.push_back(std::move(text));
     }

@@ -37,6 +37,16 @@ struct PageText {
     QColor ink = chart_colours::INK;
 };
 
+// The measure of pages of `device`, set in `font`.
+PageMeasure MeasureOf(const QPaintDevice& device, const QFont& font);
+
+// The type sizes of a reading's pages, in points: the name over a page,
+// the birth lines under it, the sections' titles and the text.
+inline constexpr double PAGE_TITLE_POINTS = 15;
+inline constexpr double PAGE_HEADER_POINTS = 10;
+inline constexpr double PAGE_SECTION_POINTS = 12;
+inline constexpr double PAGE_TEXT_POINTS = 10;
+
 // Texts laid out one under the other, and the bottom of the last with the
 // gap that follows it.
 struct TextColumn {

@@ -17,7 +17,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double MILLIMETRES_PER_INCH = 25.4;
 constexpr double CELL_BORDER_MM = 0.3;
 // The cells' numbers keep their size when the page is made smaller.
 constexpr double CELL_POINTS = 7.5;
@@ -207,7 +206,7 @@ PairPageLayout LayOutPairPageIn(const PageMeasure& measure, const Sizes& sizes,
 PairPageLayout LayOutPairPage(const Calculation& a, const Calculation& b,
                               const ChartComparison& comparison, ChartStyle style,
                               const QRectF& page, const QPaintDevice& device, const QFont& font) {
-    const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+    const PageMeasure measure = MeasureOf(device, font);
     PairPageLayout layout;
     for (double scale = 1; scale >= SMALLEST_SCALE; scale -= SCALE_STEP) {
         layout = LayOutPairPageIn(measure, Sizes().ScaledBy(scale), a, b, comparison, style, page);

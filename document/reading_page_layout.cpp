@@ -16,11 +16,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double MILLIMETRES_PER_INCH = 25.4;
-constexpr double TITLE_POINTS = 15;
-constexpr double HEADER_POINTS = 10;
-constexpr double SECTION_POINTS = 12;
-constexpr double TABLE_POINTS = 10;
 // The chart's marks are 3.5% of its side: at 72 mm they are 7 pt on paper.
 constexpr double CHART_MM = 72;
 constexpr double GAP_MM = 5;
@@ -62,7 +57,7 @@ namespace {
 double LayOutSectionTitle(const PageMeasure& measure, const QRectF& area, const QString& title,
                           PageText& text) {
     const TextColumn heading =
-        LayOutHeading(measure, area, {title}, SECTION_POINTS, SECTION_POINTS);
+        LayOutHeading(measure, area, {title}, PAGE_SECTION_POINTS, PAGE_SECTION_POINTS);
     text = heading.texts.front();
     return heading.bottom;
 }
@@ -134,7 +129,7 @@ class PageFlow {
     // Opens the first page with the birth lines.
     void OpenFirstPage(const QStringList& headerLines) {
         const TextColumn header =
-            LayOutHeading(measure_, page_, headerLines, TITLE_POINTS, HEADER_POINTS);
+            LayOutHeading(measure_, page_, headerLines, PAGE_TITLE_POINTS, PAGE_HEADER_POINTS);
         ReadingPageLayout& first = pages_.emplace_back();
         first.title = header.texts.front();
         first.headerLines.assign(header.texts.begin() + 1, header.texts.end());
@@ -228,7 +223,7 @@ class PageFlow {
 std::vector<ReadingPageLayout> LayOutReadingPages(const Calculation& calculation, ChartStyle style,
                                                   const QRectF& page, const QPaintDevice& device,
                                                   const QFont& font, const QDate& printed) {
-    const PageMeasure measure{&device, device.logicalDpiY() / MILLIMETRES_PER_INCH, font};
+    const PageMeasure measure = MeasureOf(device, font);
     const DrishtiReport& report = calculation.report;
     const QStringList header = ReadingHeaderLines(calculation);
     PageFlow flow(measure, page, header.front());
@@ -237,7 +232,7 @@ std::vector<ReadingPageLayout> LayOutReadingPages(const Calculation& calculation
         return LayOutChartPair(measure, area, calculation, style);
     });
     flow.Place<BodyTableLayout>(&ReadingPageLayout::bodies, [&](const QRectF& area) {
-        return LayOutBodyTable(measure, area, calculation, SECTION_POINTS, TABLE_POINTS);
+        return LayOutBodyTable(measure, area, calculation, PAGE_SECTION_POINTS, PAGE_TEXT_POINTS);
     });
     flow.PlaceRows(&ReadingPageLayout::graha, QStringLiteral("Graha Drishti"), report.graha);
     flow.PlaceRows(&ReadingPageLayout::rashi, QStringLiteral("Rashi Drishti"), report.rashi);
