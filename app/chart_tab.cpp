@@ -15,10 +15,10 @@
 #include "app/chart_view.h"
 #include "app/scrolled_content.h"
 #include "app/varga_table.h"
+#include "calculation/sky_motion.h"
 #include "chart/bhava_chalit.h"
 #include "houses/house_texts.h"
 #include "platform/qt_text.h"
-#include "vargas/sky_motion.h"
 
 namespace sarovin {
 
@@ -51,18 +51,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
-// The spans of the Varga table; none when the sky around the birth could
-// not be read.
-std::optional<VargaSpans> SpansOf(const Calculation& calculation) {
-    const Result<SkyMotion> motion = MeasureSkyMotion(calculation.record, calculation.sky.used);
-    if (!motion) {
-        return std::nullopt;
-    }
-    return ComputeVargaSpans(calculation.sky.bodies, calculation.sky.lagna, *motion);
-}
-
-// What the chart shows, for a screen reader: each body's place and Graha
-// Drishti, as the Graha tab says them.
 QString ChartDescription(const VargaChart& chart) {
     QStringList lines;
     for (const DrishtiRow& row : chart.graha) {
@@ -153,8 +141,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
     calculation_ = &calculation;
-    charts_ = ComputeVargaCharts(calculation.sky.bodies, calculation.sky.lagna);
-    table_->ShowVargas(charts_, SpansOf(calculation));
+    table_->ShowVargas(calculation);
     ShowChosenVarga();
     view_->ShowHouses(BhavaChalitContentOf(calculation), calculation.houses);
     chalit_->setEnabled(calculation.houses.has_value());
@@ -177,10 +164,15 @@ void ChartTab::ShowChosenVarga() {
         return;
     }
     const int varga = varga_->currentIndex();
-    const VargaChart& chart = charts_[varga];
+    const VargaChart& chart = ChosenChart();
     view_->ShowChart(VargaChartContentOf(*calculation_, chart, varga), chart.graha, chart.rashi);
     view_->setAccessibleDescription(ChartDescription(chart));
     ShowChosenAspects();
+}
+
+// The window's calculations hold every varga chart.
+const VargaChart& ChartTab::ChosenChart() const {
+    return *FindVarga(*calculation_, varga_->currentIndex());
 }
 
 ChartStyle ChartTab::StyleShown() const {
@@ -215,7 +207,7 @@ void ChartTab::ShowChosenAspects() {
         aspects_->setText(QStringLiteral("The S Node takes no part in Graha Drishti."));
         return;
     }
-    const VargaChart& chart = charts_[varga_->currentIndex()];
+    const VargaChart& chart = ChosenChart();
     const DrishtiRow& row = graha_->isChecked() ? chart.graha[*body] : chart.rashi[*body];
     aspects_->setText(ToQString(row.bodyCaption + " " + row.positionCaption + " \u2014 " +
                                 row.aspectCaption + " " + row.planetsCaption));

@@ -40,6 +40,7 @@ class ChartTab : public QWidget {
     void KeepChoices();
     void ShowChosenAspects();
     void ShowChosenVarga();
+    const VargaChart& ChosenChart() const;
 
     ChartView* view_;
     QRadioButton* south_;
@@ -53,7 +54,6 @@ class ChartTab : public QWidget {
     VargaTable* table_;
     bool prefersNorth_ = false;
     const Calculation* calculation_ = nullptr;
-    VargaCharts charts_;
 };
 
 }  // namespace sarovin

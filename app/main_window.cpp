@@ -246,7 +246,8 @@ EphemerisChoice MainWindow::Choice() const {
 
 void MainWindow::CalculateDrishti() {
     const InputForm form = inputPanel_->ReadForm();
-    ShowCalculation(CalculateForm(form, calculation_.record, Choice()), form);
+    ShowCalculation(CalculateForm(form, calculation_.record, Choice(), EveryVargaWithSpans()),
+                    form);
 }
 
 void MainWindow::ShowInputPanel() {
@@ -261,7 +262,9 @@ void MainWindow::ShowInputPanel() {
 // they were calculated from, on the tab that was on show.
 void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
-        ShowCalculation(CalculateForm(shownForm_, calculation_.record, Choice()), shownForm_, true);
+        ShowCalculation(
+            CalculateForm(shownForm_, calculation_.record, Choice(), EveryVargaWithSpans()),
+            shownForm_, true);
     }
 }
 
@@ -307,8 +310,8 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
-    OpenedReading opened =
-        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, Choice());
+    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
+                                            Choice(), EveryVargaWithSpans());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation), opened.form);
 }
@@ -325,7 +328,8 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
     if (!bytes) {
         return;
     }
-    OpenedReading other = CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice());
+    OpenedReading other =
+        CalculateReading(*bytes, InputForm{}, BirthRecord{}, Choice(), CalculationScope{});
     if (!other.calculation) {
         const Refusal& refusal = other.calculation.refusal();
         platform_.ShowMessage(this,

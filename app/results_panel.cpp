@@ -19,7 +19,6 @@
 #include "app/houses_tab.h"
 #include "app/sputa_tab.h"
 #include "app/transits_tab.h"
-#include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
 #include "platform/qt_text.h"
@@ -153,7 +152,7 @@ void ResultsPanel::AddTabKeys() {
 void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     birthLine_->setText(ToQString(BirthSummary(calculation.record)));
     offsetLine_->setText(ToQString(OffsetUsedText(calculation.record, calculation.zonePosition)));
-    const std::vector<std::string> warnings = PrecisionWarnings(calculation);
+    const std::vector<std::string>& warnings = calculation.precisionWarnings;
     std::string precision;
     for (const std::string& warning : warnings) {
         precision += (precision.empty() ? "" : "; ") + warning;

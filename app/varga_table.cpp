@@ -42,9 +42,9 @@ VargaTable::VargaTable(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
-void VargaTable::ShowVargas(const VargaCharts& charts, const std::optional<VargaSpans>& spans) {
+void VargaTable::ShowVargas(const Calculation& calculation) {
     std::vector<std::optional<int>> points;
-    if (charts.front().lagna) {
+    if (calculation.sky.lagna) {
         points.push_back(std::nullopt);
     }
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
@@ -52,21 +52,19 @@ void VargaTable::ShowVargas(const VargaCharts& charts, const std::optional<Varga
     }
     setRowCount(static_cast<int>(points.size()));
     for (int row = 0; row < rowCount(); ++row) {
-        ShowPoint(row, points[row], charts, spans);
+        ShowPoint(row, points[row], calculation);
     }
 }
 
 // The row of a body, or of the Lagna when `body` is none.
-void VargaTable::ShowPoint(int row, std::optional<int> body, const VargaCharts& charts,
-                           const std::optional<VargaSpans>& spans) {
+void VargaTable::ShowPoint(int row, std::optional<int> body, const Calculation& calculation) {
     const QString name = body ? ToQString(SlotNames[*body].englishName) : QStringLiteral("Lagna");
     setVerticalHeaderItem(row, new QTableWidgetItem(name));
     const VargaSpanRow* pointSpans = nullptr;
-    if (spans) {
+    if (const std::optional<VargaSpans>& spans = calculation.spans) {
         pointSpans = body ? &spans->bodies[*body] : spans->lagna ? &*spans->lagna : nullptr;
     }
-    for (int varga = 0; varga < VARGA_COUNT; ++varga) {
-        const VargaChart& chart = charts[varga];
+    for (const auto& [varga, chart] : calculation.vargas) {
         const QString sign =
             ToQString(SignNameAt(body ? chart.bodies.entries[*body].longitude : *chart.lagna));
         const VargaName& vargaName = VargaNames[varga];

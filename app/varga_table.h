@@ -3,8 +3,7 @@
 #include <QTableWidget>
 #include <optional>
 
-#include "vargas/varga_chart.h"
-#include "vargas/varga_span.h"
+#include "calculation/calculation.h"
 
 namespace sarovin {
 
@@ -18,11 +17,11 @@ class VargaTable : public QTableWidget {
   public:
     explicit VargaTable(QWidget* parent = nullptr);
 
-    void ShowVargas(const VargaCharts& charts, const std::optional<VargaSpans>& spans);
+    // Shows the calculation's charts and spans.
+    void ShowVargas(const Calculation& calculation);
 
   private:
-    void ShowPoint(int row, std::optional<int> body, const VargaCharts& charts,
-                   const std::optional<VargaSpans>& spans);
+    void ShowPoint(int row, std::optional<int> body, const Calculation& calculation);
 };
 
 }  // namespace sarovin

@@ -4,7 +4,8 @@
 
 namespace sarovin {
 
-Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice) {
+Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice,
+                                        const CalculationScope& scope) {
     if (!HasReadingExtension(path)) {
         return RefuseWith(std::string(WRONG_FILE_NAME_MESSAGE));
     }
@@ -12,7 +13,7 @@ Result<ReportedReading> ReadingFromFile(const std::string& path, const Ephemeris
     if (!bytes) {
         return bytes.refusal();
     }
-    OpenedReading opened = CalculateReading(*bytes, InputForm{}, BirthRecord{}, choice);
+    OpenedReading opened = CalculateReading(*bytes, InputForm{}, BirthRecord{}, choice, scope);
     if (!opened.calculation) {
         return opened.calculation.refusal();
     }

@@ -11,6 +11,7 @@ namespace sarovin {
 // the file, the restore onto the start-up panel, the checks and the
 // calculation from an empty record; the number lines the panel could not
 // take are noted with the reading.
-Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice);
+Result<ReportedReading> ReadingFromFile(const std::string& path, const EphemerisChoice& choice,
+                                        const CalculationScope& scope);
 
 }  // namespace sarovin

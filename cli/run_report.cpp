@@ -1,5 +1,6 @@
 #include "cli/run_report.h"
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <exception>
@@ -44,13 +45,16 @@ std::string WarningLines(const ReportedReading& reading) {
     return lines;
 }
 
-// The charts of the vargas --vargas asks for.
-void AddVargas(ReportedReading& reading, const std::vector<int>& vargas) {
-    const Calculation& calculation = reading.calculation;
-    for (const int varga : vargas) {
-        reading.vargas.push_back(
-            {varga, ComputeVargaChart(varga, calculation.sky.bodies, calculation.sky.lagna)});
+// The vargas --vargas asks for; a page also shows the Navamsa.
+CalculationScope ScopeOf(const ReportOptions& options) {
+    CalculationScope scope{.vargas = options.vargas};
+    const bool hasNavamsa =
+        std::find(scope.vargas.begin(), scope.vargas.end(), NAVAMSA) != scope.vargas.end();
+    if (!options.pdfPath.empty() && !hasNavamsa) {
+        scope.vargas.insert(std::upper_bound(scope.vargas.begin(), scope.vargas.end(), NAVAMSA),
+                            NAVAMSA);
     }
+    return scope;
 }
 
 // A reading whose page goes to a PDF file keeps its calculation, to be
@@ -63,7 +67,6 @@ ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view sourc
     if (!options.pdfPath.empty()) {
         return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
     }
-    AddVargas(*outcome, options.vargas);
     return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
 }
 
@@ -73,10 +76,11 @@ ReadingOutput ProduceReading(const ReportOptions& options, std::size_t index) {
     const std::string_view source =
         options.typedBirth ? std::string_view() : std::string_view(options.files[index]);
     try {
-        return OutputOf(options.typedBirth
-                            ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris)
-                            : ReadingFromFile(options.files[index], options.ephemeris),
-                        source, options);
+        return OutputOf(
+            options.typedBirth
+                ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris, ScopeOf(options))
+                : ReadingFromFile(options.files[index], options.ephemeris, ScopeOf(options)),
+            source, options);
     } catch (const std::exception& exception) {
         return {{}, ProblemLine(source, exception.what()), true};
     }
@@ -154,8 +158,8 @@ int PrintComparisonAsPdf(const ReportOptions& options, const ComparedReadings& c
 // comparison is written only when both could be computed.
 int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostream& err) {
     std::array<Result<ReportedReading>, 2> readings = {
-        ReadingFromFile(options.files[0], options.ephemeris),
-        ReadingFromFile(options.files[1], options.ephemeris)};
+        ReadingFromFile(options.files[0], options.ephemeris, CalculationScope{}),
+        ReadingFromFile(options.files[1], options.ephemeris, CalculationScope{})};
     bool bothComputed = true;
     for (std::size_t index = 0; index < readings.size(); ++index) {
         if (readings[index]) {

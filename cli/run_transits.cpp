@@ -78,8 +78,9 @@ class TransitWriter {
 };
 
 Result<ReportedReading> NatalReading(const ReportOptions& options) {
-    return options.typedBirth ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris)
-                              : ReadingFromFile(options.files.front(), options.ephemeris);
+    const CalculationScope scope;
+    return options.typedBirth ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris, scope)
+                              : ReadingFromFile(options.files.front(), options.ephemeris, scope);
 }
 
 TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal) {

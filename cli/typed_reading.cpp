@@ -49,12 +49,13 @@ InputForm FormFromTypedBirth(const TypedBirth& birth) {
 }
 
 Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
-                                              const EphemerisChoice& choice) {
+                                              const EphemerisChoice& choice,
+                                              const CalculationScope& scope) {
     const InputForm form = FormFromTypedBirth(birth);
     if (std::optional<Refusal> refusal = FirstFailingCheck(WithStandIns(form))) {
         return std::move(*refusal);
     }
-    Result<Calculation> calculation = ComputeForm(form, BirthRecord{}, choice);
+    Result<Calculation> calculation = ComputeForm(form, BirthRecord{}, choice, scope);
     if (!calculation) {
         return calculation.refusal();
     }

@@ -20,6 +20,7 @@ InputForm FormFromTypedBirth(const TypedBirth& birth);
 // stand-ins for empty texts) and filled as the window does; empty name and
 // place texts stay empty in the record.
 Result<ReportedReading> ReadingFromTypedBirth(const TypedBirth& birth,
-                                              const EphemerisChoice& choice);
+                                              const EphemerisChoice& choice,
+                                              const CalculationScope& scope);
 
 }  // namespace sarovin

@@ -94,11 +94,11 @@ ChartPairLayout LayOutChartPair(const PageMeasure& measure, const QRectF& area,
     ChartPairLayout charts;
     charts.chartBox = QRectF(area.left(), area.top(), side, side);
     charts.chart = LayOutChart(ChartContentOf(calculation), style, std::nullopt, side);
-    const VargaChart navamsa =
-        ComputeVargaChart(NAVAMSA, calculation.sky.bodies, calculation.sky.lagna);
     charts.navamsaBox = QRectF(area.left() + side + gap, area.top(), side, side);
-    charts.navamsa =
-        LayOutChart(VargaChartContentOf(calculation, navamsa, NAVAMSA), style, std::nullopt, side);
+    if (const VargaChart* navamsa = FindVarga(calculation, NAVAMSA)) {
+        charts.navamsa = LayOutChart(VargaChartContentOf(calculation, *navamsa, NAVAMSA), style,
+                                     std::nullopt, side);
+    }
     charts.bottom = charts.chartBox.bottom();
     return charts;
 }

@@ -23,7 +23,6 @@ inline constexpr std::array<std::string_view, 12> SignModalities = {
 // under the classical rules those of ClassicalRashiAspects. The two nodes
 // get rows with empty lists. The captions name every body by its slot's
 // names (SlotNames).
-std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies,
-                                                       Rules rules = Rules::Sarovin115);
+std::array<DrishtiRow, RASHI_ROWS> ComputeRashiDrishti(const BodyTable& bodies, Rules rules);
 
 }  // namespace sarovin

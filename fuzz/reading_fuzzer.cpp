@@ -21,13 +21,13 @@ void Fail(const char* why) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace sarovin;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const OpenedReading opened = CalculateReading(bytes, InputForm{}, BirthRecord{}, {});
+    const OpenedReading opened = CalculateReading(bytes, InputForm{}, BirthRecord{}, {}, {});
     if (!opened.calculation) {
         return 0;
     }
     const Calculation& first = *opened.calculation;
     const std::string saved = WriteReading(first.record, first.zonePosition);
-    const OpenedReading reopened = CalculateReading(saved, InputForm{}, BirthRecord{}, {});
+    const OpenedReading reopened = CalculateReading(saved, InputForm{}, BirthRecord{}, {}, {});
     if (!reopened.calculation) {
         Fail(("a saved reading does not open again: " + reopened.calculation.refusal().message)
                  .c_str());

@@ -3,7 +3,6 @@
 #include <span>
 #include <string_view>
 
-#include "calculation/engine_agreement.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
 #include "output/json_classical.h"
@@ -202,9 +201,9 @@ void WriteSputa(JsonWriter& json, const DrishtiReport& report) {
 
 // The charts asked for by their keys, in VargaNames' order:
 //   {bodies: 9 × {body, sign}, graha, lagna: sign or null, rashi}.
-void WriteVargas(JsonWriter& json, std::span<const ReportedVarga> vargas) {
+void WriteVargas(JsonWriter& json, std::span<const CalculatedVarga> vargas) {
     json.BeginObject();
-    for (const ReportedVarga& varga : vargas) {
+    for (const CalculatedVarga& varga : vargas) {
         json.Key(VargaNames[static_cast<std::size_t>(varga.varga)].key);
         json.BeginObject();
         json.Key("bodies");
@@ -260,16 +259,16 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
     json.Key("precisionWarnings");
-    WriteTexts(json, PrecisionWarnings(calculation));
+    WriteTexts(json, calculation.precisionWarnings);
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("rules");
     json.String(NameOf(RULES_NAMES, report.rules));
     json.Key("sputa");
     WriteSputa(json, report);
-    if (!reading.vargas.empty()) {
+    if (!reading.calculation.vargas.empty()) {
         json.Key("vargas");
-        WriteVargas(json, reading.vargas);
+        WriteVargas(json, reading.calculation.vargas);
     }
     json.EndObject();
 }

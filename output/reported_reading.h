@@ -5,15 +5,8 @@
 
 #include "calculation/calculation.h"
 #include "calculation/invalid_lines.h"
-#include "vargas/varga_chart.h"
 
 namespace sarovin {
-
-// A varga asked for, by its place in VargaNames, and its chart.
-struct ReportedVarga {
-    int varga = 0;
-    VargaChart chart;
-};
 
 // One computed reading to print, with the file it came from and the number
 // lines of that file that held no valid value; the source is empty for a
@@ -22,8 +15,6 @@ struct ReportedReading {
     std::string source;
     Calculation calculation;
     std::vector<InvalidLine> invalidLines;
-    // The vargas --vargas asks for, in VargaNames' order.
-    std::vector<ReportedVarga> vargas{};
 };
 
 }  // namespace sarovin

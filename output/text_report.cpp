@@ -127,7 +127,7 @@ void EndRow(std::string& text) {
 // bodies' signs across:
 //                       Lagna      Sun        Moon       ...
 //   D9  Navamsa         Kanya      Mesha      Thula      ...
-void AppendVargas(std::string& text, std::span<const ReportedVarga> vargas) {
+void AppendVargas(std::string& text, std::span<const CalculatedVarga> vargas) {
     const bool hasLagna = vargas.front().chart.lagna.has_value();
     text.append(VARGA_TITLE_WIDTH, ' ');
     if (hasLagna) {
@@ -137,7 +137,7 @@ void AppendVargas(std::string& text, std::span<const ReportedVarga> vargas) {
         AppendPadded(text, names.englishName, SIGN_WIDTH, false);
     }
     EndRow(text);
-    for (const ReportedVarga& varga : vargas) {
+    for (const CalculatedVarga& varga : vargas) {
         const VargaName& name = VargaNames[static_cast<std::size_t>(varga.varga)];
         AppendPadded(text, std::string(name.key) + " " + std::string(name.name), VARGA_TITLE_WIDTH,
                      false);
@@ -172,9 +172,9 @@ std::string FormatTextReading(const ReportedReading& reading) {
         text += '\n';
         text += HousesTable(*reading.calculation.houses);
     }
-    if (!reading.vargas.empty()) {
+    if (!reading.calculation.vargas.empty()) {
         AppendHeading(text, VARGAS_HEADING);
-        AppendVargas(text, reading.vargas);
+        AppendVargas(text, reading.calculation.vargas);
     }
     return text;
 }

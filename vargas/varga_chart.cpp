@@ -4,7 +4,8 @@
 
 namespace sarovin {
 
-VargaChart ComputeVargaChart(int varga, const BodyTable& bodies, std::optional<double> lagna) {
+VargaChart ComputeVargaChart(int varga, const BodyTable& bodies, std::optional<double> lagna,
+                             Rules rules) {
     VargaChart chart;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
         const double longitude = bodies.entries[slot].longitude;
@@ -15,20 +16,12 @@ VargaChart ComputeVargaChart(int varga, const BodyTable& bodies, std::optional<d
         chart.lagna = VargaLongitude(VargaPartOf(varga, *lagna), *lagna);
     }
     chart.graha = ComputeGrahaDrishti(chart.bodies);
-    chart.rashi = ComputeRashiDrishti(chart.bodies);
+    chart.rashi = ComputeRashiDrishti(chart.bodies, rules);
     return chart;
 }
 
 std::string_view SignNameAt(double longitude) {
     return VedicSignNames[static_cast<std::size_t>(SplitSignDms(longitude).sign)];
-}
-
-VargaCharts ComputeVargaCharts(const BodyTable& bodies, std::optional<double> lagna) {
-    VargaCharts charts;
-    for (int varga = 0; varga < VARGA_COUNT; ++varga) {
-        charts[varga] = ComputeVargaChart(varga, bodies, lagna);
-    }
-    return charts;
 }
 
 }  // namespace sarovin

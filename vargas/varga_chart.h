@@ -14,7 +14,8 @@ namespace sarovin {
 // One varga chart: the nine bodies at their varga longitudes (names and
 // position texts as the body table makes them), the Lagna's varga
 // longitude when the ephemeris gives a Lagna, and the Graha and Rashi
-// Drishti found from the varga signs by the rules of the D1 tabs.
+// Drishti found from the varga signs by the rules the reading follows, as
+// its own tabs find them from the rashi signs.
 struct VargaChart {
     BodyTable bodies;
     std::optional<double> lagna;
@@ -24,16 +25,12 @@ struct VargaChart {
     friend bool operator==(const VargaChart&, const VargaChart&) = default;
 };
 
-using VargaCharts = std::array<VargaChart, VARGA_COUNT>;
-
 // The chart of the varga at `varga` in VargaNames for the sidereal
 // longitudes of `bodies` and of the Lagna.
-VargaChart ComputeVargaChart(int varga, const BodyTable& bodies, std::optional<double> lagna);
+VargaChart ComputeVargaChart(int varga, const BodyTable& bodies, std::optional<double> lagna,
+                             Rules rules);
 
 // The sign of a longitude as the tabs name it: "Mesha".
 std::string_view SignNameAt(double longitude);
-
-// The sixteen charts, D1 first.
-VargaCharts ComputeVargaCharts(const BodyTable& bodies, std::optional<double> lagna);
 
 }  // namespace sarovin

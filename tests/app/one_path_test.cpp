@@ -67,7 +67,7 @@ TEST(OneCalculationPath, AFreshWindowAndTheReportToolAgreeOnEveryReading) {
         MainWindow window(platform);
         platform.dialogAnswers.push_back(testing::LocalPath(path));
         window.OpenReading();
-        const Result<ReportedReading> tool = ReadingFromFile(path.toStdString(), {});
+        const Result<ReportedReading> tool = ReadingFromFile(path.toStdString(), {}, {});
         if (tool) {
             EXPECT_TRUE(platform.messages.empty()) << change.what;
             EXPECT_EQ(window.Record(), tool->calculation.record) << change.what;

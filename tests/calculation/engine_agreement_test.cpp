@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "calculation/calculation.h"
+
 namespace sarovin {
 namespace {
 
@@ -31,18 +35,62 @@ InputForm MadridForm() {
 }
 
 TEST(PrecisionWarnings, NameEachBodyTheSwissEphemerisPutsInAnotherSign) {
-    const Result<Calculation> builtIn = ComputeForm(MadridForm(), {}, {});
+    const Result<Calculation> builtIn = ComputeForm(MadridForm(), {}, {}, {});
     ASSERT_TRUE(builtIn);
     EXPECT_EQ(
-        PrecisionWarnings(*builtIn),
+        builtIn->precisionWarnings,
         std::vector<std::string>{"The Swiss Ephemeris puts the Moon in Mesha, not Vrishabha"});
     const Result<Calculation> swiss =
-        ComputeForm(MadridForm(), {}, {Ephemeris::Swiss, LunarNode::Mean});
+        ComputeForm(MadridForm(), {}, {Ephemeris::Swiss, LunarNode::Mean}, {});
     ASSERT_TRUE(swiss);
-    EXPECT_TRUE(PrecisionWarnings(*swiss).empty());
+    EXPECT_TRUE(swiss->precisionWarnings.empty());
     InputForm hourLater = MadridForm();
     hourLater.hourPosition = 23;
-    EXPECT_TRUE(PrecisionWarnings(*ComputeForm(hourLater, {}, {})).empty());
+    EXPECT_TRUE(ComputeForm(hourLater, {}, {}, {})->precisionWarnings.empty());
+}
+
+// A birth anywhere from 1901 to 2050 on any zone, with or without
+// daylight saving, east or west, where the two ephemerides read the sky at
+// different moments.
+BirthRecord RandomBirth(std::mt19937& random) {
+    BirthRecord record;
+    record.year = static_cast<std::int16_t>(1901 + random() % 150);
+    record.month = static_cast<std::int16_t>(1 + random() % 12);
+    record.day = static_cast<std::int16_t>(1 + random() % 28);
+    record.hour = static_cast<std::int16_t>(random() % 24);
+    record.minute = static_cast<std::int16_t>(random() % 60);
+    const int zoneHours = static_cast<int>(random() % 13);
+    const bool zoneEast = random() % 2 == 0;
+    record.zoneHoursAbs = static_cast<std::int16_t>(zoneHours);
+    record.zoneHoursToUt = static_cast<std::int16_t>(zoneEast ? -zoneHours : zoneHours);
+    record.isEast = random() % 2 == 0;
+    record.longitudeDegrees = static_cast<std::int16_t>(random() % 180);
+    record.latitudeDegrees = static_cast<std::int16_t>(random() % 60);
+    record.daylightSaving = random() % 4 == 0;
+    return record;
+}
+
+// The check asks the Swiss Ephemeris only about bodies that may stand in
+// another sign; at births other than those its departures were fitted to,
+// it must name every body the whole Swiss sky puts in another sign.
+TEST(PrecisionWarnings, NameAsManyBodiesAsTheWholeSwissSky) {
+    std::mt19937 random(20261208);
+    int disagreements = 0;
+    for (int birth = 0; birth < 4000; ++birth) {
+        const BirthRecord record = RandomBirth(random);
+        const Result<Sky> builtIn = ComputeSky(record, {});
+        const Result<Sky> swiss = ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
+        ASSERT_TRUE(builtIn && swiss);
+        std::size_t inAnotherSign = 0;
+        for (std::size_t slot = 0; slot < BODY_COUNT; ++slot) {
+            inAnotherSign +=
+                builtIn->bodies.entries[slot].place.sign != swiss->bodies.entries[slot].place.sign;
+        }
+        disagreements += static_cast<int>(inAnotherSign);
+        EXPECT_EQ(PrecisionWarnings(record, *builtIn).size(), inAnotherSign)
+            << record.year << '-' << record.month << '-' << record.day << ' ' << record.hour;
+    }
+    EXPECT_GT(disagreements, 500);
 }
 
 }  // namespace

@@ -91,5 +91,18 @@ TEST(ClassicalReport, TheTextNamesTheRulesAndGivesDrikBala) {
     EXPECT_NE(result.out.find("  Lagna\n"), std::string::npos) << result.out;
 }
 
+// The divisional charts follow the rules the reading follows: the D1
+// chart's rows are the reading's own, under either rule (Raman's birth has
+// Mars and Rahu in Vrishchika).
+TEST(ClassicalReport, TheRashiVargaHasTheReadingsRows) {
+    for (const char* rules : {"1.15", "classical"}) {
+        const QJsonObject reading =
+            Reading(Joined({"--rules", rules, "--vargas", "D1"}, RAMAN_BIRTH));
+        const QJsonObject rashi = reading["vargas"]["D1"].toObject();
+        EXPECT_EQ(rashi["rashi"], reading["rashi"]) << rules;
+        EXPECT_EQ(rashi["graha"], reading["graha"]) << rules;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -36,7 +36,7 @@ std::string PositionOf(double longitude) {
 TEST(JsonSky, BodiesCarryTheLongitudeOfTheirPosition) {
     for (const Ephemeris ephemeris : {Ephemeris::BuiltIn, Ephemeris::Swiss}) {
         const EphemerisChoice choice{ephemeris, LunarNode::Mean};
-        const Result<ReportedReading> computed = ReadingFromTypedBirth(AshaRaoTyped(), choice);
+        const Result<ReportedReading> computed = ReadingFromTypedBirth(AshaRaoTyped(), choice, {});
         ASSERT_TRUE(computed);
         const char* name = ephemeris == Ephemeris::Swiss ? "swiss" : "builtin";
         const QJsonArray bodies = FirstReading(Joined({"--format", "json", "--ephemeris", name},

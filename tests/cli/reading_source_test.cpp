@@ -27,7 +27,7 @@ TEST(ReadingFromFile, ChecksTheNameBeforeReading) {
         {folder.WriteBytes("no-dot-dri", good), ""},
     };
     for (const auto& [path, error] : cases) {
-        EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path, {})), error) << path;
+        EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path, {}, {})), error) << path;
     }
 }
 
@@ -35,7 +35,7 @@ TEST(ReadingFromFile, AFolderIsNoReading) {
     const ReadingFolder folder;
     const std::string path = folder.PathOf("folder.dri");
     std::filesystem::create_directory(path);
-    EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path, {})),
+    EXPECT_EQ(testing::RefusalOf(ReadingFromFile(path, {}, {})),
               "Cannot read the file. It is not an ordinary file.");
 }
 
@@ -65,7 +65,7 @@ TEST(ReadingFromFile, RefusesWithTheFirstFailingCheck) {
         BirthRecord record = AshaRaoBirth();
         c.change(record);
         const Result<ReportedReading> outcome =
-            ReadingFromFile(folder.WriteRecord("case.dri", record, INDIAN_TIME_ZONE), {});
+            ReadingFromFile(folder.WriteRecord("case.dri", record, INDIAN_TIME_ZONE), {}, {});
         EXPECT_EQ(testing::RefusalOf(outcome), c.error);
         EXPECT_FALSE(outcome);
     }
@@ -74,7 +74,7 @@ TEST(ReadingFromFile, RefusesWithTheFirstFailingCheck) {
 TEST(ReadingFromFile, FillsTheRecordOfAGoodReading) {
     const ReadingFolder folder;
     const std::string path = folder.WriteRecord("asha.dri", AshaRaoBirth(), INDIAN_TIME_ZONE);
-    const Result<ReportedReading> outcome = ReadingFromFile(path, {});
+    const Result<ReportedReading> outcome = ReadingFromFile(path, {}, {});
     ASSERT_TRUE(outcome) << testing::RefusalOf(outcome);
     BirthRecord expected = AshaRaoBirth();
     expected.zoneHoursAbs = 5;
@@ -99,7 +99,7 @@ TEST(ReadingFromFile, StartsEachFileFromTheStartUpPanel) {
         bytes += ScrambleText(value) + "\r\n";
     }
     const Result<ReportedReading> outcome =
-        ReadingFromFile(folder.WriteBytes("odd.dri", bytes), {});
+        ReadingFromFile(folder.WriteBytes("odd.dri", bytes), {}, {});
     ASSERT_TRUE(outcome) << testing::RefusalOf(outcome);
     EXPECT_EQ(outcome->calculation.record.day, 1);
     EXPECT_EQ(outcome->calculation.zonePosition, 0);

@@ -55,7 +55,7 @@ TEST(ReadingFromTypedBirth, OnlyImpossibleDatesAreRefused) {
     };
     for (const Case& c : cases) {
         const Result<ReportedReading> outcome =
-            ReadingFromTypedBirth(BirthOn(c.year, c.month, c.day), {});
+            ReadingFromTypedBirth(BirthOn(c.year, c.month, c.day), {}, {});
         EXPECT_EQ(testing::RefusalOf(outcome), c.error) << c.year << "-" << c.month << "-" << c.day;
         EXPECT_EQ(outcome.has_value(), std::string(c.error).empty());
     }
@@ -71,7 +71,7 @@ TEST(ReadingFromTypedBirth, FillsTheRecordAsTheWindowDoes) {
     birth.isSouth = true;
     birth.daylightSaving = true;
     birth.city = "  New Delhi ";
-    const Result<ReportedReading> outcome = ReadingFromTypedBirth(birth, {});
+    const Result<ReportedReading> outcome = ReadingFromTypedBirth(birth, {}, {});
     ASSERT_TRUE(outcome);
     BirthRecord expected = testing::AshaRaoBirth();
     expected.zoneHoursAbs = 5;

@@ -12,9 +12,8 @@ namespace sarovin {
 namespace {
 
 Calculation CalculationOf(const BirthRecord& record, int zonePosition) {
-    Calculation calculation{record, zonePosition, *ComputeSky(record, {}), {}};
-    calculation.report = ComputeDrishtiReport(calculation.sky.bodies);
-    return calculation;
+    return *CompleteCalculation(record, zonePosition, *ComputeSky(record, {}),
+                                {.vargas = {NAVAMSA}});
 }
 
 // Each reading takes two pages of its own, its positions and Graha Drishti

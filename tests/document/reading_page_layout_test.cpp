@@ -23,11 +23,8 @@ const QDate PRINTED(2026, 12, 7);
 
 Calculation CalculationOf(const BirthRecord& record, int zonePosition,
                           const EphemerisChoice& choice) {
-    Calculation calculation{record, zonePosition, *ComputeSky(record, choice), {}};
-    calculation.report =
-        ComputeDrishtiReport(calculation.sky.bodies, choice.rules, calculation.sky.lagna);
-    calculation.houses = *ComputeBirthHouses(calculation.sky);
-    return calculation;
+    return *CompleteCalculation(record, zonePosition, *ComputeSky(record, choice),
+                                {.vargas = {NAVAMSA}});
 }
 
 // The stellium of 4 February 1962 17:30 in New Delhi: eight bodies in

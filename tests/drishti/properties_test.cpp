@@ -48,7 +48,7 @@ TEST_F(GeneratedTables, NodesAreNamedOnlyWhereTheRulesAllow) {
     for (int i = 0; i < 2000; ++i) {
         const BodyTable table = NextTable();
         const auto graha = ComputeGrahaDrishti(table);
-        const auto rashi = ComputeRashiDrishti(table);
+        const auto rashi = ComputeRashiDrishti(table, Rules::Sarovin115);
         for (const DrishtiRow& row : graha) {
             EXPECT_FALSE(Names(row.planetsCaption, "S Node")) << row.planetsCaption;
         }
@@ -62,7 +62,7 @@ TEST_F(GeneratedTables, NodesAreNamedOnlyWhereTheRulesAllow) {
 TEST_F(GeneratedTables, RashiRelationsAreMutualAndSkipTheOwnSign) {
     for (int i = 0; i < 2000; ++i) {
         const BodyTable table = NextTable();
-        const auto rashi = ComputeRashiDrishti(table);
+        const auto rashi = ComputeRashiDrishti(table, Rules::Sarovin115);
         for (int body = 0; body < 7; ++body) {
             for (int other = 0; other < 7; ++other) {
                 const bool named =

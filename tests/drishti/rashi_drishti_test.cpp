@@ -54,14 +54,15 @@ TEST(ComputeRashiDrishti, MatchesTheWorkedExamples) {
          "Planet Sun has no Rashi Drishti."},
     };
     for (const RashiCase& c : cases) {
-        const auto rows = ComputeRashiDrishti(TableWithSigns(c.signs));
+        const auto rows = ComputeRashiDrishti(TableWithSigns(c.signs), Rules::Sarovin115);
         EXPECT_EQ(rows[c.row].aspectCaption, c.aspectCaption) << c.what;
         EXPECT_EQ(rows[c.row].planetsCaption, c.planetsCaption) << c.what;
     }
 }
 
 TEST(ComputeRashiDrishti, NodeRowsAlwaysHaveEmptyLists) {
-    const auto rows = ComputeRashiDrishti(TableWithSigns({0, 3, 6, 9, 0, 3, 6, 9, 3}));
+    const auto rows =
+        ComputeRashiDrishti(TableWithSigns({0, 3, 6, 9, 0, 3, 6, 9, 3}), Rules::Sarovin115);
     EXPECT_EQ(rows[Sun].bodyCaption, "Sun / Surya");
     EXPECT_EQ(rows[NNode].aspectCaption, "N Node is aspecting by Rashi Drishti of .");
     EXPECT_EQ(rows[NNode].planetsCaption, "Planet N Node has no Rashi Drishti.");

@@ -4,9 +4,6 @@
 
 #include <cmath>
 
-#include "tests/support/sample_births.h"
-#include "vargas/sky_motion.h"
-
 namespace sarovin {
 namespace {
 
@@ -53,25 +50,6 @@ TEST(SpanInPart, APointThatDoesNotMoveKeepsItsSign) {
     const VargaSpan span = SpanInPart(VargaPartOf(D9, 10), 10, 0);
     EXPECT_TRUE(std::isinf(span.minutesBefore));
     EXPECT_TRUE(std::isinf(span.minutesAfter));
-}
-
-// Asha Rao, 03:00 UT on 15 June 1980:
-//   swetest -b15.6.1980 -ut3:00 -sid1 -fPl -p1 -head  gives Moon 89.1542398,
-//   at -ut2:50 89.0628992 and at -ut3:10 89.2455622,
-// so 0.1826630° in 20 min, 0.00913315° a minute. The Moon's Navamsa runs
-// from 86°40' to 90°: (89.1542398 - 86.6666667) / 0.00913315 = 272.37 min
-// before and (90 - 89.1542398) / 0.00913315 = 92.60 min after.
-TEST(ComputeVargaSpans, TheMoonsNavamsaSpanMatchesTheSwissEphemeris) {
-    const BirthRecord record = testing::AshaRaoBirth();
-    const EphemerisChoice swiss{Ephemeris::Swiss, LunarNode::Mean};
-    const Result<Sky> sky = ComputeSky(record, swiss);
-    const Result<SkyMotion> motion = MeasureSkyMotion(record, swiss);
-    ASSERT_TRUE(sky && motion);
-    const VargaSpans spans = ComputeVargaSpans(sky->bodies, sky->lagna, *motion);
-    EXPECT_NEAR(motion->bodies[Moon], 0.00913315, 1e-6);
-    EXPECT_NEAR(spans.bodies[Moon][D9].minutesBefore, 272.37, 0.5);
-    EXPECT_NEAR(spans.bodies[Moon][D9].minutesAfter, 92.60, 0.5);
-    EXPECT_TRUE(spans.lagna);
 }
 
 }  // namespace

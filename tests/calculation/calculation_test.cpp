@@ -1,0 +1,77 @@
+#include "calculation/calculation.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/body_tables.h"
+#include "tests/support/sample_births.h"
+
+namespace sarovin {
+namespace {
+
+constexpr int D1 = 0, D9 = 5;
+
+// The Sun in Vrishchika 15°, the others spread over the signs. A fixed sign
+// aspects the other fixed signs by Sarovin's rule, and the movable signs but
+// the one beside it by the classical rule (Brihat Parashara Hora Shastra,
+// Rashi Drishti): Vrishabha, Simha, Kumbha against Mesha, Kataka, Makara.
+Sky SkyWithRules(Rules rules) {
+    Sky sky;
+    sky.bodies = testing::TableWithSigns({7, 0, 3, 9, 1, 4, 10, 2, 8});
+    sky.used.rules = rules;
+    return sky;
+}
+
+struct RulesCase {
+    Rules rules;
+    const char* sunAspects;
+};
+
+TEST(CompleteCalculation, TheRashiVargaFollowsTheReadingsRules) {
+    const RulesCase cases[] = {
+        {Rules::Sarovin115, "Sun is aspecting by Rashi Drishti of Vrishabha, Simha, Kumbha."},
+        {Rules::Classical, "Sun is aspecting by Rashi Drishti of Mesha, Kataka, Makara."},
+    };
+    for (const RulesCase& c : cases) {
+        const Result<Calculation> calculation =
+            CompleteCalculation(BirthRecord{}, 0, SkyWithRules(c.rules), EveryVargaWithSpans());
+        ASSERT_TRUE(calculation);
+        const VargaChart* rashi = FindVarga(*calculation, D1);
+        ASSERT_NE(rashi, nullptr);
+        EXPECT_EQ(calculation->report.rashi[Sun].aspectCaption, c.sunAspects);
+        EXPECT_EQ(rashi->rashi, calculation->report.rashi);
+        EXPECT_EQ(rashi->graha, calculation->report.graha);
+    }
+}
+
+TEST(CompleteCalculation, ComputesOnlyTheVargasOfItsScope) {
+    const CalculationScope navamsaOnly{.vargas = {D9}};
+    const Result<Calculation> calculation =
+        CompleteCalculation(BirthRecord{}, 0, SkyWithRules(Rules::Sarovin115), navamsaOnly);
+    ASSERT_TRUE(calculation);
+    EXPECT_EQ(FindVarga(*calculation, D1), nullptr);
+    EXPECT_NE(FindVarga(*calculation, D9), nullptr);
+    EXPECT_FALSE(calculation->spans);
+}
+
+// Asha Rao, 03:00 UT on 15 June 1980:
+//   swetest -b15.6.1980 -ut3:00 -sid1 -fPl -p1 -head  gives Moon 89.1542398,
+//   at -ut2:50 89.0628992 and at -ut3:10 89.2455622,
+// so 0.1826630° in 20 min, 0.00913315° a minute. The Moon's Navamsa runs
+// from 86°40' to 90°: (89.1542398 - 86.6666667) / 0.00913315 = 272.37 min
+// before and (90 - 89.1542398) / 0.00913315 = 92.60 min after.
+TEST(CompleteCalculation, TheMoonsNavamsaSpanMatchesTheSwissEphemeris) {
+    const BirthRecord record = testing::AshaRaoBirth();
+    const EphemerisChoice swiss{Ephemeris::Swiss, LunarNode::Mean};
+    Result<Sky> sky = ComputeSky(record, swiss);
+    ASSERT_TRUE(sky);
+    const Result<Calculation> calculation =
+        CompleteCalculation(record, 0, std::move(*sky), EveryVargaWithSpans());
+    ASSERT_TRUE(calculation && calculation->spans);
+    const VargaSpans& spans = *calculation->spans;
+    EXPECT_NEAR(spans.bodies[Moon][D9].minutesBefore, 272.37, 0.5);
+    EXPECT_NEAR(spans.bodies[Moon][D9].minutesAfter, 92.60, 0.5);
+    EXPECT_TRUE(spans.lagna);
+}
+
+}  // namespace
+}  // namespace sarovin
