@@ -53,15 +53,13 @@ QString DrikBalaTip(const DrishtiReport& report, int planet) {
                       "Drik Bala of %1 (%2): benefic aspects less malefic ones, "
                       "one quarter")
                       .arg(ToQString(report.sputa.columnCaptions[planet]), Nature(value.benefic));
-    double net = 0;
     for (const DrikContribution& term : value.contributors) {
         tip += QStringLiteral("\n%1 %2 (%3) %4")
                    .arg(term.benefic ? QStringLiteral("+") : QStringLiteral("\u2212"),
                         ToQString(report.sputa.columnCaptions[term.planet]), Nature(term.benefic),
                         Virupas(term.virupas));
-        net += term.benefic ? term.virupas : -term.virupas;
     }
-    return tip + QStringLiteral("\n= %1 / 4 = %2").arg(Virupas(net), Virupas(value.virupas));
+    return tip + QStringLiteral("\n= %1 / 4 = %2").arg(Virupas(value.net), Virupas(value.virupas));
 }
 
 }  // namespace sarovin

@@ -153,7 +153,7 @@ void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
                                 const ChartComparison& comparison, ChartStyle style) {
     const std::string_view aName = ChartName(a.record.name, "A");
     const std::string_view bName = ChartName(b.record.name, "B");
-    title_->setText(ToQString(ComparisonTitle(aName, bName, a.record == b.record)));
+    title_->setText(ToQString(ComparisonTitle(aName, bName, comparison.sameBirth)));
     chart_->SetStyle(style);
     chart_->ShowComparison(a, b);
     chartCaption_->setText(ToQString(DoubleChartCaption(aName, bName)) +

@@ -57,16 +57,14 @@ void Tint(QLabel* cell, double virupas) {
 
 // "Thula madhya: strongest in house 1; house 4 is 3 away, 60 - 3 x 10 = 30".
 QString DigBalaTip(const HouseRow& row) {
-    const int strongest = StrongestHouseOf(row.bounds.madhya);
-    const int apart = std::abs(row.number - strongest) % HOUSES;
-    const int away = std::min(apart, HOUSES - apart);
+    const BhavaDigBala& digBala = row.digBala;
     return QStringLiteral(
                "%1 madhya: strongest in house %2\nhouse %3 is %4 away: 60 - %4 x 10 = %5")
         .arg(ToQString(VedicSignNames[row.sign]))
-        .arg(strongest)
+        .arg(digBala.strongestHouse)
         .arg(row.number)
-        .arg(away)
-        .arg(ToQString(VirupasText(row.digBala)));
+        .arg(digBala.housesAway)
+        .arg(ToQString(VirupasText(digBala.virupas)));
 }
 
 }  // namespace
@@ -126,7 +124,7 @@ void HousesTab::ShowHouses(const Houses& houses, const BodyTable& bodies) {
         QLabel* drishtiBala = Cell(house, TableColumnOf(DrishtiBalaColumn));
         drishtiBala->setToolTip(ToQString(DrishtiBalaWorking(row.drishtiBala)));
         QLabel* digBala = Cell(house, TableColumnOf(DigBalaColumn));
-        Tint(digBala, row.digBala);
+        Tint(digBala, row.digBala.virupas);
         digBala->setToolTip(DigBalaTip(row));
     }
 }

@@ -338,7 +338,7 @@ void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
                               refusal.icon);
         return;
     }
-    ChartComparison comparison = CompareCharts(calculation_.sky, other.calculation->sky);
+    ChartComparison comparison = CompareReadings(calculation_, *other.calculation);
     compared_ = Compared{std::move(*other.calculation), std::move(comparison)};
     resultsPanel_->ShowComparison(calculation_, compared_->b, compared_->comparison);
 }

@@ -172,8 +172,10 @@ int PrintComparison(const ReportOptions& options, std::ostream& out, std::ostrea
     if (!bothComputed) {
         return EXIT_SOME_REFUSED;
     }
-    const ComparedReadings compared =
-        CompareReadings(std::move(*readings[0]), std::move(*readings[1]));
+    ChartComparison comparison =
+        CompareReadings(readings[0]->calculation, readings[1]->calculation);
+    const ComparedReadings compared{std::move(*readings[0]), std::move(*readings[1]),
+                                    std::move(comparison)};
     if (!options.pdfPath.empty()) {
         return PrintComparisonAsPdf(options, compared, err);
     }

@@ -69,4 +69,10 @@ ChartComparison CompareCharts(const Sky& a, const Sky& b) {
     return comparison;
 }
 
+ChartComparison CompareReadings(const Calculation& a, const Calculation& b) {
+    ChartComparison comparison = CompareCharts(a.sky, b.sky);
+    comparison.sameBirth = a.record == b.record;
+    return comparison;
+}
+
 }  // namespace sarovin

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "calculation/calculation.h"
 #include "calculation/sky.h"
 #include "drishti/classical_sputa_drishti.h"
 #include "drishti/graha_drishti.h"
@@ -42,13 +43,15 @@ struct MutualAspect {
 };
 
 // Two charts compared: the Sputa Drishti each way, the Graha Drishti each
-// way, and the mutual aspects, strongest pair first.
+// way, the mutual aspects, strongest pair first, and whether both readings
+// hold one birth, as when a reading is compared with itself.
 struct ChartComparison {
     CrossSputa aOnB;
     CrossSputa bOnA;
     std::array<GrahaAcross, GRAHA_ROWS> grahaAOnB;
     std::array<GrahaAcross, GRAHA_ROWS> grahaBOnA;
     std::vector<MutualAspect> mutual;
+    bool sameBirth = false;
 
     friend bool operator==(const ChartComparison&, const ChartComparison&) = default;
 };
@@ -57,6 +60,11 @@ struct ChartComparison {
 // as the Sputa tab marks it.
 inline constexpr double STRONG_VIRUPAS = 45;
 
+// The charts of two skies compared; `sameBirth` stays false.
 ChartComparison CompareCharts(const Sky& a, const Sky& b);
+
+// Reading `a` compared with reading `b`: the one comparison the Compare
+// tab, the pair's page and the tool all show.
+ChartComparison CompareReadings(const Calculation& a, const Calculation& b);
 
 }  // namespace sarovin

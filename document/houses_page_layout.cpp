@@ -104,7 +104,7 @@ HousesPageLayout LayOutHousesPage(const Calculation& calculation, const Houses& 
         const auto boxes =
             LayOutRow(measure, page, top, texts, measure.FontOf(PAGE_TEXT_POINTS),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, layout.cells);
-        const StrengthLook look = LookOfStrength(house.digBala);
+        const StrengthLook look = LookOfStrength(house.digBala.virupas);
         layout.digBala.push_back({boxes[DigBalaColumn], ToQString(cells[DigBalaColumn]),
                                   measure.FontOf(PAGE_TEXT_POINTS), Qt::AlignCenter,
                                   ToQColor(look.ink)});

@@ -155,7 +155,7 @@ PairPageLayout LayOutPairPageIn(const PageMeasure& measure, const Sizes& sizes,
     PairPageLayout layout;
 
     const TextColumn title = LayOutHeading(
-        measure, page, {ToQString(ComparisonTitle(aName, bName, a.record == b.record))},
+        measure, page, {ToQString(ComparisonTitle(aName, bName, comparison.sameBirth))},
         sizes.title, 0);
     layout.title = title.texts.front();
     double top = title.bottom + gap / 2;

@@ -56,6 +56,7 @@ DrikBala ComputeDrikBala(const ClassicalSputa& sputa, const BodyTable& bodies) {
             value.contributors.at(next++) = {aspecting, benefic[aspecting], virupas};
             net += benefic[aspecting] ? virupas : -virupas;
         }
+        value.net = net;
         value.virupas = net * DRIK_BALA_SHARE;
     }
     return bala;

@@ -18,10 +18,12 @@ struct DrikContribution {
 };
 
 // The Drik Bala of one planet: its own nature, the strength in virupas,
-// and the six other planets' terms it was summed from.
+// the net aspect it is the quarter of, and the six other planets' terms
+// that net was summed from, the benefics' added and the malefics' taken.
 struct DrikBalaValue {
     bool benefic = false;
     double virupas = 0;
+    double net = 0;
     std::array<DrikContribution, ASPECTING_PLANETS - 1> contributors{};
 
     friend bool operator==(const DrikBalaValue&, const DrikBalaValue&) = default;

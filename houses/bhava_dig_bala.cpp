@@ -42,8 +42,7 @@ constexpr double HALF_SIGN = 15;
 constexpr double FULL_STRENGTH = 60;
 constexpr double LOSS_PER_HOUSE = 10;
 
-}  // namespace
-
+// The house (1 to 12) where a madhya at `madhya` is strongest.
 int StrongestHouseOf(double madhya) {
     const double longitude = ZodiacDegrees(madhya);
     const auto sign = static_cast<int>(longitude / SIGN_WIDTH);
@@ -52,12 +51,15 @@ int StrongestHouseOf(double madhya) {
     return secondHalf ? halves.secondHalf : halves.firstHalf;
 }
 
+}  // namespace
+
 // 60 virupas in the strongest house, 10 less for each house away, counted
 // the shorter way round: 0 six houses away.
-double BhavaDigBala(int number, double madhya) {
-    const int apart = std::abs(number - StrongestHouseOf(madhya)) % HOUSES;
+BhavaDigBala ComputeBhavaDigBala(int number, double madhya) {
+    const int strongest = StrongestHouseOf(madhya);
+    const int apart = std::abs(number - strongest) % HOUSES;
     const int away = std::min(apart, HOUSES - apart);
-    return FULL_STRENGTH - LOSS_PER_HOUSE * away;
+    return {strongest, away, FULL_STRENGTH - LOSS_PER_HOUSE * away};
 }
 
 }  // namespace sarovin

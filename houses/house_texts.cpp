@@ -43,7 +43,7 @@ HouseCells MakeHouseCells(const HouseRow& row) {
             PositionText(row.bounds.madhya), PositionText(row.bounds.start),
             PositionText(row.bounds.end),    BodyListText(row.occupants),
             BodyListText(row.aspectedBy),    VirupasText(row.drishtiBala.virupas),
-            VirupasText(row.digBala)};
+            VirupasText(row.digBala.virupas)};
 }
 
 std::string HouseAspectsSentence(const Houses& houses, int body) {
@@ -51,16 +51,13 @@ std::string HouseAspectsSentence(const Houses& houses, int body) {
     if (body >= GRAHA_ROWS) {
         return "The " + name + " casts no Drishti on houses.";
     }
-    int own = 0;
-    while (!houses.list[own].occupants.test(body)) {
-        ++own;
-    }
+    const BodyHouses& place = houses.bodies[body];
     std::string aspected;
-    for (const int count : GrahaAspectCounts(body)) {
-        aspected += (aspected.empty() ? "" : ", ") + std::to_string((own + count - 1) % HOUSES + 1);
+    for (const int house : place.aspected) {
+        aspected += (aspected.empty() ? "" : ", ") + std::to_string(house);
     }
-    const bool several = GrahaAspectCounts(body).size() > 1;
-    return name + " stands in house " + std::to_string(own + 1) + " and aspects house" +
+    const bool several = place.aspected.size() > 1;
+    return name + " stands in house " + std::to_string(place.house) + " and aspects house" +
            (several ? "s " : " ") + aspected + ".";
 }
 

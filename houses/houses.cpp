@@ -11,10 +11,13 @@ constexpr double SIGN_WIDTH = 30;
 
 // Graha Drishti on houses, counted from the house each body stands in as
 // the first, by the counts of the Graha Drishti tab; the S Node casts none.
-void MarkGrahaDrishti(const std::array<int, BODY_COUNT>& bodyHouses, Houses& houses) {
+void MarkGrahaDrishti(Houses& houses) {
     for (int body = 0; body < GRAHA_ROWS; ++body) {
+        BodyHouses& place = houses.bodies[body];
         for (const int count : GrahaAspectCounts(body)) {
-            houses.list[(bodyHouses[body] + count - 1) % HOUSES].aspectedBy.set(body);
+            const int aspected = (place.house + count - 2) % HOUSES + 1;
+            place.aspected.push_back(aspected);
+            houses.list[aspected - 1].aspectedBy.set(body);
         }
     }
 }
@@ -26,7 +29,7 @@ HouseRow MakeHouseRow(int house, const HouseBounds& bounds, const BodyTable& bod
     row.sign = static_cast<int>(bounds.madhya / SIGN_WIDTH);
     row.bounds = bounds;
     row.drishtiBala = ComputeBhavaDrishtiBala(bodies, weights, bounds.madhya);
-    row.digBala = BhavaDigBala(row.number, bounds.madhya);
+    row.digBala = ComputeBhavaDigBala(row.number, bounds.madhya);
     return row;
 }
 
@@ -38,12 +41,12 @@ Houses ComputeHouses(HouseSystem system, const HouseFrame& frame, const BodyTabl
     for (int house = 0; house < HOUSES; ++house) {
         houses.list[house] = MakeHouseRow(house, frame[house], bodies, weights);
     }
-    std::array<int, BODY_COUNT> bodyHouses{};
     for (int body = 0; body < BODY_COUNT; ++body) {
-        bodyHouses[body] = HouseIndexOf(bodies.entries[body].longitude, frame);
-        houses.list[bodyHouses[body]].occupants.set(body);
+        const int house = HouseIndexOf(bodies.entries[body].longitude, frame);
+        houses.bodies[body].house = house + 1;
+        houses.list[house].occupants.set(body);
     }
-    MarkGrahaDrishti(bodyHouses, houses);
+    MarkGrahaDrishti(houses);
     return houses;
 }
 

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <bitset>
+#include <vector>
 
 #include "engine/body_table.h"
+#include "houses/bhava_dig_bala.h"
 #include "houses/bhava_drishti_bala.h"
 #include "houses/house_bounds.h"
 #include "houses/house_system.h"
@@ -22,14 +24,25 @@ struct HouseRow {
     std::bitset<BODY_COUNT> occupants;
     std::bitset<BODY_COUNT> aspectedBy;
     BhavaDrishtiBala drishtiBala;
-    double digBala = 0;
+    BhavaDigBala digBala;
 
     friend bool operator==(const HouseRow&, const HouseRow&) = default;
+};
+
+// Where one body stands among the houses: its house (1 to 12) and the
+// houses its Graha Drishti falls on, in the order of its counts; none for
+// the S Node.
+struct BodyHouses {
+    int house = 1;
+    std::vector<int> aspected;
+
+    friend bool operator==(const BodyHouses&, const BodyHouses&) = default;
 };
 
 struct Houses {
     HouseSystem system = HouseSystem::Sripati;
     std::array<HouseRow, HOUSES> list{};
+    std::array<BodyHouses, BODY_COUNT> bodies{};
 
     friend bool operator==(const Houses&, const Houses&) = default;
 };

@@ -92,7 +92,7 @@ std::string FormatJsonComparison(const ComparedReadings& compared, JsonLayout la
     json.Key("mutual");
     WriteMutual(json, comparison.mutual);
     json.Key("sameBirth");
-    json.Bool(compared.sameBirth);
+    json.Bool(compared.comparison.sameBirth);
     json.EndObject();
     return text;
 }

@@ -99,7 +99,7 @@ std::string FormatTextComparison(const ComparedReadings& compared) {
     const std::string_view aName = ChartName(compared.a.calculation.record.name, "A");
     const std::string_view bName = ChartName(compared.b.calculation.record.name, "B");
     std::string text;
-    AppendLine(text, compared.sameBirth
+    AppendLine(text, compared.comparison.sameBirth
                          ? "A reading compared with itself: A and B hold the same birth."
                          : "A compared with B");
     AppendLine(text, "A: " + BirthHeaderLine(compared.a));

@@ -32,7 +32,7 @@ void WriteHouse(JsonWriter& json, const HouseRow& row) {
     json.Key("aspectedBy");
     WriteBodyNames(json, row.aspectedBy);
     json.Key("digBala");
-    json.Number(RoundedVirupas(row.digBala));
+    json.Number(RoundedVirupas(row.digBala.virupas));
     json.Key("drishtiBala");
     json.Number(RoundedVirupas(row.drishtiBala.virupas));
     json.Key("end");

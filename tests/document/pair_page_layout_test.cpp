@@ -36,7 +36,7 @@ PairPageLayout LayOutOnA4(const Calculation& a, const Calculation& b, QRectF* ar
     if (area) {
         *area = page;
     }
-    return LayOutPairPage(a, b, CompareCharts(a.sky, b.sky), ChartStyle::SouthIndian, page, writer,
+    return LayOutPairPage(a, b, CompareReadings(a, b), ChartStyle::SouthIndian, page, writer,
                           QFont());
 }
 

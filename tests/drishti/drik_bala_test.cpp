@@ -50,11 +50,32 @@ TEST(ComputeDrikBala, IsAQuarterOfBeneficLessMaleficAspects) {
     sputa.grid[Jupiter][Sun] = 60;
     sputa.grid[Saturn][Sun] = 20;
     const DrikBalaValue sun = ComputeDrikBala(sputa, bodies)[Sun];
+    EXPECT_DOUBLE_EQ(sun.net, 60 - 20);
     EXPECT_DOUBLE_EQ(sun.virupas, 10);
     EXPECT_FALSE(sun.benefic);
     ASSERT_EQ(sun.contributors.size(), 6u);
     EXPECT_EQ(sun.contributors[4], (DrikContribution{Jupiter, true, 60}));
     EXPECT_EQ(sun.contributors[5], (DrikContribution{Saturn, false, 20}));
+}
+
+// The working shown with each Drik Bala gives its value: the benefics'
+// terms added, the malefics' taken, the net quartered.
+TEST(ComputeDrikBala, TheShownTermsGiveTheValue) {
+    const BodyTable bodies = TableAt({10, 200, 35, 70, 130, 250, 300, 20, 200});
+    ClassicalSputa sputa;
+    for (int aspecting = 0; aspecting < ASPECTING_PLANETS; ++aspecting) {
+        for (int aspected = 0; aspected < ASPECTING_PLANETS; ++aspected) {
+            sputa.grid[aspecting][aspected] = 7.5 * aspecting + 3.25 * aspected;
+        }
+    }
+    for (const DrikBalaValue& value : ComputeDrikBala(sputa, bodies)) {
+        double net = 0;
+        for (const DrikContribution& term : value.contributors) {
+            net += term.benefic ? term.virupas : -term.virupas;
+        }
+        EXPECT_DOUBLE_EQ(value.net, net);
+        EXPECT_DOUBLE_EQ(value.virupas, net / 4);
+    }
 }
 
 }  // namespace

@@ -11,31 +11,36 @@ struct DigBalaCase {
     double madhya;
     int number;
     double virupas;
+    int strongest;
 };
 
-// 60 in the strongest house, 10 less a house away, the shorter way round.
+// 60 in the strongest house, 10 less a house away, the shorter way round;
+// the working shown names that house and the count, which give the value.
 const DigBalaCase DIG_BALA[] = {
-    {"human Mithuna in the 1st", 75, 1, 60},
-    {"human Mithuna in the 4th, 3 away", 75, 4, 30},
-    {"human Mithuna in the 7th, 6 away", 75, 7, 0},
-    {"human Mithuna in the 11th, 2 away backwards", 75, 11, 40},
-    {"human Kumbha in the 1st", 310, 1, 60},
-    {"human first half of Dhanus in the 1st", 244.999, 1, 60},
-    {"quadruped second half of Dhanus (15 degrees on) in the 10th", 255, 10, 60},
-    {"quadruped second half of Dhanus in the 1st, 3 away", 255, 1, 30},
-    {"water Kataka in the 4th", 100, 4, 60},
-    {"water Meena in the 10th, 6 away", 345, 10, 0},
-    {"water second half of Makara in the 4th", 290, 4, 60},
-    {"quadruped first half of Makara in the 10th", 275, 10, 60},
-    {"Vrischika in the 7th", 220, 7, 60},
-    {"Vrischika in the 1st, 6 away", 220, 1, 0},
-    {"quadruped Mesha in the 9th, 1 away", 10, 9, 50},
-    {"quadruped Simha in the 10th", 130, 10, 60},
+    {"human Mithuna in the 1st", 75, 1, 60, 1},
+    {"human Mithuna in the 4th, 3 away", 75, 4, 30, 1},
+    {"human Mithuna in the 7th, 6 away", 75, 7, 0, 1},
+    {"human Mithuna in the 11th, 2 away backwards", 75, 11, 40, 1},
+    {"human Kumbha in the 1st", 310, 1, 60, 1},
+    {"human first half of Dhanus in the 1st", 244.999, 1, 60, 1},
+    {"quadruped second half of Dhanus (15 degrees on) in the 10th", 255, 10, 60, 10},
+    {"quadruped second half of Dhanus in the 1st, 3 away", 255, 1, 30, 10},
+    {"water Kataka in the 4th", 100, 4, 60, 4},
+    {"water Meena in the 10th, 6 away", 345, 10, 0, 4},
+    {"water second half of Makara in the 4th", 290, 4, 60, 4},
+    {"quadruped first half of Makara in the 10th", 275, 10, 60, 10},
+    {"Vrischika in the 7th", 220, 7, 60, 7},
+    {"Vrischika in the 1st, 6 away", 220, 1, 0, 7},
+    {"quadruped Mesha in the 9th, 1 away", 10, 9, 50, 10},
+    {"quadruped Simha in the 10th", 130, 10, 60, 10},
 };
 
 TEST(BhavaDigBala, CountsHousesFromTheSignClassStrongestHouse) {
     for (const DigBalaCase& test : DIG_BALA) {
-        EXPECT_EQ(BhavaDigBala(test.number, test.madhya), test.virupas) << test.what;
+        const BhavaDigBala bala = ComputeBhavaDigBala(test.number, test.madhya);
+        EXPECT_EQ(bala.virupas, test.virupas) << test.what;
+        EXPECT_EQ(bala.strongestHouse, test.strongest) << test.what;
+        EXPECT_EQ(60 - 10 * bala.housesAway, bala.virupas) << test.what;
     }
 }
 
