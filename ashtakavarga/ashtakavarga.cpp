@@ -11,9 +11,9 @@ constexpr std::size_t Index(AshtakaPoint point) {
 // The signs of `places` counted from `fromSign`, the sign itself the 1st.
 std::uint16_t SignsOfPlaces(std::uint16_t places, int fromSign) {
     std::uint16_t signs = 0;
-    for (int place = 0; place < SIGN_COUNT; ++place) {
+    for (int place = 0; place < ZODIAC_SIGNS; ++place) {
         if ((places >> place & 1U) != 0) {
-            signs = static_cast<std::uint16_t>(signs | 1U << ((fromSign + place) % SIGN_COUNT));
+            signs = static_cast<std::uint16_t>(signs | 1U << ((fromSign + place) % ZODIAC_SIGNS));
         }
     }
     return signs;
@@ -34,14 +34,14 @@ Ashtakavarga ComputeAshtakavarga(const std::array<int, ASHTAKA_POINT_COUNT>& sig
             result
                 .prastara[static_cast<std::size_t>(owner)][static_cast<std::size_t>(contributor)] =
                 given;
-            for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+            for (int sign = 0; sign < ZODIAC_SIGNS; ++sign) {
                 result.bhinna[static_cast<std::size_t>(owner)][static_cast<std::size_t>(sign)] +=
                     given >> sign & 1;
             }
         }
     }
     for (int planet = 0; planet < ASHTAKA_PLANET_COUNT; ++planet) {
-        for (int sign = 0; sign < SIGN_COUNT; ++sign) {
+        for (int sign = 0; sign < ZODIAC_SIGNS; ++sign) {
             result.sarva[static_cast<std::size_t>(sign)] +=
                 result.bhinna[static_cast<std::size_t>(planet)][static_cast<std::size_t>(sign)];
         }

@@ -8,9 +8,9 @@
 
 namespace sarovin {
 
-inline constexpr int SIGN_COUNT = 12;
+inline constexpr int ZODIAC_SIGNS = 12;
 
-using SignBindus = std::array<int, SIGN_COUNT>;
+using SignBindus = std::array<int, ZODIAC_SIGNS>;
 
 // The Ashtakavarga of a chart, signs counted from Mesha.
 struct Ashtakavarga {

@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "ashtakavarga/ashtakavarga.h"
 #include "calculation/calculation.h"
 #include "calculation/invalid_lines.h"
+#include "dasha/vimshottari.h"
 #include "vargas/varga_chart.h"
 
 namespace sarovin {
@@ -24,6 +26,10 @@ struct ReportedReading {
     std::vector<InvalidLine> invalidLines;
     // The vargas --vargas asks for, in VargaNames' order.
     std::vector<ReportedVarga> vargas{};
+    // The Vimshottari periods --dasha asks for, and the Ashtakavarga
+    // --ashtakavarga asks for; computed once from the calculation.
+    std::optional<Vimshottari> dasha{};
+    std::optional<Ashtakavarga> ashtakavarga{};
 };
 
 }  // namespace sarovin

@@ -52,7 +52,7 @@ int Total(const SignBindus& bindus) {
 TEST(Ashtakavarga, TotalsHoldForAnyChart) {
     const std::array<int, ASHTAKA_POINT_COUNT> totals = {48, 49, 39, 54, 56, 52, 39, 49};
     std::mt19937 random(1911);
-    std::uniform_int_distribution<int> anySign(0, SIGN_COUNT - 1);
+    std::uniform_int_distribution<int> anySign(0, ZODIAC_SIGNS - 1);
     for (int chart = 0; chart < 1000; ++chart) {
         std::array<int, ASHTAKA_POINT_COUNT> signs{};
         for (int& sign : signs) {
