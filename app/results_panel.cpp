@@ -1,6 +1,7 @@
 #include "app/results_panel.h"
 #include "app/compare_tab.h"
 
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_tab.h"
+#include "app/dasha_tab.h"
 #include "app/drishti_tab.h"
 #include "app/dropped_reading.h"
 #include "app/graphic_accessibility.h"
@@ -39,6 +41,14 @@ const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+
+// The Julian day of this moment's Universal Time.
+double NowJulianDay() {
+    constexpr double UNIX_EPOCH_JULIAN_DAY = 2440587.5;
+    constexpr double SECONDS_PER_DAY = 86400;
+    return UNIX_EPOCH_JULIAN_DAY +
+           static_cast<double>(QDateTime::currentSecsSinceEpoch()) / SECONDS_PER_DAY;
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -85,6 +95,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     compare_ = new CompareTab(this);
     tabs_->addTab(compare_, QStringLiteral("Compare"));
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
+    dasha_ = new DashaTab(this);
+    tabs_->addTab(dasha_, QStringLiteral("Dasha"));
 
     AddTabKeys();
 
@@ -169,6 +181,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowHouses(calculation);
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
+    dasha_->ShowCalculation(calculation, NowJulianDay());
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
 

@@ -15,6 +15,7 @@ namespace sarovin {
 
 class ChartTab;
 class CompareTab;
+class DashaTab;
 class DrishtiTab;
 class HousesTab;
 class SputaTab;
@@ -74,6 +75,7 @@ class ResultsPanel : public QWidget {
     TransitsTab* transits_;
     ChartTab* chart_;
     CompareTab* compare_;
+    DashaTab* dasha_;
 };
 
 }  // namespace sarovin

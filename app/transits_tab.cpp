@@ -276,6 +276,9 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
         case TransitKind::SadeSati:
             tip = QStringLiteral("Sade Sati, %1 phase").arg(PhaseText(*event.phase));
             break;
+        case TransitKind::Kakshya:
+            tip = QStringLiteral("%1 in a Kakshya with a bindu").arg(transiting);
+            break;
     }
     tip += QStringLiteral("\nfrom %1%2\nto %3%4")
                .arg(TimeText(event.start), event.startCut ? QStringLiteral(" (span's start)") : "")

@@ -11,6 +11,7 @@
 
 #include "cli/birth_options.h"
 #include "cli/info_texts.h"
+#include "cli/named_option.h"
 #include "cli/option_values.h"
 #include "cli/varga_option.h"
 #include "output/named_values.h"
@@ -34,18 +35,46 @@ struct KnownOption {
 };
 
 constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
-    {"rules", true, false},      {"ayanamsa", true, false}, {"format", true, false},
-    {"ephemeris", true, false},  {"node", true, false},     {"jobs", true, false},
-    {"help", false, false},      {"version", false, false}, {"zones", false, false},
-    {"find-place", true, false}, {"day", true, true},       {"month", true, true},
-    {"year", true, true},        {"hour", true, true},      {"minute", true, true},
-    {"zone", true, true},        {"longitude", true, true}, {"latitude", true, true},
-    {"east", false, true},       {"west", false, true},     {"north", false, true},
-    {"south", false, true},      {"dst", false, true},      {"place", true, true},
-    {"name", true, true},        {"city", true, true},      {"state", true, true},
-    {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
-    {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
-    {"houses", true, false},     {"transits", true, false}, {"threshold", true, false},
+    {"rules", true, false},
+    {"ayanamsa", true, false},
+    {"format", true, false},
+    {"ephemeris", true, false},
+    {"node", true, false},
+    {"jobs", true, false},
+    {"help", false, false},
+    {"version", false, false},
+    {"zones", false, false},
+    {"find-place", true, false},
+    {"day", true, true},
+    {"month", true, true},
+    {"year", true, true},
+    {"hour", true, true},
+    {"minute", true, true},
+    {"zone", true, true},
+    {"longitude", true, true},
+    {"latitude", true, true},
+    {"east", false, true},
+    {"west", false, true},
+    {"north", false, true},
+    {"south", false, true},
+    {"dst", false, true},
+    {"place", true, true},
+    {"name", true, true},
+    {"city", true, true},
+    {"state", true, true},
+    {"country", true, true},
+    {"pdf", true, false},
+    {"compare", false, false},
+    {"vargas", true, false},
+    {"no-dst", false, true},
+    {"utc-offset", true, true},
+    {"houses", true, false},
+    {"transits", true, false},
+    {"threshold", true, false},
+    {"dasha", false, false},
+    {"dasha-year", true, false},
+    {"ashtakavarga", false, false},
+    {"ashtakavarga-tables", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -184,39 +213,6 @@ bool DescribesBirth(const GivenOptions& given) {
                        [](const auto& entry) { return FindOption(entry.first)->describesBirth; });
 }
 
-std::string NamesOf(std::span<const std::string_view> names) {
-    std::string text;
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        if (index > 0) {
-            text += index + 1 == names.size() ? " or " : ", ";
-        }
-        text += names[index];
-    }
-    return text;
-}
-
-// The value named by option `option`, when given; an unknown name is
-// refused.
-template <typename Value, std::size_t COUNT>
-Result<Done> ReadNamed(const GivenOptions& given, std::string_view option,
-                       const std::array<NamedValue<Value>, COUNT>& names, Value& value) {
-    const auto found = given.find(option);
-    if (found == given.end()) {
-        return Done{};
-    }
-    for (const NamedValue<Value>& named : names) {
-        if (named.name == found->second) {
-            value = named.value;
-            return Done{};
-        }
-    }
-    std::array<std::string_view, COUNT> listed;
-    std::transform(names.begin(), names.end(), listed.begin(),
-                   [](const NamedValue<Value>& named) { return named.name; });
-    return RefuseWith("unknown " + std::string(option) + " '" + PrintableText(found->second) +
-                      "': give " + NamesOf(listed));
-}
-
 Result<Done> ReadJobs(const GivenOptions& given, int& jobs) {
     const auto found = given.find("jobs");
     if (found == given.end()) {
@@ -297,6 +293,11 @@ Result<ReportOptions> ReadReadings(const GivenOptions& given, std::vector<std::s
     if (Result<Done> read = ReadTransitOptions(given, files, options.transits); !read) {
         return read.refusal();
     }
+    Result<PeriodOptions> periods = ReadPeriodOptions(given, options.ephemeris.ephemeris);
+    if (!periods) {
+        return periods.refusal();
+    }
+    options.periods = *periods;
     if (given.contains("compare")) {
         if (DescribesBirth(given) || files.size() != 2) {
             return RefuseWith("--compare needs two reading files and no birth options");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculation/sky.h"
+#include "cli/period_options.h"
 #include "cli/transit_options.h"
 #include "cli/typed_birth.h"
 #include "common/result.h"
@@ -35,6 +36,8 @@ struct ReportOptions {
     std::vector<int> vargas;
     // --transits FROM TO: the transits of the one reading over the span.
     std::optional<TransitOptions> transits{};
+    // --dasha and --ashtakavarga: what each reading, or each transit, adds.
+    PeriodOptions periods{};
 };
 
 // The number of threads when --jobs is not given: one per core.

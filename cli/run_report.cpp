@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "atlas/place_search.h"
+#include "calculation/birth_periods.h"
 #include "cli/info_texts.h"
 #include "cli/ordered_work.h"
 #include "cli/place_listing.h"
@@ -57,6 +58,17 @@ CalculationScope ScopeOf(const ReportOptions& options) {
     return scope;
 }
 
+// The periods and the Ashtakavarga --dasha and --ashtakavarga ask for.
+void AddPeriods(ReportedReading& reading, const PeriodOptions& periods) {
+    if (periods.dasha) {
+        reading.dasha = ComputeBirthDasha(reading.calculation, *periods.dasha);
+    }
+    if (periods.ashtakavarga) {
+        reading.ashtakavarga =
+            ComputeBirthAshtakavarga(reading.calculation.sky, *periods.ashtakavarga);
+    }
+}
+
 // A reading whose page goes to a PDF file keeps its calculation, to be
 // painted on the calling thread, and is not written as text.
 ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view source,
@@ -67,6 +79,7 @@ ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view sourc
     if (!options.pdfPath.empty()) {
         return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
     }
+    AddPeriods(*outcome, options.periods);
     return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
 }
 

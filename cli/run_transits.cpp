@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "calculation/birth_periods.h"
 #include "cli/info_texts.h"
 #include "cli/problem_line.h"
 #include "cli/reading_source.h"
@@ -23,12 +24,31 @@ int UsageError(const std::string& message, std::ostream& err) {
     return EXIT_USAGE;
 }
 
+// The natal periods and Ashtakavarga the events are read with, as --dasha
+// and --ashtakavarga ask.
+struct NatalTags {
+    std::optional<Vimshottari> dasha;
+    std::optional<Ashtakavarga> ashtakavarga;
+};
+
+NatalTags NatalTagsOf(const PeriodOptions& periods, const Calculation& natal) {
+    NatalTags tags;
+    if (periods.dasha) {
+        tags.dasha = ComputeBirthDasha(natal, *periods.dasha);
+    }
+    if (periods.ashtakavarga) {
+        tags.ashtakavarga = ComputeBirthAshtakavarga(natal.sky, *periods.ashtakavarga);
+    }
+    return tags;
+}
+
 // Writes each event as it comes, in blocks of 64 KiB: text lines, a JSON
 // array with an event a line, or JSON Lines.
 class TransitWriter {
   public:
-    TransitWriter(OutputFormat format, const std::vector<NatalPoint>& points, std::ostream& out)
-        : format_(format), points_(points), out_(out) {}
+    TransitWriter(OutputFormat format, const std::vector<NatalPoint>& points,
+                  const NatalTags& natal, std::ostream& out)
+        : format_(format), points_(points), natal_(natal), out_(out) {}
 
     void Begin() {
         if (format_ == OutputFormat::Json) {
@@ -37,14 +57,15 @@ class TransitWriter {
     }
     // False once the output cannot be written.
     bool Write(const TransitEvent& event) {
+        const TransitTags tags = TagsOf(event, natal_.dasha, natal_.ashtakavarga);
         if (format_ == OutputFormat::Text) {
-            block_ += TransitTextLine(event, points_);
+            block_ += TransitTextLine(event, points_, tags);
         } else {
             if (format_ == OutputFormat::Json) {
                 block_ += first_ ? "\n    " : ",\n    ";
             }
             JsonWriter json(block_, JsonLayout::Compact);
-            WriteTransitJson(json, event, points_);
+            WriteTransitJson(json, event, points_, tags);
             if (format_ == OutputFormat::JsonLines) {
                 block_ += '\n';
             }
@@ -72,6 +93,7 @@ class TransitWriter {
 
     OutputFormat format_;
     const std::vector<NatalPoint>& points_;
+    const NatalTags& natal_;
     std::ostream& out_;
     std::string block_;
     bool first_ = true;
@@ -83,7 +105,8 @@ Result<ReportedReading> NatalReading(const ReportOptions& options) {
                               : ReadingFromFile(options.files.front(), options.ephemeris, scope);
 }
 
-TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal) {
+TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal,
+                          const NatalTags& tags) {
     const DateSpan& span = options.transits->span;
     TransitRequest request;
     request.points = NatalPointsOf(natal);
@@ -92,6 +115,7 @@ TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal
     request.threshold = options.transits->threshold;
     request.trueNode = options.ephemeris.node == LunarNode::True;
     request.threads = std::min(options.jobs, 2);
+    request.ashtakavarga = tags.ashtakavarga;
     return request;
 }
 
@@ -117,8 +141,9 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
         err << ProblemLine(source, natal.refusal().message);
         return EXIT_FAILED;
     }
-    const TransitRequest request = RequestFor(options, natal->calculation);
-    TransitWriter writer(options.format, request.points, out);
+    const NatalTags tags = NatalTagsOf(options.periods, natal->calculation);
+    const TransitRequest request = RequestFor(options, natal->calculation, tags);
+    TransitWriter writer(options.format, request.points, tags, out);
     writer.Begin();
     bool writable = true;
     const Result<TransitCounts> counts = SearchTransits(

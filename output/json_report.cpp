@@ -5,6 +5,8 @@
 
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
+#include "output/ashtakavarga_output.h"
+#include "output/dasha_output.h"
 #include "output/json_classical.h"
 #include "output/json_houses.h"
 #include "output/named_values.h"
@@ -238,10 +240,18 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     const Calculation& calculation = reading.calculation;
     const DrishtiReport& report = calculation.report;
     json.BeginObject();
+    if (reading.ashtakavarga) {
+        json.Key("ashtakavarga");
+        WriteAshtakavargaJson(json, *reading.ashtakavarga);
+    }
     json.Key("birth");
     WriteBirth(json, calculation);
     json.Key("bodies");
     WriteBodies(json, calculation.sky.bodies);
+    if (reading.dasha) {
+        json.Key("dasha");
+        WriteDashaJson(json, *reading.dasha);
+    }
     json.Key("drikBala");
     WriteDrikBala(json, report.classical);
     json.Key("ephemeris");

@@ -8,11 +8,13 @@
 namespace sarovin {
 
 // One reading as a JSON object, keys in alphabetical order:
+//   ashtakavarga  only with --ashtakavarga: see WriteAshtakavargaJson
 //   birth      {city, country, day, daylightSaving, hour,
 //               latitude {degrees, minutes, south},
 //               longitude {degrees, east, minutes},
 //               minute, month, name, state, year, zone {index, label}}
 //   bodies     9 × {english, longitude, position, sanskrit}
+//   dasha      only with --dasha: see WriteDashaJson
 //   drikBala   7 × {benefic, body, contributors: 6 × {benefic, body,
 //               virupas}, virupas} under the classical rules, else null
 //   ephemeris  {ayanamsa, ayanamsaName (null for the built-in), name,

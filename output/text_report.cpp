@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "calculation/sky_texts.h"
+#include "output/ashtakavarga_output.h"
 #include "output/birth_header.h"
+#include "output/dasha_output.h"
 #include "output/houses_text.h"
 #include "output/sputa_text_table.h"
 
@@ -175,6 +177,14 @@ std::string FormatTextReading(const ReportedReading& reading) {
     if (!reading.calculation.vargas.empty()) {
         AppendHeading(text, VARGAS_HEADING);
         AppendVargas(text, reading.calculation.vargas);
+    }
+    if (reading.ashtakavarga) {
+        text += '\n';
+        text += AshtakavargaText(*reading.ashtakavarga);
+    }
+    if (reading.dasha) {
+        text += '\n';
+        text += DashaText(*reading.dasha);
     }
     return text;
 }

@@ -24,6 +24,9 @@ std::string RowLabel(const TransitEvent& event, const std::vector<NatalPoint>& p
     if (event.kind == TransitKind::SadeSati) {
         return "Saturn: Sade Sati";
     }
+    if (event.kind == TransitKind::Kakshya) {
+        return std::string(SlotNames[event.transiting].englishName) + ": Kakshya";
+    }
     return std::string(SlotNames[event.transiting].englishName) + " on " + points[event.natal].name;
 }
 
@@ -49,6 +52,11 @@ TimelineBar BarOf(const TransitEvent& event, double left, double right, double t
             bar.top += 2;
             bar.bottom -= 2;
             bar.fill = event.phase == SadeSatiPhase::Peak ? SADE_SATI_DARK : SADE_SATI_LIGHT;
+            break;
+        case TransitKind::Kakshya:
+            // A thin lane along the row's top.
+            bar.bottom = bar.top + GRAHA_BAND;
+            bar.fill = GRAHA_GREY;
             break;
     }
     return bar;

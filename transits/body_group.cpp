@@ -19,6 +19,13 @@ int SignOf(double longitude) {
     return sign < 0 ? sign + SIGNS : sign;
 }
 
+int KakshyaOf(double longitude) {
+    constexpr int KAKSHYAS = SIGNS * KAKSHYAS_PER_SIGN;
+    const int kakshya =
+        static_cast<int>(std::floor(longitude * KAKSHYAS_PER_SIGN / SIGN_SPAN)) % KAKSHYAS;
+    return kakshya < 0 ? kakshya + KAKSHYAS : kakshya;
+}
+
 }  // namespace
 
 BodyGroup::BodyGroup(const TransitRequest& request, std::vector<BodyPlan> plans) {
@@ -38,6 +45,9 @@ BodyGroup::BodyGroup(const TransitRequest& request, std::vector<BodyPlan> plans)
         if (plan.body == Saturn) {
             followed.signWindows.emplace_back(TransitKind::SadeSati, Saturn, Moon, moonSign);
         }
+        if (request.ashtakavarga && (plan.body == Jupiter || plan.body == Saturn)) {
+            followed.kakshyaWindows.emplace_back(plan.body, *request.ashtakavarga);
+        }
         followed_.push_back(std::move(followed));
     }
 }
@@ -54,6 +64,9 @@ void BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
         for (SputaWindows& windows : followed.sputaWindows) {
             windows.Begin(track, start);
         }
+        for (KakshyaWindows& windows : followed.kakshyaWindows) {
+            windows.Begin(start, KakshyaOf(track.samples.front().longitude));
+        }
     }
     const std::vector<Ingress> ingresses =
         IngressesOf(track, source, followed.plan.polish, followed.plan.step, calls_);
@@ -64,6 +77,12 @@ void BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
     }
     for (SputaWindows& windows : followed.sputaWindows) {
         windows.Walk(track, source, followed.plan.polish, followed.plan.step, calls_, closed);
+    }
+    for (KakshyaWindows& windows : followed.kakshyaWindows) {
+        for (const Ingress& ingress :
+             KakshyaIngressesOf(track, source, followed.plan.polish, followed.plan.step, calls_)) {
+            windows.Enter(ingress, closed);
+        }
     }
 }
 
@@ -93,6 +112,9 @@ void BodyGroup::Finish(std::vector<TransitEvent>& closed) {
         for (SputaWindows& windows : followed.sputaWindows) {
             windows.Finish(followed.track, end, closed);
         }
+        for (KakshyaWindows& windows : followed.kakshyaWindows) {
+            windows.Finish(end, closed);
+        }
     }
 }
 
@@ -108,6 +130,9 @@ std::optional<TransitEvent> BodyGroup::EarliestOpen() const {
             consider(windows.open());
         }
         for (const SputaWindows& windows : followed.sputaWindows) {
+            consider(windows.open());
+        }
+        for (const KakshyaWindows& windows : followed.kakshyaWindows) {
             consider(windows.open());
         }
     }

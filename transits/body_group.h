@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "transits/body_track.h"
+#include "transits/kakshya_windows.h"
 #include "transits/sign_windows.h"
 #include "transits/sputa_windows.h"
 
@@ -44,6 +45,8 @@ class BodyGroup {
         BodyTrack track{};
         std::vector<SignWindows> signWindows{};
         std::vector<SputaWindows> sputaWindows{};
+        // Jupiter's or Saturn's, when the request has an Ashtakavarga.
+        std::vector<KakshyaWindows> kakshyaWindows{};
     };
 
     void Follow(Followed& followed, PositionSource& source, bool first,

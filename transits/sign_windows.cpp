@@ -67,7 +67,8 @@ SignWindows::SignWindows(TransitKind kind, int transiting, int natal, int natalS
     : kind_(kind), transiting_(transiting), natal_(natal), natalSign_(natalSign) {}
 
 std::optional<TransitEvent> SignWindows::WindowFor(int sign, double time) const {
-    TransitEvent event{.kind = kind_, .transiting = transiting_, .natal = natal_, .start = time};
+    TransitEvent event{
+        .kind = kind_, .transiting = transiting_, .natal = natal_, .start = time, .sign = sign};
     if (kind_ == TransitKind::SadeSati) {
         event.phase = SadeSatiPhaseOf(sign, natalSign_);
         return event.phase ? std::optional(event) : std::nullopt;

@@ -11,6 +11,8 @@ namespace {
 
 constexpr double BAND = 30;
 constexpr double FULL_CIRCLE = 360;
+constexpr double SIGN_SPAN = 30;
+constexpr int SIGNS = 12;
 
 double Normalized(double angle) {
     const double reduced = std::fmod(angle, FULL_CIRCLE);
@@ -85,6 +87,7 @@ void SputaWindows::Close(double estimate, double time, bool cut,
         open_->peak = Polished(peak_.time, *peak_.longitude);
     }
     open_->peakVirupas = peak_.virupas;
+    open_->sign = static_cast<int>(Normalized(peak_.planetLongitude) / SIGN_SPAN) % SIGNS;
     closed.push_back(*open_);
     open_.reset();
 }
@@ -99,7 +102,8 @@ void SputaWindows::Cross(const Crossing& crossing, std::vector<TransitEvent>& cl
         Open(crossing.time, Polished(crossing.time, mark.longitude), false);
     }
     if (open_) {
-        Consider({crossing.time, StrengthReached(planet_, mark.angle), mark.longitude});
+        Consider({crossing.time, StrengthReached(planet_, mark.angle), mark.longitude, false,
+                  mark.longitude});
     }
     if (leaves && open_) {
         Close(crossing.time, Polished(crossing.time, mark.longitude), false, closed);
@@ -121,7 +125,7 @@ void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool pol
         [&](double time) {
             if (open_) {
                 Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt,
-                          true});
+                          true, TrackLongitude(track, time)});
             }
         });
 }
@@ -130,13 +134,15 @@ void SputaWindows::Begin(const BodyTrack& track, double time) {
     const double angle = AngleAt(track, time);
     if (zones_.Contains(angle)) {
         Open(time, time, true);
-        Consider({time, ClassicalSputaStrength(planet_, angle), std::nullopt});
+        Consider({time, ClassicalSputaStrength(planet_, angle), std::nullopt, false,
+                  TrackLongitude(track, time)});
     }
 }
 
 void SputaWindows::Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed) {
     if (open_) {
-        Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt});
+        Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt, false,
+                  TrackLongitude(track, time)});
         Close(time, time, true, closed);
     }
 }

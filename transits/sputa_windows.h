@@ -39,6 +39,7 @@ class SputaWindows {
         double virupas;
         std::optional<double> longitude{};  // a crossing's, to polish
         bool station = false;               // a station's, to polish
+        double planetLongitude = 0;         // where the planet stands then
     };
 
     double AngleAt(const BodyTrack& track, double time) const;

@@ -5,7 +5,7 @@
 
 namespace sarovin {
 
-enum class TransitKind { Graha, Sputa, SadeSati };
+enum class TransitKind { Graha, Sputa, SadeSati, Kakshya };
 
 // Saturn in the 12th, the 1st and the 2nd sign from the natal Moon's.
 enum class SadeSatiPhase { Rising, Peak, Setting };
@@ -13,7 +13,8 @@ enum class SadeSatiPhase { Rising, Peak, Setting };
 // One window of a transit: while a transiting body's Graha Drishti falls on
 // a natal point's sign, while its classical Sputa Drishti on the point is
 // at or above the threshold (with the moment and virupas of its peak), or
-// while Saturn stays in one sign of the Sade Sati. Times are Julian days of
+// while Saturn stays in one sign of the Sade Sati, or while Saturn or
+// Jupiter stays in a Kakshya whose lord gave a bindu there. Times are Julian days of
 // Universal Time; a window open at the span's start or still open at its
 // end is cut there and says so.
 struct TransitEvent {
@@ -25,6 +26,12 @@ struct TransitEvent {
     std::optional<double> peak{};
     std::optional<double> peakVirupas{};
     std::optional<SadeSatiPhase> phase{};
+    // The sign the transiting body stands in at the window's peak (Sputa)
+    // or start (the others): the sign whose bindus the window is read with.
+    int sign = 0;
+    // The lord of a Kakshya window's part, as an AshtakaPoint; none for
+    // the other kinds.
+    std::optional<int> kakshyaLord{};
     bool startCut = false;
     bool endCut = false;
 };

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "ashtakavarga/ashtakavarga.h"
 #include "common/result.h"
 #include "transits/natal_points.h"
 #include "transits/position_source.h"
@@ -16,7 +17,8 @@ inline constexpr double DEFAULT_THRESHOLD = 45;
 // order, for the natal Moon of the Sade Sati), the span [from, to) in
 // Julian days of Universal Time, the Sputa threshold in virupas, whether
 // the node is the true one (which wobbles and is sampled more closely) and
-// on how many threads (1 or 2).
+// on how many threads (1 or 2); with the natal Ashtakavarga, Jupiter's and
+// Saturn's Kakshya windows too.
 struct TransitRequest {
     std::vector<NatalPoint> points;
     double from = 0;
@@ -24,6 +26,7 @@ struct TransitRequest {
     double threshold = DEFAULT_THRESHOLD;
     bool trueNode = false;
     int threads = 1;
+    std::optional<Ashtakavarga> ashtakavarga{};
 };
 
 struct TransitCounts {

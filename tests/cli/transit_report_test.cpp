@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "cli/run_report.h"
 #include "tests/cli/report_test_support.h"
@@ -85,6 +86,39 @@ TEST(TransitReport, TextAndJsonGiveOneEventALine) {
     EXPECT_EQ(count(json.out), count(lines.out) + 2);  // the brackets' lines
     EXPECT_TRUE(json.out.starts_with("[\n    {\"kind\":")) << json.out.substr(0, 40);
     EXPECT_TRUE(json.out.ends_with("}\n]\n"));
+}
+
+// Asha Rao's Moon at 89.1542° (swetest, see the calculation tests) is
+// 0.6866 through Punarvasu: Jupiter's 16 years with 5.015 left, so
+// Saturn's Mahadasha from 1985-06, Mercury's from 2004-06, Ketu's from
+// 2021-06, its Antardashas of Ketu, Venus, the Sun, the Moon and Mars
+// (0.408, 1.167, 0.35, 0.583, 0.408 years): Mars from 2023-12 to 2024-05.
+// The Sun transits Kumbha, where its own table has bindus from itself, Mercury
+// (9th from Mithuna), Mars and Saturn (7th from Simha): 4.
+TEST(TransitReport, EventsCarryThePeriodsAndBindusAndKakshyasWhenAskedFor) {
+    const std::vector<std::string> options =
+        Joined(TransitOptions("2024-03-01", "2024-03-08"), {"--dasha", "--ashtakavarga"});
+    const RunResult text = RunTool(options);
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("  graha  Sun on Mars  periods S Node/Mars  bindus 4 own "),
+              std::string::npos);
+    const RunResult lines = RunTool(Joined(options, {"--format", "jsonl"}));
+    std::istringstream stream(lines.out);
+    int kakshyas = 0;
+    for (std::string line; std::getline(stream, line);) {
+        if (line.starts_with("{\"kind\":\"kakshya\"")) {
+            EXPECT_NE(line.find(",\"sign\":"), std::string::npos) << line;
+            EXPECT_NE(line.find(",\"lord\":"), std::string::npos) << line;
+            ++kakshyas;
+        } else {
+            EXPECT_NE(line.find(",\"periods\":{\"maha\":\"S Node\",\"antar\":\"Mars\"}"),
+                      std::string::npos)
+                << line;
+        }
+    }
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'),
+              std::count(lines.out.begin(), lines.out.end(), '\n'));
+    EXPECT_GT(kakshyas, 0);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ import re
 import sys
 
 LAYERS = [
-    "common", "text", "engine", "tables", "swiss", "atlas", "form", "reading",
+    "common", "text", "engine", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
     "drishti", "houses", "vargas", "calculation", "transits", "chart", "timeline", "comparison", "output", "platform", "places",
     "document", "links", "app", "cli",
 ]

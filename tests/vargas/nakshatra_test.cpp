@@ -25,6 +25,8 @@ TEST(Nakshatra, EachLongitudeFallsInItsNakshatraAndPada) {
         {26 + 40 * MINUTE, "Krittika", 1},
         {30, "Krittika", 2},
         {120, "Magha", 1},
+        {186 + 40 * MINUTE, "Swati", 1},
+        {193 + 20 * MINUTE, "Swati", 3},
         {240, "Mula", 1},
         {346 + 40 * MINUTE, "Revati", 1},
         {359 + 59 * MINUTE, "Revati", 4},

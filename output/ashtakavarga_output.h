@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "ashtakavarga/ashtakavarga.h"
+#include "output/json_writer.h"
+
+namespace sarovin {
+
+// The Ashtakavarga as the next value of `json`: {"tables": "parashara",
+// "bhinna": {"Sun": [12 numbers from Mesha], "Moon", "Mars", "Mercury",
+// "Jupiter", "Venus", "Saturn", "Lagna"}, "sarva": [12 numbers]}.
+void WriteAshtakavargaJson(JsonWriter& json, const Ashtakavarga& ashtakavarga);
+
+// The Ashtakavarga as text: a heading naming the tables, then a row for
+// each Bhinnashtakavarga and one for the Sarvashtakavarga, the bindus from
+// Mesha to Meena and the total:
+//   Sun       4  2  3  4  6  5  5  3  2  6  6  2   48
+std::string AshtakavargaText(const Ashtakavarga& ashtakavarga);
+
+}  // namespace sarovin

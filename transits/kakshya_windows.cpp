@@ -1,0 +1,90 @@
+#include "transits/kakshya_windows.h"
+
+#include <algorithm>
+
+namespace sarovin {
+
+namespace {
+
+constexpr int KAKSHYAS = ZODIAC_SIGNS * KAKSHYAS_PER_SIGN;
+// 3°45': the eighth part of a sign.
+constexpr double KAKSHYA_SPAN = 30.0 / KAKSHYAS_PER_SIGN;
+
+std::array<double, KAKSHYAS> KakshyaStarts() {
+    std::array<double, KAKSHYAS> starts{};
+    for (int kakshya = 0; kakshya < KAKSHYAS; ++kakshya) {
+        starts[static_cast<std::size_t>(kakshya)] = kakshya * KAKSHYA_SPAN;
+    }
+    return starts;
+}
+
+const std::array<double, KAKSHYAS> KAKSHYA_STARTS = KakshyaStarts();
+
+AshtakaPoint OwnerOf(int planet) {
+    const auto found = std::find(AshtakaPlanetSlots.begin(), AshtakaPlanetSlots.end(),
+                                 static_cast<BodySlot>(planet));
+    return static_cast<AshtakaPoint>(found - AshtakaPlanetSlots.begin());
+}
+
+}  // namespace
+
+std::vector<Ingress> KakshyaIngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
+                                        double bracket, long& calls) {
+    std::vector<Ingress> ingresses;
+    WalkTrack(
+        track, KAKSHYA_STARTS,
+        [&](const Crossing& crossing) {
+            const double time =
+                polish ? PolishCrossing(source, track.body, crossing.time,
+                                        KAKSHYA_STARTS[static_cast<std::size_t>(crossing.target)],
+                                        bracket, calls)
+                       : crossing.time;
+            const int kakshya =
+                crossing.increasing ? crossing.target : (crossing.target + KAKSHYAS - 1) % KAKSHYAS;
+            ingresses.push_back({time, kakshya});
+        },
+        [](double) {});
+    return ingresses;
+}
+
+KakshyaWindows::KakshyaWindows(int planet, const Ashtakavarga& ashtakavarga)
+    : planet_(planet), owner_(OwnerOf(planet)), ashtakavarga_(ashtakavarga) {}
+
+std::optional<TransitEvent> KakshyaWindows::WindowFor(int kakshya, double time) const {
+    const int sign = kakshya / KAKSHYAS_PER_SIGN;
+    const AshtakaPoint lord = KakshyaLords[static_cast<std::size_t>(kakshya % KAKSHYAS_PER_SIGN)];
+    if (!GivesBindu(ashtakavarga_, owner_, lord, sign)) {
+        return std::nullopt;
+    }
+    return TransitEvent{.kind = TransitKind::Kakshya,
+                        .transiting = planet_,
+                        .start = time,
+                        .sign = sign,
+                        .kakshyaLord = static_cast<int>(lord)};
+}
+
+void KakshyaWindows::Begin(double time, int kakshya) {
+    open_ = WindowFor(kakshya, time);
+    if (open_) {
+        open_->startCut = true;
+    }
+}
+
+void KakshyaWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
+    if (open_) {
+        open_->end = ingress.time;
+        closed.push_back(*open_);
+    }
+    open_ = WindowFor(ingress.sign, ingress.time);
+}
+
+void KakshyaWindows::Finish(double time, std::vector<TransitEvent>& closed) {
+    if (open_) {
+        open_->end = time;
+        open_->endCut = true;
+        closed.push_back(*open_);
+        open_.reset();
+    }
+}
+
+}  // namespace sarovin
