@@ -15,10 +15,10 @@
 #include "app/chart_view.h"
 #include "app/scrolled_content.h"
 #include "app/varga_table.h"
+#include "calculation/sky_motion.h"
 #include "chart/bhava_chalit.h"
 #include "houses/house_texts.h"
 #include "platform/qt_text.h"
-#include "vargas/sky_motion.h"
 
 namespace sarovin {
 

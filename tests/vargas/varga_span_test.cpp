@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "calculation/sky_motion.h"
 #include "tests/support/sample_births.h"
-#include "vargas/sky_motion.h"
 
 namespace sarovin {
 namespace {

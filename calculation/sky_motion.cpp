@@ -1,4 +1,4 @@
-#include "vargas/sky_motion.h"
+#include "calculation/sky_motion.h"
 
 #include <cmath>
 
