@@ -25,6 +25,8 @@ Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previo
         return houses.refusal();
     }
     calculation.houses = std::move(*houses);
+    calculation.strengths =
+        ComputeBirthStrengths(calculation.sky, calculation.report, calculation.houses);
     return calculation;
 }
 

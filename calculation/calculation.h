@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculation/birth_strengths.h"
 #include "calculation/invalid_lines.h"
 #include "calculation/sky.h"
 #include "common/result.h"
@@ -15,14 +16,17 @@ namespace sarovin {
 
 // One calculation: the birth record filled from the panel, the zone row the
 // record's corrections came from, the sky the chosen ephemeris found for the
-// record, the three Drishti computed from its body table, and the houses
-// when the ephemeris gives a Lagna.
+// record, the three Drishti computed from its body table, the houses when
+// the ephemeris gives a Lagna, and the strengths when computed.
 struct Calculation {
     BirthRecord record;
     int zonePosition = 0;
     Sky sky;
     DrishtiReport report;
     std::optional<Houses> houses = std::nullopt;
+    // The Shadbala and Bhava Bala, with the Swiss Ephemeris under the
+    // classical rules.
+    std::optional<BirthStrengths> strengths = std::nullopt;
 
     friend bool operator==(const Calculation&, const Calculation&) = default;
 };

@@ -12,6 +12,7 @@
 #include "cli/birth_options.h"
 #include "cli/info_texts.h"
 #include "cli/option_values.h"
+#include "cli/positions_option.h"
 #include "cli/varga_option.h"
 #include "output/named_values.h"
 #include "platform/qt_text.h"
@@ -46,6 +47,7 @@ constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
     {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
     {"houses", true, false},     {"transits", true, false}, {"threshold", true, false},
+    {"positions", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -260,8 +262,21 @@ Result<Done> ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
     return Done{};
 }
 
-// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs, --pdf
-// and --vargas.
+Result<Done> ReadPositions(const GivenOptions& given, EphemerisChoice& choice) {
+    const auto found = given.find("positions");
+    if (found == given.end()) {
+        return Done{};
+    }
+    Result<GivenPositions> positions = ReadGivenPositions(found->second);
+    if (!positions) {
+        return positions.refusal();
+    }
+    choice.given = *positions;
+    return Done{};
+}
+
+// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs,
+// --pdf, --vargas and --positions.
 Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const Result<Done>& step :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -271,7 +286,7 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
           ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
-          ReadVargas(given, options.vargas)}) {
+          ReadVargas(given, options.vargas), ReadPositions(given, options.ephemeris)}) {
         if (!step) {
             return step;
         }
@@ -284,6 +299,9 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("houses") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return RefuseWith("--houses needs --ephemeris swiss");
+    }
+    if (given.contains("positions") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return RefuseWith("--positions needs --ephemeris swiss");
     }
     return Done{};
 }

@@ -8,6 +8,7 @@
 #include "form/birth_summary.h"
 #include "output/json_classical.h"
 #include "output/json_houses.h"
+#include "output/json_strengths.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 #include "text/utc_offset_text.h"
@@ -256,17 +257,25 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     json.Key("graha");
     WriteRows(json, report.graha);
     json.Key("houses");
-    WriteHouses(json, calculation.houses);
+    WriteHouses(json, calculation.houses, calculation.strengths);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
+    if (calculation.sky.used.given) {
+        json.Key("positions");
+        json.String("given");
+    }
     json.Key("precisionWarnings");
     WriteTexts(json, PrecisionWarnings(calculation));
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("rules");
     json.String(NameOf(RULES_NAMES, report.rules));
+    json.Key("shadbala");
+    WriteShadbala(json, calculation.strengths);
     json.Key("sputa");
     WriteSputa(json, report);
+    json.Key("strengthRules");
+    WriteStrengthRules(json, calculation.strengths);
     if (!reading.vargas.empty()) {
         json.Key("vargas");
         WriteVargas(json, reading.vargas);

@@ -9,6 +9,7 @@
 #include "output/birth_header.h"
 #include "output/houses_text.h"
 #include "output/sputa_text_table.h"
+#include "output/strengths_text.h"
 
 namespace sarovin {
 
@@ -171,6 +172,10 @@ std::string FormatTextReading(const ReportedReading& reading) {
     if (reading.calculation.houses) {
         text += '\n';
         text += HousesTable(*reading.calculation.houses);
+    }
+    if (reading.calculation.strengths) {
+        text += '\n';
+        text += StrengthsText(*reading.calculation.strengths);
     }
     if (!reading.vargas.empty()) {
         AppendHeading(text, VARGAS_HEADING);

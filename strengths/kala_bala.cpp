@@ -69,7 +69,7 @@ BalaWorking Tribhaga(int planet, const BirthDay& day) {
     const bool byDay = day.birth < day.sunset;
     const double start = byDay ? day.sunrise : day.sunset;
     const double end = byDay ? day.sunset : day.nextSunrise;
-    const int third = std::min(2, static_cast<int>((day.birth - start) / (end - start) * 3));
+    const int third = std::clamp(static_cast<int>((day.birth - start) / (end - start) * 3), 0, 2);
     const std::array<int, 3> lords =
         byDay ? std::array<int, 3>{Mercury, Sun, Saturn} : std::array<int, 3>{Moon, Venus, Mars};
     const bool strong = planet == Jupiter || lords[static_cast<std::size_t>(third)] == planet;

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "tests/cli/report_test_support.h"
+#include "tests/support/raman_shadbala_book.h"
+
+namespace sarovin {
+namespace {
+
+using testing::Joined;
+using testing::RunResult;
+using testing::RunTool;
+
+// B. V. Raman's standard horoscope: 2:06:16 p.m. LMT at Bangalore, whose
+// mean time is 5h10m20s ahead of Greenwich, so 14:06 at +05:10:04 is the
+// book's 08:55:56 UT; with the book's longitudes, Lagna and 10th madhya.
+const std::vector<std::string> RAMAN_READING = {
+    "--day",
+    "16",
+    "--month",
+    "10",
+    "--year",
+    "1918",
+    "--hour",
+    "14",
+    "--minute",
+    "6",
+    "--utc-offset",
+    "+05:10:04",
+    "--latitude",
+    "13:00",
+    "--north",
+    "--longitude",
+    "77:35",
+    "--east",
+    "--rules",
+    "classical",
+    "--ephemeris",
+    "swiss",
+    "--ayanamsa",
+    "raman",
+    "--positions",
+    "Sun=180:53:55,Moon=311:17:19,Mars=229:30:34,Mercury=181:31:34,Jupiter=84:00:49,"
+    "Venus=171:09:56,Saturn=124:22:41,Rahu=234:23:47,Lagna=298:27,MC=216:36"};
+
+QJsonObject JsonReading(const std::vector<std::string>& options) {
+    const RunResult result = RunTool(Joined({"--format", "json"}, options));
+    EXPECT_EQ(result.status, 0) << result.err;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).array().at(0).toObject();
+}
+
+TEST(ShadbalaReport, ReproducesRamansStandardHoroscopeInJson) {
+    const QJsonObject reading = JsonReading(RAMAN_READING);
+    const QJsonArray shadbala = reading["shadbala"].toArray();
+    ASSERT_EQ(shadbala.size(), 7);
+    for (const testing::BookFigure& figure : testing::RAMAN_SHADBALA) {
+        for (std::size_t column = 0; column < testing::BOOK_PLANETS.size(); ++column) {
+            const QString body = QString::fromUtf8(testing::BOOK_PLANETS[column].data());
+            const auto found = std::find_if(shadbala.begin(), shadbala.end(), [&](const auto& p) {
+                return p.toObject()["body"].toString() == body;
+            });
+            ASSERT_NE(found, shadbala.end()) << body.toStdString();
+            const QJsonObject planet = found->toObject();
+            const QString key = QString::fromUtf8(figure.key.data(), figure.key.size());
+            const QJsonValue value =
+                figure.group.empty()
+                    ? planet[key]
+                    : planet[QString::fromUtf8(figure.group.data(), figure.group.size())][key];
+            const testing::Expected expected = testing::ExpectedFigure(figure, column);
+            EXPECT_NEAR(value.toDouble(), expected.value, 0.05)
+                << figure.key << " of " << body.toStdString() << ": " << expected.why;
+        }
+    }
+    const QJsonObject sun = shadbala.at(0).toObject();
+    EXPECT_EQ(sun["requiredRupas"].toDouble(), 6.5);
+    EXPECT_NEAR(sun["total"].toDouble(), 424.94, 0.1);
+    EXPECT_EQ(reading["strengthRules"]["digArc"].toString(), "folded");
+    EXPECT_EQ(reading["strengthRules"]["cheshtaMeans"].toString(), "epoch-tables");
+    // The 1st house: Saturn's Shadbala, Bhava Dig Bala 30, and the
+    // house's Bhava Drishti Bala.
+    const QJsonObject first = reading["houses"]["list"].toArray().at(0).toObject();
+    const QJsonObject bhava = first["bhavaBala"].toObject();
+    EXPECT_EQ(bhava["adhipati"].toDouble(), shadbala.at(6)["total"].toDouble());
+    EXPECT_EQ(bhava["dig"].toDouble(), 30);
+    EXPECT_EQ(bhava["drishti"].toDouble(), first["drishtiBala"].toDouble());
+}
+
+TEST(ShadbalaReport, IsNullUnderThe115Rules) {
+    std::vector<std::string> options = RAMAN_READING;
+    options[19] = "1.15";
+    const QJsonObject reading = JsonReading(options);
+    EXPECT_TRUE(reading["shadbala"].isNull());
+    EXPECT_TRUE(reading["strengthRules"].isNull());
+    EXPECT_TRUE(reading["houses"]["list"].toArray().at(0)["bhavaBala"].isNull());
+}
+
+// The text shows the day's lords and the same figures: the Moon's Hora
+// Bala 60, in the Moon's column (the second).
+TEST(ShadbalaReport, TheTextShowsTheDayAndTheTable) {
+    const RunResult result = RunTool(RAMAN_READING);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(
+        result.out.find("lords of the year Saturn, month Mercury, weekday Mercury, hour Moon"),
+        std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\nHora          0.00     60.00    0.00     0.00"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\nBhava Bala    Adhipati"), std::string::npos) << result.out;
+}
+
+}  // namespace
+}  // namespace sarovin
