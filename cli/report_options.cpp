@@ -13,6 +13,7 @@
 #include "cli/info_texts.h"
 #include "cli/option_values.h"
 #include "cli/positions_option.h"
+#include "cli/strength_rules_option.h"
 #include "cli/varga_option.h"
 #include "output/named_values.h"
 #include "platform/qt_text.h"
@@ -35,19 +36,25 @@ struct KnownOption {
 };
 
 constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
-    {"rules", true, false},      {"ayanamsa", true, false}, {"format", true, false},
-    {"ephemeris", true, false},  {"node", true, false},     {"jobs", true, false},
-    {"help", false, false},      {"version", false, false}, {"zones", false, false},
-    {"find-place", true, false}, {"day", true, true},       {"month", true, true},
-    {"year", true, true},        {"hour", true, true},      {"minute", true, true},
-    {"zone", true, true},        {"longitude", true, true}, {"latitude", true, true},
-    {"east", false, true},       {"west", false, true},     {"north", false, true},
-    {"south", false, true},      {"dst", false, true},      {"place", true, true},
-    {"name", true, true},        {"city", true, true},      {"state", true, true},
-    {"country", true, true},     {"pdf", true, false},      {"compare", false, false},
-    {"vargas", true, false},     {"no-dst", false, true},   {"utc-offset", true, true},
-    {"houses", true, false},     {"transits", true, false}, {"threshold", true, false},
-    {"positions", true, false},
+    {"rules", true, false},     {"ayanamsa", true, false},
+    {"format", true, false},    {"ephemeris", true, false},
+    {"node", true, false},      {"jobs", true, false},
+    {"help", false, false},     {"version", false, false},
+    {"zones", false, false},    {"find-place", true, false},
+    {"day", true, true},        {"month", true, true},
+    {"year", true, true},       {"hour", true, true},
+    {"minute", true, true},     {"zone", true, true},
+    {"longitude", true, true},  {"latitude", true, true},
+    {"east", false, true},      {"west", false, true},
+    {"north", false, true},     {"south", false, true},
+    {"dst", false, true},       {"place", true, true},
+    {"name", true, true},       {"city", true, true},
+    {"state", true, true},      {"country", true, true},
+    {"pdf", true, false},       {"compare", false, false},
+    {"vargas", true, false},    {"no-dst", false, true},
+    {"utc-offset", true, true}, {"houses", true, false},
+    {"transits", true, false},  {"threshold", true, false},
+    {"positions", true, false}, {"strength-rules", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -275,8 +282,21 @@ Result<Done> ReadPositions(const GivenOptions& given, EphemerisChoice& choice) {
     return Done{};
 }
 
+Result<Done> ReadStrengthRulesOption(const GivenOptions& given, EphemerisChoice& choice) {
+    const auto found = given.find("strength-rules");
+    if (found == given.end()) {
+        return Done{};
+    }
+    Result<StrengthRules> rules = ReadStrengthRules(found->second);
+    if (!rules) {
+        return rules.refusal();
+    }
+    choice.strengthRules = *rules;
+    return Done{};
+}
+
 // --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs,
-// --pdf, --vargas and --positions.
+// --pdf, --vargas, --positions and --strength-rules.
 Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const Result<Done>& step :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -286,7 +306,8 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
           ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
-          ReadVargas(given, options.vargas), ReadPositions(given, options.ephemeris)}) {
+          ReadVargas(given, options.vargas), ReadPositions(given, options.ephemeris),
+          ReadStrengthRulesOption(given, options.ephemeris)}) {
         if (!step) {
             return step;
         }
@@ -302,6 +323,10 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("positions") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return RefuseWith("--positions needs --ephemeris swiss");
+    }
+    if (given.contains("strength-rules") && (options.ephemeris.ephemeris != Ephemeris::Swiss ||
+                                             options.ephemeris.rules != Rules::Classical)) {
+        return RefuseWith("--strength-rules needs --ephemeris swiss and --rules classical");
     }
     return Done{};
 }

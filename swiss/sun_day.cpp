@@ -11,9 +11,8 @@ namespace sarovin {
 namespace {
 
 constexpr int32 HINDU_EVENT = SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
-// Searching from a day and a half before the moment finds the sunrise
-// before it at every latitude where the Sun rises daily.
-constexpr double SEARCH_BACK_DAYS = 1.5;
+// The files must cover the days searched around the moment.
+constexpr double SEARCHED_DAYS = 2;
 // A minute: past one event, so the search finds the next.
 constexpr double PAST_EVENT = 1.0 / 1440;
 // The library's answer when the Sun stays above or below the horizon.
@@ -42,24 +41,33 @@ Result<SunDay> ComputeSunDay(const SwissRequest& request) {
     if (!files.found) {
         return UnusableFilesRefusal(files);
     }
-    if (!files.Covers(request.julianDayUt - SEARCH_BACK_DAYS) ||
-        !files.Covers(request.julianDayUt + SEARCH_BACK_DAYS)) {
+    const double birth = request.julianDayUt;
+    if (!files.Covers(birth - SEARCHED_DAYS) || !files.Covers(birth + SEARCHED_DAYS)) {
         return OutsideFilesRefusal(files);
     }
-    Result<double> sunrise =
-        NextEvent(request.julianDayUt - SEARCH_BACK_DAYS, SE_CALC_RISE, request);
-    SunDay day;
-    while (sunrise && *sunrise <= request.julianDayUt) {
-        day.sunrise = *sunrise;
-        sunrise = NextEvent(*sunrise + PAST_EVENT, SE_CALC_RISE, request);
+    // The sunrise within the day before the birth; a day a little longer
+    // than 24 hours may have begun before it.
+    Result<double> sunrise = NextEvent(birth - 1, SE_CALC_RISE, request);
+    if (sunrise && *sunrise > birth) {
+        sunrise = NextEvent(birth - 2, SE_CALC_RISE, request);
     }
     if (!sunrise) {
         return sunrise.refusal();
     }
-    if (day.sunrise == 0) {
+    if (*sunrise > birth) {
         return RefuseWith("The Sun does not rise and set at this place on this day.");
     }
-    day.nextSunrise = *sunrise;
+    SunDay day;
+    day.sunrise = *sunrise;
+    Result<double> next = NextEvent(day.sunrise + PAST_EVENT, SE_CALC_RISE, request);
+    while (next && *next <= birth) {
+        day.sunrise = *next;
+        next = NextEvent(day.sunrise + PAST_EVENT, SE_CALC_RISE, request);
+    }
+    if (!next) {
+        return next.refusal();
+    }
+    day.nextSunrise = *next;
     const Result<double> sunset = NextEvent(day.sunrise, SE_CALC_SET, request);
     if (!sunset) {
         return sunset.refusal();

@@ -111,5 +111,40 @@ TEST(ShadbalaReport, TheTextShowsTheDayAndTheTable) {
     EXPECT_NE(result.out.find("\nBhava Bala    Adhipati"), std::string::npos) << result.out;
 }
 
+struct RulesCase {
+    const char* rules;
+    const char* fork;
+    const char* reading;
+    const char* body;
+    const char* figure;
+    double expected;
+};
+
+// Each choice is printed with the results and changes its figures: the
+// unfolded arc gives the book's printed 64.30 for Mars's Dig Bala;
+// Parashara asks 5 rupas of the Sun.
+TEST(ShadbalaReport, StrengthRulesAreChosenAndPrinted) {
+    const RulesCase cases[] = {
+        {"dig-arc=unfolded", "digArc", "unfolded", "Mars", "dig", 64.30},
+        {"required-rupas=parashara,yuddha=not-applied", "requiredRupas", "parashara", "Sun",
+         "requiredRupas", 5},
+    };
+    for (const RulesCase& c : cases) {
+        const QJsonObject reading =
+            JsonReading(Joined({"--strength-rules", c.rules}, RAMAN_READING));
+        EXPECT_EQ(reading["strengthRules"][c.fork].toString(), c.reading) << c.rules;
+        for (const QJsonValue planet : reading["shadbala"].toArray()) {
+            if (planet["body"].toString() == c.body) {
+                EXPECT_NEAR(planet[c.figure].toDouble(), c.expected, 0.05) << c.rules;
+            }
+        }
+    }
+    for (const char* bad : {"dig-arc=open", "dig-arc", "yuddha=applied,yuddha=applied", "arc=1"}) {
+        const RunResult result = RunTool(Joined({"--strength-rules", bad}, RAMAN_READING));
+        EXPECT_EQ(result.status, 2) << bad;
+        EXPECT_NE(result.err.find("--strength-rules"), std::string::npos) << result.err;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin
