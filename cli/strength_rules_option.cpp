@@ -23,8 +23,8 @@ struct Fork {
     std::function<void(StrengthRules&, bool alternative)> choose;
 };
 
-const std::array<Fork, 7>& Forks() {
-    static const std::array<Fork, 7> forks = {{
+const std::array<Fork, 8>& Forks() {
+    static const std::array<Fork, 8> forks = {{
         {"dig-arc",
          {DigArcName(DigArc::Folded), DigArcName(DigArc::Unfolded)},
          [](StrengthRules& rules, bool other) {
@@ -42,12 +42,15 @@ const std::array<Fork, 7>& Forks() {
              rules.cheshtaMeans = other ? CheshtaMeans::ModernElements : CheshtaMeans::EpochTables;
          }},
         {"luminary-cheshta",
-         {LuminaryCheshtaName(LuminaryCheshta::DoubledInKala),
-          LuminaryCheshtaName(LuminaryCheshta::AsCheshta)},
+         {LuminaryCheshtaName(LuminaryCheshta::None),
+          LuminaryCheshtaName(LuminaryCheshta::AyanaAndPaksha)},
          [](StrengthRules& rules, bool other) {
              rules.luminaryCheshta =
-                 other ? LuminaryCheshta::AsCheshta : LuminaryCheshta::DoubledInKala;
+                 other ? LuminaryCheshta::AyanaAndPaksha : LuminaryCheshta::None;
          }},
+        {"sun-ayana",
+         {"doubled", "single"},
+         [](StrengthRules& rules, bool other) { rules.sunAyanaDoubled = !other; }},
         {"yuddha",
          {"applied", "not-applied"},
          [](StrengthRules& rules, bool other) { rules.yuddha = !other; }},
@@ -78,7 +81,7 @@ std::string KnownForks() {
 
 Result<StrengthRules> ReadStrengthRules(std::string_view text) {
     StrengthRules rules = RAMAN_STRENGTH_RULES;
-    std::bitset<7> named;
+    std::bitset<8> named;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find(SEPARATOR, start), text.size());
         const std::string_view written = text.substr(start, end - start);

@@ -93,6 +93,8 @@ void WriteStrengthRules(JsonWriter& json, const std::optional<BirthStrengths>& s
     json.String(MoolatrikonaName(rules.moolatrikona));
     json.Key("requiredRupas");
     json.String(RequiredRupasName(rules.requiredRupas));
+    json.Key("sunAyana");
+    json.String(rules.sunAyanaDoubled ? "doubled" : "single");
     json.Key("yuddha");
     json.Bool(rules.yuddha);
     json.EndObject();

@@ -60,8 +60,9 @@ std::string DayLine(const Shadbala& shadbala) {
 std::string RulesLine(const StrengthRules& rules) {
     return "Strength rules: Dig arc " + std::string(DigArcName(rules.digArc)) + " from the " +
            std::string(DigPointsName(rules.digPoints)) + ", Cheshta means " +
-           std::string(CheshtaMeansName(rules.cheshtaMeans)) + ", luminaries " +
-           std::string(LuminaryCheshtaName(rules.luminaryCheshta)) + ", Yuddha " +
+           std::string(CheshtaMeansName(rules.cheshtaMeans)) + ", luminaries' Cheshta " +
+           std::string(LuminaryCheshtaName(rules.luminaryCheshta)) + ", the Sun's Ayana " +
+           (rules.sunAyanaDoubled ? "doubled" : "single") + ", Yuddha " +
            (rules.yuddha ? "applied" : "not applied") + ", moolatrikona " +
            std::string(MoolatrikonaName(rules.moolatrikona)) + ", required rupas " +
            std::string(RequiredRupasName(rules.requiredRupas)) + "\n";

@@ -132,9 +132,8 @@ BalaWorking FromKendra(const MeanPair& pair, double trueLongitude, CheshtaMeans 
 }
 
 BalaWorking Luminary(int planet, const StrengthRules& rules, double sunAyana, double moonPaksha) {
-    if (rules.luminaryCheshta == LuminaryCheshta::DoubledInKala) {
-        return SumWorking({}, "none: the Ayana or Paksha Bala is doubled instead (Raman)", SOURCE,
-                          {{"none", 0}});
+    if (rules.luminaryCheshta == LuminaryCheshta::None) {
+        return SumWorking({}, "none: no Cheshta Kendra (Raman)", SOURCE, {{"none", 0}});
     }
     return planet == Sun
                ? SumWorking({}, "the Sun's Ayana Bala", SOURCE, {{"Ayana Bala", sunAyana}})

@@ -43,14 +43,14 @@ BalaWorking Nathonnata(int planet, const BirthDay& day) {
 
 // The arc from the Sun to the Moon, folded at 180 degrees, over 3 for a
 // benefic and 60 less that for a malefic; the Moon takes the benefic's
-// share, doubled by Raman's reading (LuminaryCheshta).
+// share, doubled where it stands for the Moon's Cheshta (LuminaryCheshta).
 BalaWorking Paksha(int planet, const ShadbalaInputs& inputs, const StrengthRules& rules) {
     const double elongation = AspectAngle(inputs.longitudes[Sun], inputs.longitudes[Moon]);
     const double arc = HALF_CIRCLE - std::abs(elongation - HALF_CIRCLE);
     std::vector<WorkingFigure> figures = {{"arc from the Sun to the Moon", arc}};
     if (planet == Moon) {
         std::vector<WorkingFigure> terms = {{"arc / 3", arc / 3}};
-        if (rules.luminaryCheshta == LuminaryCheshta::DoubledInKala) {
+        if (rules.luminaryCheshta == LuminaryCheshta::None) {
             terms.push_back({"doubled", arc / 3});
         }
         return SumWorking(std::move(figures), "the Moon: arc / 3, doubled (Raman)", SOURCE,
@@ -106,7 +106,7 @@ namespace {
 // (24 degrees plus or less the declination) x 60 / 48: the Sun, Mars,
 // Jupiter and Venus gain from a northern declination, the Moon and Saturn
 // from a southern, Mercury from either. The Sun's is doubled by Raman's
-// reading (LuminaryCheshta).
+// reading (sunAyanaDoubled).
 BalaWorking Ayana(int planet, const ShadbalaInputs& inputs, const StrengthRules& rules) {
     constexpr double GREATEST = 24;
     constexpr double VIRUPAS_PER_DEGREE = 60.0 / 48;
@@ -116,7 +116,7 @@ BalaWorking Ayana(int planet, const ShadbalaInputs& inputs, const StrengthRules&
     const double gain = planet == Mercury ? std::abs(kranti) : southern ? -kranti : kranti;
     const double share = (GREATEST + gain) * VIRUPAS_PER_DEGREE;
     std::vector<WorkingFigure> terms = {{"(24 + kranti) x 60 / 48", share}};
-    if (planet == Sun && rules.luminaryCheshta == LuminaryCheshta::DoubledInKala) {
+    if (planet == Sun && rules.sunAyanaDoubled) {
         terms.push_back({"doubled", share});
     }
     return SumWorking({{"tropical longitude", tropical}, {"kranti", kranti}},

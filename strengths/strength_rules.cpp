@@ -15,7 +15,7 @@ std::string_view CheshtaMeansName(CheshtaMeans means) {
 }
 
 std::string_view LuminaryCheshtaName(LuminaryCheshta cheshta) {
-    return cheshta == LuminaryCheshta::DoubledInKala ? "doubled-in-kala" : "as-cheshta";
+    return cheshta == LuminaryCheshta::None ? "none" : "ayana-and-paksha";
 }
 
 std::string_view MoolatrikonaName(Moolatrikona span) {

@@ -26,10 +26,10 @@ enum class DigPoints { Madhyas, LagnaKendras };
 enum class CheshtaMeans { EpochTables, ModernElements };
 
 // The Sun and the Moon have no Cheshta Kendra. Raman gives them no Cheshta
-// Bala and doubles the Sun's Ayana Bala and the Moon's Paksha Bala instead;
-// the Parashara reading counts the Sun's Ayana Bala and the Moon's Paksha
-// Bala once in the Kala Bala and once more as their Cheshta Bala.
-enum class LuminaryCheshta { DoubledInKala, AsCheshta };
+// Bala, the Moon's Paksha Bala doubled standing for it; the Parashara
+// reading counts the Sun's Ayana Bala and the Moon's Paksha Bala once in
+// the Kala Bala and once more as their Cheshta Bala.
+enum class LuminaryCheshta { None, AyanaAndPaksha };
 
 // Moolatrikona in the Rasi for the degrees of the sign the texts give it
 // (Brihat Parashara Hora Shastra, ch. 3), or for the whole sign.
@@ -43,7 +43,10 @@ struct StrengthRules {
     DigArc digArc = DigArc::Folded;
     DigPoints digPoints = DigPoints::Madhyas;
     CheshtaMeans cheshtaMeans = CheshtaMeans::EpochTables;
-    LuminaryCheshta luminaryCheshta = LuminaryCheshta::DoubledInKala;
+    LuminaryCheshta luminaryCheshta = LuminaryCheshta::None;
+    // Whether the Sun's Ayana Bala is doubled (Raman, ch. V) or counted
+    // once.
+    bool sunAyanaDoubled = true;
     // Whether two of Mars to Saturn within a degree of each other fight a
     // planetary war (Graha Yuddha) whose winner takes Yuddha Bala from
     // the loser.

@@ -74,7 +74,8 @@ StrengthRules EveryAlternative() {
     return {DigArc::Unfolded,
             DigPoints::LagnaKendras,
             CheshtaMeans::ModernElements,
-            LuminaryCheshta::AsCheshta,
+            LuminaryCheshta::AyanaAndPaksha,
+            false,
             false,
             Moolatrikona::WholeSign,
             RequiredRupas::Parashara};
@@ -143,12 +144,17 @@ TEST(Shadbala, EachForkChangesItsOwnFigures) {
         // 28°27': (180°53'55" - 28°27') / 3 = 50.81.
         {"Lagna kendras", With([](StrengthRules& r) { r.digPoints = DigPoints::LagnaKendras; }),
          [](const Shadbala& s) { return s.planets[Sun].dig.virupas; }, 50.82, 0.01},
-        // The Sun's Ayana counted once (19.06) and again as its Cheshta.
+        // The Sun's Ayana counted once: (24 - 8.75) x 1.25 = 19.06.
+        {"the Sun's Ayana once", With([](StrengthRules& r) { r.sunAyanaDoubled = false; }),
+         [](const Shadbala& s) { return s.planets[Sun].kala.ayana.virupas; }, 19.06, 0.01},
+        // Parashara: the Sun's Ayana Bala (19.06) again as its Cheshta; the
+        // Moon's Paksha Bala once in the Kala Bala and once as its
+        // Cheshta, which keeps its total.
         {"luminaries' Cheshta",
-         With([](StrengthRules& r) { r.luminaryCheshta = LuminaryCheshta::AsCheshta; }),
+         With([](StrengthRules& r) { r.luminaryCheshta = LuminaryCheshta::AyanaAndPaksha; }),
          [](const Shadbala& s) { return s.planets[Sun].cheshta.virupas; }, 19.06, 0.01},
-        {"luminaries' Cheshta keeps the total",
-         With([](StrengthRules& r) { r.luminaryCheshta = LuminaryCheshta::AsCheshta; }),
+        {"luminaries' Cheshta keeps the Moon's total",
+         With([](StrengthRules& r) { r.luminaryCheshta = LuminaryCheshta::AyanaAndPaksha; }),
          [](const Shadbala& s) { return s.planets[Moon].virupas; },
          ComputeShadbala(RamanInputs(), RAMAN_STRENGTH_RULES).planets[Moon].virupas, 1e-9},
         {"Parashara's rupas",
