@@ -15,6 +15,8 @@ constexpr const char* SOURCE =
 constexpr double HALF_CIRCLE = 180;
 constexpr double QUARTER_CIRCLE = 90;
 constexpr double FULL = 60;
+constexpr double HOURS_PER_DAY = 24;
+constexpr double HALF_DAY_HOURS = 12;
 
 BalaWorking Lone(std::vector<WorkingFigure> inputs, std::string rule, const char* name,
                  double virupas) {
@@ -32,13 +34,13 @@ BalaWorking Nathonnata(int planet, const BirthDay& day) {
     const bool byDay = day.birth < day.sunset;
     const double middle =
         byDay ? (day.sunrise + day.sunset) / 2 : (day.sunset + day.nextSunrise) / 2;
-    const double hours = std::abs(day.birth - middle) * 24;
-    const double dayStrength = FULL * (byDay ? 1 - hours / 12 : hours / 12);
+    const double hours = std::abs(day.birth - middle) * HOURS_PER_DAY;
+    const double dayStrength = FULL * (byDay ? 1 - hours / HALF_DAY_HOURS : hours / HALF_DAY_HOURS);
     const bool dayPlanet = planet == Sun || planet == Jupiter || planet == Venus;
     const double virupas = dayPlanet ? dayStrength : FULL - dayStrength;
     return Lone({{byDay ? "hours from midday" : "hours from midnight", hours}},
                 dayPlanet ? "60 at midday, 0 at midnight" : "60 at midnight, 0 at midday",
-                "hours / 12 x 60", virupas);
+                "by the hour", virupas);
 }
 
 // The arc from the Sun to the Moon, folded at 180 degrees, over 3 for a
@@ -49,12 +51,14 @@ BalaWorking Paksha(int planet, const ShadbalaInputs& inputs, const StrengthRules
     const double arc = HALF_CIRCLE - std::abs(elongation - HALF_CIRCLE);
     std::vector<WorkingFigure> figures = {{"arc from the Sun to the Moon", arc}};
     if (planet == Moon) {
+        const bool doubled = rules.luminaryCheshta == LuminaryCheshta::None;
         std::vector<WorkingFigure> terms = {{"arc / 3", arc / 3}};
-        if (rules.luminaryCheshta == LuminaryCheshta::None) {
+        if (doubled) {
             terms.push_back({"doubled", arc / 3});
         }
-        return SumWorking(std::move(figures), "the Moon: arc / 3, doubled (Raman)", SOURCE,
-                          std::move(terms));
+        return SumWorking(std::move(figures),
+                          doubled ? "the Moon: arc / 3, doubled (Raman)" : "the Moon: arc / 3",
+                          SOURCE, std::move(terms));
     }
     if (inputs.benefic[planet]) {
         return Lone(std::move(figures), "a benefic: arc / 3", "arc / 3", arc / 3);
