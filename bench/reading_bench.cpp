@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "calculation/birth_houses.h"
+#include "calculation/birth_strengths.h"
 #include "calculation/sky.h"
 #include "drishti/drishti_report.h"
 #include "engine/body_table.h"
@@ -93,5 +95,34 @@ void CompleteSwissReading(benchmark::State& state) {
     }
 }
 BENCHMARK(CompleteSwissReading);
+
+// One reading with the Swiss Ephemeris under the classical rules, with its
+// houses, and with or without the Shadbala and Bhava Bala (the sunrise and
+// sunset found for it included); the argument is 1 with the strengths.
+void ClassicalSwissReading(benchmark::State& state) {
+    const auto& births = VariedBirths();
+    const sarovin::EphemerisChoice classical{sarovin::Ephemeris::Swiss, sarovin::LunarNode::Mean,
+                                             sarovin::AyanamsaSystem::Lahiri,
+                                             sarovin::Rules::Classical};
+    const bool withStrengths = state.range(0) == 1;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const sarovin::Result<sarovin::Sky> sky = sarovin::ComputeSky(births[next], classical);
+        if (!sky) {
+            state.SkipWithError(sky.refusal().message.c_str());
+            break;
+        }
+        const sarovin::DrishtiReport report =
+            sarovin::ComputeDrishtiReport(sky->bodies, sky->used.rules, sky->lagna);
+        const sarovin::Result<std::optional<sarovin::Houses>> houses =
+            sarovin::ComputeBirthHouses(*sky);
+        benchmark::DoNotOptimize(report);
+        if (withStrengths && houses) {
+            benchmark::DoNotOptimize(sarovin::ComputeBirthStrengths(*sky, report, *houses));
+        }
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(ClassicalSwissReading)->Arg(0)->Arg(1);
 
 }  // namespace

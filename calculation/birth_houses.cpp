@@ -16,7 +16,17 @@ Result<HouseFrame> LibraryFrame(const SwissRequest& request, HouseSystem system)
     return placidus ? PlacidusHouses(cusps->cusps) : SripatiHouses(cusps->cusps);
 }
 
-Result<HouseFrame> FrameOf(const SwissRequest& request, HouseSystem system, double lagna) {
+// Given positions place the Sripati houses by their own Lagna and
+// midheaven; Placidus needs the ephemeris's sky.
+Result<HouseFrame> GivenFrame(const GivenPositions& given, HouseSystem system) {
+    if (system == HouseSystem::Placidus) {
+        return RefuseWith("Placidus houses cannot be placed from given positions");
+    }
+    return SripatiHouses(TrisectedQuadrants(given.lagna, given.midheaven));
+}
+
+Result<HouseFrame> FrameOf(const Sky& sky, HouseSystem system, double lagna) {
+    const SwissRequest& request = *sky.swissRequest;
     switch (system) {
         case HouseSystem::Equal:
             return EqualHouses(lagna);
@@ -25,6 +35,9 @@ Result<HouseFrame> FrameOf(const SwissRequest& request, HouseSystem system, doub
         case HouseSystem::Sripati:
         case HouseSystem::Placidus:
             break;
+    }
+    if (sky.used.given) {
+        return GivenFrame(*sky.used.given, system);
     }
     return LibraryFrame(request, system);
 }
@@ -35,7 +48,7 @@ Result<std::optional<Houses>> ComputeBirthHouses(const Sky& sky) {
     if (!sky.lagna || !sky.swissRequest) {
         return std::optional<Houses>();
     }
-    const Result<HouseFrame> frame = FrameOf(*sky.swissRequest, sky.used.houses, *sky.lagna);
+    const Result<HouseFrame> frame = FrameOf(sky, sky.used.houses, *sky.lagna);
     if (!frame) {
         return frame.refusal();
     }

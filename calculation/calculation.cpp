@@ -67,6 +67,7 @@ Result<Calculation> CompleteCalculation(const BirthRecord& record, int zonePosit
     if (scope.spans) {
         calculation.spans = ComputeSpans(record, computed);
     }
+    calculation.strengths = ComputeBirthStrengths(computed, calculation.report, calculation.houses);
     calculation.precisionWarnings = PrecisionWarnings(record, computed);
     return calculation;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculation/birth_strengths.h"
 #include "calculation/invalid_lines.h"
 #include "calculation/sky.h"
 #include "common/result.h"
@@ -42,8 +43,9 @@ struct CalculatedVarga {
 // record's corrections came from, the sky the chosen ephemeris found for the
 // record, the three Drishti computed from its body table, the houses when
 // the ephemeris gives a Lagna, the varga charts of the scope under the same
-// rules, and, for the built-in ephemeris, the bodies the Swiss Ephemeris puts
-// in another sign. Every view shows these and computes none of them.
+// rules, the strengths when computed, and, for the built-in ephemeris, the
+// bodies the Swiss Ephemeris puts in another sign. Every view shows these
+// and computes none of them.
 struct Calculation {
     BirthRecord record;
     int zonePosition = 0;
@@ -55,6 +57,9 @@ struct Calculation {
     // for them or when the sky around the birth could not be read.
     std::optional<VargaSpans> spans = std::nullopt;
     std::vector<std::string> precisionWarnings{};
+    // The Shadbala and Bhava Bala, with the Swiss Ephemeris under the
+    // classical rules.
+    std::optional<BirthStrengths> strengths = std::nullopt;
 
     friend bool operator==(const Calculation&, const Calculation&) = default;
 };

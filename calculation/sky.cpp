@@ -20,6 +20,18 @@ Sky BuiltInSky(const BirthRecord& record, Rules rules) {
     return sky;
 }
 
+// The ephemeris's longitude of a body, or the given one; Ketu opposite the
+// given Rahu.
+double LongitudeOf(int slot, const SwissPositions& positions, const EphemerisChoice& choice) {
+    if (!choice.given) {
+        return positions.longitudes[static_cast<std::size_t>(slot)];
+    }
+    if (slot == SNode) {
+        return std::fmod(choice.given->bodies[NNode] + 180, 360.0);
+    }
+    return choice.given->bodies[static_cast<std::size_t>(slot)];
+}
+
 Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
     const UniversalBirthMoment moment = SwissBirthMoment(record);
     SwissRequest request = SwissRequestAt(moment, record, choice.node);
@@ -31,7 +43,7 @@ Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
     Sky sky;
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
         sky.bodies.entries[slot] =
-            MakeBodyEntry(static_cast<BodySlot>(slot), positions->longitudes[slot]);
+            MakeBodyEntry(static_cast<BodySlot>(slot), LongitudeOf(slot, *positions, choice));
     }
     sky.used = choice;
     sky.speeds.emplace();
@@ -39,7 +51,7 @@ Result<Sky> SwissSky(const BirthRecord& record, const EphemerisChoice& choice) {
     sky.ayanamsa = positions->ayanamsa;
     sky.universalTime = moment.civil;
     sky.swissRequest = request;
-    sky.lagna = positions->lagna;
+    sky.lagna = choice.given ? choice.given->lagna : positions->lagna;
     return sky;
 }
 

@@ -3,11 +3,13 @@
 #include <array>
 #include <optional>
 
+#include "calculation/given_positions.h"
 #include "common/result.h"
 #include "drishti/rules.h"
 #include "engine/body_table.h"
 #include "engine/civil_time.h"
 #include "houses/house_system.h"
+#include "strengths/strength_rules.h"
 #include "swiss/swiss_ephemeris.h"
 
 namespace sarovin {
@@ -24,6 +26,11 @@ struct EphemerisChoice {
     AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
     Rules rules = Rules::Sarovin115;
     HouseSystem houses = HouseSystem::Sripati;
+    // Longitudes taken in place of the Swiss Ephemeris's; its date, time
+    // and place still give the sunrise, the weekday and the rest.
+    std::optional<GivenPositions> given = std::nullopt;
+    // Where the authors of the Shadbala differ, the readings taken.
+    StrengthRules strengthRules = RAMAN_STRENGTH_RULES;
 
     friend bool operator==(const EphemerisChoice&, const EphemerisChoice&) = default;
 };

@@ -13,6 +13,8 @@
 #include "cli/info_texts.h"
 #include "cli/named_option.h"
 #include "cli/option_values.h"
+#include "cli/positions_option.h"
+#include "cli/strength_rules_option.h"
 #include "cli/varga_option.h"
 #include "output/named_values.h"
 #include "platform/qt_text.h"
@@ -75,6 +77,8 @@ constexpr auto KNOWN_OPTIONS = std::to_array<KnownOption>({
     {"dasha-year", true, false},
     {"ashtakavarga", false, false},
     {"ashtakavarga-tables", true, false},
+    {"positions", true, false},
+    {"strength-rules", true, false},
 });
 
 constexpr std::array<std::pair<std::string_view, ReportAction>, 4> ACTION_OPTIONS = {{
@@ -256,8 +260,34 @@ Result<Done> ReadVargas(const GivenOptions& given, std::vector<int>& vargas) {
     return Done{};
 }
 
-// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs, --pdf
-// and --vargas.
+Result<Done> ReadPositions(const GivenOptions& given, EphemerisChoice& choice) {
+    const auto found = given.find("positions");
+    if (found == given.end()) {
+        return Done{};
+    }
+    Result<GivenPositions> positions = ReadGivenPositions(found->second);
+    if (!positions) {
+        return positions.refusal();
+    }
+    choice.given = *positions;
+    return Done{};
+}
+
+Result<Done> ReadStrengthRulesOption(const GivenOptions& given, EphemerisChoice& choice) {
+    const auto found = given.find("strength-rules");
+    if (found == given.end()) {
+        return Done{};
+    }
+    Result<StrengthRules> rules = ReadStrengthRules(found->second);
+    if (!rules) {
+        return rules.refusal();
+    }
+    choice.strengthRules = *rules;
+    return Done{};
+}
+
+// --format, --ephemeris, --node, --ayanamsa, --rules, --houses, --jobs,
+// --pdf, --vargas, --positions and --strength-rules.
 Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     for (const Result<Done>& step :
          {ReadNamed(given, "format", FORMAT_NAMES, options.format),
@@ -267,7 +297,8 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
           ReadNamed(given, "rules", RULES_NAMES, options.ephemeris.rules),
           ReadNamed(given, "houses", HOUSE_SYSTEM_NAMES, options.ephemeris.houses),
           ReadJobs(given, options.jobs), ReadPdf(given, options.pdfPath),
-          ReadVargas(given, options.vargas)}) {
+          ReadVargas(given, options.vargas), ReadPositions(given, options.ephemeris),
+          ReadStrengthRulesOption(given, options.ephemeris)}) {
         if (!step) {
             return step;
         }
@@ -280,6 +311,13 @@ Result<Done> ReadHowToPrint(const GivenOptions& given, ReportOptions& options) {
     }
     if (given.contains("houses") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
         return RefuseWith("--houses needs --ephemeris swiss");
+    }
+    if (given.contains("positions") && options.ephemeris.ephemeris != Ephemeris::Swiss) {
+        return RefuseWith("--positions needs --ephemeris swiss");
+    }
+    if (given.contains("strength-rules") && (options.ephemeris.ephemeris != Ephemeris::Swiss ||
+                                             options.ephemeris.rules != Rules::Classical)) {
+        return RefuseWith("--strength-rules needs --ephemeris swiss and --rules classical");
     }
     return Done{};
 }

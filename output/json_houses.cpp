@@ -1,6 +1,7 @@
 #include "output/json_houses.h"
 
 #include "drishti/sign_names.h"
+#include "output/json_strengths.h"
 #include "output/named_values.h"
 #include "text/virupas_text.h"
 
@@ -27,10 +28,16 @@ void WriteSputa(JsonWriter& json, const BhavaDrishtiBala& bala) {
     json.EndObject();
 }
 
-void WriteHouse(JsonWriter& json, const HouseRow& row) {
+void WriteHouse(JsonWriter& json, const HouseRow& row, const HouseBhavaBala* bhavaBala) {
     json.BeginObject();
     json.Key("aspectedBy");
     WriteBodyNames(json, row.aspectedBy);
+    json.Key("bhavaBala");
+    if (bhavaBala != nullptr) {
+        WriteHouseBhavaBala(json, *bhavaBala);
+    } else {
+        json.Null();
+    }
     json.Key("digBala");
     json.Number(RoundedVirupas(row.digBala.virupas));
     json.Key("drishtiBala");
@@ -54,7 +61,8 @@ void WriteHouse(JsonWriter& json, const HouseRow& row) {
 
 }  // namespace
 
-void WriteHouses(JsonWriter& json, const std::optional<Houses>& houses) {
+void WriteHouses(JsonWriter& json, const std::optional<Houses>& houses,
+                 const std::optional<BirthStrengths>& strengths) {
     if (!houses) {
         json.Null();
         return;
@@ -62,8 +70,8 @@ void WriteHouses(JsonWriter& json, const std::optional<Houses>& houses) {
     json.BeginObject();
     json.Key("list");
     json.BeginArray();
-    for (const HouseRow& row : houses->list) {
-        WriteHouse(json, row);
+    for (int house = 0; house < HOUSES; ++house) {
+        WriteHouse(json, houses->list[house], strengths ? &strengths->bhavaBala[house] : nullptr);
     }
     json.EndArray();
     json.Key("system");

@@ -9,6 +9,7 @@
 #include "output/dasha_output.h"
 #include "output/json_classical.h"
 #include "output/json_houses.h"
+#include "output/json_strengths.h"
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 #include "text/utc_offset_text.h"
@@ -265,17 +266,25 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     json.Key("graha");
     WriteRows(json, report.graha);
     json.Key("houses");
-    WriteHouses(json, calculation.houses);
+    WriteHouses(json, calculation.houses, calculation.strengths);
     json.Key("lagna");
     WriteLagna(json, calculation.sky);
+    if (calculation.sky.used.given) {
+        json.Key("positions");
+        json.String("given");
+    }
     json.Key("precisionWarnings");
     WriteTexts(json, calculation.precisionWarnings);
     json.Key("rashi");
     WriteRows(json, report.rashi);
     json.Key("rules");
     json.String(NameOf(RULES_NAMES, report.rules));
+    json.Key("shadbala");
+    WriteShadbala(json, calculation.strengths);
     json.Key("sputa");
     WriteSputa(json, report);
+    json.Key("strengthRules");
+    WriteStrengthRules(json, calculation.strengths);
     if (!reading.calculation.vargas.empty()) {
         json.Key("vargas");
         WriteVargas(json, reading.calculation.vargas);

@@ -11,6 +11,7 @@
 #include "output/dasha_output.h"
 #include "output/houses_text.h"
 #include "output/sputa_text_table.h"
+#include "output/strengths_text.h"
 
 namespace sarovin {
 
@@ -173,6 +174,10 @@ std::string FormatTextReading(const ReportedReading& reading) {
     if (reading.calculation.houses) {
         text += '\n';
         text += HousesTable(*reading.calculation.houses);
+    }
+    if (reading.calculation.strengths) {
+        text += '\n';
+        text += StrengthsText(*reading.calculation.strengths);
     }
     if (!reading.calculation.vargas.empty()) {
         AppendHeading(text, VARGAS_HEADING);

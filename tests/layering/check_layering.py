@@ -11,7 +11,7 @@ import sys
 
 LAYERS = [
     "common", "text", "engine", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
-    "drishti", "houses", "vargas", "calculation", "transits", "chart", "timeline", "comparison", "output", "platform", "places",
+    "drishti", "houses", "vargas", "strengths", "calculation", "transits", "chart", "timeline", "comparison", "output", "platform", "places",
     "document", "links", "app", "cli",
 ]
 # Computation in these folders is plain C++ with the standard library only.
