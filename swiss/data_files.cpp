@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <swephexp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -120,6 +121,25 @@ std::optional<std::string> DataFileProblem(const std::filesystem::path& file,
     if (Sha256Hex(bytes) != KnownSha256(file)) {
         return FileText(file, shownFolder) +
                " is damaged or not a version Sarovin knows: its SHA-256 checksum differs.";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ProblemBeforeOpening(const std::vector<SearchedFolder>& folders) {
+    for (const char* name : {PLANET_FILE_NAME, MOON_FILE_NAME}) {
+        for (const SearchedFolder& folder : folders) {
+            const std::filesystem::path file = LibraryFilePath(folder, name);
+            struct stat status {};
+            if (::stat(file.c_str(), &status) != 0) {
+                continue;
+            }
+            if (!S_ISREG(status.st_mode)) {
+                return FileText(file, folder.shown) + " is not an ordinary file.";
+            }
+            if (::access(file.c_str(), R_OK) == 0) {
+                break;
+            }
+        }
     }
     return std::nullopt;
 }

@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "swiss/library_folders.h"
 
 namespace sarovin {
 
@@ -16,6 +19,13 @@ inline constexpr char MOON_FILE_NAME[] = "semo_18.se1";
 // another version). Nothing when it is the known file.
 std::optional<std::string> DataFileProblem(const std::filesystem::path& file,
                                            const std::string& shownFolder);
+
+// What would keep the library from opening the data files in `folders`
+// safely, checked before it opens any: the first entry of either name it
+// would open is not an ordinary file (a FIFO it would wait on for ever, a
+// device, a folder). Nothing when each is absent, cannot be opened (the
+// library passes over it too) or is an ordinary file.
+std::optional<std::string> ProblemBeforeOpening(const std::vector<SearchedFolder>& folders);
 
 // A folder the library can be handed for `folder`: the folder itself, or,
 // when the library would split its name at ':' or ';' or refuse it as too

@@ -156,6 +156,13 @@ class ThreadEphemeris {
     ThreadEphemeris() {
         const std::string folder = ChooseFolder();
         const std::string libraryFolder = LibraryFolderFor(folder);
+        // Setting the folder opens the moon file, so what the library
+        // cannot open safely is refused first.
+        if (std::optional<std::string> problem =
+                ProblemBeforeOpening(LibrarySearchFolders(libraryFolder, folder))) {
+            files_ = {.folder = folder, .problem = std::move(*problem)};
+            return;
+        }
         swe_set_ephe_path(libraryFolder.c_str());
         swe_set_sid_mode(siderealMode_, 0, 0);
         files_ = FindFiles(folder, libraryFolder);

@@ -175,6 +175,37 @@ TEST(EphemerisFiles, FilesThatAreNotTheKnownOnesAreRefusedWithWhatIsWrong) {
     }
 }
 
+// What the library would wait on for ever (a FIFO), read for ever (a
+// device) or misread (a folder) is refused before the library opens it.
+TEST(EphemerisFiles, WhatIsNotAnOrdinaryFileIsRefusedBeforeTheLibraryOpensIt) {
+    struct Case {
+        const char* name;
+        void (*make)(const std::filesystem::path& file);
+    };
+    const Case cases[] = {
+        {PLANETS,
+         [](const std::filesystem::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }},
+        {MOON,
+         [](const std::filesystem::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }},
+        {PLANETS,
+         [](const std::filesystem::path& file) { std::filesystem::create_directory(file); }},
+        {MOON,
+         [](const std::filesystem::path& file) {
+             std::filesystem::create_symlink("/dev/zero", file);
+         }},
+    };
+    for (const Case& given : cases) {
+        const EmptyFolder folder;
+        CopyDataFiles(folder.path());
+        const std::filesystem::path file = std::filesystem::path(folder.path()) / given.name;
+        std::filesystem::remove(file);
+        given.make(file);
+        EXPECT_EQ(RefusalFrom(folder.path()), "The Swiss Ephemeris data file " +
+                                                  std::string(given.name) + " in " + folder.path() +
+                                                  " is not an ordinary file.");
+    }
+}
+
 // As an account that may not read it (root reads every file).
 TEST(EphemerisFiles, AFileThatCannotBeReadIsSaidToBeSo) {
     const EmptyFolder folder;
