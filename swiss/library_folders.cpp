@@ -26,9 +26,6 @@ std::string ListInUse(const std::string& handed) {
     std::string list = LibraryTakesList(own)              ? std::string(own)
                        : LibraryTakesList(handed.c_str()) ? handed
                                                           : std::string(SE_EPHE_PATH);
-    if (list.find('\\') != std::string::npos) {
-        list = SE_EPHE_PATH;
-    }
     if (list.back() != FOLDER_END) {
         list += FOLDER_END;
     }

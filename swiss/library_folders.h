@@ -15,8 +15,8 @@ struct SearchedFolder {
 
 // The folders libswe searches for a data file, in its order, once it is
 // handed the folder list `handed`: its own SE_EPHE_PATH when set and short
-// enough, else `handed`, else its built-in list; a list holding a backslash
-// is replaced by the built-in one. The list is split at ':' and ';', and an
+// enough, else `handed`, else its built-in list. The list is split at ':'
+// and ';' (a backslash is part of a name, as Debian's build reads it), and an
 // empty part or "." is the current folder. `handed` may be a private link
 // standing for `folder` (LibraryFolderFor), which is then shown instead.
 std::vector<SearchedFolder> LibrarySearchFolders(const std::string& handed,

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "swiss/swiss_ephemeris.h"
 #include "tests/support/ordinary_account.h"
@@ -136,43 +137,108 @@ std::string RefusalFrom(const std::string& folder) {
     return positions ? std::string("(computed)") : positions.refusal().message;
 }
 
-// Each file as it may be found: changed in its data, cut short, alone.
-// Positions read from a damaged file may be silently wrong (Mars 0.43° in
-// an outside test), so no such file is used.
-TEST(EphemerisFiles, FilesThatAreNotTheKnownOnesAreRefusedWithWhatIsWrong) {
-    const std::string damaged =
-        " is damaged or not a version Sarovin knows: its SHA-256 "
-        "checksum differs.";
+// Each file as it may be found: of another build, damaged where the
+// reference positions lie, cut short, far too large, alone. Positions read
+// from a damaged file may be silently wrong (Mars 0.43° in an outside
+// test), so a file whose positions differ from the references is not used.
+TEST(EphemerisFiles, FilesThatAreNotTheKnownOnesAreCheckedByTheirPositions) {
+    const std::string expected =
+        " Sarovin expects the file of Debian's swe-basic-data 4.0-20221111-2; to restore it, "
+        "reinstall that package (apt-get install --reinstall swe-basic-data), which puts it in "
+        "/usr/share/libswe/ephe.";
     struct Case {
         const char* what;
         void (*spoil)(const std::filesystem::path& folder);
-        std::string expected;  // after "The Swiss Ephemeris data file "
+        std::string refusal;  // after "The Swiss Ephemeris data file "; empty when used
     };
     const Case cases[] = {
+        // Bytes no reference moment reads: another build as far as Sarovin
+        // can tell, used with a note.
         {"a byte changed in the planets' data",
          [](const std::filesystem::path& folder) {
              std::fstream file(folder / PLANETS, std::ios::in | std::ios::out | std::ios::binary);
              file.seekp(300000);
              file.put('\x5A');
          },
-         std::string(PLANETS) + " in FOLDER" + damaged},
+         ""},
+        // Mercury in 2100 moves from 288.816° to 269.986° (swetest on the same copy).
+        {"the planets' data overwritten from byte 100000",
+         [](const std::filesystem::path& folder) {
+             std::fstream file(folder / PLANETS, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(100000);
+             file << std::string(20000, 'Z');
+         },
+         std::string(PLANETS) +
+             " in FOLDER is damaged: its positions differ from the reference "
+             "ones." +
+             expected},
         {"the moon file cut short",
          [](const std::filesystem::path& folder) {
              std::filesystem::resize_file(folder / MOON, 1000000);
          },
-         std::string(MOON) + " in FOLDER" + damaged},
+         std::string(MOON) + " in FOLDER is damaged: the Swiss Ephemeris cannot read it." +
+             expected},
+        {"the planet file grown to 3 GB",
+         [](const std::filesystem::path& folder) {
+             std::filesystem::resize_file(folder / PLANETS, 3LL << 30);
+         },
+         std::string(PLANETS) + " in FOLDER is too large to be a data file: 3221225472 bytes."},
         {"the planet file alone",
          [](const std::filesystem::path& folder) { std::filesystem::remove(folder / MOON); },
          std::string(MOON) + " was not found in FOLDER."},
     };
+    std::string note;
     for (const Case& given : cases) {
         const EmptyFolder folder;
         CopyDataFiles(folder.path());
         given.spoil(folder.path());
-        std::string expected = "The Swiss Ephemeris data file " + given.expected;
-        expected.replace(expected.find("FOLDER"), 6, folder.path());
-        EXPECT_EQ(RefusalFrom(folder.path()), expected) << given.what;
+        std::string refusal =
+            given.refusal.empty() ? "(computed)" : "The Swiss Ephemeris data file " + given.refusal;
+        if (const std::size_t at = refusal.find("FOLDER"); at != std::string::npos) {
+            refusal.replace(at, 6, folder.path());
+        }
+        EXPECT_EQ(RefusalFrom(folder.path()), refusal) << given.what;
+        if (given.refusal.empty()) {
+            note = "The Swiss Ephemeris data file sepl_18.se1 in " + folder.path() +
+                   " is not the build Sarovin knows, but its positions agree with the reference "
+                   "ones; it is used.";
+        }
     }
+    EXPECT_EQ(SwissDataFileNotes(), std::vector<std::string>{note});
+}
+
+// A damaged file is named in the folder it was opened from: a folder of the
+// library's own list, or one whose name holds a backslash.
+TEST(EphemerisFiles, ADamagedFileIsNamedInItsOwnFolder) {
+    const EmptyFolder parent;
+    const std::string first = parent.path() + "/first";
+    const std::string second = parent.path() + "/back\\slash";
+    std::filesystem::create_directory(first);
+    std::filesystem::create_directory(second);
+    CopyDataFiles(second);
+    std::filesystem::resize_file(std::filesystem::path(second) / MOON, 1000000);
+    const ScopedVariable own("SAROVIN_EPHEMERIS_PATH", std::nullopt);
+    for (const std::string& list : {second, first + ":" + second}) {
+        const ScopedVariable library("SE_EPHE_PATH", list);
+        const Result<SwissPositions> positions = ComputeOnNewThread({NOON_J2000, 28.6, 77.2});
+        ASSERT_FALSE(positions.has_value()) << list;
+        EXPECT_TRUE(positions.refusal().message.starts_with(
+            "The Swiss Ephemeris data file semo_18.se1 in " + second + " is damaged"))
+            << positions.refusal().message;
+    }
+}
+
+// A folder that cannot be entered is said to be so, not to lack the files
+// (as an account that may not enter it: root enters every folder).
+TEST(EphemerisFiles, AFolderThatCannotBeEnteredIsSaidToBeSo) {
+    const EmptyFolder folder;
+    CopyDataFiles(folder.path());
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0), 0);
+    const std::string expected = "The Swiss Ephemeris data file sepl_18.se1 in " + folder.path() +
+                                 " cannot be read: Permission denied.";
+    EXPECT_TRUE(
+        testing::HoldsForAnOrdinaryAccount([&] { return RefusalFrom(folder.path()) == expected; }));
+    ::chmod(folder.path().c_str(), 0755);
 }
 
 // What the library would wait on for ever (a FIFO), read for ever (a
