@@ -139,6 +139,7 @@ void MainWindow::ListRecentReadings() {
         QAction* entry = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(++number).arg(BytesAsText(path.filename().native())));
         entry->setToolTip(BytesAsText(path.native()));
+        entry->setEnabled(IsReadingStillThere(path));
         connect(entry, &QAction::triggered, this, [this, path] { OpenReadingFile(path); });
     }
     if (number == 0) {
@@ -321,7 +322,8 @@ void MainWindow::CompareWithReading() {
 }
 
 void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
-    const std::optional<std::string> bytes = ReadingBytesAt(this, platform_, path, readingPlaces_);
+    const std::optional<std::string> bytes =
+        ComparedReadingBytesAt(this, platform_, path, readingPlaces_);
     if (!bytes) {
         return;
     }
