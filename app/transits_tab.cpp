@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QThread>
 #include <QTimeZone>
+#include <exception>
 
 #include "app/scrolled_content.h"
 #include "app/transit_views.h"
@@ -61,6 +62,18 @@ QDateEdit* DateBox(const char* name, const QDate& date) {
     box->setDateRange(FIRST_DATE, LAST_DATE);
     box->setCalendarPopup(true);
     return box;
+}
+
+// The search, or why it stopped: a thread or memory the system would not
+// give is told like a refusal rather than ending the program.
+Result<TransitCounts> SearchOrSayWhy(const TransitRequest& request,
+                                     const PositionSourceFactory& sources, const TransitSink& sink,
+                                     const TransitProgress& progress) {
+    try {
+        return SearchTransits(request, sources, sink, progress);
+    } catch (const std::exception& exception) {
+        return RefuseWith(std::string("The search stopped: ") + exception.what() + ".");
+    }
 }
 
 }  // namespace
@@ -178,7 +191,7 @@ void TransitsTab::Search() {
     SetSearching(true);
     thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {
         Found found{{}, request.from, request.to, request.threshold};
-        const Result<TransitCounts> counts = SearchTransits(
+        const Result<TransitCounts> counts = SearchOrSayWhy(
             request, sources,
             [&found](const TransitEvent& event) { found.events.push_back(event); },
             [this, cancelled](double share) {
@@ -187,6 +200,7 @@ void TransitsTab::Search() {
                     Qt::QueuedConnection);
                 return !*cancelled;
             });
+        found.fewerThreads = counts && counts->threads < request.threads;
         const QString problem =
             counts ? QString() : QString::fromStdString(counts.refusal().message);
         QMetaObject::invokeMethod(
@@ -204,6 +218,16 @@ void TransitsTab::Search() {
     connect(thread_, &QThread::finished, this, [this] { thread_ = nullptr; });
     connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
     thread_->start();
+    // Under a limit on the user's processes the system may start no thread:
+    // the tab is then ready for another search and says why.
+    if (!thread_->isRunning() && !thread_->isFinished()) {
+        delete thread_;
+        thread_ = nullptr;
+        SetSearching(false);
+        status_->setText(
+            QStringLiteral("The search could not start: the system would start no "
+                           "thread for it. Close other programs and search again."));
+    }
 }
 
 // The tab stays as it was: the earlier results, if any, are kept.
@@ -241,9 +265,13 @@ void TransitsTab::ShowFound() {
     const double today = JulianDayOf(QDate::currentDate());
     timeline_->ShowEvents(found_->events, natal_->points, found_->from, found_->to, today,
                           [this](const TransitEvent& event) { return TipOf(event); });
-    status_->setText(QStringLiteral("%1 windows from %2 to %3.")
+    status_->setText(QStringLiteral("%1 windows from %2 to %3.%4")
                          .arg(found_->events.size())
-                         .arg(TimeText(found_->from), TimeText(found_->to)));
+                         .arg(TimeText(found_->from), TimeText(found_->to))
+                         .arg(found_->fewerThreads
+                                  ? QStringLiteral(" Searched on one thread: the system would "
+                                                   "not start a second.")
+                                  : QString()));
 }
 
 QString TransitsTab::TimeText(double julianDay) const {

@@ -57,6 +57,9 @@ class TransitsTab : public QGroupBox {
         double from = 0;
         double to = 0;
         double threshold = 0;
+        // Searched on one thread where two were asked for: the system
+        // would not start the second.
+        bool fewerThreads = false;
     };
 
     QWidget* BuildControls();

@@ -141,6 +141,10 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
         err << ProblemLine(source, counts.refusal().message);
         return EXIT_FAILED;
     }
+    if (counts->threads < request.threads) {
+        err << ProblemLine({}, "warning: only 1 of " + std::to_string(request.threads) +
+                                   " threads could be started; the transits were searched on one");
+    }
     return EXIT_PRINTED;
 }
 

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "cli/run_report.h"
 #include "tests/cli/report_test_support.h"
+#include "tests/support/ordinary_account.h"
 
 namespace sarovin {
 namespace {
@@ -89,6 +92,26 @@ TEST(TransitReport, UnusableDataFilesAreNamedWithoutTheUsage) {
         EXPECT_TRUE(run.err.starts_with("sarovin-report: " + error)) << run.err;
         EXPECT_EQ(run.err.find("Usage:"), std::string::npos) << run.err;
     }
+}
+
+// With no thread allowed (one process for the account, the test's own)
+// the search runs on the calling thread, finds the same windows and says so.
+TEST(TransitReport, AThreadTheSystemRefusesIsWarnedOfAndDoneWithout) {
+    const std::vector<std::string> arguments =
+        Joined(TransitOptions("2024-01-01", "2024-02-01"), {"--jobs", "2", "--format", "jsonl"});
+    const RunResult free = RunTool(arguments);
+    ASSERT_EQ(free.status, 0) << free.err;
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([&] {
+        const rlimit oneProcess{1, 1};
+        if (::setrlimit(RLIMIT_NPROC, &oneProcess) != 0) {
+            return false;
+        }
+        const RunResult limited = RunTool(arguments);
+        return limited.status == 0 && limited.out == free.out &&
+               limited.err ==
+                   "sarovin-report: warning: only 1 of 2 threads could be started; the transits "
+                   "were searched on one\n";
+    }));
 }
 
 // A week of Asha Rao's transits as JSON Lines, kept whole; the windows'

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
 
 #include "drishti/classical_sputa_drishti.h"
+#include "tests/support/ordinary_account.h"
 #include "tests/transits/transit_support.h"
 
 namespace sarovin {
@@ -156,6 +159,33 @@ TEST(TransitThreads, TwoThreadsFindExactlyWhatOneFinds) {
         EXPECT_EQ(one[index].peak, two[index].peak);
         EXPECT_EQ(one[index].natal, two[index].natal);
     }
+}
+
+// With no thread allowed (one process for the account, the test's own) a
+// search asked to run on two runs on the calling thread alone, finds the
+// same windows and says it ran on one.
+TEST(TransitThreads, AThreadTheSystemRefusesIsDoneWithout) {
+    const double from = JulianDayOfDate(2024, 1, 1);
+    const double to = JulianDayOfDate(2024, 3, 1);
+    const std::vector<TransitEvent> one = testing::SearchChosen(from, to, 1);
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([&] {
+        const rlimit oneProcess{1, 1};
+        if (::setrlimit(RLIMIT_NPROC, &oneProcess) != 0) {
+            return false;
+        }
+        TransitRequest request{.points = testing::ChosenNatalPoints(), .from = from, .to = to};
+        request.threads = 2;
+        std::size_t found = 0;
+        bool same = true;
+        const Result<TransitCounts> counts = SearchTransits(
+            request, SwissPositionSources(AyanamsaSystem::Lahiri, LunarNode::Mean),
+            [&](const TransitEvent& event) {
+                same = same && found < one.size() && one[found].start == event.start &&
+                       one[found].end == event.end && one[found].natal == event.natal;
+                ++found;
+            });
+        return counts && counts->threads == 1 && same && found == one.size();
+    }));
 }
 
 }  // namespace
