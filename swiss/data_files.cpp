@@ -163,37 +163,57 @@ std::optional<std::string> FoundFileProblem(const FileSearch& search, bool blame
     return std::nullopt;
 }
 
-// The link's private folder, made on first need and removed at exit.
-class PrivateLink {
+// The system's temporary folder: TMPDIR when it names one, else /tmp.
+std::string TemporaryFolder() {
+    const char* named = std::getenv("TMPDIR");
+    return named != nullptr && named[0] == '/' ? std::string(named) : std::string("/tmp");
+}
+
+// A short name for a folder, kept for the run: the process's own name for
+// a descriptor held open on the folder, which leaves nothing behind however
+// the program ends; where the system has no such names, a link in a
+// private folder under the temporary folder, removed at exit.
+class ShortFolderName {
   public:
-    explicit PrivateLink(const std::string& folder) {
-        char pattern[] = "/tmp/sarovin-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) {
+    explicit ShortFolderName(const std::string& folder) {
+        descriptor_ = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor_ >= 0) {
+            name_ = "/proc/self/fd/" + std::to_string(descriptor_);
+            struct stat status {};
+            if (::stat(name_.c_str(), &status) == 0) {
+                return;
+            }
+            name_.clear();
+        }
+        std::string pattern = TemporaryFolder() + "/sarovin-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) {
             return;
         }
         holder_ = pattern;
-        link_ = holder_ + "/e";
         std::error_code error;
-        if (::symlink(std::filesystem::absolute(folder, error).c_str(), link_.c_str()) != 0) {
-            link_.clear();
+        const std::string link = holder_ + "/e";
+        if (::symlink(std::filesystem::absolute(folder, error).c_str(), link.c_str()) == 0) {
+            name_ = link;
         }
     }
-    ~PrivateLink() {
-        if (!link_.empty()) {
-            ::unlink(link_.c_str());
-        }
+    ~ShortFolderName() {
         if (!holder_.empty()) {
+            ::unlink((holder_ + "/e").c_str());
             ::rmdir(holder_.c_str());
         }
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
     }
-    PrivateLink(const PrivateLink&) = delete;
-    PrivateLink& operator=(const PrivateLink&) = delete;
+    ShortFolderName(const ShortFolderName&) = delete;
+    ShortFolderName& operator=(const ShortFolderName&) = delete;
 
-    const std::string& Path() const { return link_; }
+    const std::string& Path() const { return name_; }
 
   private:
+    int descriptor_ = -1;
     std::string holder_;
-    std::string link_;
+    std::string name_;
 };
 
 }  // namespace
@@ -274,13 +294,13 @@ std::string LibraryFolderFor(const std::string& folder) {
         return folder;
     }
     static std::mutex mutex;
-    static std::map<std::string, std::unique_ptr<const PrivateLink>> links;
+    static std::map<std::string, std::unique_ptr<const ShortFolderName>> names;
     const std::lock_guard lock(mutex);
-    std::unique_ptr<const PrivateLink>& link = links[folder];
-    if (!link) {
-        link = std::make_unique<const PrivateLink>(folder);
+    std::unique_ptr<const ShortFolderName>& name = names[folder];
+    if (!name) {
+        name = std::make_unique<const ShortFolderName>(folder);
     }
-    return link->Path();
+    return name->Path();
 }
 
 }  // namespace sarovin

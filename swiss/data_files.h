@@ -52,8 +52,9 @@ std::optional<std::string> ProblemBeforeOpening(const std::vector<SearchedFolder
 
 // A folder the library can be handed for `folder`: the folder itself, or,
 // when the library would split its name at ':' or ';' or refuse it as too
-// long, a short link to it in a private folder of the program's own,
-// removed when the program ends.
+// long, a short name for it kept for the run (/proc/self/fd/N of a
+// descriptor held open on it, which leaves nothing behind; without /proc,
+// a link in a private folder under TMPDIR, removed when the program ends).
 std::string LibraryFolderFor(const std::string& folder);
 
 }  // namespace sarovin

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -300,6 +303,42 @@ TEST(EphemerisFiles, FolderNamesTheLibraryCannotTakeAreReached) {
         const Result<SwissPositions> positions = ComputeFrom(folder);
         ASSERT_TRUE(positions) << folder << ": " << positions.refusal().message;
         EXPECT_EQ(positions->longitudes, expected->longitudes) << folder.size();
+    }
+}
+
+// Links to `folder` left in a sarovin-* folder under `temporary`.
+int LinksLeftTo(const std::filesystem::path& temporary, const std::filesystem::path& folder) {
+    int left = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(temporary, error)) {
+        const std::filesystem::path link = entry.path() / "e";
+        if (entry.path().filename().string().starts_with("sarovin-") &&
+            std::filesystem::read_symlink(link, error) == folder) {
+            ++left;
+        }
+    }
+    return left;
+}
+
+// A folder the library cannot take by its name is reached without a folder
+// of links, so a run ended by a signal, SIGKILL too, leaves nothing in the
+// temporary folder, TMPDIR's or /tmp.
+TEST(EphemerisFiles, AFolderReachedByAShortNameLeavesNothingBehind) {
+    const EmptyFolder parent;
+    const EmptyFolder temporary;
+    const std::string folder = parent.path() + "/with:colon";
+    std::filesystem::create_directory(folder);
+    CopyDataFiles(folder);
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("TMPDIR", temporary.path().c_str(), 1);
+            ::_exit(ComputeFrom(folder) ? ::raise(signal) : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(LinksLeftTo(temporary.path(), folder) + LinksLeftTo("/tmp", folder), 0) << signal;
     }
 }
 
