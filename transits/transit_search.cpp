@@ -1,6 +1,7 @@
 #include "transits/transit_search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <queue>
 #include <semaphore>
 #include <system_error>
@@ -74,6 +75,14 @@ class OrderedEvents {
     std::priority_queue<TransitEvent, std::vector<TransitEvent>, LaterReported> waiting_;
     long handed_ = 0;
 };
+
+// The end of the stretch that holds `start`: stretches are counted from the
+// sampling epoch, so their ends, which are sampled too, do not depend on
+// where the span starts.
+double NextStretchEnd(double start) {
+    return SAMPLING_EPOCH +
+           (std::floor((start - SAMPLING_EPOCH) / STRETCH_DAYS) + 1) * STRETCH_DAYS;
+}
 
 // Searches one stretch of `group`, finishing its windows after the last.
 std::optional<Refusal> SearchStretch(BodyGroup& group, PositionSource& source, double start,
@@ -173,8 +182,8 @@ Result<TransitCounts> SearchTransits(const TransitRequest& request,
     }
     OrderedEvents ordered(sink);
     std::vector<TransitEvent> closed;
-    for (double start = request.from; start < request.to; start += STRETCH_DAYS) {
-        const double end = std::min(start + STRETCH_DAYS, request.to);
+    for (double start = request.from; start < request.to;) {
+        const double end = std::min(NextStretchEnd(start), request.to);
         const bool last = end >= request.to;
         if (worker) {
             worker->Start(start, end, last);
@@ -194,6 +203,7 @@ Result<TransitCounts> SearchTransits(const TransitRequest& request,
         if (progress && !progress((end - request.from) / (request.to - request.from))) {
             return RefuseWith("The search was cancelled.");
         }
+        start = end;
     }
     TransitCounts counts{.events = ordered.handed(), .threads = worker ? 2 : 1};
     for (const BodyGroup& group : groups) {
