@@ -29,7 +29,10 @@ namespace sarovin {
 namespace {
 
 constexpr int PROGRESS_STEPS = 1000;
-constexpr int PLOT_SAMPLES = 1500;
+// A search of centuries at a low threshold finds hundreds of thousands of
+// windows (711,715 from 1800 to 2399 at 30 virupas); the tab keeps and
+// draws this many, some 10 MB, and says so.
+constexpr std::size_t MOST_KEPT_WINDOWS = 100000;
 constexpr double UNIX_EPOCH_JULIAN_DAY = 2440587.5;
 constexpr double MS_PER_DAY = 86400000.0;
 const QDate FIRST_DATE(1800, 1, 2);
@@ -190,10 +193,9 @@ void TransitsTab::Search() {
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     SetSearching(true);
     thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {
-        Found found{{}, request.from, request.to, request.threshold};
+        Found found{KeptWindows(MOST_KEPT_WINDOWS), request.from, request.to, request.threshold};
         const Result<TransitCounts> counts = SearchOrSayWhy(
-            request, sources,
-            [&found](const TransitEvent& event) { found.events.push_back(event); },
+            request, sources, [&found](const TransitEvent& event) { found.windows.Add(event); },
             [this, cancelled](double share) {
                 QMetaObject::invokeMethod(
                     progress_, [this, share] { progress_->setValue(share * PROGRESS_STEPS); },
@@ -263,11 +265,18 @@ void TransitsTab::SetSearching(bool searching) {
 
 void TransitsTab::ShowFound() {
     const double today = JulianDayOf(QDate::currentDate());
-    timeline_->ShowEvents(found_->events, natal_->points, found_->from, found_->to, today,
+    timeline_->ShowEvents(found_->windows.events(), natal_->points, found_->from, found_->to, today,
                           [this](const TransitEvent& event) { return TipOf(event); });
-    status_->setText(QStringLiteral("%1 windows from %2 to %3.%4")
-                         .arg(found_->events.size())
+    status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
+                         .arg(found_->windows.found())
                          .arg(TimeText(found_->from), TimeText(found_->to))
+                         .arg(found_->windows.Capped()
+                                  ? QStringLiteral(" The first %1 are kept and drawn: narrow the "
+                                                   "span or raise the threshold to see the rest, "
+                                                   "or list them all with sarovin-report "
+                                                   "--transits.")
+                                        .arg(found_->windows.events().size())
+                                  : QString())
                          .arg(found_->fewerThreads
                                   ? QStringLiteral(" Searched on one thread: the system would "
                                                    "not start a second.")
@@ -328,7 +337,7 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                  QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
                  QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
                  QString::fromStdString(VirupasText(found_->threshold)));
-    return TransitPrint{found_->events,
+    return TransitPrint{found_->windows.events(),
                         natal_->points,
                         found_->from,
                         found_->to,
@@ -355,7 +364,7 @@ void TransitsTab::PlotChosenRow() {
         SwissPositionSources(natal_->ayanamsa, natal_->node)();
     Result<std::vector<StrengthSample>> samples =
         SampleStrength(*source, row->transiting, natal_->points[row->natal].longitude, found_->from,
-                       found_->to, PLOT_SAMPLES);
+                       found_->to, StrengthSampleCount(row->transiting, found_->from, found_->to));
     if (!samples) {
         status_->setText(QString::fromStdString(samples.refusal().message));
         return;

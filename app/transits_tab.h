@@ -7,6 +7,7 @@
 
 #include "calculation/calculation.h"
 #include "document/transit_pages.h"
+#include "transits/kept_windows.h"
 #include "transits/transit_search.h"
 
 class QComboBox;
@@ -53,7 +54,7 @@ class TransitsTab : public QGroupBox {
         int birthOffsetSeconds = 0;
     };
     struct Found {
-        std::vector<TransitEvent> events;
+        KeptWindows windows;
         double from = 0;
         double to = 0;
         double threshold = 0;
