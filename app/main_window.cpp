@@ -29,6 +29,7 @@
 #include "links/web_page.h"
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
+#include "swiss/swiss_ephemeris.h"
 
 namespace sarovin {
 
@@ -235,6 +236,15 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
     }
     for (QAction* action : documentActions_) {
         action->setEnabled(true);
+    }
+    ShowNewDataFileNotes();
+}
+
+void MainWindow::ShowNewDataFileNotes() {
+    const std::vector<std::string> notes = SwissDataFileNotes();
+    for (; dataFileNotesShown_ < notes.size(); ++dataFileNotesShown_) {
+        platform_.ShowMessage(this, ToQString(notes[dataFileNotesShown_]),
+                              MessageIcon::Information);
     }
 }
 
