@@ -29,6 +29,7 @@
 #include "links/web_page.h"
 #include "platform/platform_services.h"
 #include "platform/qt_text.h"
+#include "swiss/swiss_ephemeris.h"
 
 namespace sarovin {
 
@@ -139,6 +140,7 @@ void MainWindow::ListRecentReadings() {
         QAction* entry = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(++number).arg(BytesAsText(path.filename().native())));
         entry->setToolTip(BytesAsText(path.native()));
+        entry->setEnabled(IsReadingStillThere(path));
         connect(entry, &QAction::triggered, this, [this, path] { OpenReadingFile(path); });
     }
     if (number == 0) {
@@ -235,6 +237,15 @@ void MainWindow::ShowCalculation(Result<Calculation> calculation, const InputFor
     for (QAction* action : documentActions_) {
         action->setEnabled(true);
     }
+    ShowNewDataFileNotes();
+}
+
+void MainWindow::ShowNewDataFileNotes() {
+    const std::vector<std::string> notes = SwissDataFileNotes();
+    for (; dataFileNotesShown_ < notes.size(); ++dataFileNotesShown_) {
+        platform_.ShowMessage(this, ToQString(notes[dataFileNotesShown_]),
+                              MessageIcon::Information);
+    }
 }
 
 EphemerisChoice MainWindow::Choice() const {
@@ -324,7 +335,8 @@ void MainWindow::CompareWithReading() {
 }
 
 void MainWindow::CompareWithReadingFile(const std::filesystem::path& path) {
-    const std::optional<std::string> bytes = ReadingBytesAt(this, platform_, path, readingPlaces_);
+    const std::optional<std::string> bytes =
+        ComparedReadingBytesAt(this, platform_, path, readingPlaces_);
     if (!bytes) {
         return;
     }

@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
   private:
     void BuildMenus();
     void BuildFileMenu();
+    // Says once each note on a Swiss Ephemeris data file in use that is
+    // not the build Sarovin knows but gives the reference positions.
+    void ShowNewDataFileNotes();
     // Lists the recent readings in the File menu's submenu.
     void ListRecentReadings();
     // The ephemeris menu's choice with the rules menu's.
@@ -89,6 +92,7 @@ class MainWindow : public QMainWindow {
         ChartComparison comparison;
     };
     std::optional<Compared> compared_;
+    std::size_t dataFileNotesShown_ = 0;
     EphemerisMenu* ephemerisMenu_;
     RulesMenu* rulesMenu_;
     HouseSystemMenu* housesMenu_;

@@ -101,21 +101,58 @@ std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices&
     return ReadingBytesAt(parent, platform, path, places);
 }
 
-std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
-                                          const std::filesystem::path& path,
-                                          ReadingPlaces& places) {
+namespace {
+
+// The bytes of the reading at `path`, or why they cannot be had; nothing
+// when the name is not a reading's, which is said.
+std::optional<Result<std::string>> LoadChosenReading(QWidget* parent, PlatformServices& platform,
+                                                     const std::filesystem::path& path,
+                                                     ReadingPlaces& places) {
     places.lastFolder = FolderOf(path);
     if (!HasReadingExtension(path.native())) {
         platform.ShowMessage(parent, ToQString(WRONG_FILE_NAME_MESSAGE), MessageIcon::Error);
         return std::nullopt;
     }
-    // A file that cannot be read counts as a file of no lines.
     Result<std::string> bytes = LoadReadingBytes(path);
-    if (!bytes) {
-        return std::string();
+    if (bytes) {
+        RememberReading(places, path);
     }
-    RememberReading(places, path);
-    return std::move(*bytes);
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                          const std::filesystem::path& path,
+                                          ReadingPlaces& places) {
+    std::optional<Result<std::string>> bytes = LoadChosenReading(parent, platform, path, places);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    // A file that cannot be read counts as a file of no lines.
+    return *bytes ? std::move(**bytes) : std::string();
+}
+
+std::optional<std::string> ComparedReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                                  const std::filesystem::path& path,
+                                                  ReadingPlaces& places) {
+    std::optional<Result<std::string>> bytes = LoadChosenReading(parent, platform, path, places);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    if (!*bytes) {
+        platform.ShowMessage(parent,
+                             BytesAsText(path.filename().native()) + QStringLiteral(": ") +
+                                 ToQString(bytes->refusal().message),
+                             bytes->refusal().icon);
+        return std::nullopt;
+    }
+    return std::move(**bytes);
+}
+
+bool IsReadingStillThere(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
 }
 
 }  // namespace sarovin

@@ -58,4 +58,17 @@ std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices&
 std::optional<std::string> ReadingBytesAt(QWidget* parent, PlatformServices& platform,
                                           const std::filesystem::path& path, ReadingPlaces& places);
 
+// The bytes of the reading at `path` for a comparison, which has no panel
+// to fall back on: as ReadingBytesAt, but a file that cannot be read (a
+// FIFO, a folder, a device, a missing file) is refused with why, "fifo.dri:
+// Cannot read the file. It is not an ordinary file.", as the report tool
+// says it.
+std::optional<std::string> ComparedReadingBytesAt(QWidget* parent, PlatformServices& platform,
+                                                  const std::filesystem::path& path,
+                                                  ReadingPlaces& places);
+
+// False for a recent reading that is no longer an ordinary file: deleted,
+// or a folder, FIFO or device in its place.
+bool IsReadingStillThere(const std::filesystem::path& path);
+
 }  // namespace sarovin

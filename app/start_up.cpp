@@ -1,6 +1,9 @@
 #include "app/start_up.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,9 +32,22 @@ QString UserSettingsFolder() {
     return QFileInfo(QFileInfo(probe.fileName()).path()).path();
 }
 
-// A settings file QSettings would read that is not an ordinary file: a
-// FIFO would keep the window from starting, a device would never end.
-std::optional<QString> SettingsFileNotOrdinary() {
+// No settings file of Sarovin's comes near this size; a larger one would
+// delay the start by seconds and take memory to no purpose.
+constexpr qint64 LARGEST_SETTINGS_BYTES = 1024 * 1024;
+
+// What keeps a settings file from its use: a FIFO would keep the window
+// from starting and a device would never end, so neither is read, nor is a
+// file too large to be one; a file that cannot be written is read, but no
+// change made now is kept.
+enum class SettingsFault { NotOrdinary, TooLarge, ReadOnly };
+
+struct SettingsTrouble {
+    QString file;
+    SettingsFault fault;
+};
+
+std::optional<SettingsTrouble> FindSettingsTrouble() {
     const QString folder = UserSettingsFolder();
     const QString organization = QCoreApplication::organizationName();
     const QString files[] = {
@@ -40,12 +56,43 @@ std::optional<QString> SettingsFileNotOrdinary() {
         folder + u'/' + organization + QStringLiteral(".conf"),
     };
     for (const QString& file : files) {
+        const QByteArray name = QFile::encodeName(file);
         struct stat status {};
-        if (::stat(QFile::encodeName(file).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
-            return file;
+        if (::stat(name.constData(), &status) != 0) {
+            continue;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            return SettingsTrouble{file, SettingsFault::NotOrdinary};
+        }
+        if (status.st_size > LARGEST_SETTINGS_BYTES) {
+            return SettingsTrouble{file, SettingsFault::TooLarge};
         }
     }
+    if (::access(QFile::encodeName(files[0]).constData(), W_OK) != 0 && errno == EACCES) {
+        return SettingsTrouble{files[0], SettingsFault::ReadOnly};
+    }
     return std::nullopt;
+}
+
+QString TroubleMessage(const SettingsTrouble& trouble) {
+    switch (trouble.fault) {
+        case SettingsFault::NotOrdinary:
+            return QStringLiteral(
+                       "The settings file %1 is not an ordinary file. Sarovin starts "
+                       "with its default settings and does not save them.")
+                .arg(trouble.file);
+        case SettingsFault::TooLarge:
+            return QStringLiteral(
+                       "The settings file %1 is larger than 1 MB. Sarovin starts with "
+                       "its default settings and does not save them.")
+                .arg(trouble.file);
+        case SettingsFault::ReadOnly:
+            break;
+    }
+    return QStringLiteral(
+               "The settings file %1 cannot be written. Sarovin starts with its "
+               "settings but cannot keep a change made to them.")
+        .arg(trouble.file);
 }
 
 }  // namespace
@@ -56,14 +103,11 @@ std::unique_ptr<MainWindow> StartSarovin(PlatformServices& platform) {
                              MessageIcon::Information);
         return nullptr;
     }
-    if (const std::optional<QString> file = SettingsFileNotOrdinary()) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, NO_SETTINGS_FOLDER);
-        platform.ShowMessage(nullptr,
-                             QStringLiteral("The settings file %1 is not an ordinary file. Sarovin "
-                                            "starts with its default settings and does not save "
-                                            "them.")
-                                 .arg(*file),
-                             MessageIcon::Information);
+    if (const std::optional<SettingsTrouble> trouble = FindSettingsTrouble()) {
+        if (trouble->fault != SettingsFault::ReadOnly) {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, NO_SETTINGS_FOLDER);
+        }
+        platform.ShowMessage(nullptr, TroubleMessage(*trouble), MessageIcon::Information);
     }
     auto window = std::make_unique<MainWindow>(platform);
     window->setWindowIcon(ProgramIcon());

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QThread>
 #include <QTimeZone>
+#include <exception>
 
 #include "app/scrolled_content.h"
 #include "app/transit_views.h"
@@ -28,7 +29,10 @@ namespace sarovin {
 namespace {
 
 constexpr int PROGRESS_STEPS = 1000;
-constexpr int PLOT_SAMPLES = 1500;
+// A search of centuries at a low threshold finds hundreds of thousands of
+// windows (711,715 from 1800 to 2399 at 30 virupas); the tab keeps and
+// draws this many, some 10 MB, and says so.
+constexpr std::size_t MOST_KEPT_WINDOWS = 100000;
 constexpr double UNIX_EPOCH_JULIAN_DAY = 2440587.5;
 constexpr double MS_PER_DAY = 86400000.0;
 const QDate FIRST_DATE(1800, 1, 2);
@@ -61,6 +65,18 @@ QDateEdit* DateBox(const char* name, const QDate& date) {
     box->setDateRange(FIRST_DATE, LAST_DATE);
     box->setCalendarPopup(true);
     return box;
+}
+
+// The search, or why it stopped: a thread or memory the system would not
+// give is told like a refusal rather than ending the program.
+Result<TransitCounts> SearchOrSayWhy(const TransitRequest& request,
+                                     const PositionSourceFactory& sources, const TransitSink& sink,
+                                     const TransitProgress& progress) {
+    try {
+        return SearchTransits(request, sources, sink, progress);
+    } catch (const std::exception& exception) {
+        return RefuseWith(std::string("The search stopped: ") + exception.what() + ".");
+    }
 }
 
 }  // namespace
@@ -177,16 +193,16 @@ void TransitsTab::Search() {
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     SetSearching(true);
     thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {
-        Found found{{}, request.from, request.to, request.threshold};
-        const Result<TransitCounts> counts = SearchTransits(
-            request, sources,
-            [&found](const TransitEvent& event) { found.events.push_back(event); },
+        Found found{KeptWindows(MOST_KEPT_WINDOWS), request.from, request.to, request.threshold};
+        const Result<TransitCounts> counts = SearchOrSayWhy(
+            request, sources, [&found](const TransitEvent& event) { found.windows.Add(event); },
             [this, cancelled](double share) {
                 QMetaObject::invokeMethod(
                     progress_, [this, share] { progress_->setValue(share * PROGRESS_STEPS); },
                     Qt::QueuedConnection);
                 return !*cancelled;
             });
+        found.fewerThreads = counts && counts->threads < request.threads;
         const QString problem =
             counts ? QString() : QString::fromStdString(counts.refusal().message);
         QMetaObject::invokeMethod(
@@ -204,6 +220,16 @@ void TransitsTab::Search() {
     connect(thread_, &QThread::finished, this, [this] { thread_ = nullptr; });
     connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
     thread_->start();
+    // Under a limit on the user's processes the system may start no thread:
+    // the tab is then ready for another search and says why.
+    if (!thread_->isRunning() && !thread_->isFinished()) {
+        delete thread_;
+        thread_ = nullptr;
+        SetSearching(false);
+        status_->setText(
+            QStringLiteral("The search could not start: the system would start no "
+                           "thread for it. Close other programs and search again."));
+    }
 }
 
 // The tab stays as it was: the earlier results, if any, are kept.
@@ -239,11 +265,22 @@ void TransitsTab::SetSearching(bool searching) {
 
 void TransitsTab::ShowFound() {
     const double today = JulianDayOf(QDate::currentDate());
-    timeline_->ShowEvents(found_->events, natal_->points, found_->from, found_->to, today,
+    timeline_->ShowEvents(found_->windows.events(), natal_->points, found_->from, found_->to, today,
                           [this](const TransitEvent& event) { return TipOf(event); });
-    status_->setText(QStringLiteral("%1 windows from %2 to %3.")
-                         .arg(found_->events.size())
-                         .arg(TimeText(found_->from), TimeText(found_->to)));
+    status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
+                         .arg(found_->windows.found())
+                         .arg(TimeText(found_->from), TimeText(found_->to))
+                         .arg(found_->windows.Capped()
+                                  ? QStringLiteral(" The first %1 are kept and drawn: narrow the "
+                                                   "span or raise the threshold to see the rest, "
+                                                   "or list them all with sarovin-report "
+                                                   "--transits.")
+                                        .arg(found_->windows.events().size())
+                                  : QString())
+                         .arg(found_->fewerThreads
+                                  ? QStringLiteral(" Searched on one thread: the system would "
+                                                   "not start a second.")
+                                  : QString()));
 }
 
 QString TransitsTab::TimeText(double julianDay) const {
@@ -303,7 +340,7 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                  QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
                  QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
                  QString::fromStdString(VirupasText(found_->threshold)));
-    return TransitPrint{found_->events,
+    return TransitPrint{found_->windows.events(),
                         natal_->points,
                         found_->from,
                         found_->to,
@@ -330,7 +367,7 @@ void TransitsTab::PlotChosenRow() {
         SwissPositionSources(natal_->ayanamsa, natal_->node)();
     Result<std::vector<StrengthSample>> samples =
         SampleStrength(*source, row->transiting, natal_->points[row->natal].longitude, found_->from,
-                       found_->to, PLOT_SAMPLES);
+                       found_->to, StrengthSampleCount(row->transiting, found_->from, found_->to));
     if (!samples) {
         status_->setText(QString::fromStdString(samples.refusal().message));
         return;

@@ -7,6 +7,7 @@
 
 #include "calculation/calculation.h"
 #include "document/transit_pages.h"
+#include "transits/kept_windows.h"
 #include "transits/transit_search.h"
 
 class QComboBox;
@@ -53,10 +54,13 @@ class TransitsTab : public QGroupBox {
         int birthOffsetSeconds = 0;
     };
     struct Found {
-        std::vector<TransitEvent> events;
+        KeptWindows windows;
         double from = 0;
         double to = 0;
         double threshold = 0;
+        // Searched on one thread where two were asked for: the system
+        // would not start the second.
+        bool fewerThreads = false;
     };
 
     QWidget* BuildControls();

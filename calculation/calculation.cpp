@@ -95,7 +95,9 @@ OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
                                const CalculationScope& scope) {
     const ReadingLines lines = ReadReadingLines(bytes);
     RestoredPanel restored = RestoreOntoPanel(lines, panel);
-    RestoreExactOffset(ReadExactOffsetLine(bytes), restored.form);
+    if (Result<Done> offset = RestoreExactOffsetLine(bytes, restored.form); !offset) {
+        return {std::move(restored.form), offset.refusal(), {}};
+    }
     Result<Calculation> calculation = CalculateForm(restored.form, previous, choice, scope);
     std::vector<InvalidLine> invalid;
     if (calculation) {

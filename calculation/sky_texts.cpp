@@ -91,7 +91,14 @@ std::string LagnaPosition(const Sky& sky) {
 }
 
 std::string LagnaLine(const Sky& sky) {
-    return sky.lagna ? "Lagna " + LagnaPosition(sky) : std::string();
+    if (!sky.lagna) {
+        return {};
+    }
+    // At a pole every direction is south (or north), so there is no east
+    // point and no rising sign: the library's figure is only a convention.
+    const bool atPole = sky.swissRequest && std::fabs(sky.swissRequest->latitudeDegrees) == 90;
+    return "Lagna " + LagnaPosition(sky) +
+           (atPole ? " (undefined at the pole: the library's convention)" : "");
 }
 
 }  // namespace sarovin

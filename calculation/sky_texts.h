@@ -31,7 +31,8 @@ std::string EphemerisLine(const Sky& sky);
 // The line of EphemerisLine naming the rules whichever are in force.
 std::string EphemerisLineWithRules(const Sky& sky);
 
-// "Lagna 12 Leo 34", or an empty text when the ephemeris gives none.
+// "Lagna 12 Leo 34", or an empty text when the ephemeris gives none; at
+// either pole, where the Lagna is undefined, with a caveat saying so.
 std::string LagnaLine(const Sky& sky);
 
 // The short position text "DD Sss MM" of the Lagna; empty without one.

@@ -24,6 +24,7 @@
 #include "output/comparison_json.h"
 #include "output/comparison_text.h"
 #include "output/reading_format.h"
+#include "swiss/swiss_ephemeris.h"
 #include "text/printable_text.h"
 
 namespace sarovin {
@@ -277,7 +278,11 @@ int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return EXIT_USAGE;
     }
     if (options->action == ReportAction::PrintReadings) {
-        return PrintReadings(*options, out, err);
+        const int status = PrintReadings(*options, out, err);
+        for (const std::string& note : SwissDataFileNotes()) {
+            err << ProblemLine({}, "note: " + note);
+        }
+        return status;
     }
     const int status = PrintInformation(*options, out, err);
     // A full disk or a closed pipe shows only once the output is flushed.

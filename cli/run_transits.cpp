@@ -8,6 +8,7 @@
 #include "cli/reading_source.h"
 #include "cli/typed_reading.h"
 #include "output/transit_lines.h"
+#include "swiss/ephemeris_session.h"
 #include "transits/swiss_position_source.h"
 #include "transits/utc_time.h"
 
@@ -131,12 +132,18 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
     if (!options.typedBirth && options.files.size() != 1) {
         return UsageError("--transits takes one reading: one file or one birth as options", err);
     }
+    const std::string source = options.typedBirth ? std::string() : options.files.front();
+    // Missing or damaged files are no wrong call: they are told as a
+    // reading's would be, naming the file.
+    if (const EphemerisFiles& files = PrepareThreadEphemeris(); !files.found) {
+        err << ProblemLine(source, files.problem);
+        return EXIT_FAILED;
+    }
     if (const std::optional<Refusal> problem =
             TransitSpanProblem(options.transits->span, options.transits->threshold)) {
         return UsageError(problem->message, err);
     }
     const Result<ReportedReading> natal = NatalReading(options);
-    const std::string source = options.typedBirth ? std::string() : options.files.front();
     if (!natal) {
         err << ProblemLine(source, natal.refusal().message);
         return EXIT_FAILED;
@@ -159,6 +166,10 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
     if (!counts) {
         err << ProblemLine(source, counts.refusal().message);
         return EXIT_FAILED;
+    }
+    if (counts->threads < request.threads) {
+        err << ProblemLine({}, "warning: only 1 of " + std::to_string(request.threads) +
+                                   " threads could be started; the transits were searched on one");
     }
     return EXIT_PRINTED;
 }

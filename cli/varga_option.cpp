@@ -37,18 +37,21 @@ std::string KnownKeys() {
     return keys + std::string(ALL_VARGAS);
 }
 
-// Sets the vargas of the comma-separated keys of `text`; gives what is
-// wrong when a key is unknown.
+// Sets the vargas of the comma-separated keys of `text`, in any case, "all"
+// setting every one; gives what is wrong when a key is unknown.
 Result<Done> ReadKeys(std::string_view text, std::bitset<VARGA_COUNT>& named) {
     for (std::size_t start = 0;;) {
         const std::size_t end = std::min(text.find(SEPARATOR, start), text.size());
         const std::string_view key = text.substr(start, end - start);
         const int varga = VargaOf(key);
-        if (varga < 0) {
+        if (SameKey(key, ALL_VARGAS)) {
+            named.set();
+        } else if (varga < 0) {
             return RefuseWith("unknown varga '" + PrintableText(key) + "' in --vargas: give " +
                               KnownKeys());
+        } else {
+            named.set(static_cast<std::size_t>(varga));
         }
-        named.set(static_cast<std::size_t>(varga));
         if (end == text.size()) {
             return Done{};
         }
@@ -60,9 +63,7 @@ Result<Done> ReadKeys(std::string_view text, std::bitset<VARGA_COUNT>& named) {
 
 Result<std::vector<int>> ReadVargaList(std::string_view text) {
     std::bitset<VARGA_COUNT> named;
-    if (text == ALL_VARGAS) {
-        named.set();
-    } else if (Result<Done> read = ReadKeys(text, named); !read) {
+    if (Result<Done> read = ReadKeys(text, named); !read) {
         return read.refusal();
     }
     std::vector<int> vargas;

@@ -1,12 +1,15 @@
 // Any bytes as a saved reading: restoring, checking and computing must not
-// fail, and a reading that computes must save to a file that opens again
-// with the same results and saves to the same bytes.
+// fail, a reading with an 18th line must either keep an exact offset or be
+// refused (never computed by the zone row beside it), and a reading that
+// computes must save to a file that opens again with the same results and
+// saves to the same bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
 #include "calculation/calculation.h"
+#include "reading/reading_split.h"
 #include "reading/reading_write.h"
 
 namespace {
@@ -26,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Calculation& first = *opened.calculation;
+    if (!ReadExactOffsetLine(bytes).empty() && !first.record.exactOffset) {
+        Fail("an 18th line is dropped without a word");
+    }
     const std::string saved = WriteReading(first.record, first.zonePosition);
     const OpenedReading reopened = CalculateReading(saved, InputForm{}, BirthRecord{}, {}, {});
     if (!reopened.calculation) {

@@ -6,6 +6,7 @@
 #include "comparison/comparison_texts.h"
 #include "engine/body_slot.h"
 #include "output/birth_header.h"
+#include "text/printable_text.h"
 #include "text/virupas_text.h"
 
 namespace sarovin {
@@ -96,8 +97,8 @@ void AppendDirection(std::string& text, const Pair& pair, const CrossSputa& sput
 }  // namespace
 
 std::string FormatTextComparison(const ComparedReadings& compared) {
-    const std::string_view aName = ChartName(compared.a.calculation.record.name, "A");
-    const std::string_view bName = ChartName(compared.b.calculation.record.name, "B");
+    const std::string aName = PrintableText(ChartName(compared.a.calculation.record.name, "A"));
+    const std::string bName = PrintableText(ChartName(compared.b.calculation.record.name, "B"));
     std::string text;
     AppendLine(text, compared.comparison.sameBirth
                          ? "A reading compared with itself: A and B hold the same birth."

@@ -73,6 +73,11 @@ std::filesystem::path PassingName(std::mt19937& random) {
     return name;
 }
 
+// The folder that holds `file`: "." for a bare name.
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
 // Only an ordinary file the user may write is replaced: the old file's
 // permissions say whether it is to change, and a FIFO or device written
 // over would be a file no longer.
@@ -119,10 +124,43 @@ bool ReplacingFile::Open() {
     if (!MayReplace(target_, problem_)) {
         return false;
     }
+    // An unnamed file in the target's folder, named only once complete,
+    // leaves nothing behind however the program ends, SIGKILL included;
+    // where the file system has none, a hidden passing name is used.
+    descriptor_ =
+        ::open(FolderOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, NEW_FILE_MODE);
+    if (descriptor_ < 0 && !MakePassingFile()) {
+        return false;
+    }
+    KeepPermissions(target_, descriptor_);
+    buffer_.reserve(BLOCK_BYTES);
+    return QIODevice::open(QIODevice::WriteOnly);
+}
+
+bool ReplacingFile::Commit() {
+    if (descriptor_ < 0) {
+        return false;
+    }
+    const bool whole = WriteOut() && !failed_ && ::fsync(descriptor_) == 0 && NamePassingFile();
+    const bool closed = ::close(descriptor_) == 0;
+    descriptor_ = -1;
+    QIODevice::close();
+    if (!whole || !closed || ::rename(passing_.c_str(), target_.c_str()) != 0) {
+        Discard();
+        return false;
+    }
+    ForgetRemoveOnSignal(passing_.c_str());
+    passing_.clear();
+    return true;
+}
+
+// A new file under a hidden passing name beside the target, open for
+// writing; false when the folder takes no new file.
+bool ReplacingFile::MakePassingFile() {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int tried = 0; tried < MOST_NAME_TRIES && descriptor_ < 0; ++tried) {
-        passing_ = target_.parent_path() / PassingName(random);
+        passing_ = FolderOf(target_) / PassingName(random);
         descriptor_ = ::open(passing_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
                              NEW_FILE_MODE);
         if (descriptor_ < 0 && errno != EEXIST) {
@@ -134,26 +172,31 @@ bool ReplacingFile::Open() {
         return false;
     }
     RemoveOnSignal(passing_.c_str());
-    KeepPermissions(target_, descriptor_);
-    buffer_.reserve(BLOCK_BYTES);
-    return QIODevice::open(QIODevice::WriteOnly);
+    return true;
 }
 
-bool ReplacingFile::Commit() {
-    if (descriptor_ < 0) {
-        return false;
+// Gives the unnamed file a hidden passing name beside the target, from
+// which it takes the target's place; a file already named keeps its name.
+bool ReplacingFile::NamePassingFile() {
+    if (!passing_.empty()) {
+        return true;
     }
-    const bool whole = WriteOut() && !failed_ && ::fsync(descriptor_) == 0;
-    const bool closed = ::close(descriptor_) == 0;
-    descriptor_ = -1;
-    QIODevice::close();
-    if (!whole || !closed || ::rename(passing_.c_str(), target_.c_str()) != 0) {
-        Discard();
-        return false;
+    const std::string unnamed = "/proc/self/fd/" + std::to_string(descriptor_);
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int tried = 0; tried < MOST_NAME_TRIES; ++tried) {
+        passing_ = FolderOf(target_) / PassingName(random);
+        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, passing_.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            RemoveOnSignal(passing_.c_str());
+            return true;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
     }
-    ForgetRemoveOnSignal(passing_.c_str());
     passing_.clear();
-    return true;
+    return false;
 }
 
 qint64 ReplacingFile::readData(char*, qint64) {

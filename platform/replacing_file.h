@@ -14,8 +14,11 @@ namespace sarovin {
 // link keeps the file it points to. Only an ordinary file is replaced: a
 // folder, FIFO, device or socket is left untouched, and so is whatever a
 // link leads to that another account planted in a shared sticky folder
-// (as the system's own rule for such links has it). The passing file is
-// removed when the program is ended by SIGINT, SIGTERM or SIGHUP. The
+// (as the system's own rule for such links has it). The file is written
+// unnamed, so nothing is left should the program end before the commit,
+// however it ends; where the file system has no unnamed files it has a
+// hidden passing name, removed when the program is ended by SIGINT,
+// SIGTERM or SIGHUP. The
 // target is named by the system's bytes, so folders whose names are not
 // UTF-8 work.
 //
@@ -43,6 +46,8 @@ class ReplacingFile : public QIODevice {
     qint64 writeData(const char* data, qint64 size) override;
 
   private:
+    bool MakePassingFile();
+    bool NamePassingFile();
     bool WriteOut();
     void Discard();
 

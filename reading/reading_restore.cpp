@@ -5,7 +5,10 @@
 #include <optional>
 
 #include "form/list_items.h"
+#include "reading/reading_load.h"
+#include "reading/reading_split.h"
 #include "tables/zone_table.h"
+#include "text/printable_text.h"
 #include "text/trim_spaces.h"
 #include "text/utc_offset_text.h"
 #include "text/utf8_text.h"
@@ -85,15 +88,30 @@ void RestoreReading(const ReadingLines& values, InputForm& form) {
     form.country = values[COUNTRY_LINE];
 }
 
-void RestoreExactOffset(std::string_view value, InputForm& form) {
+Result<Done> RestoreExactOffset(std::string_view value, InputForm& form) {
     const std::size_t space = value.find(' ');
     const std::string_view offset = value.substr(0, space);
-    const bool isOffset = ParseUtcOffset(offset).has_value();
+    const std::string_view zone =
+        space == std::string_view::npos ? std::string_view() : value.substr(space + 1);
+    const bool isOffset =
+        ParseUtcOffset(offset).has_value() && (space == std::string_view::npos || !zone.empty());
     form.utcOffset = isOffset ? std::string(offset) : std::string();
-    form.offsetZone = isOffset && space != std::string_view::npos
-                          ? std::string(value.substr(space + 1))
-                          : std::string();
+    form.offsetZone = isOffset ? std::string(zone) : std::string();
     form.zoneUnsettled.clear();
+    if (!isOffset && !value.empty()) {
+        return RefuseWith(std::string(UNREADABLE_READING_MESSAGE) + " Its 18th line \"" +
+                          PrintableText(value) + "\" is not an offset from Universal Time.");
+    }
+    return Done{};
+}
+
+Result<Done> RestoreExactOffsetLine(std::string_view file, InputForm& form) {
+    if (EndsInsideExactOffsetLine(file)) {
+        RestoreExactOffset({}, form);
+        return RefuseWith(std::string(UNREADABLE_READING_MESSAGE) +
+                          " It ends inside its 18th line, the offset from Universal Time.");
+    }
+    return RestoreExactOffset(ReadExactOffsetLine(file), form);
 }
 
 }  // namespace sarovin

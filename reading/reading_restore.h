@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/result.h"
 #include "form/input_form.h"
 #include "reading/reading_lines.h"
 
@@ -20,10 +21,16 @@ namespace sarovin {
 void RestoreReading(const ReadingLines& values, InputForm& form);
 
 // Puts the 18th value of a reading (ReadExactOffsetLine) on the panel: the
-// offset, and the atlas's zone after a space when it came from there. A
-// value that is not an offset (an empty line, or whatever an older file
-// holds after its 17 lines) leaves no exact offset, as readers of 17 lines
-// would. The zone is then as the file says.
-void RestoreExactOffset(std::string_view value, InputForm& form);
+// offset, and the atlas's zone after a space when it came from there. An
+// empty value (a file of 17 lines) leaves no exact offset, as readers of 17
+// lines would, and the zone is then as the file says. Any other value that
+// is not an offset leaves none either and is refused: the zone row beside an
+// offset from the atlas is only a stand-in, and a birth computed with it
+// would be hours off.
+Result<Done> RestoreExactOffset(std::string_view value, InputForm& form);
+
+// Restores the 18th line of the reading `file` as RestoreExactOffset does,
+// and refuses a file that ends inside that line.
+Result<Done> RestoreExactOffsetLine(std::string_view file, InputForm& form);
 
 }  // namespace sarovin

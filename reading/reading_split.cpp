@@ -46,11 +46,26 @@ ReadingLines ReadReadingLines(std::string_view file) {
     return values;
 }
 
-std::string ReadExactOffsetLine(std::string_view file) {
+namespace {
+
+// What follows the first READING_LINE_COUNT lines of `file`.
+std::string_view PastReadingLines(std::string_view file) {
     for (std::size_t line = 0; line < READING_LINE_COUNT && !file.empty(); ++line) {
         TakeLine(file);
     }
+    return file;
+}
+
+}  // namespace
+
+std::string ReadExactOffsetLine(std::string_view file) {
+    file = PastReadingLines(file);
     return file.empty() ? std::string() : ValueOf(TakeLine(file));
+}
+
+bool EndsInsideExactOffsetLine(std::string_view file) {
+    file = PastReadingLines(file);
+    return !file.empty() && file.find(LINE_FEED) == std::string_view::npos;
 }
 
 }  // namespace sarovin

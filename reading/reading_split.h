@@ -20,4 +20,8 @@ ReadingLines ReadReadingLines(std::string_view file);
 // Universal Time has (see reading_write.h); empty when there is none.
 std::string ReadExactOffsetLine(std::string_view file);
 
+// True when `file` ends inside its 18th line, before that line's end: a file
+// cut short while the offset was written.
+bool EndsInsideExactOffsetLine(std::string_view file);
+
 }  // namespace sarovin

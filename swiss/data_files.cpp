@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <swephexp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,112 +15,275 @@
 #include <mutex>
 #include <string_view>
 
-#include "swiss/sha256.h"
 #include "text/printable_text.h"
 
 namespace sarovin {
 
 namespace {
 
+// The build Sarovin knows: the files of Debian's swe-basic-data
+// 4.0-20221111-2, as Astrodienst made them from JPL's DE431, known by size
+// and by the standard library's hash of their bytes. Another standard
+// library hashes otherwise, and its builds then take the files for another
+// build: they check their positions and say so, and use them all the same.
 struct KnownFile {
     std::string_view name;
-    std::string_view sha256;
+    std::size_t bytes;
+    std::size_t hash;
 };
 
-// The files of Debian's swe-basic-data 4.0-20221111-2, as Astrodienst made
-// them. Their SHA-256 is kept here rather than read from the package's
-// md5sums list: that list vouches only for the package's own folder, not
-// for copies elsewhere, exists only where dpkg installed the files, and
-// MD5 no longer tells made-to-match files apart; a checksum in the program
-// is the same reference wherever the files are.
 constexpr std::array<KnownFile, 2> KNOWN_FILES = {{
-    {PLANET_FILE_NAME, "0b7e416e3c1be9e6a0dd1d711dae7f7685793a0e7df13f76363a493dc27b6ea1"},
-    {MOON_FILE_NAME, "ecfa54dbf5bc0b5a9bc3e04ed28629a821e98625eacae38f4070593bba0e2980"},
+    {PLANET_FILE_NAME, 484055, 3821956058797219597U},
+    {MOON_FILE_NAME, 1304771, 16217048850182055379U},
 }};
+
+constexpr std::string_view EXPECTED_BUILD =
+    " Sarovin expects the file of Debian's swe-basic-data 4.0-20221111-2; to restore it, "
+    "reinstall that package (apt-get install --reinstall swe-basic-data), which puts it "
+    "in " SAROVIN_SWISS_DATA_DIR ".";
 
 // libswe takes a folder list of at most this many bytes, split at these.
 constexpr std::size_t LIBRARY_FOLDER_BYTES = AS_MAXCH - 1 - 13;
 constexpr std::string_view LIBRARY_SEPARATORS = ":;\\";
+
+constexpr std::size_t READ_BLOCK_BYTES = 64 * 1024;
 
 std::string FileText(const std::filesystem::path& file, const std::string& shownFolder) {
     return "The Swiss Ephemeris data file " + PrintableText(file.filename().native()) + " in " +
            PrintableText(shownFolder);
 }
 
-std::string_view KnownSha256(const std::filesystem::path& file) {
-    for (const KnownFile& known : KNOWN_FILES) {
-        if (file.filename() == known.name) {
-            return known.sha256;
+std::string TooLargeText(const std::filesystem::path& file, const std::string& shownFolder,
+                         long long bytes) {
+    return FileText(file, shownFolder) +
+           " is too large to be a data file: " + std::to_string(bytes) + " bytes.";
+}
+
+bool IsKnownBuild(const std::filesystem::path& file, std::string_view bytes) {
+    return std::ranges::any_of(KNOWN_FILES, [&](const KnownFile& known) {
+        return file.filename() == known.name && bytes.size() == known.bytes &&
+               std::hash<std::string_view>{}(bytes) == known.hash;
+    });
+}
+
+// Closes the descriptor when the read ends, however it ends.
+class Descriptor {
+  public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    int get() const { return descriptor_; }
+
+  private:
+    int descriptor_;
+};
+
+// The bytes of `file`, read in blocks once its size is known to be a data
+// file's, or the sentence that says why they cannot be had.
+std::optional<std::string> ReadDataFile(const std::filesystem::path& file,
+                                        const std::string& shownFolder, std::string& bytes) {
+    const Descriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (descriptor.get() < 0 || ::fstat(descriptor.get(), &status) != 0) {
+        return FileText(file, shownFolder) + " cannot be read: " + std::strerror(errno) + ".";
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return FileText(file, shownFolder) + " is not an ordinary file.";
+    }
+    if (status.st_size > LARGEST_DATA_FILE_BYTES) {
+        return TooLargeText(file, shownFolder, status.st_size);
+    }
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const std::size_t wanted = std::min(READ_BLOCK_BYTES, bytes.size() - filled);
+        const ssize_t count = ::read(descriptor.get(), bytes.data() + filled, wanted);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return FileText(file, shownFolder) + " cannot be read: " + std::strerror(errno) + ".";
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes.resize(filled);
+    return std::nullopt;
+}
+
+// Where the library looked for one data file: the first entry of its name in
+// a searched folder, or the folder it could not enter; neither when the
+// file is in none.
+struct FileSearch {
+    std::optional<std::filesystem::path> file;
+    std::string shownFolder;
+    bool denied = false;
+};
+
+FileSearch SearchFile(const char* name, const std::vector<SearchedFolder>& folders) {
+    for (const SearchedFolder& folder : folders) {
+        const std::filesystem::path file = LibraryFilePath(folder, name);
+        struct stat status {};
+        if (::stat(file.c_str(), &status) == 0) {
+            return {file, folder.shown, false};
+        }
+        if (errno == EACCES) {
+            return {file, folder.shown, true};
         }
     }
     return {};
 }
 
-// The whole file, or the system's reason it cannot be read.
-std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::string& bytes) {
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return std::strerror(errno);
+// Why the file found cannot be read, or, for the build Sarovin does not
+// know, that it is taken for the damaged one.
+std::optional<std::string> FoundFileProblem(const FileSearch& search, bool blameUnknown) {
+    if (!search.file) {
+        return std::nullopt;
     }
-    char block[65536];
-    ssize_t count = 0;
-    while ((count = ::read(descriptor, block, sizeof block)) > 0 || (count < 0 && errno == EINTR)) {
-        bytes.append(block, static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
+    const std::filesystem::path& file = *search.file;
+    if (search.denied) {
+        return FileText(file, search.shownFolder) + " cannot be read: " + std::strerror(EACCES) +
+               ".";
     }
-    const int readError = count < 0 ? errno : 0;
-    ::close(descriptor);
-    return readError == 0 ? std::nullopt : std::optional<std::string>(std::strerror(readError));
+    std::string bytes;
+    if (std::optional<std::string> why = ReadDataFile(file, search.shownFolder, bytes)) {
+        return why;
+    }
+    if (blameUnknown && !IsKnownBuild(file, bytes)) {
+        return FileText(file, search.shownFolder) +
+               " is damaged: the Swiss Ephemeris cannot read it." + std::string(EXPECTED_BUILD);
+    }
+    return std::nullopt;
 }
 
-// The link's private folder, made on first need and removed at exit.
-class PrivateLink {
+// The system's temporary folder: TMPDIR when it names one, else /tmp.
+std::string TemporaryFolder() {
+    const char* named = std::getenv("TMPDIR");
+    return named != nullptr && named[0] == '/' ? std::string(named) : std::string("/tmp");
+}
+
+// A short name for a folder, kept for the run: the process's own name for
+// a descriptor held open on the folder, which leaves nothing behind however
+// the program ends; where the system has no such names, a link in a
+// private folder under the temporary folder, removed at exit.
+class ShortFolderName {
   public:
-    explicit PrivateLink(const std::string& folder) {
-        char pattern[] = "/tmp/sarovin-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) {
+    explicit ShortFolderName(const std::string& folder) {
+        descriptor_ = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor_ >= 0) {
+            name_ = "/proc/self/fd/" + std::to_string(descriptor_);
+            struct stat status {};
+            if (::stat(name_.c_str(), &status) == 0) {
+                return;
+            }
+            name_.clear();
+        }
+        std::string pattern = TemporaryFolder() + "/sarovin-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) {
             return;
         }
         holder_ = pattern;
-        link_ = holder_ + "/e";
         std::error_code error;
-        if (::symlink(std::filesystem::absolute(folder, error).c_str(), link_.c_str()) != 0) {
-            link_.clear();
+        const std::string link = holder_ + "/e";
+        if (::symlink(std::filesystem::absolute(folder, error).c_str(), link.c_str()) == 0) {
+            name_ = link;
         }
     }
-    ~PrivateLink() {
-        if (!link_.empty()) {
-            ::unlink(link_.c_str());
-        }
+    ~ShortFolderName() {
         if (!holder_.empty()) {
+            ::unlink((holder_ + "/e").c_str());
             ::rmdir(holder_.c_str());
         }
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
     }
-    PrivateLink(const PrivateLink&) = delete;
-    PrivateLink& operator=(const PrivateLink&) = delete;
+    ShortFolderName(const ShortFolderName&) = delete;
+    ShortFolderName& operator=(const ShortFolderName&) = delete;
 
-    const std::string& Path() const { return link_; }
+    const std::string& Path() const { return name_; }
 
   private:
+    int descriptor_ = -1;
     std::string holder_;
-    std::string link_;
+    std::string name_;
 };
 
 }  // namespace
 
-std::optional<std::string> DataFileProblem(const std::filesystem::path& file,
-                                           const std::string& shownFolder) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
-        return "The Swiss Ephemeris data file " + PrintableText(file.filename().native()) +
-               " was not found in " + PrintableText(shownFolder) + ".";
-    }
+DataFileVerdict CheckOpenedDataFile(const std::filesystem::path& file, DataFileKind kind,
+                                    const std::string& shownFolder, double startEt, double endEt) {
     std::string bytes;
-    if (const std::optional<std::string> why = ReadWhole(file, bytes)) {
-        return FileText(file, shownFolder) + " cannot be read: " + *why + ".";
+    if (std::optional<std::string> why = ReadDataFile(file, shownFolder, bytes)) {
+        return {std::move(why), std::nullopt};
     }
-    if (Sha256Hex(bytes) != KnownSha256(file)) {
-        return FileText(file, shownFolder) +
-               " is damaged or not a version Sarovin knows: its SHA-256 checksum differs.";
+    if (IsKnownBuild(file, bytes)) {
+        return {};
+    }
+    if (!AgreesWithReferencePositions(kind, startEt, endEt)) {
+        return {FileText(file, shownFolder) +
+                    " is damaged: its positions differ from the reference ones." +
+                    std::string(EXPECTED_BUILD),
+                std::nullopt};
+    }
+    return {std::nullopt, FileText(file, shownFolder) +
+                              " is not the build Sarovin knows, but its positions agree with "
+                              "the reference ones; it is used."};
+}
+
+std::string DiagnoseFolders(const std::vector<SearchedFolder>& folders,
+                            const std::string& shownList) {
+    const FileSearch searches[] = {SearchFile(PLANET_FILE_NAME, folders),
+                                   SearchFile(MOON_FILE_NAME, folders)};
+    const char* names[] = {PLANET_FILE_NAME, MOON_FILE_NAME};
+    if (!searches[0].file && !searches[1].file) {
+        return "The Swiss Ephemeris data files were not found in " + PrintableText(shownList) + ".";
+    }
+    for (const FileSearch& search : searches) {
+        if (std::optional<std::string> problem = FoundFileProblem(search, false)) {
+            return *problem;
+        }
+    }
+    for (int index = 0; index < 2; ++index) {
+        if (!searches[index].file) {
+            return "The Swiss Ephemeris data file " + std::string(names[index]) +
+                   " was not found in " + PrintableText(shownList) + ".";
+        }
+    }
+    for (const FileSearch& search : searches) {
+        if (std::optional<std::string> problem = FoundFileProblem(search, true)) {
+            return *problem;
+        }
+    }
+    return FileText(*searches[0].file, searches[0].shownFolder) +
+           " is damaged: the Swiss Ephemeris cannot read it." + std::string(EXPECTED_BUILD);
+}
+
+std::optional<std::string> ProblemBeforeOpening(const std::vector<SearchedFolder>& folders) {
+    for (const char* name : {PLANET_FILE_NAME, MOON_FILE_NAME}) {
+        for (const SearchedFolder& folder : folders) {
+            const std::filesystem::path file = LibraryFilePath(folder, name);
+            struct stat status {};
+            if (::stat(file.c_str(), &status) != 0) {
+                continue;
+            }
+            if (!S_ISREG(status.st_mode)) {
+                return FileText(file, folder.shown) + " is not an ordinary file.";
+            }
+            if (status.st_size > LARGEST_DATA_FILE_BYTES) {
+                return TooLargeText(file, folder.shown, status.st_size);
+            }
+            if (::access(file.c_str(), R_OK) == 0) {
+                break;
+            }
+        }
     }
     return std::nullopt;
 }
@@ -130,13 +294,13 @@ std::string LibraryFolderFor(const std::string& folder) {
         return folder;
     }
     static std::mutex mutex;
-    static std::map<std::string, std::unique_ptr<const PrivateLink>> links;
+    static std::map<std::string, std::unique_ptr<const ShortFolderName>> names;
     const std::lock_guard lock(mutex);
-    std::unique_ptr<const PrivateLink>& link = links[folder];
-    if (!link) {
-        link = std::make_unique<const PrivateLink>(folder);
+    std::unique_ptr<const ShortFolderName>& name = names[folder];
+    if (!name) {
+        name = std::make_unique<const ShortFolderName>(folder);
     }
-    return link->Path();
+    return name->Path();
 }
 
 }  // namespace sarovin

@@ -20,15 +20,10 @@ constexpr double J2000 = 2451545.0;
 constexpr int PLANET_FILE = 0;
 constexpr int MOON_FILE = 1;
 
-// libswe falls back to its built-in folder when given one longer than this or
-// one holding a backslash.
+// libswe falls back to its built-in folders when given a list longer than
+// this.
 bool LibraryTakesFolder(const std::string& folder) {
-    return !folder.empty() && folder.size() <= AS_MAXCH - 1 - 13 &&
-           folder.find('\\') == std::string::npos;
-}
-
-std::string NotFoundMessage(const std::string& folder) {
-    return "The Swiss Ephemeris data files were not found in " + PrintableText(folder) + ".";
+    return !folder.empty() && folder.size() <= AS_MAXCH - 1 - 13;
 }
 
 std::string EnvironmentValue(const char* name) {
@@ -87,43 +82,48 @@ void SetWholeYears(double startEt, double endEt, EphemerisFiles& files) {
     files.endJulianDayUt = NewYear(files.lastYear + 1);
 }
 
-// Why the library found no files it could read in `folder`: the first of
-// the two files that is missing, unreadable or damaged, or both missing.
-std::string DiagnoseFolder(const std::string& folder) {
-    const std::filesystem::path planet = std::filesystem::path(folder) / PLANET_FILE_NAME;
-    const std::filesystem::path moon = std::filesystem::path(folder) / MOON_FILE_NAME;
-    std::error_code error;
-    if (!std::filesystem::exists(planet, error) && !std::filesystem::exists(moon, error)) {
-        return NotFoundMessage(folder);
-    }
-    for (const std::filesystem::path& file : {planet, moon}) {
-        if (std::optional<std::string> problem = DataFileProblem(file, folder)) {
-            return *problem;
-        }
-    }
-    return NotFoundMessage(folder);
+struct OpenedFile {
+    const char* path;
+    DataFileKind kind;
+    std::string shownFolder;
+    double startEt;
+    double endEt;
+};
+
+// The verdicts on the files the library opened, one a file for the run
+// whatever the number of threads, in the order of their paths.
+std::map<std::string, DataFileVerdict>& Verdicts(std::mutex*& mutex) {
+    static std::mutex verdictsMutex;
+    static std::map<std::string, DataFileVerdict> verdicts;
+    mutex = &verdictsMutex;
+    return verdicts;
 }
 
-// What is wrong with a file the library opened, checked once per run
-// whatever the number of threads.
-std::optional<std::string> CheckedOnce(const char* opened, const std::string& folder) {
-    static std::mutex mutex;
-    static std::map<std::string, std::optional<std::string>> verdicts;
-    const std::lock_guard lock(mutex);
-    const auto [found, added] = verdicts.try_emplace(opened);
+// What is wrong with a file the library opened, checked once per run.
+std::optional<std::string> CheckedOnce(const OpenedFile& opened) {
+    std::mutex* mutex = nullptr;
+    std::map<std::string, DataFileVerdict>& verdicts = Verdicts(mutex);
+    const std::lock_guard lock(*mutex);
+    const auto [found, added] = verdicts.try_emplace(opened.path);
     if (added) {
-        found->second = DataFileProblem(opened, folder);
+        found->second = CheckOpenedDataFile(opened.path, opened.kind, opened.shownFolder,
+                                            opened.startEt, opened.endEt);
     }
-    return found->second;
+    return found->second.problem;
 }
 
 // Reads the Sun and the Moon at J2000; when both come from the files, and
-// these are the files Sarovin knows, the planet and moon files now open
-// give the span served.
+// these pass their checks, the planet and moon files now open give the span
+// served.
 EphemerisFiles FindFiles(const std::string& folder, const std::string& libraryFolder) {
     EphemerisFiles files{.folder = folder};
-    if (!LibraryTakesFolder(libraryFolder) || !ReadsFromFiles(SE_SUN) || !ReadsFromFiles(SE_MOON)) {
-        files.problem = DiagnoseFolder(folder);
+    const std::vector<SearchedFolder> folders = LibrarySearchFolders(libraryFolder, folder);
+    if (!LibraryTakesFolder(libraryFolder)) {
+        files.problem = DiagnoseFolders({{folder, folder}}, folder);
+        return files;
+    }
+    if (!ReadsFromFiles(SE_SUN) || !ReadsFromFiles(SE_MOON)) {
+        files.problem = DiagnoseFolders(folders, folder);
         return files;
     }
     double planetStart = 0;
@@ -134,12 +134,19 @@ EphemerisFiles FindFiles(const std::string& folder, const std::string& libraryFo
     const char* planetFile =
         swe_get_current_file_data(PLANET_FILE, &planetStart, &planetEnd, &denum);
     const char* moonFile = swe_get_current_file_data(MOON_FILE, &moonStart, &moonEnd, &denum);
-    if (planetFile == nullptr || moonFile == nullptr) {
-        files.problem = DiagnoseFolder(folder);
+    std::error_code error;
+    if (planetFile == nullptr || moonFile == nullptr ||
+        !std::filesystem::exists(planetFile, error) || !std::filesystem::exists(moonFile, error)) {
+        files.problem = DiagnoseFolders(folders, folder);
         return files;
     }
-    for (const char* opened : {planetFile, moonFile}) {
-        if (std::optional<std::string> problem = CheckedOnce(opened, folder)) {
+    const OpenedFile opened[] = {
+        {planetFile, DataFileKind::Planets, ShownFolderOf(planetFile, folders), planetStart,
+         planetEnd},
+        {moonFile, DataFileKind::Moon, ShownFolderOf(moonFile, folders), moonStart, moonEnd},
+    };
+    for (const OpenedFile& file : opened) {
+        if (std::optional<std::string> problem = CheckedOnce(file)) {
             files.problem = std::move(*problem);
             return files;
         }
@@ -156,6 +163,13 @@ class ThreadEphemeris {
     ThreadEphemeris() {
         const std::string folder = ChooseFolder();
         const std::string libraryFolder = LibraryFolderFor(folder);
+        // Setting the folder opens the moon file, so what the library
+        // cannot open safely is refused first.
+        if (std::optional<std::string> problem =
+                ProblemBeforeOpening(LibrarySearchFolders(libraryFolder, folder))) {
+            files_ = {.folder = folder, .problem = std::move(*problem)};
+            return;
+        }
         swe_set_ephe_path(libraryFolder.c_str());
         swe_set_sid_mode(siderealMode_, 0, 0);
         files_ = FindFiles(folder, libraryFolder);
@@ -191,6 +205,19 @@ const EphemerisFiles& PrepareThreadEphemeris() {
 
 void UseThreadSiderealMode(int mode) {
     ThisThreadEphemeris().UseSiderealMode(mode);
+}
+
+std::vector<std::string> SwissDataFileNotes() {
+    std::mutex* mutex = nullptr;
+    const std::map<std::string, DataFileVerdict>& verdicts = Verdicts(mutex);
+    const std::lock_guard lock(*mutex);
+    std::vector<std::string> notes;
+    for (const auto& [path, verdict] : verdicts) {
+        if (verdict.note) {
+            notes.push_back(*verdict.note);
+        }
+    }
+    return notes;
 }
 
 Refusal UnusableFilesRefusal(const EphemerisFiles& files) {

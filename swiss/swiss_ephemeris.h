@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "common/result.h"
 
@@ -41,6 +43,10 @@ struct SwissPositions {
 // without the files, and moments the files do not cover. Safe to call from
 // several threads at once.
 Result<SwissPositions> ComputeSwissPositions(const SwissRequest& request);
+
+// Notes on the data files opened so far in this run that are not the
+// build Sarovin knows but give the reference positions, a sentence a file.
+std::vector<std::string> SwissDataFileNotes();
 
 // Sets the calling thread's sidereal mode to the request's ayanamsa, for
 // other readings of the same request (the house cusps).

@@ -9,8 +9,10 @@ namespace sarovin {
 namespace {
 
 constexpr double FULL_CIRCLE = 360;
-// Newton steps end when a step is below a tenth of a second.
-constexpr double TIME_TOLERANCE = 0.1 / 86400;
+// Newton steps end when a step is below a ten-thousandth of a second: the
+// curve's root then comes out alike to that, whatever whole turns its
+// longitudes carry from where the search started, and so does its minute.
+constexpr double TIME_TOLERANCE = 0.0001 / 86400;
 constexpr int SOLVE_STEPS = 60;
 constexpr int POLISH_STEPS = 4;
 
@@ -144,16 +146,29 @@ void CrossPiece(const Segment& segment, double low, double high, std::span<const
 
 }  // namespace
 
+std::vector<double> SampleTimes(double start, double end, double step) {
+    std::vector<double> times{start};
+    for (double k = std::floor((start - SAMPLING_EPOCH) / step) + 1;; ++k) {
+        const double time = SAMPLING_EPOCH + k * step;
+        if (time >= end) {
+            break;
+        }
+        times.push_back(time);
+    }
+    times.push_back(end);
+    return times;
+}
+
 Result<BodyTrack> SampleTrack(PositionSource& source, int body, double start, double end,
                               double step, const TrackSample* first, long& calls) {
     BodyTrack track{body, {}};
-    const int steps = std::max(1, static_cast<int>(std::ceil((end - start) / step)));
-    track.samples.reserve(steps + 1);
+    const std::vector<double> times = SampleTimes(start, end, step);
+    track.samples.reserve(times.size());
     if (first != nullptr) {
         track.samples.push_back(*first);
     }
-    for (int index = first != nullptr ? 1 : 0; index <= steps; ++index) {
-        const double time = index == steps ? end : start + index * step;
+    for (std::size_t index = first != nullptr ? 1 : 0; index < times.size(); ++index) {
+        const double time = times[index];
         const Result<BodyMotion> motion = source.MotionAt(body, time);
         ++calls;
         if (!motion) {

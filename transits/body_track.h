@@ -24,9 +24,18 @@ struct BodyTrack {
     std::vector<TrackSample> samples;
 };
 
-// Samples `body` from `start` to `end` at `step` days, the last step
-// shortened to end exactly at `end`. `first`, when given, is the sample
-// at `start` already read (the end of the previous stretch).
+// The moment the sampling steps are counted from, J2000.0: fixed, so that
+// an event is found from the same samples, and at the same times, whatever
+// span it is searched in.
+inline constexpr double SAMPLING_EPOCH = 2451545.0;
+
+// The times a body is sampled at from `start` to `end` (start < end): both
+// ends and, between them, every multiple of `step` days from
+// SAMPLING_EPOCH.
+std::vector<double> SampleTimes(double start, double end, double step);
+
+// Samples `body` at SampleTimes(start, end, step). `first`, when given, is
+// the sample at `start` already read (the end of the previous stretch).
 Result<BodyTrack> SampleTrack(PositionSource& source, int body, double start, double end,
                               double step, const TrackSample* first, long& calls);
 

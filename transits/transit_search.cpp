@@ -1,8 +1,10 @@
 #include "transits/transit_search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <queue>
 #include <semaphore>
+#include <system_error>
 #include <thread>
 
 #include "engine/body_slot.h"
@@ -74,6 +76,24 @@ class OrderedEvents {
     long handed_ = 0;
 };
 
+// The end of the stretch that holds `start`: stretches are counted from the
+// sampling epoch, so their ends, which are sampled too, do not depend on
+// where the span starts.
+double NextStretchEnd(double start) {
+    return SAMPLING_EPOCH +
+           (std::floor((start - SAMPLING_EPOCH) / STRETCH_DAYS) + 1) * STRETCH_DAYS;
+}
+
+// Searches one stretch of `group`, finishing its windows after the last.
+std::optional<Refusal> SearchStretch(BodyGroup& group, PositionSource& source, double start,
+                                     double end, bool last, std::vector<TransitEvent>& closed) {
+    std::optional<Refusal> refusal = group.Search(source, start, end, closed);
+    if (last && !refusal) {
+        group.Finish(closed);
+    }
+    return refusal;
+}
+
 // A second thread searching its group stretch by stretch, each stretch
 // started by the caller and awaited.
 class StretchWorker {
@@ -110,10 +130,7 @@ class StretchWorker {
                 return;
             }
             if (!refusal_) {
-                refusal_ = group_.Search(*source, start_, end_, closed_);
-                if (last_ && !refusal_) {
-                    group_.Finish(closed_);
-                }
+                refusal_ = SearchStretch(group_, *source, start_, end_, last_, closed_);
             }
             done_.release();
         }
@@ -155,24 +172,29 @@ Result<TransitCounts> SearchTransits(const TransitRequest& request,
     const std::unique_ptr<PositionSource> source = sources();
     std::optional<StretchWorker> worker;
     if (groups.size() > 1) {
-        worker.emplace(groups[1], sources);
+        // Under a limit on the user's processes the system may refuse the
+        // thread: the calling thread then searches both groups.
+        try {
+            worker.emplace(groups[1], sources);
+        } catch (const std::system_error&) {
+            worker.reset();
+        }
     }
     OrderedEvents ordered(sink);
     std::vector<TransitEvent> closed;
-    for (double start = request.from; start < request.to; start += STRETCH_DAYS) {
-        const double end = std::min(start + STRETCH_DAYS, request.to);
+    for (double start = request.from; start < request.to;) {
+        const double end = std::min(NextStretchEnd(start), request.to);
         const bool last = end >= request.to;
         if (worker) {
             worker->Start(start, end, last);
         }
-        std::optional<Refusal> refusal = groups[0].Search(*source, start, end, closed);
-        if (last && !refusal) {
-            groups[0].Finish(closed);
-        }
-        if (worker) {
-            const std::optional<Refusal> other = worker->Wait(closed);
-            refusal = refusal ? refusal : other;
-        }
+        std::optional<Refusal> refusal =
+            SearchStretch(groups[0], *source, start, end, last, closed);
+        const std::optional<Refusal> other =
+            worker              ? worker->Wait(closed)
+            : groups.size() > 1 ? SearchStretch(groups[1], *source, start, end, last, closed)
+                                : std::nullopt;
+        refusal = refusal ? refusal : other;
         if (refusal) {
             return *refusal;
         }
@@ -181,8 +203,9 @@ Result<TransitCounts> SearchTransits(const TransitRequest& request,
         if (progress && !progress((end - request.from) / (request.to - request.from))) {
             return RefuseWith("The search was cancelled.");
         }
+        start = end;
     }
-    TransitCounts counts{.events = ordered.handed()};
+    TransitCounts counts{.events = ordered.handed(), .threads = worker ? 2 : 1};
     for (const BodyGroup& group : groups) {
         counts.ephemerisCalls += group.calls();
     }

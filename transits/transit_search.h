@@ -32,6 +32,9 @@ struct TransitRequest {
 struct TransitCounts {
     long events = 0;
     long ephemerisCalls = 0;
+    // The threads the search ran on: 1 when a second was asked for but the
+    // system would not start it.
+    int threads = 1;
 };
 
 // Receives each event once, in the order ReportedBefore gives.

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -50,6 +52,30 @@ TEST_F(CompareTest, ARefusedSecondReadingIsNamedAndTheResultsStay) {
     CompareWith(refused);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("nameless.dri: Please Enter Your Name"));
+    EXPECT_EQ(window.Record().name, "Asha Rao");
+}
+
+// A second reading that cannot be read is refused with why, as the report
+// tool says it, not judged as a file of no lines.
+TEST_F(CompareTest, AnUnreadableSecondReadingSaysWhy) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string fifo = folder.PathOf("fifo.dri");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string directory = folder.PathOf("folder.dri");
+    std::filesystem::create_directory(directory);
+    const std::pair<std::string, QString> cases[] = {
+        {fifo, "fifo.dri: Cannot read the file. It is not an ordinary file."},
+        {directory, "folder.dri: Cannot read the file. It is not an ordinary file."},
+        {folder.PathOf("gone.dri"), "gone.dri: Cannot read the file. No such file or directory"},
+    };
+    window.OpenReadingFile(asha);
+    for (const auto& [path, message] : cases) {
+        platform.messages.clear();
+        CompareWith(path);
+        ASSERT_EQ(platform.messages.size(), 1u) << path;
+        EXPECT_EQ(platform.messages[0].text, message);
+    }
     EXPECT_EQ(window.Record().name, "Asha Rao");
 }
 

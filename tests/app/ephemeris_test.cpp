@@ -1,6 +1,14 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QSettings>
 
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "swiss/swiss_ephemeris.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/reading_folder.h"
 
@@ -43,6 +51,47 @@ TEST_F(EphemerisTest, SwissResultsNameTheirEphemerisAndLagna) {
     EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 09");
     Trigger("mnuBuiltIn");
     EXPECT_EQ(ArrayText("lblPlanets_Position_Graha", 1), "29 Gem 07");
+}
+
+// A data file of a build Sarovin does not know that gives the reference
+// positions is used, and the window says so once. The note is the run's,
+// so the run is a child process of its own.
+TEST_F(EphemerisTest, ADataFileOfAnotherWorkingBuildIsNotedOnce) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const testing::ReadingFolder folder;
+        for (const char* name : {"sepl_18.se1", "semo_18.se1"}) {
+            std::filesystem::copy_file(std::filesystem::path("/usr/share/libswe/ephe") / name,
+                                       folder.Path() / name);
+        }
+        // A byte no reference moment reads: another build as far as
+        // Sarovin can tell.
+        std::fstream planets(folder.Path() / "sepl_18.se1",
+                             std::ios::in | std::ios::out | std::ios::binary);
+        planets.seekp(300000);
+        planets.put('\x5A');
+        planets.close();
+        ::unsetenv("SE_EPHE_PATH");
+        ::setenv("SAROVIN_EPHEMERIS_PATH", folder.Path().c_str(), 1);
+        std::thread([] { ComputeSwissPositions({2451545.0, 28.6, 77.2}); }).join();
+        EnterDelhiBirth();
+        Click("cmdCalculate");
+        Click("cmdBack");
+        Click("cmdCalculate");
+        const bool once =
+            platform.messages.size() == 1 &&
+            platform.messages[0].text ==
+                "The Swiss Ephemeris data file sepl_18.se1 in " +
+                    QString::fromStdString(folder.Path().string()) +
+                    " is not the build Sarovin knows, but its positions agree with the reference "
+                    "ones; it is used." &&
+            platform.messages[0].icon == MessageIcon::Information;
+        std::filesystem::remove_all(folder.Path());
+        ::_exit(once ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // With the panel on show there is no reading to follow the change.

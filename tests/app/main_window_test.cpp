@@ -12,6 +12,7 @@
 
 #include "app/start_up.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/ordinary_account.h"
 
 namespace sarovin {
 namespace {
@@ -241,6 +242,55 @@ TEST(StartSarovin, ASettingsFileThatIsNotAnOrdinaryFileIsLeftUnread) {
                   "not save them.");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_TRUE(QFileInfo(fifo).exists());
+}
+
+// A settings file far too large is left unread, as a FIFO is; one that
+// cannot be written is read, and that no change will be kept is said once
+// (as an account that may not write it: root writes every file).
+TEST(StartSarovin, ASettingsFileTooLargeOrReadOnlyIsSaidOnce) {
+    const QString saved =
+        QFileInfo(
+            QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope, "a", "a").fileName())
+                .path())
+            .path();
+    const struct {
+        qint64 bytes;
+        QFile::Permissions permissions;
+        const char* message;
+        bool asRoot;
+    } cases[] = {
+        {2 * 1024 * 1024, QFile::ReadOwner | QFile::WriteOwner,
+         " is larger than 1 MB. Sarovin starts with its default settings and does not save them.",
+         true},
+        {10, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther,
+         " cannot be written. Sarovin starts with its settings but cannot keep a change made to "
+         "them.",
+         false},
+    };
+    for (const auto& given : cases) {
+        const QTemporaryDir folder;
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QApplication::organizationName()));
+        const QString file = folder.path() + u'/' + QApplication::organizationName() + u'/' +
+                             QApplication::applicationName() + QStringLiteral(".conf");
+        QFile settings(file);
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.resize(given.bytes));
+        settings.close();
+        settings.setPermissions(given.permissions);
+        for (const QString& reached : {folder.path(), QFileInfo(file).path()}) {
+            QFile::setPermissions(reached, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
+        }
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        const auto saysOnce = [&] {
+            testing::RecordingPlatformServices platform;
+            const auto window = StartSarovin(platform);
+            return window != nullptr && platform.messages.size() == 1 &&
+                   platform.messages[0].text == "The settings file " + file + given.message;
+        };
+        EXPECT_TRUE(given.asRoot ? saysOnce() : testing::HoldsForAnOrdinaryAccount(saysOnce))
+            << given.message;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, saved);
+    }
 }
 
 }  // namespace

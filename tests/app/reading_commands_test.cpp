@@ -99,6 +99,16 @@ TEST_F(ReadingTest, AnExactOffsetIsSavedAndOpenedAgain) {
     OpenFrom(PathOf("rows.dri"));
     EXPECT_EQ(Box("txtUtcOffset")->text(), "");
     EXPECT_EQ(List("cboTimeZone")->currentIndex(), testing::INDIAN_TIME_ZONE);
+
+    // Cut inside its offset, the reading is refused, not computed by the row.
+    Click("cmdBack");
+    folder.WriteBytes("cut.dri", exact.substr(0, exact.size() - 2));
+    OpenFrom(PathOf("cut.dri"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Cannot read the file. It ends inside its 18th line, the offset from Universal "
+              "Time.");
+    EXPECT_EQ(FrontPanelName(), "Frame1");
 }
 
 TEST_F(ReadingTest, TheSaveDialogHasItsSettingsAndOffersTheLastPath) {
@@ -251,6 +261,8 @@ TEST_F(ReadingTest, AGarbledFileSurfacesThroughValidation) {
 TEST_F(ReadingTest, AHugeFileIsReadOnlyAsFarAsAReadingGoes) {
     BirthRecord record = testing::AshaRaoBirth();
     record.name = "Asha";
+    record.exactOffset = ExactOffset{19800, OffsetSource::Typed, {}};
+    // Past the 18th line, the offset, nothing is read as part of the reading.
     folder.WriteBytes("huge.dri", WriteReading(record, 34) + std::string(100 * 1024 * 1024, 'x'));
     OpenFrom(PathOf("huge.dri"));
     EXPECT_TRUE(platform.messages.empty());

@@ -281,8 +281,10 @@ TEST(ReplacingFile, ALinkAnotherAccountPlantedInASharedFolderIsNotFollowed) {
 
 // A save ended by a signal that ends the program leaves the old file and
 // no hidden passing file beside it.
+// SIGKILL cannot be caught: the file being written has no name until it
+// is complete, so even then nothing is left.
 TEST(ReplacingFile, AnEndingSignalRemovesThePassingFile) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
         const ReadingFolder folder;
         const std::string target = folder.WriteBytes("old.pdf", "an older PDF");
         const pid_t child = ::fork();

@@ -1,3 +1,5 @@
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -8,6 +10,7 @@
 #include "app/transit_views.h"
 #include "app/transits_tab.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/ordinary_account.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/reading_folder.h"
 
@@ -98,6 +101,45 @@ TEST_F(TransitsTabTest, ACancelledSearchLeavesTheTabAsItWas) {
     EXPECT_TRUE(Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled());
     EXPECT_EQ(Timeline()->layout().rows.size(), rows);
     EXPECT_EQ(LabelText(QStringLiteral("lblTransitStatus")), status);
+}
+
+// A century at 30 virupas finds more windows than the tab keeps (some
+// 118,000 for Asha Rao's 22 points): it keeps and draws the first 100,000
+// and says so, where it once kept every one (378 MB for 600 years).
+TEST_F(TransitsTabTest, ASearchOfManyWindowsKeepsTheFirstAndSaysSo) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(1900, 1, 1), QDate(2000, 1, 1));
+    Find<QDoubleSpinBox>(QStringLiteral("spnTransitThreshold"))->setValue(30);
+    ASSERT_TRUE(SearchAndWait());
+    const QString status = LabelText(QStringLiteral("lblTransitStatus"));
+    EXPECT_TRUE(status.contains(
+        " The first 100000 are kept and drawn: narrow the span or raise the threshold to see the "
+        "rest, or list them all with sarovin-report --transits."))
+        << status.toStdString();
+    EXPECT_GT(status.section(u' ', 0, 0).toLong(), 100000);
+}
+
+// With no thread allowed (one process for the account, the test's own) the
+// search cannot start: the window goes on, says why, and can search again.
+TEST_F(TransitsTabTest, ASearchWhoseThreadCannotStartSaysSoAndTheTabRecovers) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 3, 1));
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([this] {
+        const rlimit oneProcess{1, 1};
+        if (::setrlimit(RLIMIT_NPROC, &oneProcess) != 0) {
+            return false;
+        }
+        Click("btnTransitSearch");
+        return Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled() &&
+               LabelText(QStringLiteral("lblTransitStatus")) ==
+                   "The search could not start: the system would start no thread for it. Close "
+                   "other programs and search again.";
+    }));
+    ASSERT_TRUE(SearchAndWait());
 }
 
 // With the Transits tab on show the export adds its timeline after the

@@ -68,6 +68,29 @@ TEST_F(ComfortsTest, TheFileMenuOpensSavesAndOffersRecentReadings) {
     EXPECT_EQ(kept->actions().front()->text(), "&1 asha.dri");
 }
 
+// A recent reading that is gone, or is no longer an ordinary file, is
+// greyed out in the list.
+TEST_F(ComfortsTest, DeadRecentReadingsAreGreyedOut) {
+    const std::string asha = WriteAsha();
+    const std::string gone = folder.WriteRecord("gone.dri", testing::AshaRaoBirth(), 0);
+    const std::string swapped = folder.WriteRecord("swapped.dri", testing::AshaRaoBirth(), 0);
+    for (const std::string& path : {asha, gone, swapped}) {
+        window.OpenReadingFile(path);
+    }
+    std::filesystem::remove(gone);
+    std::filesystem::remove(swapped);
+    std::filesystem::create_directory(swapped);
+    auto* recent = Find<QMenu>(QStringLiteral("mnuRecent"));
+    emit recent->aboutToShow();
+    ASSERT_GE(recent->actions().size(), 3);
+    const std::pair<QString, bool> expected[] = {
+        {"&1 swapped.dri", false}, {"&2 gone.dri", false}, {"&3 asha.dri", true}};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(recent->actions()[index]->text(), expected[index].first);
+        EXPECT_EQ(recent->actions()[index]->isEnabled(), expected[index].second) << index;
+    }
+}
+
 // In a text box Control letters are still refused with the box's message,
 // before the menu's keys could take them.
 TEST_F(ComfortsTest, ControlLettersInATextBoxAreStillRefused) {

@@ -41,6 +41,25 @@ TEST(ComputeSky, SwissPositionsAreSwetestsAtTheDerivedUniversalTime) {
     EXPECT_EQ(LagnaLine(*sky), "Lagna 10 Can 45");
 }
 
+// At a pole the horizon has no east point, so the Lagna is undefined.
+TEST(ComputeSky, ALagnaAtAPoleCarriesACaveat) {
+    const std::pair<int, bool> cases[] = {{90, true}, {89, false}};
+    for (const auto& [degrees, caveat] : cases) {
+        for (const bool south : {false, true}) {
+            BirthRecord record = testing::AshaRaoBirth();
+            record.latitudeDegrees = static_cast<std::int16_t>(degrees);
+            record.latitudeMinutes = 0;
+            record.isSouth = south;
+            const Result<Sky> sky = ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
+            ASSERT_TRUE(sky) << degrees;
+            EXPECT_EQ(
+                LagnaLine(*sky).ends_with(" (undefined at the pole: the library's convention)"),
+                caveat)
+                << degrees << south;
+        }
+    }
+}
+
 TEST(ComputeSky, TheTrueNodeReachesTheResult) {
     const Result<Sky> sky =
         ComputeSky(testing::AshaRaoBirth(), {Ephemeris::Swiss, LunarNode::True});

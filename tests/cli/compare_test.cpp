@@ -47,6 +47,45 @@ TEST(Compare, EachRefusedReadingIsNamedAndNothingIsPrinted) {
     EXPECT_EQ(RunTool({"--compare", asha}).status, 2);
 }
 
+// A reading whose exact offset is cut off is refused, alone or compared,
+// rather than computed with the zone row beside it.
+TEST(Compare, AReadingCutInsideItsOffsetIsRefused) {
+    const testing::ReadingFolder folder;
+    BirthRecord kathmandu = testing::AshaRaoBirth();
+    kathmandu.exactOffset = ExactOffset{20700, OffsetSource::Atlas, "Asia/Kathmandu"};
+    const std::string whole = WriteReading(kathmandu, 0);
+    const std::string cut = folder.WriteBytes("cut.dri", whole.substr(0, whole.size() - 2));
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string refusal = "sarovin-report: " + cut +
+                                ": Cannot read the file. It ends inside its 18th line, the "
+                                "offset from Universal Time.\n";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{cut}, {"--compare", asha, cut}}) {
+        const RunResult run = RunTool(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, refusal);
+    }
+}
+
+// A name holding a line feed, an escape sequence and a bell, as a reading
+// file can, is shown with '?' for each in every line of the text, so it
+// can neither forge a line nor steer the terminal.
+TEST(Compare, NamesAreShownWithoutTheirControlCharacters) {
+    const testing::ReadingFolder folder;
+    BirthRecord forged = testing::AshaRaoBirth();
+    forged.name = "Asha\nSun of B aspects\x1b[2J\x07";
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string other = folder.WriteRecord("forged.dri", forged, testing::INDIAN_TIME_ZONE);
+    const RunResult run = RunTool({"--compare", asha, other});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto control = [](unsigned char c) { return (c < 0x20 && c != '\n') || c == 0x7f; };
+    EXPECT_EQ(std::ranges::count_if(run.out, control), 0);
+    EXPECT_NE(run.out.find("Asha?Sun of B aspects?[2J? on Asha Rao"), std::string::npos);
+}
+
 // With --pdf the pair is one page, titled with both names, holding both
 // directions' grids.
 TEST(Compare, ThePairsPageGoesToThePdf) {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "cli/run_report.h"
 #include "tests/cli/report_test_support.h"
+#include "tests/support/ordinary_account.h"
 
 namespace sarovin {
 namespace {
@@ -59,6 +63,56 @@ TEST(TransitReport, BadSpansAndThresholdsAreUsageErrors) {
         EXPECT_TRUE(result.err.starts_with("sarovin-report: " + error + "\n" + USAGE_FIRST_LINE))
             << result.err;
     }
+}
+
+// Missing or damaged data files are no usage error: the search ends with
+// status 1 and the file's problem, as a reading's would.
+TEST(TransitReport, UnusableDataFilesAreNamedWithoutTheUsage) {
+    const testing::ReadingFolder folder;
+    const std::string damaged = folder.PathOf("damaged");
+    std::filesystem::create_directory(damaged);
+    for (const char* name : {"sepl_18.se1", "semo_18.se1"}) {
+        std::filesystem::copy_file(std::filesystem::path("/usr/share/libswe/ephe") / name,
+                                   std::filesystem::path(damaged) / name);
+    }
+    std::filesystem::resize_file(std::filesystem::path(damaged) / "semo_18.se1", 1000000);
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.PathOf("empty"),
+         "The Swiss Ephemeris data files were not found in " + folder.PathOf("empty") + "."},
+        {damaged, "The Swiss Ephemeris data file semo_18.se1 in " + damaged + " is damaged: "},
+    };
+    QStringList arguments;
+    for (const std::string& argument : TransitOptions("2024-01-01", "2024-02-01")) {
+        arguments << QString::fromStdString(argument);
+    }
+    for (const auto& [path, error] : cases) {
+        const testing::ProgramRun run = testing::RunProgram(
+            arguments, {"SE_EPHE_PATH=", QString::fromStdString("SAROVIN_EPHEMERIS_PATH=" + path)});
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("sarovin-report: " + error)) << run.err;
+        EXPECT_EQ(run.err.find("Usage:"), std::string::npos) << run.err;
+    }
+}
+
+// With no thread allowed (one process for the account, the test's own)
+// the search runs on the calling thread, finds the same windows and says so.
+TEST(TransitReport, AThreadTheSystemRefusesIsWarnedOfAndDoneWithout) {
+    const std::vector<std::string> arguments =
+        Joined(TransitOptions("2024-01-01", "2024-02-01"), {"--jobs", "2", "--format", "jsonl"});
+    const RunResult free = RunTool(arguments);
+    ASSERT_EQ(free.status, 0) << free.err;
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([&] {
+        const rlimit oneProcess{1, 1};
+        if (::setrlimit(RLIMIT_NPROC, &oneProcess) != 0) {
+            return false;
+        }
+        const RunResult limited = RunTool(arguments);
+        return limited.status == 0 && limited.out == free.out &&
+               limited.err ==
+                   "sarovin-report: warning: only 1 of 2 threads could be started; the transits "
+                   "were searched on one\n";
+    }));
 }
 
 // A week of Asha Rao's transits as JSON Lines, kept whole; the windows'

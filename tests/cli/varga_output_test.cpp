@@ -72,6 +72,15 @@ TEST(VargaOutput, AllGivesTheSixteenAndTheBuiltInEphemerisNoLagna) {
     }
 }
 
+// "all" is a key like the others: in any case, and among others.
+TEST(VargaOutput, AllIsAKeyInAnyCaseAndAmongOthers) {
+    for (const char* list : {"ALL", "All", "all,D9", "d9,ALL"}) {
+        EXPECT_EQ(VargasOf(Joined({"--format", "json", "--vargas", list}, AshaRaoOptions())).size(),
+                  16)
+            << list;
+    }
+}
+
 TEST(VargaOutput, TextEndsWithATableOfSigns) {
     const RunResult result =
         RunTool(Joined({"--ephemeris", "swiss", "--vargas", "D9"}, AshaRaoOptions()));

@@ -67,6 +67,45 @@ TEST(ReadingRoundTrip, AnExactOffsetTravelsInAnEighteenthLine) {
     }
 }
 
+// An 18th line that is there but holds no offset, or that the file ends
+// inside, refuses the reading: the zone row beside it is only a stand-in.
+TEST(ReadingRoundTrip, AnUnreadableEighteenthLineIsRefused) {
+    BirthRecord record = testing::AshaRaoBirth();
+    record.exactOffset = ExactOffset{20700, OffsetSource::Atlas, "Asia/Kathmandu"};
+    const std::string exact = WriteReading(record, ASHA_RAO_ZONE);
+    const std::string plain = WriteReading(testing::AshaRaoBirth(), ASHA_RAO_ZONE);
+    const auto line = [&plain](std::string_view value) {
+        return plain + ScrambleText(value) + std::string(READING_LINE_END);
+    };
+    const std::string notOffset = "Cannot read the file. Its 18th line \"";
+    const std::string cut =
+        "Cannot read the file. It ends inside its 18th line, the offset "
+        "from Universal Time.";
+    const std::pair<std::string, std::string> cases[] = {
+        {exact, ""},
+        {plain, ""},
+        {line("+14:00"), ""},
+        {line("-12:00 Pacific/Baker"), ""},
+        {line("+05:45\tAsia/Kathmandu"), notOffset + "+05:45?Asia/Kathmandu\" is not an offset "
+                                                     "from Universal Time."},
+        {line("+14:30"), notOffset + "+14:30\" is not an offset from Universal Time."},
+        {line("+05:45 "), notOffset + "+05:45 \" is not an offset from Universal Time."},
+        {line("05:45"), notOffset + "05:45\" is not an offset from Universal Time."},
+        {exact.substr(0, exact.size() - READING_LINE_END.size()), cut},
+        {exact.substr(0, exact.size() - 6), cut},
+        {exact.substr(0, plain.size() + 4), cut},
+    };
+    for (const auto& [bytes, refusal] : cases) {
+        InputForm form = OtherForm();
+        const Result<Done> restored = RestoreExactOffsetLine(bytes, form);
+        EXPECT_EQ(restored ? "" : restored.refusal().message, refusal)
+            << bytes.substr(plain.size());
+        if (!restored) {
+            EXPECT_EQ(form.utcOffset, "");
+        }
+    }
+}
+
 TEST(ReadingRoundTrip, EveryFlagCombinationComesBack) {
     for (int flags = 0; flags < 8; ++flags) {
         BirthRecord record = testing::AshaRaoBirth();

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "drishti/classical_sputa_drishti.h"
+#include "tests/support/ordinary_account.h"
 #include "tests/transits/transit_support.h"
 
 namespace sarovin {
@@ -156,6 +160,62 @@ TEST(TransitThreads, TwoThreadsFindExactlyWhatOneFinds) {
         EXPECT_EQ(one[index].peak, two[index].peak);
         EXPECT_EQ(one[index].natal, two[index].natal);
     }
+}
+
+// The same event has the same times whatever span it is found in: the
+// samples are counted from a fixed epoch, not from FROM. Searched from two
+// starts, the windows that open well after the later one are the same.
+TEST(TransitSpans, AnEventsTimesDoNotDependOnWhereTheSpanStarts) {
+    const double to = JulianDayOfDate(2004, 1, 1);
+    const double later = JulianDayOfDate(2001, 5, 17) + 0.3;
+    const std::vector<TransitEvent> whole = testing::SearchChosen(JulianDayOfDate(2000, 1, 1), to);
+    const std::vector<TransitEvent> part = testing::SearchChosen(later, to);
+    const auto settled = [later, to](const TransitEvent& event) {
+        return event.start > later + 10 && event.end < to - 10;
+    };
+    std::vector<TransitEvent> expected;
+    std::ranges::copy_if(whole, std::back_inserter(expected), settled);
+    std::vector<TransitEvent> found;
+    std::ranges::copy_if(part, std::back_inserter(found), settled);
+    ASSERT_EQ(found.size(), expected.size());
+    ASSERT_GT(found.size(), 500u);
+    // Alike but for rounding (the longitudes are unwrapped from another
+    // first sample): within a hundredth of a second, where sampling from
+    // another start moved times by up to a minute.
+    constexpr double ROUNDING = 0.01 / 86400;
+    for (std::size_t index = 0; index < found.size(); ++index) {
+        EXPECT_NEAR(found[index].start, expected[index].start, ROUNDING) << index;
+        EXPECT_NEAR(found[index].end, expected[index].end, ROUNDING) << index;
+        EXPECT_NEAR(found[index].peak.value_or(0), expected[index].peak.value_or(0), ROUNDING)
+            << index;
+    }
+}
+
+// With no thread allowed (one process for the account, the test's own) a
+// search asked to run on two runs on the calling thread alone, finds the
+// same windows and says it ran on one.
+TEST(TransitThreads, AThreadTheSystemRefusesIsDoneWithout) {
+    const double from = JulianDayOfDate(2024, 1, 1);
+    const double to = JulianDayOfDate(2024, 3, 1);
+    const std::vector<TransitEvent> one = testing::SearchChosen(from, to, 1);
+    EXPECT_TRUE(testing::HoldsForAnOrdinaryAccount([&] {
+        const rlimit oneProcess{1, 1};
+        if (::setrlimit(RLIMIT_NPROC, &oneProcess) != 0) {
+            return false;
+        }
+        TransitRequest request{.points = testing::ChosenNatalPoints(), .from = from, .to = to};
+        request.threads = 2;
+        std::size_t found = 0;
+        bool same = true;
+        const Result<TransitCounts> counts = SearchTransits(
+            request, SwissPositionSources(AyanamsaSystem::Lahiri, LunarNode::Mean),
+            [&](const TransitEvent& event) {
+                same = same && found < one.size() && one[found].start == event.start &&
+                       one[found].end == event.end && one[found].natal == event.natal;
+                ++found;
+            });
+        return counts && counts->threads == 1 && same && found == one.size();
+    }));
 }
 
 }  // namespace
