@@ -22,7 +22,7 @@ namespace sarovin {
 // every point in every varga are wanted. The window shows all sixteen charts
 // and the spans; the tool computes only the charts its options name.
 struct CalculationScope {
-    std::vector<int> vargas;
+    std::vector<int> vargas{};
     bool spans = false;
 
     friend bool operator==(const CalculationScope&, const CalculationScope&) = default;

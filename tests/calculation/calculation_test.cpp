@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "calculation/birth_houses.h"
+
 #include "tests/support/body_tables.h"
 #include "tests/support/sample_births.h"
 
@@ -71,6 +75,39 @@ TEST(CompleteCalculation, TheMoonsNavamsaSpanMatchesTheSwissEphemeris) {
     EXPECT_NEAR(spans.bodies[Moon][D9].minutesBefore, 272.37, 0.5);
     EXPECT_NEAR(spans.bodies[Moon][D9].minutesAfter, 92.60, 0.5);
     EXPECT_TRUE(spans.lagna);
+}
+
+// Each house system places the madhyas by its own rule from the Lagna:
+// Equal houses put the 1st madhya on the Lagna and each next one 30° on;
+// whole signs put it in the middle of the Lagna's sign; Sripati's 1st
+// madhya is the Lagna and its 10th the midheaven.
+TEST(ComputeBirthHouses, EachSystemPlacesItsOwnMadhyas) {
+    struct SystemCase {
+        HouseSystem system;
+        double firstFromLagna;  // the 1st madhya less the Lagna, or NaN for the sign's middle
+    };
+    const SystemCase cases[] = {
+        {HouseSystem::Equal, 0},
+        {HouseSystem::WholeSign, std::nan("")},
+        {HouseSystem::Sripati, 0},
+    };
+    for (const SystemCase& c : cases) {
+        EphemerisChoice choice{Ephemeris::Swiss, LunarNode::Mean};
+        choice.houses = c.system;
+        const Result<Sky> sky = ComputeSky(testing::AshaRaoBirth(), choice);
+        ASSERT_TRUE(sky && sky->lagna);
+        const double lagna = *sky->lagna;
+        ASSERT_GT(std::fmod(lagna, 30), 1) << "a Lagna near a sign's edge tells no system apart";
+        const Result<std::optional<Houses>> houses = ComputeBirthHouses(*sky);
+        ASSERT_TRUE(houses && *houses);
+        const double first = (*houses)->list[0].bounds.madhya;
+        const double expected =
+            std::isnan(c.firstFromLagna) ? std::floor(lagna / 30) * 30 + 15 : lagna;
+        EXPECT_NEAR(first, expected, 1e-9) << static_cast<int>(c.system);
+        if (c.system == HouseSystem::Equal) {
+            EXPECT_NEAR((*houses)->list[1].bounds.madhya, std::fmod(lagna + 30, 360), 1e-9);
+        }
+    }
 }
 
 }  // namespace

@@ -75,6 +75,20 @@ TEST(ChartComparison, MutualAspectsAreStrongBothWays) {
     }
 }
 
+// The mutual aspects are made strongest pair first (the two directions
+// added), so every view lists them in that order. A chart set against one
+// with its bodies 180° on has many, of several strengths.
+TEST(ChartComparison, MutualAspectsComeStrongestFirst) {
+    const Sky across = SkyAt({215, 225, 220, 230, 176, 185, 280, 220, 40});
+    const std::vector<MutualAspect> mutual = CompareCharts(A, across).mutual;
+    ASSERT_GE(mutual.size(), 2u);
+    for (std::size_t next = 1; next < mutual.size(); ++next) {
+        EXPECT_GE(mutual[next - 1].aOnB + mutual[next - 1].bOnA,
+                  mutual[next].aOnB + mutual[next].bOnA);
+    }
+    EXPECT_GT(mutual.front().aOnB + mutual.front().bOnA, mutual.back().aOnB + mutual.back().bOnA);
+}
+
 // A's Saturn in Kataka aspects its 3rd, 7th and 10th signs, Kanya, Makara
 // and Mesha; of B's bodies only the Moon (175°, Kanya) stands there.
 TEST(ChartComparison, GrahaDrishtiAcrossNamesTheOtherChartsBodies) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "houses/house_texts.h"
 #include "houses/houses.h"
 
 namespace sarovin {
@@ -126,6 +127,25 @@ TEST(ComputeHouses, PlacesBodiesAndGrahaDrishtiByHouse) {
         EXPECT_EQ(row.number, expected.number);
         EXPECT_EQ(row.occupants, expected.occupants) << "house " << expected.number;
         EXPECT_EQ(row.aspectedBy, expected.aspectedBy) << "house " << expected.number;
+    }
+}
+
+// The Bhava Chalit sentence of the hand chart, house numbers counted by
+// hand above: Mars in the 9th aspects its 4th, 7th and 8th, the 12th, 3rd
+// and 4th; Jupiter in the 5th its 5th, 7th and 9th, the 9th, 11th and 1st.
+TEST(HouseAspectsSentence, NamesTheHousesCountedFromTheBodysOwn) {
+    const Houses houses = ComputeHouses(HouseSystem::Equal, EqualHouses(100), HandChart());
+    const struct {
+        BodySlot body;
+        const char* sentence;
+    } cases[] = {
+        {Mars, "Mars stands in house 9 and aspects houses 12, 3, 4."},
+        {Jupiter, "Jupiter stands in house 5 and aspects houses 9, 11, 1."},
+        {Sun, "Sun stands in house 10 and aspects house 4."},
+        {SNode, "The S Node casts no Drishti on houses."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HouseAspectsSentence(houses, c.body), c.sentence);
     }
 }
 

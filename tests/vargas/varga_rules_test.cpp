@@ -124,6 +124,8 @@ TEST(VargaPartOf, FollowsParasharasRuleForEveryVarga) {
         {"Trimsamsa even: Saturn from 20°", D30, At(VRISHABHA, 20), MAKARA},
         {"Trimsamsa even: Mars from 25°", D30, At(VRISHABHA, 29, 59, 59), VRISCHIKA},
         {"Khavedamsa: even from Thula", D40, At(VRISHABHA, 0), THULA},
+        {"Khavedamsa: odd from Mesha, not the sign", D40, At(MITHUNA, 0), MESHA},
+        {"Khavedamsa: odd, 2nd part of 0°45'", D40, At(SIMHA, 0, 45), VRISHABHA},
         {"Akshavedamsa: fixed from Simha", D45, At(SIMHA, 0), SIMHA},
         {"Akshavedamsa: dual from Dhanus", D45, At(MEENA, 0), DHANUS},
         {"Shashtiamsa: 2nd from the sign", D60, At(MESHA, 0, 30), VRISHABHA},

@@ -52,5 +52,20 @@ TEST(SpanInPart, APointThatDoesNotMoveKeepsItsSign) {
     EXPECT_TRUE(std::isinf(span.minutesAfter));
 }
 
+// The Lagna's row holds its spans the same way round as the bodies': the
+// Dasamsa from 153° to 156° with the Lagna at 155°, 1° in 4 min, is 8 min
+// back and 4 min on.
+TEST(ComputeVargaSpans, TheLagnasSpansRunBackThenOn) {
+    BodyTable bodies;
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        bodies.entries[slot] = MakeBodyEntry(static_cast<BodySlot>(slot), 155);
+    }
+    const SkyMotion motion{{}, 0.25};
+    const VargaSpans spans = ComputeVargaSpans(bodies, 155.0, motion);
+    ASSERT_TRUE(spans.lagna);
+    EXPECT_NEAR((*spans.lagna)[D10].minutesBefore, 8, 1e-9);
+    EXPECT_NEAR((*spans.lagna)[D10].minutesAfter, 4, 1e-9);
+}
+
 }  // namespace
 }  // namespace sarovin
