@@ -18,6 +18,16 @@ int SignsAhead(int from, int to) {
     return ((to - from) % SIGNS + SIGNS) % SIGNS;
 }
 
+// The counts of the Graha Drishti tab (Brihat Parashara Hora Shastra,
+// ch. 26), from the transiting body's sign as the first.
+bool AspectsSign(int body, int bodySign, int pointSign) {
+    const std::span<const int> counts = GrahaAspectCounts(body);
+    const int count = SignsAhead(bodySign, pointSign) + 1;
+    return std::find(counts.begin(), counts.end(), count) != counts.end();
+}
+
+}  // namespace
+
 // Saturn's sign counted from the natal Moon's: the 12th opens the Sade
 // Sati, the 1st is its peak, the 2nd closes it (the seven and a half years
 // of Saturn round the Moon as common Vedic practice reckons them, its
@@ -34,16 +44,6 @@ std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
             return std::nullopt;
     }
 }
-
-// The counts of the Graha Drishti tab (Brihat Parashara Hora Shastra,
-// ch. 26), from the transiting body's sign as the first.
-bool AspectsSign(int body, int bodySign, int pointSign) {
-    const std::span<const int> counts = GrahaAspectCounts(body);
-    const int count = SignsAhead(bodySign, pointSign) + 1;
-    return std::find(counts.begin(), counts.end(), count) != counts.end();
-}
-
-}  // namespace
 
 std::vector<Ingress> IngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
                                  double bracket, long& calls) {

@@ -44,4 +44,9 @@ class SignWindows {
     std::optional<TransitEvent> open_;
 };
 
+// The phase of the Sade Sati with Saturn in `saturnSign` and the natal Moon
+// in `moonSign` (0 is Mesha): rising in the 12th from the Moon, the peak in
+// its sign, setting in the 2nd; none elsewhere.
+std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign);
+
 }  // namespace sarovin
