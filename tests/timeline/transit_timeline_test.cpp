@@ -62,6 +62,36 @@ TEST(TransitTimeline, BarsStandWhereTheirWindowsAreOneRowAPairSadeSatiFirst) {
     EXPECT_EQ(BarAt(layout, 130 + 400, middle), nullptr);
 }
 
+TransitEvent SadeSati(SadeSatiPhase phase, double start, double end) {
+    return {.kind = TransitKind::SadeSati,
+            .transiting = Saturn,
+            .natal = Moon,
+            .start = start,
+            .end = end,
+            .phase = phase};
+}
+
+int Lightness(const Rgb& colour) {
+    return colour.red + colour.green + colour.blue;
+}
+
+// The Sade Sati's phases shade light, dark, light: the peak, Saturn on the
+// Moon's own sign, darkest.
+TEST(TransitTimeline, TheSadeSatisPeakIsShadedDarkest) {
+    const std::vector<TransitEvent> events = {
+        SadeSati(SadeSatiPhase::Rising, FROM, FROM + 30),
+        SadeSati(SadeSatiPhase::Peak, FROM + 30, FROM + 60),
+        SadeSati(SadeSatiPhase::Setting, FROM + 60, TO),
+    };
+    const TimelineLayout layout = LayOutTimeline(events, Points(), FROM, TO, FROM, WIDTH);
+    ASSERT_EQ(layout.rows.size(), 1u);
+    const std::vector<TimelineBar>& bars = layout.rows[0].bars;
+    ASSERT_EQ(bars.size(), 3u);
+    EXPECT_LT(Lightness(bars[1].fill), Lightness(bars[0].fill));
+    EXPECT_LT(Lightness(bars[1].fill), Lightness(bars[2].fill));
+    EXPECT_EQ(bars[0].fill, bars[2].fill);
+}
+
 TEST(TransitTimeline, TodayOutsideTheSpanDrawsNoLine) {
     EXPECT_FALSE(LayOutTimeline({}, Points(), FROM, TO, TO + 1, WIDTH).todayX.has_value());
 }
