@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 #include <set>
 
@@ -76,6 +78,21 @@ TEST_P(WorkedArrows, GoFromTheBodysSignToExactlyTheSignsItAspects) {
     }
     EXPECT_EQ(reached, aspect.aspected);
     EXPECT_EQ(layout.arrows.size(), aspect.aspected.size());
+}
+
+// Arrows bow towards the middle of the chart, so that they clear the
+// cells between: each curve's control point lies nearer the middle than
+// the point halfway between its ends.
+TEST_P(WorkedArrows, BowTowardsTheMiddleOfTheChart) {
+    const ChartLayout layout = Layout();
+    const auto fromMiddle = [&](Point point) {
+        return std::hypot(point.x - layout.side / 2, point.y - layout.side / 2);
+    };
+    for (const ChartArrow& arrow : layout.arrows) {
+        const Point halfway{(arrow.from.x + arrow.to.x) / 2, (arrow.from.y + arrow.to.y) / 2};
+        EXPECT_LE(fromMiddle(arrow.control), fromMiddle(halfway) + 1e-9)
+            << arrow.fromSign << " to " << arrow.toSign;
+    }
 }
 
 TEST_P(WorkedArrows, MarkTheAspectingAndTheAspectedSigns) {
