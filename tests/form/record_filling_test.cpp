@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "form/birth_summary.h"
 #include "form/list_items.h"
 #include "tests/support/sample_forms.h"
 
@@ -136,6 +137,31 @@ TEST(FillBirthRecord, TakesLatitudeAsTyped) {
     const BirthRecord record = FillBirthRecord(form, {});
     EXPECT_EQ(record.latitudeDegrees, 999);
     EXPECT_EQ(record.latitudeMinutes, 75);
+}
+
+// The offset a birth's clock kept ahead of UT, which the transit times in
+// the birth's zone add: India's row takes 5:30 off the clock to reach UT,
+// so its clock is 5:30 (19,800 s) ahead, and 6:30 with daylight saving;
+// a zone west of Greenwich is behind.
+TEST(UtcOffsetSeconds, IsHowFarTheBirthsClockRanAheadOfUniversalTime) {
+    const struct {
+        int hoursToUt;
+        int minutesToUt;
+        bool daylightSaving;
+        int seconds;
+    } cases[] = {
+        {-5, -30, false, 19800},
+        {-5, -30, true, 23400},
+        {5, 0, false, -18000},
+        {0, 0, true, 3600},
+    };
+    for (const auto& c : cases) {
+        BirthRecord record;
+        record.zoneHoursToUt = static_cast<std::int16_t>(c.hoursToUt);
+        record.zoneMinutesToUt = static_cast<std::int16_t>(c.minutesToUt);
+        record.daylightSaving = c.daylightSaving;
+        EXPECT_EQ(UtcOffsetSeconds(record), c.seconds) << c.hoursToUt << ":" << c.minutesToUt;
+    }
 }
 
 }  // namespace

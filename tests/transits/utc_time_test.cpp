@@ -37,5 +37,28 @@ TEST(UtcTime, EveryDateRoundTripsThroughItsJulianDay) {
     EXPECT_EQ(JulianDayOfDate(2000, 1, 1), 2451544.5);
 }
 
+// Times shown in the birth's zone are UT plus its offset: JD 2451545.0 is
+// 2000-01-01 12:00 UT, 17:30 in India (+5:30), 07:00 in New York (-5:00);
+// 19:12 UT (JD 2451545.3) is already 00:42 the next day in India.
+TEST(UtcTime, AZonesTimeIsUniversalTimePlusItsOffset) {
+    const struct {
+        double julianDay;
+        int offsetMinutes;
+        int day;
+        int hour;
+        int minute;
+    } cases[] = {
+        {2451545.0, 330, 1, 17, 30},
+        {2451545.0, -300, 1, 7, 0},
+        {2451545.3, 330, 2, 0, 42},
+    };
+    for (const auto& c : cases) {
+        const UtcMinute shown = MinuteOf(c.julianDay, c.offsetMinutes);
+        EXPECT_EQ(shown.day, c.day) << c.offsetMinutes;
+        EXPECT_EQ(shown.hour, c.hour) << c.offsetMinutes;
+        EXPECT_EQ(shown.minute, c.minute) << c.offsetMinutes;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin
