@@ -57,12 +57,13 @@ BhavaBala ComputeBhavaBala(const Houses& houses, const Shadbala& shadbala) {
         strength.number = row.number;
         strength.lord = SignLord(row.sign);
         strength.adhipati = Adhipati(strength.lord, shadbala);
-        strength.dig = SumWorking({{"madhya", row.bounds.madhya},
-                                   {"strongest house", static_cast<double>(row.digBala.strongestHouse)},
-                                   {"houses away", static_cast<double>(row.digBala.housesAway)}},
-                                  "60 in the house where the madhya's sign is strongest, 10 less "
-                                  "for each house away",
-                                  SOURCE, {{"Bhava Dig Bala", row.digBala.virupas}});
+        strength.dig =
+            SumWorking({{"madhya", row.bounds.madhya},
+                        {"strongest house", static_cast<double>(row.digBala.strongestHouse)},
+                        {"houses away", static_cast<double>(row.digBala.housesAway)}},
+                       "60 in the house where the madhya's sign is strongest, 10 less "
+                       "for each house away",
+                       SOURCE, {{"Bhava Dig Bala", row.digBala.virupas}});
         strength.drishti = Drishti(row.drishtiBala);
         strength.virupas =
             strength.adhipati.virupas + strength.dig.virupas + strength.drishti.virupas;
