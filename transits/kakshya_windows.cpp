@@ -64,27 +64,15 @@ std::optional<TransitEvent> KakshyaWindows::WindowFor(int kakshya, double time) 
 }
 
 void KakshyaWindows::Begin(double time, int kakshya) {
-    open_ = WindowFor(kakshya, time);
-    if (open_) {
-        open_->startCut = true;
-    }
+    window_.Begin(WindowFor(kakshya, time));
 }
 
 void KakshyaWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
-    if (open_) {
-        open_->end = ingress.time;
-        closed.push_back(*open_);
-    }
-    open_ = WindowFor(ingress.sign, ingress.time);
+    window_.Enter(ingress.time, WindowFor(ingress.sign, ingress.time), closed);
 }
 
 void KakshyaWindows::Finish(double time, std::vector<TransitEvent>& closed) {
-    if (open_) {
-        open_->end = time;
-        open_->endCut = true;
-        closed.push_back(*open_);
-        open_.reset();
-    }
+    window_.Finish(time, closed);
 }
 
 }  // namespace sarovin

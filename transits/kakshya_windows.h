@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transits/open_window.h"
+
 #include <optional>
 #include <vector>
 
@@ -35,7 +37,7 @@ class KakshyaWindows {
     void Begin(double time, int kakshya);
     void Enter(const Ingress& ingress, std::vector<TransitEvent>& closed);
     void Finish(double time, std::vector<TransitEvent>& closed);
-    const std::optional<TransitEvent>& open() const { return open_; }
+    const std::optional<TransitEvent>& open() const { return window_.event(); }
 
   private:
     std::optional<TransitEvent> WindowFor(int kakshya, double time) const;
@@ -43,7 +45,7 @@ class KakshyaWindows {
     int planet_;
     AshtakaPoint owner_;
     const Ashtakavarga& ashtakavarga_;
-    std::optional<TransitEvent> open_;
+    OpenWindow window_;
 };
 
 }  // namespace sarovin

@@ -77,27 +77,15 @@ std::optional<TransitEvent> SignWindows::WindowFor(int sign, double time) const 
 }
 
 void SignWindows::Begin(double time, int sign) {
-    open_ = WindowFor(sign, time);
-    if (open_) {
-        open_->startCut = true;
-    }
+    window_.Begin(WindowFor(sign, time));
 }
 
 void SignWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
-    if (open_) {
-        open_->end = ingress.time;
-        closed.push_back(*open_);
-    }
-    open_ = WindowFor(ingress.sign, ingress.time);
+    window_.Enter(ingress.time, WindowFor(ingress.sign, ingress.time), closed);
 }
 
 void SignWindows::Finish(double time, std::vector<TransitEvent>& closed) {
-    if (open_) {
-        open_->end = time;
-        open_->endCut = true;
-        closed.push_back(*open_);
-        open_.reset();
-    }
+    window_.Finish(time, closed);
 }
 
 }  // namespace sarovin

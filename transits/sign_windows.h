@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "transits/body_track.h"
+#include "transits/open_window.h"
 #include "transits/transit_event.h"
 
 namespace sarovin {
@@ -32,7 +33,7 @@ class SignWindows {
     void Begin(double time, int sign);
     void Enter(const Ingress& ingress, std::vector<TransitEvent>& closed);
     void Finish(double time, std::vector<TransitEvent>& closed);
-    const std::optional<TransitEvent>& open() const { return open_; }
+    const std::optional<TransitEvent>& open() const { return window_.event(); }
 
   private:
     std::optional<TransitEvent> WindowFor(int sign, double time) const;
@@ -41,7 +42,7 @@ class SignWindows {
     int transiting_;
     int natal_;
     int natalSign_;
-    std::optional<TransitEvent> open_;
+    OpenWindow window_;
 };
 
 // The phase of the Sade Sati with Saturn in `saturnSign` and the natal Moon
