@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "app/chart_view.h"
+#include "app/tabs/chart_view.h"
 #include "drishti/sign_names.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/reading_folder.h"

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "app/chart_view.h"
+#include "app/tabs/chart_view.h"
 
 namespace sarovin {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/dasha_tab.h"
+#include "app/tabs/dasha_tab.h"
 
 namespace sarovin {
 namespace {

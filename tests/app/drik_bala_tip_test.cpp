@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "app/classical_sputa_tips.h"
+#include "app/tabs/classical_sputa_tips.h"
 
 namespace sarovin {
 namespace {

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSettings>
 
-#include "app/chart_view.h"
+#include "app/tabs/chart_view.h"
 #include "tests/app/window_fixture.h"
 
 namespace sarovin {

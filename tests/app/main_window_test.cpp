@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QUrlQuery>
 
-#include "app/start_up.h"
+#include "app/shell/start_up.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/ordinary_account.h"
 

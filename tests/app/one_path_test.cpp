@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
+#include "app/shell/main_window.h"
 #include "cli/reading_source.h"
 #include "reading/reading_file.h"
 #include "tests/support/reading_folder.h"

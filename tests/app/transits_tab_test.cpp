@@ -7,8 +7,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "app/transit_views.h"
-#include "app/transits_tab.h"
+#include "app/tabs/transit_views.h"
+#include "app/tabs/transits_tab.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/ordinary_account.h"
 #include "tests/support/pdf_text.h"

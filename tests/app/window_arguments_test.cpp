@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/window_arguments.h"
+#include "app/shell/window_arguments.h"
 
 namespace sarovin {
 namespace {

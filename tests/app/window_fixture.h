@@ -12,7 +12,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "app/main_window.h"
+#include "app/shell/main_window.h"
 #include "tests/support/recording_platform_services.h"
 
 namespace sarovin::testing {

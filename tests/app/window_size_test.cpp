@@ -1,4 +1,4 @@
-#include "app/window_size.h"
+#include "app/shell/window_size.h"
 
 #include <QScreen>
 #include <QTabBar>

@@ -1,0 +1,65 @@
+#include "app/tabs/classical_sputa_tips.h"
+
+#include "engine/position_text.h"
+#include "platform/qt_text.h"
+#include "text/virupas_text.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr int ANGLE_DECIMALS = 2;
+
+QString Virupas(double virupas) {
+    return ToQString(VirupasText(virupas));
+}
+
+QString Point(const DrishtiReport& report, int body) {
+    return ToQString(report.sputa.columnCaptions[body]) + QLatin1Char(' ') +
+           ToQString(report.sputa.positionCaptions[body]);
+}
+
+// "Saturn 04 Leo 22 aspecting Mars 19 Sco 27" over "angle 75.08°, 75.08 virupas".
+QString CellTip(const QString& aspecting, const QString& aspected, double angle, double virupas) {
+    return QStringLiteral("%1 aspecting %2\nangle %3\u00B0, %4 virupas")
+        .arg(aspecting, aspected, QString::number(angle, 'f', ANGLE_DECIMALS), Virupas(virupas));
+}
+
+QString Nature(bool benefic) {
+    return benefic ? QStringLiteral("benefic") : QStringLiteral("malefic");
+}
+
+}  // namespace
+
+QString ClassicalCellTip(const DrishtiReport& report, int planet, int body) {
+    const ClassicalSputa& sputa = report.classical->sputa;
+    return CellTip(Point(report, planet), Point(report, body), sputa.angles[planet][body],
+                   sputa.grid[planet][body]);
+}
+
+QString ClassicalLagnaTip(const DrishtiReport& report, int planet) {
+    const LagnaAspects& lagna = *report.classical->sputa.lagna;
+    return CellTip(
+        Point(report, planet),
+        QStringLiteral("Lagna ") + ToQString(ShortPositionOf(SplitSignDms(lagna.longitude))),
+        lagna.angles[planet], lagna.virupas[planet]);
+}
+
+// "Drik Bala of Sun (malefic)", a line per contributor as
+// "+ Jupiter (benefic) 30.00", then "= 63.44 / 4 = 15.86".
+QString DrikBalaTip(const DrishtiReport& report, int planet) {
+    const DrikBalaValue& value = report.classical->drikBala[planet];
+    QString tip = QStringLiteral(
+                      "Drik Bala of %1 (%2): benefic aspects less malefic ones, "
+                      "one quarter")
+                      .arg(ToQString(report.sputa.columnCaptions[planet]), Nature(value.benefic));
+    for (const DrikContribution& term : value.contributors) {
+        tip += QStringLiteral("\n%1 %2 (%3) %4")
+                   .arg(term.benefic ? QStringLiteral("+") : QStringLiteral("\u2212"),
+                        ToQString(report.sputa.columnCaptions[term.planet]), Nature(term.benefic),
+                        Virupas(term.virupas));
+    }
+    return tip + QStringLiteral("\n= %1 / 4 = %2").arg(Virupas(value.net), Virupas(value.virupas));
+}
+
+}  // namespace sarovin

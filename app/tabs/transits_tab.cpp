@@ -1,0 +1,380 @@
+#include "app/tabs/transits_tab.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QThread>
+#include <QTimeZone>
+#include <exception>
+
+#include "app/widgets/scrolled_content.h"
+#include "app/tabs/transit_views.h"
+#include "drishti/classical_sputa_drishti.h"
+#include "engine/body_slot.h"
+#include "form/birth_summary.h"
+#include "text/virupas_text.h"
+#include "transits/natal_points.h"
+#include "transits/strength_curve.h"
+#include "transits/swiss_position_source.h"
+#include "transits/transit_span.h"
+#include "transits/utc_time.h"
+
+namespace sarovin {
+
+namespace {
+
+constexpr int PROGRESS_STEPS = 1000;
+// A search of centuries at a low threshold finds hundreds of thousands of
+// windows (711,715 from 1800 to 2399 at 30 virupas); the tab keeps and
+// draws this many, some 10 MB, and says so.
+constexpr std::size_t MOST_KEPT_WINDOWS = 100000;
+constexpr double UNIX_EPOCH_JULIAN_DAY = 2440587.5;
+constexpr double MS_PER_DAY = 86400000.0;
+const QDate FIRST_DATE(1800, 1, 2);
+const QDate LAST_DATE(2399, 12, 31);
+
+double JulianDayOf(const QDate& date) {
+    return JulianDayOfDate(date.year(), date.month(), date.day());
+}
+
+DateSpan SpanOf(const QDate& from, const QDate& to) {
+    return {from.year(), from.month(), from.day(), to.year(), to.month(), to.day()};
+}
+
+QString PhaseText(SadeSatiPhase phase) {
+    switch (phase) {
+        case SadeSatiPhase::Rising:
+            return QStringLiteral("rising");
+        case SadeSatiPhase::Peak:
+            return QStringLiteral("peak");
+        case SadeSatiPhase::Setting:
+            break;
+    }
+    return QStringLiteral("setting");
+}
+
+QDateEdit* DateBox(const char* name, const QDate& date) {
+    auto* box = new QDateEdit(date);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    box->setDateRange(FIRST_DATE, LAST_DATE);
+    box->setCalendarPopup(true);
+    return box;
+}
+
+// The search, or why it stopped: a thread or memory the system would not
+// give is told like a refusal rather than ending the program.
+Result<TransitCounts> SearchOrSayWhy(const TransitRequest& request,
+                                     const PositionSourceFactory& sources, const TransitSink& sink,
+                                     const TransitProgress& progress) {
+    try {
+        return SearchTransits(request, sources, sink, progress);
+    } catch (const std::exception& exception) {
+        return RefuseWith(std::string("The search stopped: ") + exception.what() + ".");
+    }
+}
+
+}  // namespace
+
+TransitsTab::TransitsTab(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("tabTransits"));
+    auto* layout = new QVBoxLayout(ScrolledContent(this));
+    layout->addWidget(BuildControls());
+    timeline_ = new TimelineView;
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrTransitTimeline"));
+    scroll->setWidget(timeline_);
+    scroll->setWidgetResizable(true);
+    layout->addWidget(scroll, 3);
+    plot_ = new StrengthPlotView;
+    layout->addWidget(plot_, 2);
+    connect(timeline_, &TimelineView::RowChosen, this, &TransitsTab::PlotChosenRow);
+}
+
+TransitsTab::~TransitsTab() {
+    if (thread_ != nullptr) {
+        *cancelled_ = true;
+        thread_->wait();
+    }
+}
+
+QWidget* TransitsTab::BuildControls() {
+    auto* controls = new QWidget;
+    auto* grid = new QGridLayout(controls);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const QDate today = QDate::currentDate();
+    from_ = DateBox("dateTransitFrom", today);
+    to_ = DateBox("dateTransitTo", today.addYears(1));
+    threshold_ = new QDoubleSpinBox;
+    threshold_->setObjectName(QStringLiteral("spnTransitThreshold"));
+    threshold_->setRange(LOWEST_THRESHOLD, HIGHEST_THRESHOLD);
+    threshold_->setSingleStep(0.5);
+    threshold_->setDecimals(1);
+    threshold_->setValue(DEFAULT_THRESHOLD);
+    threshold_->setSuffix(QStringLiteral(" virupas"));
+    zone_ = new QComboBox;
+    zone_->setObjectName(QStringLiteral("cmbTransitZone"));
+    zone_->addItems({QStringLiteral("Birth zone"), QStringLiteral("Local zone")});
+    search_ = new QPushButton(QStringLiteral("Search"));
+    search_->setObjectName(QStringLiteral("btnTransitSearch"));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_->setObjectName(QStringLiteral("btnTransitCancel"));
+    cancel_->setVisible(false);
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("prgTransitSearch"));
+    progress_->setRange(0, PROGRESS_STEPS);
+    progress_->setVisible(false);
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("lblTransitStatus"));
+    status_->setWordWrap(true);
+    grid->addWidget(new QLabel(QStringLiteral("From")), 0, 0);
+    grid->addWidget(from_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("to")), 0, 2);
+    grid->addWidget(to_, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Threshold")), 0, 4);
+    grid->addWidget(threshold_, 0, 5);
+    grid->addWidget(new QLabel(QStringLiteral("Times in")), 1, 0);
+    grid->addWidget(zone_, 1, 1, 1, 3);
+    grid->addWidget(search_, 1, 4);
+    grid->addWidget(cancel_, 1, 5);
+    grid->setColumnStretch(6, 1);
+    grid->addWidget(progress_, 2, 0, 1, 7);
+    grid->addWidget(status_, 3, 0, 1, 7);
+    connect(search_, &QPushButton::clicked, this, &TransitsTab::Search);
+    connect(cancel_, &QPushButton::clicked, this, &TransitsTab::Cancel);
+    connect(zone_, &QComboBox::currentIndexChanged, this, [this] {
+        if (found_) {
+            ShowFound();
+        }
+    });
+    return controls;
+}
+
+void TransitsTab::ShowReading(const Calculation& calculation) {
+    Cancel();
+    natal_.reset();
+    found_.reset();
+    timeline_->ShowEvents({}, {}, 0, 1, 0, {});
+    plot_->Clear();
+    status_->clear();
+    if (calculation.sky.used.ephemeris != Ephemeris::Swiss) {
+        return;
+    }
+    const int offset = UtcOffsetSeconds(calculation.record);
+    natal_ = Natal{calculation.record.name, NatalPointsOf(calculation),
+                   calculation.sky.used.ayanamsa, calculation.sky.used.node, offset};
+    zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
+                              .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                              .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
+                              .arg(std::abs(offset) % 3600 / 60, 2, 10, QLatin1Char('0')));
+}
+
+void TransitsTab::Search() {
+    if (!natal_ || thread_ != nullptr) {
+        return;
+    }
+    const DateSpan span = SpanOf(from_->date(), to_->date());
+    if (const std::optional<Refusal> problem = TransitSpanProblem(span, threshold_->value())) {
+        status_->setText(QString::fromStdString(problem->message));
+        return;
+    }
+    TransitRequest request{.points = natal_->points,
+                           .from = JulianDayOf(from_->date()),
+                           .to = JulianDayOf(to_->date()),
+                           .threshold = threshold_->value(),
+                           .trueNode = natal_->node == LunarNode::True,
+                           .threads = QThread::idealThreadCount() > 1 ? 2 : 1};
+    const PositionSourceFactory sources = SwissPositionSources(natal_->ayanamsa, natal_->node);
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    SetSearching(true);
+    thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {
+        Found found{KeptWindows(MOST_KEPT_WINDOWS), request.from, request.to, request.threshold};
+        const Result<TransitCounts> counts = SearchOrSayWhy(
+            request, sources, [&found](const TransitEvent& event) { found.windows.Add(event); },
+            [this, cancelled](double share) {
+                QMetaObject::invokeMethod(
+                    progress_, [this, share] { progress_->setValue(share * PROGRESS_STEPS); },
+                    Qt::QueuedConnection);
+                return !*cancelled;
+            });
+        found.fewerThreads = counts && counts->threads < request.threads;
+        const QString problem =
+            counts ? QString() : QString::fromStdString(counts.refusal().message);
+        QMetaObject::invokeMethod(
+            this,
+            [this, found = std::move(found), problem, cancelled,
+             ok = counts.has_value()]() mutable {
+                if (!*cancelled) {
+                    Finish(ok ? std::optional(std::move(found)) : std::nullopt, problem);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    // The thread is kept until it has ended, a cancelled one too, so that
+    // the tab never goes before it.
+    connect(thread_, &QThread::finished, this, [this] { thread_ = nullptr; });
+    connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
+    thread_->start();
+    // Under a limit on the user's processes the system may start no thread:
+    // the tab is then ready for another search and says why.
+    if (!thread_->isRunning() && !thread_->isFinished()) {
+        delete thread_;
+        thread_ = nullptr;
+        SetSearching(false);
+        status_->setText(
+            QStringLiteral("The search could not start: the system would start no "
+                           "thread for it. Close other programs and search again."));
+    }
+}
+
+// The tab stays as it was: the earlier results, if any, are kept.
+void TransitsTab::Cancel() {
+    if (thread_ == nullptr || *cancelled_) {
+        return;
+    }
+    *cancelled_ = true;
+    SetSearching(false);
+}
+
+void TransitsTab::Finish(std::optional<Found> found, QString problem) {
+    SetSearching(false);
+    if (!found) {
+        status_->setText(problem);
+        return;
+    }
+    found_ = std::move(found);
+    plot_->Clear();
+    ShowFound();
+    emit SearchFinished();
+}
+
+void TransitsTab::SetSearching(bool searching) {
+    search_->setEnabled(!searching);
+    for (QWidget* control : std::initializer_list<QWidget*>{from_, to_, threshold_}) {
+        control->setEnabled(!searching);
+    }
+    cancel_->setVisible(searching);
+    progress_->setVisible(searching);
+    progress_->setValue(0);
+}
+
+void TransitsTab::ShowFound() {
+    const double today = JulianDayOf(QDate::currentDate());
+    timeline_->ShowEvents(found_->windows.events(), natal_->points, found_->from, found_->to, today,
+                          [this](const TransitEvent& event) { return TipOf(event); });
+    status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
+                         .arg(found_->windows.found())
+                         .arg(TimeText(found_->from), TimeText(found_->to))
+                         .arg(found_->windows.Capped()
+                                  ? QStringLiteral(" The first %1 are kept and drawn: narrow the "
+                                                   "span or raise the threshold to see the rest, "
+                                                   "or list them all with sarovin-report "
+                                                   "--transits.")
+                                        .arg(found_->windows.events().size())
+                                  : QString())
+                         .arg(found_->fewerThreads
+                                  ? QStringLiteral(" Searched on one thread: the system would "
+                                                   "not start a second.")
+                                  : QString()));
+}
+
+QString TransitsTab::TimeText(double julianDay) const {
+    if (zone_->currentIndex() == 1) {
+        const qint64 ms = static_cast<qint64>((julianDay - UNIX_EPOCH_JULIAN_DAY) * MS_PER_DAY);
+        const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::systemTimeZone());
+        // To the nearest minute, as UTC times are.
+        return local.addSecs(30).toString(QStringLiteral("yyyy-MM-dd HH:mm t"));
+    }
+    const UtcMinute minute = MinuteOf(julianDay, natal_->birthOffsetSeconds / 60);
+    return QStringLiteral("%1-%2-%3 %4:%5")
+        .arg(minute.year, 4, 10, QLatin1Char('0'))
+        .arg(minute.month, 2, 10, QLatin1Char('0'))
+        .arg(minute.day, 2, 10, QLatin1Char('0'))
+        .arg(minute.hour, 2, 10, QLatin1Char('0'))
+        .arg(minute.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString TransitsTab::TipOf(const TransitEvent& event) const {
+    const QString transiting = QString::fromUtf8(SlotNames[event.transiting].englishName.data());
+    const QString natal = QString::fromStdString(natal_->points[event.natal].name);
+    QString tip;
+    switch (event.kind) {
+        case TransitKind::Graha:
+            tip = QStringLiteral("Graha Drishti of %1 on %2's sign").arg(transiting, natal);
+            break;
+        case TransitKind::Sputa:
+            tip = QStringLiteral("Sputa Drishti of %1 on %2").arg(transiting, natal);
+            break;
+        case TransitKind::SadeSati:
+            tip = QStringLiteral("Sade Sati, %1 phase").arg(PhaseText(*event.phase));
+            break;
+        case TransitKind::Kakshya:
+            tip = QStringLiteral("%1 in a Kakshya with a bindu").arg(transiting);
+            break;
+    }
+    tip += QStringLiteral("\nfrom %1%2\nto %3%4")
+               .arg(TimeText(event.start), event.startCut ? QStringLiteral(" (span's start)") : "")
+               .arg(TimeText(event.end), event.endCut ? QStringLiteral(" (span's end)") : "");
+    if (event.peak && event.peakVirupas) {
+        tip += QStringLiteral("\npeak %1 at %2 virupas")
+                   .arg(TimeText(*event.peak),
+                        QString::fromStdString(VirupasText(*event.peakVirupas)));
+    }
+    return tip;
+}
+
+std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
+    if (!found_) {
+        return std::nullopt;
+    }
+    const QString heading =
+        QStringLiteral(
+            "Transits of %1 from %2 to %3 (UTC): Graha Drishti windows (grey), Sputa "
+            "Drishti at %4 virupas or more (tinted by their peaks), Sade Sati")
+            .arg(QString::fromStdString(natal_->name),
+                 QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
+                 QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
+                 QString::fromStdString(VirupasText(found_->threshold)));
+    return TransitPrint{found_->windows.events(),
+                        natal_->points,
+                        found_->from,
+                        found_->to,
+                        JulianDayOf(QDate::currentDate()),
+                        heading.toStdString(),
+                        plot_->Samples(),
+                        found_->threshold,
+                        plot_->Title()};
+}
+
+void TransitsTab::PlotChosenRow() {
+    const TimelineRow* row = timeline_->ChosenRow();
+    if (row == nullptr || !found_) {
+        return;
+    }
+    const QString name =
+        row->sadeSati ? QStringLiteral("Saturn: Sade Sati") : QString::fromStdString(row->label);
+    if (row->sadeSati || row->transiting >= ASPECTING_PLANETS) {
+        plot_->ShowSamples({}, found_->from, found_->to, found_->threshold,
+                           (name + QStringLiteral(": no Sputa Drishti to plot")).toStdString());
+        return;
+    }
+    const std::unique_ptr<PositionSource> source =
+        SwissPositionSources(natal_->ayanamsa, natal_->node)();
+    Result<std::vector<StrengthSample>> samples =
+        SampleStrength(*source, row->transiting, natal_->points[row->natal].longitude, found_->from,
+                       found_->to, StrengthSampleCount(row->transiting, found_->from, found_->to));
+    if (!samples) {
+        status_->setText(QString::fromStdString(samples.refusal().message));
+        return;
+    }
+    plot_->ShowSamples(
+        std::move(*samples), found_->from, found_->to, found_->threshold,
+        (name + QStringLiteral(", classical Sputa Drishti in virupas")).toStdString());
+}
+
+}  // namespace sarovin
