@@ -7,10 +7,10 @@
 #include "cli/problem_line.h"
 #include "cli/reading_source.h"
 #include "cli/typed_reading.h"
+#include "ephemeris/utc_time.h"
 #include "output/transit_lines.h"
 #include "swiss/ephemeris_session.h"
-#include "transits/swiss_position_source.h"
-#include "transits/utc_time.h"
+#include "swiss/swiss_position_source.h"
 
 namespace sarovin {
 
@@ -139,8 +139,9 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
         err << ProblemLine(source, files.problem);
         return EXIT_FAILED;
     }
-    if (const std::optional<Refusal> problem =
-            TransitSpanProblem(options.transits->span, options.transits->threshold)) {
+    if (const std::optional<Refusal> problem = TransitSpanProblem(
+            options.transits->span, options.transits->threshold,
+            *SwissPositionSources(options.ephemeris.ayanamsa, options.ephemeris.node)())) {
         return UsageError(problem->message, err);
     }
     const Result<ReportedReading> natal = NatalReading(options);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "timeline/strength_plot.h"
-#include "transits/natal_points.h"
+#include "calculation/natal_points.h"
 #include "transits/transit_event.h"
 
 class QPagedPaintDevice;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 

@@ -6,7 +6,7 @@
 #include "drishti/sign_names.h"
 #include "engine/body_slot.h"
 #include "text/virupas_text.h"
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "output/json_writer.h"
-#include "transits/natal_points.h"
+#include "calculation/natal_points.h"
 #include "transits/transit_event.h"
 #include "transits/transit_tags.h"
 

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "engine/body_slot.h"
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "chart/strength_tint.h"
-#include "transits/natal_points.h"
+#include "calculation/natal_points.h"
 #include "transits/transit_event.h"
 
 namespace sarovin {

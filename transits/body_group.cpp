@@ -52,8 +52,8 @@ BodyGroup::BodyGroup(const TransitRequest& request, std::vector<BodyPlan> plans)
     }
 }
 
-void BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
-                       std::vector<TransitEvent>& closed) {
+std::optional<Refusal> BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
+                                         std::vector<TransitEvent>& closed) {
     const BodyTrack& track = followed.track;
     const double start = track.samples.front().time;
     if (first) {
@@ -68,22 +68,34 @@ void BodyGroup::Follow(Followed& followed, PositionSource& source, bool first,
             windows.Begin(start, KakshyaOf(track.samples.front().longitude));
         }
     }
-    const std::vector<Ingress> ingresses =
-        IngressesOf(track, source, followed.plan.polish, followed.plan.step, calls_);
+    const Polishing polishing{source, followed.plan.polish, followed.plan.step, calls_};
+    const Result<std::vector<Ingress>> ingresses = IngressesOf(track, SignStarts(), polishing);
+    if (!ingresses) {
+        return ingresses.refusal();
+    }
     for (SignWindows& windows : followed.signWindows) {
-        for (const Ingress& ingress : ingresses) {
+        for (const Ingress& ingress : *ingresses) {
             windows.Enter(ingress, closed);
         }
     }
     for (SputaWindows& windows : followed.sputaWindows) {
-        windows.Walk(track, source, followed.plan.polish, followed.plan.step, calls_, closed);
+        if (std::optional<Refusal> refused = windows.Walk(track, polishing, closed)) {
+            return refused;
+        }
+    }
+    if (followed.kakshyaWindows.empty()) {
+        return std::nullopt;
+    }
+    const Result<std::vector<Ingress>> kakshyas = IngressesOf(track, KakshyaStarts(), polishing);
+    if (!kakshyas) {
+        return kakshyas.refusal();
     }
     for (KakshyaWindows& windows : followed.kakshyaWindows) {
-        for (const Ingress& ingress :
-             KakshyaIngressesOf(track, source, followed.plan.polish, followed.plan.step, calls_)) {
+        for (const Ingress& ingress : *kakshyas) {
             windows.Enter(ingress, closed);
         }
     }
+    return std::nullopt;
 }
 
 std::optional<Refusal> BodyGroup::Search(PositionSource& source, double start, double end,
@@ -98,24 +110,32 @@ std::optional<Refusal> BodyGroup::Search(PositionSource& source, double start, d
         }
         followed.track = std::move(*track);
         followed.last = followed.track.samples.back();
-        Follow(followed, source, first, closed);
+        if (std::optional<Refusal> refused = Follow(followed, source, first, closed)) {
+            return refused;
+        }
     }
     return std::nullopt;
 }
 
-void BodyGroup::Finish(std::vector<TransitEvent>& closed) {
+std::optional<Refusal> BodyGroup::Finish(PositionSource& source,
+                                         std::vector<TransitEvent>& closed) {
     for (Followed& followed : followed_) {
         const double end = followed.track.samples.back().time;
         for (SignWindows& windows : followed.signWindows) {
             windows.Finish(end, closed);
         }
+        const Polishing polishing{source, followed.plan.polish, followed.plan.step, calls_};
         for (SputaWindows& windows : followed.sputaWindows) {
-            windows.Finish(followed.track, end, closed);
+            if (std::optional<Refusal> refused =
+                    windows.Finish(followed.track, end, polishing, closed)) {
+                return refused;
+            }
         }
         for (KakshyaWindows& windows : followed.kakshyaWindows) {
             windows.Finish(end, closed);
         }
     }
+    return std::nullopt;
 }
 
 std::optional<TransitEvent> BodyGroup::EarliestOpen() const {

@@ -33,7 +33,7 @@ class BodyGroup {
     std::optional<Refusal> Search(PositionSource& source, double start, double end,
                                   std::vector<TransitEvent>& closed);
     // Closes the windows still open at the span's end.
-    void Finish(std::vector<TransitEvent>& closed);
+    std::optional<Refusal> Finish(PositionSource& source, std::vector<TransitEvent>& closed);
     // The first, in report order, of the windows still open.
     std::optional<TransitEvent> EarliestOpen() const;
     long calls() const { return calls_; }
@@ -49,8 +49,8 @@ class BodyGroup {
         std::vector<KakshyaWindows> kakshyaWindows{};
     };
 
-    void Follow(Followed& followed, PositionSource& source, bool first,
-                std::vector<TransitEvent>& closed);
+    std::optional<Refusal> Follow(Followed& followed, PositionSource& source, bool first,
+                                  std::vector<TransitEvent>& closed);
 
     std::vector<Followed> followed_;
     long calls_ = 0;

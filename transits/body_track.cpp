@@ -215,13 +215,16 @@ void WalkTrack(const BodyTrack& track, std::span<const double> targets,
     }
 }
 
-double PolishCrossing(PositionSource& source, int body, double estimate, double target,
-                      double bracket, long& calls) {
+Result<double> PolishCrossing(PositionSource& source, int body, double estimate, double target,
+                              double bracket, long& calls) {
     double time = estimate;
     for (int step = 0; step < POLISH_STEPS; ++step) {
         const Result<BodyMotion> motion = source.MotionAt(body, time);
         ++calls;
-        if (!motion || motion->speed == 0) {
+        if (!motion) {
+            return motion.refusal();
+        }
+        if (motion->speed == 0) {
             break;
         }
         const double off = Unwrapped(motion->longitude, target) - target;
@@ -236,19 +239,26 @@ double PolishCrossing(PositionSource& source, int body, double estimate, double 
     return time;
 }
 
-double PolishStation(PositionSource& source, int body, double estimate, double bracket,
-                     long& calls) {
+Result<double> PolishStation(PositionSource& source, int body, double estimate, double bracket,
+                             long& calls) {
     constexpr double OPENING = 0.05;  // days either side of the estimate
     const auto speedAt = [&](double time) {
         ++calls;
-        const Result<BodyMotion> motion = source.MotionAt(body, time);
-        return motion ? motion->speed : 0.0;
+        return source.MotionAt(body, time);
     };
     double before = estimate - OPENING;
     double after = estimate + OPENING;
-    double speedBefore = speedAt(before);
-    double speedAfter = speedAt(after);
-    for (int step = 0; step < POLISH_STEPS && speedAfter != speedBefore; ++step) {
+    Result<BodyMotion> atBefore = speedAt(before);
+    Result<BodyMotion> atAfter = speedAt(after);
+    for (int step = 0;; ++step) {
+        if (!atBefore || !atAfter) {
+            return (atBefore ? atAfter : atBefore).refusal();
+        }
+        const double speedBefore = atBefore->speed;
+        const double speedAfter = atAfter->speed;
+        if (step == POLISH_STEPS || speedAfter == speedBefore) {
+            return after;
+        }
         const double next =
             std::clamp(after - speedAfter * (after - before) / (speedAfter - speedBefore),
                        estimate - bracket, estimate + bracket);
@@ -256,11 +266,10 @@ double PolishStation(PositionSource& source, int body, double estimate, double b
             return next;
         }
         before = after;
-        speedBefore = speedAfter;
+        atBefore = atAfter;
         after = next;
-        speedAfter = speedAt(after);
+        atAfter = speedAt(after);
     }
-    return after;
 }
 
 }  // namespace sarovin

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/result.h"
-#include "transits/position_source.h"
+#include "ephemeris/position_source.h"
 
 namespace sarovin {
 
@@ -60,13 +60,14 @@ void WalkTrack(const BodyTrack& track, std::span<const double> targets,
                const std::function<void(double time)>& onStation);
 
 // Refines a crossing time on the ephemeris itself: Newton steps on the
-// longitude with the body's true speed, kept within `bracket` days.
-double PolishCrossing(PositionSource& source, int body, double estimate, double target,
-                      double bracket, long& calls);
+// longitude with the body's true speed, kept within `bracket` days. Refuses
+// when the source refuses a step.
+Result<double> PolishCrossing(PositionSource& source, int body, double estimate, double target,
+                              double bracket, long& calls);
 
 // Refines a station on the ephemeris itself: secant steps on the speed,
-// kept within `bracket` days.
-double PolishStation(PositionSource& source, int body, double estimate, double bracket,
-                     long& calls);
+// kept within `bracket` days. Refuses when the source refuses a step.
+Result<double> PolishStation(PositionSource& source, int body, double estimate, double bracket,
+                             long& calls);
 
 }  // namespace sarovin

@@ -10,7 +10,7 @@ constexpr int KAKSHYAS = ZODIAC_SIGNS * KAKSHYAS_PER_SIGN;
 // 3°45': the eighth part of a sign.
 constexpr double KAKSHYA_SPAN = 30.0 / KAKSHYAS_PER_SIGN;
 
-std::array<double, KAKSHYAS> KakshyaStarts() {
+std::array<double, KAKSHYAS> EveryKakshyaStart() {
     std::array<double, KAKSHYAS> starts{};
     for (int kakshya = 0; kakshya < KAKSHYAS; ++kakshya) {
         starts[static_cast<std::size_t>(kakshya)] = kakshya * KAKSHYA_SPAN;
@@ -18,7 +18,7 @@ std::array<double, KAKSHYAS> KakshyaStarts() {
     return starts;
 }
 
-const std::array<double, KAKSHYAS> KAKSHYA_STARTS = KakshyaStarts();
+const std::array<double, KAKSHYAS> KAKSHYA_STARTS = EveryKakshyaStart();
 
 AshtakaPoint OwnerOf(int planet) {
     const auto found = std::find(AshtakaPlanetSlots.begin(), AshtakaPlanetSlots.end(),
@@ -28,23 +28,8 @@ AshtakaPoint OwnerOf(int planet) {
 
 }  // namespace
 
-std::vector<Ingress> KakshyaIngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
-                                        double bracket, long& calls) {
-    std::vector<Ingress> ingresses;
-    WalkTrack(
-        track, KAKSHYA_STARTS,
-        [&](const Crossing& crossing) {
-            const double time =
-                polish ? PolishCrossing(source, track.body, crossing.time,
-                                        KAKSHYA_STARTS[static_cast<std::size_t>(crossing.target)],
-                                        bracket, calls)
-                       : crossing.time;
-            const int kakshya =
-                crossing.increasing ? crossing.target : (crossing.target + KAKSHYAS - 1) % KAKSHYAS;
-            ingresses.push_back({time, kakshya});
-        },
-        [](double) {});
-    return ingresses;
+std::span<const double> KakshyaStarts() {
+    return KAKSHYA_STARTS;
 }
 
 KakshyaWindows::KakshyaWindows(int planet, const Ashtakavarga& ashtakavarga)
@@ -68,7 +53,7 @@ void KakshyaWindows::Begin(double time, int kakshya) {
 }
 
 void KakshyaWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
-    window_.Enter(ingress.time, WindowFor(ingress.sign, ingress.time), closed);
+    window_.Enter(ingress.time, WindowFor(ingress.part, ingress.time), closed);
 }
 
 void KakshyaWindows::Finish(double time, std::vector<TransitEvent>& closed) {

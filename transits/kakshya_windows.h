@@ -21,11 +21,9 @@ inline constexpr std::array<AshtakaPoint, KAKSHYAS_PER_SIGN> KakshyaLords = {
     AshtakaPoint::Saturn, AshtakaPoint::Jupiter, AshtakaPoint::Mars, AshtakaPoint::Sun,
     AshtakaPoint::Venus,  AshtakaPoint::Mercury, AshtakaPoint::Moon, AshtakaPoint::Lagna};
 
-// The track's entries into the 96 Kakshyas round the circle, in time order;
-// each Ingress's `sign` is the Kakshya's place, 0 to 95 from 0° Mesha. For
-// a body whose times are polished, each on the ephemeris.
-std::vector<Ingress> KakshyaIngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
-                                        double bracket, long& calls);
+// The starts of the 96 Kakshyas round the circle from 0° Mesha: an
+// Ingress's `part` over them is the Kakshya's place, 0 to 95.
+std::span<const double> KakshyaStarts();
 
 // One planet (Jupiter or Saturn) through the Kakshyas, window by window:
 // each stay in a Kakshya whose lord gave a bindu to its sign in the

@@ -45,21 +45,41 @@ std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
     }
 }
 
-std::vector<Ingress> IngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
-                                 double bracket, long& calls) {
+std::span<const double> SignStarts() {
+    return SIGN_STARTS;
+}
+
+Result<std::vector<Ingress>> IngressesOf(const BodyTrack& track, std::span<const double> starts,
+                                         const Polishing& polishing) {
+    const int parts = static_cast<int>(starts.size());
     std::vector<Ingress> ingresses;
+    std::optional<Refusal> refused;
     WalkTrack(
-        track, SIGN_STARTS,
+        track, starts,
         [&](const Crossing& crossing) {
-            const double time = polish
-                                    ? PolishCrossing(source, track.body, crossing.time,
-                                                     SIGN_STARTS[crossing.target], bracket, calls)
-                                    : crossing.time;
-            const int sign =
-                crossing.increasing ? crossing.target : (crossing.target + SIGNS - 1) % SIGNS;
-            ingresses.push_back({time, sign});
+            if (refused) {
+                return;
+            }
+            double time = crossing.time;
+            if (polishing.polish) {
+                const Result<double> polished =
+                    PolishCrossing(polishing.source, track.body, crossing.time,
+                                   starts[static_cast<std::size_t>(crossing.target)],
+                                   polishing.bracket, polishing.calls);
+                if (!polished) {
+                    refused = polished.refusal();
+                    return;
+                }
+                time = *polished;
+            }
+            const int part =
+                crossing.increasing ? crossing.target : (crossing.target + parts - 1) % parts;
+            ingresses.push_back({time, part});
         },
         [](double) {});
+    if (refused) {
+        return *refused;
+    }
     return ingresses;
 }
 
@@ -81,7 +101,7 @@ void SignWindows::Begin(double time, int sign) {
 }
 
 void SignWindows::Enter(const Ingress& ingress, std::vector<TransitEvent>& closed) {
-    window_.Enter(ingress.time, WindowFor(ingress.sign, ingress.time), closed);
+    window_.Enter(ingress.time, WindowFor(ingress.part, ingress.time), closed);
 }
 
 void SignWindows::Finish(double time, std::vector<TransitEvent>& closed) {

@@ -9,17 +9,31 @@
 
 namespace sarovin {
 
-// A sign ingress: the moment a body enters `sign` (0 is Mesha), forward or
-// back.
+// An ingress: the moment a body enters `part` of the circle (a sign, 0 is
+// Mesha, or a Kakshya), forward or back.
 struct Ingress {
     double time = 0;
-    int sign = 0;
+    int part = 0;
 };
 
-// The track's sign ingresses in time order; for a body whose times are
-// polished, each on the ephemeris (within `bracket` days).
-std::vector<Ingress> IngressesOf(const BodyTrack& track, PositionSource& source, bool polish,
-                                 double bracket, long& calls);
+// How a track's times are refined: on the source, within `bracket` days,
+// or not at all; the calls made are counted.
+struct Polishing {
+    PositionSource& source;
+    bool polish = false;
+    double bracket = 0;
+    long& calls;
+};
+
+// The track's entries into the parts of the circle that begin at `starts`
+// (sorted, in [0, 360), the first at 0), in time order; for a body whose
+// times are polished, each on the ephemeris. Refuses on the first call the
+// source refuses.
+Result<std::vector<Ingress>> IngressesOf(const BodyTrack& track, std::span<const double> starts,
+                                         const Polishing& polishing);
+
+// The twelve signs' starts, 0° Mesha first.
+std::span<const double> SignStarts();
 
 // One transiting body against one natal point, window by window: each stay
 // in a sign that `Holds` is a window of its own, so a retrograde return

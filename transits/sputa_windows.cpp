@@ -75,8 +75,7 @@ void SputaWindows::Close(double estimate, double time, bool cut,
     open_->end = time;
     open_->endCut = cut;
     if (peak_.station) {
-        open_->peak =
-            polish_ ? PolishStation(*source_, planet_, peak_.time, bracket_, *calls_) : peak_.time;
+        open_->peak = PolishedStation(peak_.time);
     } else if (!peak_.longitude) {
         open_->peak = peak_.time;
     } else if (peak_.time == startEstimate_) {
@@ -110,16 +109,35 @@ void SputaWindows::Cross(const Crossing& crossing, std::vector<TransitEvent>& cl
     }
 }
 
-double SputaWindows::Polished(double time, double longitude) const {
-    return polish_ ? PolishCrossing(*source_, planet_, time, longitude, bracket_, *calls_) : time;
+double SputaWindows::Polished(double time, double longitude) {
+    if (!polishing_->polish || refused_) {
+        return time;
+    }
+    const Result<double> polished = PolishCrossing(polishing_->source, planet_, time, longitude,
+                                                   polishing_->bracket, polishing_->calls);
+    if (!polished) {
+        refused_ = polished.refusal();
+        return time;
+    }
+    return *polished;
 }
 
-void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool polish, double bracket,
-                        long& calls, std::vector<TransitEvent>& closed) {
-    source_ = &source;
-    polish_ = polish;
-    bracket_ = bracket;
-    calls_ = &calls;
+double SputaWindows::PolishedStation(double time) {
+    if (!polishing_->polish || refused_) {
+        return time;
+    }
+    const Result<double> polished =
+        PolishStation(polishing_->source, planet_, time, polishing_->bracket, polishing_->calls);
+    if (!polished) {
+        refused_ = polished.refusal();
+        return time;
+    }
+    return *polished;
+}
+
+std::optional<Refusal> SputaWindows::Walk(const BodyTrack& track, const Polishing& polishing,
+                                          std::vector<TransitEvent>& closed) {
+    polishing_ = &polishing;
     WalkTrack(
         track, longitudes_, [&](const Crossing& crossing) { Cross(crossing, closed); },
         [&](double time) {
@@ -128,6 +146,8 @@ void SputaWindows::Walk(const BodyTrack& track, PositionSource& source, bool pol
                           true, TrackLongitude(track, time)});
             }
         });
+    polishing_ = nullptr;
+    return refused_;
 }
 
 void SputaWindows::Begin(const BodyTrack& track, double time) {
@@ -139,12 +159,17 @@ void SputaWindows::Begin(const BodyTrack& track, double time) {
     }
 }
 
-void SputaWindows::Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed) {
+std::optional<Refusal> SputaWindows::Finish(const BodyTrack& track, double time,
+                                            const Polishing& polishing,
+                                            std::vector<TransitEvent>& closed) {
     if (open_) {
+        polishing_ = &polishing;
         Consider({time, ClassicalSputaStrength(planet_, AngleAt(track, time)), std::nullopt, false,
                   TrackLongitude(track, time)});
         Close(time, time, true, closed);
+        polishing_ = nullptr;
     }
+    return refused_;
 }
 
 }  // namespace sarovin

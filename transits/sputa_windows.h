@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "transits/body_track.h"
+#include "transits/sign_windows.h"
 #include "transits/sputa_zones.h"
 #include "transits/transit_event.h"
 
@@ -18,11 +19,13 @@ class SputaWindows {
   public:
     SputaWindows(int planet, int natal, double natalLongitude, double threshold);
 
-    // Times are polished on `source` when `polish`, within `bracket` days.
-    void Walk(const BodyTrack& track, PositionSource& source, bool polish, double bracket,
-              long& calls, std::vector<TransitEvent>& closed);
+    // Times are refined as `polishing` says; refuses on the first call its
+    // source refuses.
+    std::optional<Refusal> Walk(const BodyTrack& track, const Polishing& polishing,
+                                std::vector<TransitEvent>& closed);
     void Begin(const BodyTrack& track, double time);
-    void Finish(const BodyTrack& track, double time, std::vector<TransitEvent>& closed);
+    std::optional<Refusal> Finish(const BodyTrack& track, double time, const Polishing& polishing,
+                                  std::vector<TransitEvent>& closed);
     const std::optional<TransitEvent>& open() const { return open_; }
 
   private:
@@ -48,7 +51,8 @@ class SputaWindows {
     void Open(double estimate, double time, bool cut);
     void Close(double estimate, double time, bool cut, std::vector<TransitEvent>& closed);
     void Cross(const Crossing& crossing, std::vector<TransitEvent>& closed);
-    double Polished(double time, double longitude) const;
+    double Polished(double time, double longitude);
+    double PolishedStation(double time);
 
     int planet_;
     int natal_;
@@ -59,10 +63,11 @@ class SputaWindows {
     std::optional<TransitEvent> open_;
     Peak peak_{};
     double startEstimate_ = 0;
-    PositionSource* source_ = nullptr;
-    bool polish_ = false;
-    double bracket_ = 0;
-    long* calls_ = nullptr;
+    // The refining of the Walk or Finish under way.
+    const Polishing* polishing_ = nullptr;
+    // The first call the source refused while polishing: the windows after
+    // it are not reported.
+    std::optional<Refusal> refused_;
 };
 
 }  // namespace sarovin

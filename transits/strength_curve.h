@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "common/result.h"
-#include "transits/position_source.h"
+#include "ephemeris/position_source.h"
 
 namespace sarovin {
 

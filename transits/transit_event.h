@@ -36,6 +36,12 @@ struct TransitEvent {
     bool endCut = false;
 };
 
+// What is wrong with a window the search made, if anything: it ends before
+// it starts, its peak lies outside it, or a Sputa window's peak is below
+// the `threshold` it was searched at. Any of these is a fault of the
+// search, never of the sky.
+std::optional<std::string> FlawOf(const TransitEvent& event, double threshold);
+
 // Events in the order they are reported: by start, then kind, transiting
 // body and natal point.
 bool ReportedBefore(const TransitEvent& first, const TransitEvent& second);

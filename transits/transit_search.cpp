@@ -89,7 +89,7 @@ std::optional<Refusal> SearchStretch(BodyGroup& group, PositionSource& source, d
                                      double end, bool last, std::vector<TransitEvent>& closed) {
     std::optional<Refusal> refusal = group.Search(source, start, end, closed);
     if (last && !refusal) {
-        group.Finish(closed);
+        return group.Finish(source, closed);
     }
     return refusal;
 }
@@ -197,6 +197,12 @@ Result<TransitCounts> SearchTransits(const TransitRequest& request,
         refusal = refusal ? refusal : other;
         if (refusal) {
             return *refusal;
+        }
+        for (const TransitEvent& event : closed) {
+            if (const std::optional<std::string> flaw = FlawOf(event, request.threshold)) {
+                return RefuseWith("Internal error in the transit search: " + *flaw +
+                                  ". The search was stopped rather than show it.");
+            }
         }
         ordered.Add(closed);
         ordered.Release(last ? end + 1 : end - POLISH_MARGIN_DAYS, EarliestOf(groups));

@@ -5,8 +5,8 @@
 
 #include "ashtakavarga/ashtakavarga.h"
 #include "common/result.h"
-#include "transits/natal_points.h"
-#include "transits/position_source.h"
+#include "ephemeris/position_source.h"
+#include "transits/natal_point.h"
 #include "transits/transit_event.h"
 
 namespace sarovin {

@@ -3,8 +3,7 @@
 #include <string>
 #include <tuple>
 
-#include "swiss/ephemeris_session.h"
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 
@@ -16,7 +15,8 @@ std::string DateText(double julianDay) {
 
 }  // namespace
 
-std::optional<Refusal> TransitSpanProblem(const DateSpan& span, double threshold) {
+std::optional<Refusal> TransitSpanProblem(const DateSpan& span, double threshold,
+                                          PositionSource& source) {
     if (!(threshold >= LOWEST_THRESHOLD && threshold <= HIGHEST_THRESHOLD)) {
         return Refusal{"The threshold must lie between 0 and 60 virupas."};
     }
@@ -29,20 +29,15 @@ std::optional<Refusal> TransitSpanProblem(const DateSpan& span, double threshold
     if (toDate > std::tie(lastYear, span.fromMonth, span.fromDay)) {
         return Refusal{"The span must not be longer than 600 years."};
     }
-    const EphemerisFiles& files = PrepareThreadEphemeris();
-    if (!files.found) {
-        return UnusableFilesRefusal(files);
+    const Result<CoveredDays> covered = source.Covered();
+    if (!covered) {
+        return covered.refusal();
     }
-    // The planets are seen where they stood when their light left them, up
-    // to two hours earlier: on the files' first day that is before them. The
-    // span's end is read too, and the files' end is not theirs.
-    const double first = files.firstJulianDayUt + 1;
-    const double last = files.endJulianDayUt - 1;
     const double from = JulianDayOfDate(span.fromYear, span.fromMonth, span.fromDay);
     const double to = JulianDayOfDate(span.toYear, span.toMonth, span.toDay);
-    if (from < first || to > last) {
-        return Refusal{"Transits can be searched from " + DateText(first) + " to " +
-                       DateText(last) + ", the span the Swiss Ephemeris files cover."};
+    if (from < covered->first || to > covered->last) {
+        return Refusal{"Transits can be searched from " + DateText(covered->first) + " to " +
+                       DateText(covered->last) + ", the span " + covered->coveredBy + " cover."};
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/refusal.h"
+#include "ephemeris/position_source.h"
 
 namespace sarovin {
 
@@ -22,8 +23,9 @@ inline constexpr double HIGHEST_THRESHOLD = 60;
 
 // Why a search over `span` at `threshold` virupas cannot be made: the span
 // ends before it starts or lasts longer than 600 years, the threshold lies
-// outside 0-60, or the Swiss Ephemeris files (missing or damaged) do not
-// cover it.
-std::optional<Refusal> TransitSpanProblem(const DateSpan& span, double threshold);
+// outside 0-60, or the source (its files missing or damaged) does not cover
+// it.
+std::optional<Refusal> TransitSpanProblem(const DateSpan& span, double threshold,
+                                          PositionSource& source);
 
 }  // namespace sarovin

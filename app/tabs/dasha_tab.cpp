@@ -9,7 +9,7 @@
 
 #include "calculation/birth_periods.h"
 #include "form/birth_summary.h"
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 

@@ -10,19 +10,20 @@
 #include <QScrollArea>
 #include <QThread>
 #include <QTimeZone>
+#include <cmath>
 #include <exception>
 
-#include "app/widgets/scrolled_content.h"
 #include "app/tabs/transit_views.h"
+#include "app/widgets/scrolled_content.h"
+#include "calculation/natal_points.h"
 #include "drishti/classical_sputa_drishti.h"
 #include "engine/body_slot.h"
+#include "ephemeris/utc_time.h"
 #include "form/birth_summary.h"
+#include "swiss/swiss_position_source.h"
 #include "text/virupas_text.h"
-#include "transits/natal_points.h"
 #include "transits/strength_curve.h"
-#include "transits/swiss_position_source.h"
 #include "transits/transit_span.h"
-#include "transits/utc_time.h"
 
 namespace sarovin {
 
@@ -35,11 +36,13 @@ constexpr int PROGRESS_STEPS = 1000;
 constexpr std::size_t MOST_KEPT_WINDOWS = 100000;
 constexpr double UNIX_EPOCH_JULIAN_DAY = 2440587.5;
 constexpr double MS_PER_DAY = 86400000.0;
-const QDate FIRST_DATE(1800, 1, 2);
-const QDate LAST_DATE(2399, 12, 31);
 
 double JulianDayOf(const QDate& date) {
     return JulianDayOfDate(date.year(), date.month(), date.day());
+}
+
+QDate DateOf(double julianDay) {
+    return QDate::fromJulianDay(static_cast<qint64>(std::floor(julianDay + 0.5)));
 }
 
 DateSpan SpanOf(const QDate& from, const QDate& to) {
@@ -62,7 +65,6 @@ QDateEdit* DateBox(const char* name, const QDate& date) {
     auto* box = new QDateEdit(date);
     box->setObjectName(QString::fromLatin1(name));
     box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    box->setDateRange(FIRST_DATE, LAST_DATE);
     box->setCalendarPopup(true);
     return box;
 }
@@ -168,6 +170,13 @@ void TransitsTab::ShowReading(const Calculation& calculation) {
     const int offset = UtcOffsetSeconds(calculation.record);
     natal_ = Natal{calculation.record.name, NatalPointsOf(calculation),
                    calculation.sky.used.ayanamsa, calculation.sky.used.node, offset};
+    // The boxes offer the days the ephemeris files cover.
+    if (const Result<CoveredDays> covered =
+            SwissPositionSources(natal_->ayanamsa, natal_->node)()->Covered()) {
+        for (QDateEdit* box : {from_, to_}) {
+            box->setDateRange(DateOf(covered->first), DateOf(covered->last));
+        }
+    }
     zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
                               .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                               .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
@@ -179,7 +188,9 @@ void TransitsTab::Search() {
         return;
     }
     const DateSpan span = SpanOf(from_->date(), to_->date());
-    if (const std::optional<Refusal> problem = TransitSpanProblem(span, threshold_->value())) {
+    const PositionSourceFactory sources = SwissPositionSources(natal_->ayanamsa, natal_->node);
+    if (const std::optional<Refusal> problem =
+            TransitSpanProblem(span, threshold_->value(), *sources())) {
         status_->setText(QString::fromStdString(problem->message));
         return;
     }
@@ -189,7 +200,6 @@ void TransitsTab::Search() {
                            .threshold = threshold_->value(),
                            .trueNode = natal_->node == LunarNode::True,
                            .threads = QThread::idealThreadCount() > 1 ? 2 : 1};
-    const PositionSourceFactory sources = SwissPositionSources(natal_->ayanamsa, natal_->node);
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     SetSearching(true);
     thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {

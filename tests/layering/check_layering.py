@@ -10,8 +10,8 @@ import re
 import sys
 
 LAYERS = [
-    "common", "text", "engine", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
-    "drishti", "houses", "vargas", "strengths", "calculation", "transits", "chart", "timeline", "comparison", "output", "platform", "places",
+    "common", "text", "engine", "ephemeris", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
+    "drishti", "houses", "vargas", "strengths", "transits", "calculation", "chart", "timeline", "comparison", "output", "platform", "places",
     "document", "links", "app", "cli",
 ]
 # Computation in these folders is plain C++ with the standard library only.

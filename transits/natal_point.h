@@ -1,9 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
-
-#include "calculation/calculation.h"
 
 namespace sarovin {
 
@@ -13,9 +10,5 @@ struct NatalPoint {
     std::string name;
     double longitude = 0;
 };
-
-// The nine bodies in body-slot order ("Sun" … "S Node"), then the Lagna and
-// "House 1" to "House 12" when the calculation has them.
-std::vector<NatalPoint> NatalPointsOf(const Calculation& calculation);
 
 }  // namespace sarovin

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 namespace sarovin {
 namespace {

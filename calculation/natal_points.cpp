@@ -1,4 +1,4 @@
-#include "transits/natal_points.h"
+#include "calculation/natal_points.h"
 
 namespace sarovin {
 

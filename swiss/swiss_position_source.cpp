@@ -1,5 +1,6 @@
-#include "transits/swiss_position_source.h"
+#include "swiss/swiss_position_source.h"
 
+#include "swiss/ephemeris_session.h"
 #include "swiss/transit_positions.h"
 
 namespace sarovin {
@@ -17,6 +18,18 @@ class SwissPositionSource : public PositionSource {
             return motion.refusal();
         }
         return BodyMotion{motion->longitude, motion->speed};
+    }
+
+    // The planets are seen where they stood when their light left them, up
+    // to two hours earlier: on the files' first day that is before them. A
+    // span's end is read too, and the files' end is not theirs.
+    Result<CoveredDays> Covered() override {
+        const EphemerisFiles& files = PrepareThreadEphemeris();
+        if (!files.found) {
+            return UnusableFilesRefusal(files);
+        }
+        return CoveredDays{files.firstJulianDayUt + 1, files.endJulianDayUt - 1,
+                           "the Swiss Ephemeris files"};
     }
 
   private:

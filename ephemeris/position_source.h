@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "common/result.h"
 
@@ -14,12 +15,23 @@ struct BodyMotion {
     double speed = 0;
 };
 
-// Where the sky puts a body: the search asks only this, so it never learns
-// which ephemeris answers. `body` is a body slot (Sun to N Node).
+// The Julian days of Universal Time a source answers for, first and last
+// included, and what covers them ("the Swiss Ephemeris files").
+struct CoveredDays {
+    double first = 0;
+    double last = 0;
+    std::string coveredBy;
+};
+
+// Where the sky puts a body: a search asks only this, so it never learns
+// which ephemeris answers. `body` is a body slot (Sun to S Node).
 class PositionSource {
   public:
     virtual ~PositionSource() = default;
     virtual Result<BodyMotion> MotionAt(int body, double julianDayUt) = 0;
+    // The days it answers for, or why it answers for none (its files are
+    // missing or damaged).
+    virtual Result<CoveredDays> Covered() = 0;
 };
 
 // Makes one source for each thread of a search.

@@ -1,4 +1,4 @@
-#include "transits/utc_time.h"
+#include "ephemeris/utc_time.h"
 
 #include <cmath>
 #include <cstdio>
