@@ -72,14 +72,18 @@ Result<Calculation> CompleteCalculation(const BirthRecord& record, int zonePosit
     return calculation;
 }
 
-Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previous,
-                                const EphemerisChoice& choice, const CalculationScope& scope) {
-    const BirthRecord record = FillBirthRecord(form, previous);
+Result<Calculation> ComputeRecord(const BirthRecord& record, int zonePosition,
+                                  const EphemerisChoice& choice, const CalculationScope& scope) {
     Result<Sky> sky = ComputeSky(record, choice);
     if (!sky) {
         return sky.refusal();
     }
-    return CompleteCalculation(record, form.zonePosition, std::move(*sky), scope);
+    return CompleteCalculation(record, zonePosition, std::move(*sky), scope);
+}
+
+Result<Calculation> ComputeForm(const InputForm& form, const BirthRecord& previous,
+                                const EphemerisChoice& choice, const CalculationScope& scope) {
+    return ComputeRecord(FillBirthRecord(form, previous), form.zonePosition, choice, scope);
 }
 
 Result<Calculation> CalculateForm(const InputForm& form, const BirthRecord& previous,

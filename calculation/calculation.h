@@ -73,6 +73,11 @@ const VargaChart* FindVarga(const Calculation& calculation, int varga);
 Result<Calculation> CompleteCalculation(const BirthRecord& record, int zonePosition, Sky sky,
                                         const CalculationScope& scope);
 
+// Computes a filled birth record with the chosen ephemeris; `zonePosition`
+// is the zone list's row it was filled from.
+Result<Calculation> ComputeRecord(const BirthRecord& record, int zonePosition,
+                                  const EphemerisChoice& choice, const CalculationScope& scope);
+
 // Fills a birth record from `form` (a box that holds no number keeps its
 // value from `previous`) and computes it with the chosen ephemeris, without
 // the checks.

@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drishti/sign_names.h"
 #include "engine/civil_time.h"
 #include "engine/julian_day.h"
 #include "swiss/birth_moment.h"
 #include "swiss/transit_positions.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
-
-constexpr double SIGN_DEGREES = 30;
 
 // "the Moon", "Mercury", "the N Node": the two lights and the nodes take
 // the article in English prose.
@@ -59,10 +57,6 @@ double DaysApart(const BirthRecord& record, double swissDay) {
            1 / MINUTES_PER_DAY;
 }
 
-int SignOf(double longitude) {
-    return static_cast<int>(std::floor(longitude / SIGN_DEGREES));
-}
-
 // How the built-in ephemeris stands apart from the Swiss Ephemeris (mean
 // node) for one body read at the same moment: by `offset` + `drift` × T
 // degrees, T in Julian centuries from J2000, give or take `spread`. The
@@ -102,7 +96,9 @@ bool MayStandInAnotherSign(int slot, double longitude, double centuries, double 
     const double spread = departure.spread + FASTEST_MOTION[index] * daysApart;
     const double lowest = std::min(longitude, expected - spread);
     const double highest = std::max(longitude, expected + spread);
-    return SignOf(lowest) != SignOf(highest);
+    // Counted along the unwrapped line, so that a stretch over 0° Mesha
+    // holds an edge too.
+    return std::floor(lowest / SIGN_WIDTH) != std::floor(highest / SIGN_WIDTH);
 }
 
 }  // namespace

@@ -5,31 +5,12 @@
 
 #include "calculation/calculation.h"
 #include "form/list_items.h"
-#include "reading/reading_restore.h"
 #include "tables/zone_table.h"
 #include "text/whole_number.h"
 
 namespace sarovin {
 
 namespace {
-
-// A list position no restored line can choose.
-constexpr int NOTHING_CHOSEN = -1;
-
-struct ListLine {
-    ReadingLine line;
-    std::string_view field;
-    int InputForm::*position;
-};
-
-constexpr std::array<ListLine, 6> LIST_LINES = {{
-    {MONTH_LINE, "month", &InputForm::monthPosition},
-    {DAY_LINE, "day", &InputForm::dayPosition},
-    {YEAR_LINE, "year", &InputForm::yearPosition},
-    {HOUR_LINE, "hour", &InputForm::hourPosition},
-    {MINUTE_LINE, "minute", &InputForm::minutePosition},
-    {ZONE_LINE, "zone", &InputForm::zonePosition},
-}};
 
 struct BoxLine {
     ReadingLine line;
@@ -70,26 +51,11 @@ std::string UsedForList(ReadingLine line, const Calculation& calculation) {
 
 }  // namespace
 
-RestoredPanel RestoreOntoPanel(const ReadingLines& lines, const InputForm& panel) {
-    RestoredPanel restored{panel, {}};
-    for (const ListLine& list : LIST_LINES) {
-        restored.form.*list.position = NOTHING_CHOSEN;
-    }
-    RestoreReading(lines, restored.form);
-    for (const ListLine& list : LIST_LINES) {
-        if (restored.form.*list.position == NOTHING_CHOSEN) {
-            restored.form.*list.position = panel.*list.position;
-            restored.untakenLists.push_back(list.line);
-        }
-    }
-    return restored;
-}
-
 std::vector<InvalidLine> DescribeInvalidLines(const ReadingLines& lines,
                                               const RestoredPanel& restored,
                                               const Calculation& calculation) {
     std::vector<InvalidLine> invalid;
-    for (const ListLine& list : LIST_LINES) {
+    for (const ListLine& list : READING_LIST_LINES) {
         if (std::ranges::find(restored.untakenLists, list.line) != restored.untakenLists.end()) {
             invalid.push_back({list.field, lines[list.line], UsedForList(list.line, calculation)});
         }

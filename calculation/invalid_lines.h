@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "form/input_form.h"
-#include "reading/reading_lines.h"
+#include "reading/restored_panel.h"
 
 namespace sarovin {
 
@@ -20,16 +20,6 @@ struct InvalidLine {
 
     friend bool operator==(const InvalidLine&, const InvalidLine&) = default;
 };
-
-// A reading's lines restored onto a panel as the window restores them: a
-// list line that names no item of its list leaves the panel's choice, and
-// is kept as untaken.
-struct RestoredPanel {
-    InputForm form;
-    std::vector<ReadingLine> untakenLists;
-};
-
-RestoredPanel RestoreOntoPanel(const ReadingLines& lines, const InputForm& panel);
 
 // The number lines of `lines` the panel did not take, in line order, with
 // the values `calculation` used for them: the untaken list lines, and the

@@ -6,6 +6,7 @@
 #include "engine/ayanamsa.h"
 #include "engine/moon_position.h"
 #include "swiss/birth_moment.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -27,7 +28,7 @@ double LongitudeOf(int slot, const SwissPositions& positions, const EphemerisCho
         return positions.longitudes[static_cast<std::size_t>(slot)];
     }
     if (slot == SNode) {
-        return std::fmod(choice.given->bodies[NNode] + 180, 360.0);
+        return ZodiacDegrees(choice.given->bodies[NNode] + 180);
     }
     return choice.given->bodies[static_cast<std::size_t>(slot)];
 }

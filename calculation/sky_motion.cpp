@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "engine/civil_time.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
-
-constexpr double FULL_TURN = 360;
 
 // The record with its clock time moved by `minutes`, carried into the date;
 // the zone and the place stay as they are.
@@ -26,7 +25,7 @@ BirthRecord MovedBy(const BirthRecord& record, int minutes) {
 
 // The change from `before` to `after` per minute, the short way round.
 double Speed(double before, double after) {
-    return std::remainder(after - before, FULL_TURN) / (2 * MOTION_STEP_MINUTES);
+    return std::remainder(after - before, FULL_CIRCLE) / (2 * MOTION_STEP_MINUTES);
 }
 
 }  // namespace

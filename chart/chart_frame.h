@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "chart/chart_layout.h"
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "atlas/place_search.h"
+#include "cli/option_values.h"
 #include "cli/place_birth.h"
 #include "form/list_items.h"
 #include "tables/zone_table.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/typed_birth.h"
 #include "common/result.h"
+#include "form/typed_birth.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "atlas/place.h"
-#include "cli/typed_birth.h"
 #include "common/result.h"
+#include "form/typed_birth.h"
 
 namespace sarovin {
 

@@ -7,8 +7,8 @@
 #include "calculation/sky.h"
 #include "cli/period_options.h"
 #include "cli/transit_options.h"
-#include "cli/typed_birth.h"
 #include "common/result.h"
+#include "form/typed_birth.h"
 #include "output/reading_format.h"
 
 namespace sarovin {

@@ -9,7 +9,7 @@
 #include "calculation/sky.h"
 #include "drishti/classical_sputa_drishti.h"
 #include "drishti/graha_drishti.h"
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
 #include "comparison/comparison_texts.h"
 
-#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
 #include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

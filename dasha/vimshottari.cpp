@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "zodiac/zodiac.h"
+
 namespace sarovin {
 
 namespace {
 
-constexpr double FULL_CIRCLE = 360;
 constexpr int NAKSHATRA_COUNT = 27;
 constexpr int MONTHS_PER_YEAR = 12;
 // Mahadasha, Antardasha and Pratyantardasha.
@@ -66,7 +67,7 @@ DashaBalance SplitBalance(BodySlot lord, double years, double yearDays) {
 }  // namespace
 
 Vimshottari ComputeVimshottari(double moonLongitude, double birthJulianDay, DashaYear year) {
-    const double reduced = moonLongitude - FULL_CIRCLE * std::floor(moonLongitude / FULL_CIRCLE);
+    const double reduced = ZodiacDegrees(moonLongitude);
     // Multiplied before dividing, so that a boundary written in degrees and
     // minutes (186°40') falls in the nakshatra it starts, not the one before.
     const double inNakshatras = reduced * NAKSHATRA_COUNT / FULL_CIRCLE;

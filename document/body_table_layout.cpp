@@ -2,11 +2,11 @@
 
 #include "calculation/calculation.h"
 #include "drishti/body_captions.h"
-#include "drishti/sign_names.h"
 #include "engine/position_text.h"
 #include "platform/qt_text.h"
 #include "text/two_digits.h"
 #include "vargas/nakshatra.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

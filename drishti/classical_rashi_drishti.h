@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -1,4 +1,5 @@
 #include "drishti/classical_sputa_drishti.h"
+#include "zodiac/zodiac.h"
 
 #include <cmath>
 
@@ -45,8 +46,6 @@ constexpr std::array<SpecialAspect, 6> SPECIAL_ASPECTS = {{
     {Jupiter, 240, 270, 30},
 }};
 
-constexpr double FULL_CIRCLE = 360;
-
 double GeneralStrength(double angle) {
     const ClassicalBand* band = &GENERAL_BANDS.front();
     for (const ClassicalBand& candidate : GENERAL_BANDS) {
@@ -74,8 +73,7 @@ double ClassicalSputaStrength(int aspecting, double angle) {
 }
 
 double AspectAngle(double aspecting, double aspected) {
-    const double angle = std::fmod(aspected - aspecting, FULL_CIRCLE);
-    return angle < 0 ? angle + FULL_CIRCLE : angle;
+    return ZodiacDegrees(aspected - aspecting);
 }
 
 ClassicalSputa ComputeClassicalSputa(const BodyTable& bodies, std::optional<double> lagna) {

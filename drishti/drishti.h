@@ -6,5 +6,5 @@
 #include "drishti/drishti_row.h"
 #include "drishti/graha_drishti.h"
 #include "drishti/rashi_drishti.h"
-#include "drishti/sign_names.h"
 #include "drishti/sputa_drishti.h"
+#include "zodiac/zodiac.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "drishti/sign_names.h"
 #include "engine/body_table.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -1,8 +1,8 @@
 #include "drishti/graha_drishti.h"
 
 #include "drishti/caption_text.h"
-#include "drishti/sign_names.h"
 #include "drishti/tab_texts.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -4,8 +4,8 @@
 
 #include "drishti/caption_text.h"
 #include "drishti/classical_rashi_drishti.h"
-#include "drishti/sign_names.h"
 #include "drishti/tab_texts.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

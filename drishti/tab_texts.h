@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

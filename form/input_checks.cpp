@@ -33,17 +33,6 @@ bool ThirtyDayMonthHas31(int day, int month) {
                                              month) != THIRTY_DAY_MONTHS.end();
 }
 
-bool FebruaryLacksDay(const InputForm& form) {
-    return FebruaryLacks(ValueAt(PanelList::Day, form.dayPosition),
-                         ValueAt(PanelList::Month, form.monthPosition),
-                         ValueAt(PanelList::Year, form.yearPosition));
-}
-
-bool ThirtyDayMonthHasDay31(const InputForm& form) {
-    return ThirtyDayMonthHas31(ValueAt(PanelList::Day, form.dayPosition),
-                               ValueAt(PanelList::Month, form.monthPosition));
-}
-
 struct Check {
     bool (*fails)(const InputForm&);
     std::string_view message;
@@ -52,7 +41,7 @@ struct Check {
     FormRepair repair;
 };
 
-constexpr std::array<Check, 12> CHECKS = {{
+constexpr std::array<Check, 10> TEXT_CHECKS = {{
     {[](const InputForm& f) { return IsBlank(f.name); }, "Please Enter Your Name",
      MessageIcon::Error, InputField::Name, FormRepair::None},
     {[](const InputForm& f) { return f.latitudeDegrees.empty(); },
@@ -79,23 +68,35 @@ constexpr std::array<Check, 12> CHECKS = {{
     {[](const InputForm& f) { return f.longitudeHemisphere == LongitudeHemisphere::None; },
      "Please Select Direction For The Longitude", MessageIcon::Error, InputField::None,
      FormRepair::ChooseEast},
-    {FebruaryLacksDay, "Please Enter Correct Date Or Month!", MessageIcon::Information,
-     InputField::None, FormRepair::None},
-    {ThirtyDayMonthHasDay31, "Please Enter Correct Date Or Month !", MessageIcon::Information,
-     InputField::None, FormRepair::None},
 }};
 
 }  // namespace
 
 bool DateIsOnCalendar(int day, int month, int year) {
-    return !FebruaryLacks(day, month, year) && !ThirtyDayMonthHas31(day, month);
+    return !CalendarRefusal(day, month, year);
+}
+
+std::optional<Refusal> CalendarRefusal(int day, int month, int year) {
+    if (FebruaryLacks(day, month, year)) {
+        return Refusal{"Please Enter Correct Date Or Month!", MessageIcon::Information};
+    }
+    if (ThirtyDayMonthHas31(day, month)) {
+        return Refusal{"Please Enter Correct Date Or Month !", MessageIcon::Information};
+    }
+    return std::nullopt;
 }
 
 std::optional<Refusal> FirstFailingCheck(const InputForm& form) {
-    for (const Check& check : CHECKS) {
+    for (const Check& check : TEXT_CHECKS) {
         if (check.fails(form)) {
             return Refusal{std::string(check.message), check.icon, check.focus, check.repair};
         }
+    }
+    if (std::optional<Refusal> refusal =
+            CalendarRefusal(ValueAt(PanelList::Day, form.dayPosition),
+                            ValueAt(PanelList::Month, form.monthPosition),
+                            ValueAt(PanelList::Year, form.yearPosition))) {
+        return refusal;
     }
     if (!form.utcOffset.empty() && !ParseUtcOffset(form.utcOffset)) {
         return Refusal{"The UTC offset \"" + form.utcOffset + "\" cannot be used: give " +

@@ -46,6 +46,8 @@ Corrections WholeMinutesToUt(int offsetSeconds) {
     return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
 }
 
+}  // namespace
+
 std::optional<ExactOffset> ExactOffsetOf(const InputForm& form) {
     const std::optional<int> seconds = ParseUtcOffset(form.utcOffset);
     if (!seconds) {
@@ -57,7 +59,16 @@ std::optional<ExactOffset> ExactOffsetOf(const InputForm& form) {
     return ExactOffset{*seconds, OffsetSource::Atlas, form.offsetZone};
 }
 
-}  // namespace
+void PutZoneOnRecord(const std::optional<ExactOffset>& exactOffset, int zonePosition,
+                     BirthRecord& record) {
+    record.exactOffset = exactOffset;
+    if (record.exactOffset) {
+        TakeCorrections(WholeMinutesToUt(record.exactOffset->seconds), record);
+    } else if (IsOnList(PanelList::Zone, zonePosition)) {
+        const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(zonePosition)];
+        TakeCorrections({zone.hoursToUt, zone.minutesToUt}, record);
+    }
+}
 
 BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) {
     BirthRecord record = previous;
@@ -68,13 +79,7 @@ BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous) 
     TakeChosenValue(record.year, PanelList::Year, form.yearPosition);
     TakeChosenValue(record.hour, PanelList::Hour, form.hourPosition);
     TakeChosenValue(record.minute, PanelList::Minute, form.minutePosition);
-    record.exactOffset = ExactOffsetOf(form);
-    if (record.exactOffset) {
-        TakeCorrections(WholeMinutesToUt(record.exactOffset->seconds), record);
-    } else if (IsOnList(PanelList::Zone, form.zonePosition)) {
-        const ZoneRow& zone = BuildZoneTable().rows[static_cast<std::size_t>(form.zonePosition)];
-        TakeCorrections({zone.hoursToUt, zone.minutesToUt}, record);
-    }
+    PutZoneOnRecord(ExactOffsetOf(form), form.zonePosition, record);
     ConvertInto(record.longitudeDegrees, form.longitudeDegrees);
     ConvertInto(record.longitudeMinutes, form.longitudeMinutes);
     ConvertInto(record.latitudeDegrees, form.latitudeDegrees);

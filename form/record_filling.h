@@ -11,4 +11,14 @@ namespace sarovin {
 // number leaves its field as it was in `previous`.
 BirthRecord FillBirthRecord(const InputForm& form, const BirthRecord& previous);
 
+// The exact offset the form's box holds, typed or (with its zone) from the
+// atlas; none while the box holds no valid offset.
+std::optional<ExactOffset> ExactOffsetOf(const InputForm& form);
+
+// Puts the zone on a record: an exact offset in whole minutes when there is
+// one, else the zone list's row at `zonePosition` (none on the list leaves
+// the record's corrections).
+void PutZoneOnRecord(const std::optional<ExactOffset>& exactOffset, int zonePosition,
+                     BirthRecord& record);
+
 }  // namespace sarovin

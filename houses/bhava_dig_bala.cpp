@@ -37,16 +37,14 @@ constexpr std::array<HalfSigns, HOUSES> STRONGEST_HOUSE = {{
     {4, 4},    // Meena
 }};
 
-constexpr double SIGN_WIDTH = 30;
 constexpr double HALF_SIGN = 15;
 constexpr double FULL_STRENGTH = 60;
 constexpr double LOSS_PER_HOUSE = 10;
 
 // The house (1 to 12) where a madhya at `madhya` is strongest.
 int StrongestHouseOf(double madhya) {
-    const double longitude = ZodiacDegrees(madhya);
-    const auto sign = static_cast<int>(longitude / SIGN_WIDTH);
-    const bool secondHalf = longitude - sign * SIGN_WIDTH >= HALF_SIGN;
+    const int sign = SignOf(madhya);
+    const bool secondHalf = DegreesInSign(madhya) >= HALF_SIGN;
     const HalfSigns& halves = STRONGEST_HOUSE[sign];
     return secondHalf ? halves.secondHalf : halves.firstHalf;
 }

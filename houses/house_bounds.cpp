@@ -6,8 +6,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double FULL_CIRCLE = 360;
-constexpr double SIGN_WIDTH = 30;
 constexpr double HALF_SIGN = 15;
 
 // Midway from `from` forward along the zodiac to `to`.
@@ -24,13 +22,6 @@ HouseFrame CloseEnds(HouseFrame frame) {
 }
 
 }  // namespace
-
-double ZodiacDegrees(double longitude) {
-    const double reduced = std::fmod(longitude, FULL_CIRCLE);
-    // A tiny negative remainder rounds up to the full circle when lifted.
-    const double lifted = reduced < 0 ? reduced + FULL_CIRCLE : reduced;
-    return lifted < FULL_CIRCLE ? lifted : 0;
-}
 
 HouseFrame SripatiHouses(const std::array<double, HOUSES>& porphyryCusps) {
     HouseFrame frame{};
@@ -52,7 +43,7 @@ HouseFrame EqualHouses(double lagna) {
 }
 
 HouseFrame WholeSignHouses(double lagna) {
-    const double firstSign = std::floor(ZodiacDegrees(lagna) / SIGN_WIDTH) * SIGN_WIDTH;
+    const double firstSign = SignOf(lagna) * SIGN_WIDTH;
     HouseFrame frame{};
     for (int house = 0; house < HOUSES; ++house) {
         frame[house].start = ZodiacDegrees(firstSign + SIGN_WIDTH * house);
@@ -74,7 +65,7 @@ HouseFrame PlacidusHouses(const std::array<double, HOUSES>& placidusCusps) {
 int HouseIndexOf(double longitude, const HouseFrame& frame) {
     for (int house = 0; house < HOUSES; ++house) {
         const HouseBounds& bounds = frame[house];
-        if (ZodiacDegrees(longitude - bounds.start) < ZodiacDegrees(bounds.end - bounds.start)) {
+        if (ArcFromTo(bounds.start, bounds.end).Contains(longitude)) {
             return house;
         }
     }

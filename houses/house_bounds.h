@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "zodiac/zodiac.h"
+
 namespace sarovin {
 
 inline constexpr int HOUSES = 12;
@@ -39,8 +41,5 @@ HouseFrame PlacidusHouses(const std::array<double, HOUSES>& placidusCusps);
 // start included and its end excluded: a body exactly on a sandhi belongs
 // to the house starting there.
 int HouseIndexOf(double longitude, const HouseFrame& frame);
-
-// The longitude reduced to [0, 360).
-double ZodiacDegrees(double longitude);
 
 }  // namespace sarovin

@@ -1,9 +1,9 @@
 #include "houses/house_texts.h"
 
 #include "drishti/graha_drishti.h"
-#include "drishti/sign_names.h"
 #include "engine/position_text.h"
 #include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

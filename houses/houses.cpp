@@ -7,8 +7,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double SIGN_WIDTH = 30;
-
 // Graha Drishti on houses, counted from the house each body stands in as
 // the first, by the counts of the Graha Drishti tab; the S Node casts none.
 void MarkGrahaDrishti(Houses& houses) {
@@ -26,7 +24,7 @@ HouseRow MakeHouseRow(int house, const HouseBounds& bounds, const BodyTable& bod
                       const std::array<double, ASPECTING_PLANETS>& weights) {
     HouseRow row;
     row.number = house + 1;
-    row.sign = static_cast<int>(bounds.madhya / SIGN_WIDTH);
+    row.sign = SignOf(bounds.madhya);
     row.bounds = bounds;
     row.drishtiBala = ComputeBhavaDrishtiBala(bodies, weights, bounds.madhya);
     row.digBala = ComputeBhavaDigBala(row.number, bounds.madhya);

@@ -1,9 +1,9 @@
 #include "output/comparison_json.h"
 
-#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
 #include "output/json_report.h"
 #include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

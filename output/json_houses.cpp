@@ -1,9 +1,9 @@
 #include "output/json_houses.h"
 
-#include "drishti/sign_names.h"
 #include "output/json_strengths.h"
 #include "output/named_values.h"
 #include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

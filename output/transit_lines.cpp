@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
-#include "text/virupas_text.h"
 #include "ephemeris/utc_time.h"
+#include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

@@ -9,7 +9,7 @@
 
 #include "form/birth_summary.h"
 #include "tables/zone_table.h"
-#include "text/two_digits.h"
+#include "text/utc_offset_text.h"
 
 namespace sarovin {
 
@@ -48,16 +48,9 @@ ClockTime ClockTimeOf(const QTimeZone::OffsetData& data) {
             data.atUtc};
 }
 
-// "UTC+5:30", "UTC-5:00"; seconds only where local mean time has them.
+// "UTC+05:30", "UTC-05:00"; seconds only where local mean time has them.
 std::string OffsetText(int seconds) {
-    const int magnitude = std::abs(seconds);
-    std::string text = std::string("UTC") + (seconds < 0 ? "-" : "+") +
-                       std::to_string(magnitude / SECONDS_PER_HOUR) + ":" +
-                       TwoDigits(magnitude % SECONDS_PER_HOUR / SECONDS_PER_MINUTE);
-    if (magnitude % SECONDS_PER_MINUTE != 0) {
-        text += ":" + TwoDigits(magnitude % SECONDS_PER_MINUTE);
-    }
-    return text;
+    return "UTC" + UtcOffsetText(seconds);
 }
 
 // "1 hour", "30 minutes", "1 hour 30 minutes".

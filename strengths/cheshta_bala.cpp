@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/body_slot.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -10,13 +11,7 @@ namespace {
 
 constexpr const char* SOURCE =
     "B. V. Raman, Graha and Bhava Balas, ch. VI; Brihat Parashara Hora Shastra, ch. 27";
-constexpr double FULL_CIRCLE = 360;
 constexpr double HALF_CIRCLE = 180;
-
-double Reduced(double degrees) {
-    const double reduced = std::fmod(degrees, FULL_CIRCLE);
-    return reduced < 0 ? reduced + FULL_CIRCLE : reduced;
-}
 
 // A mean longitude at the epoch, its daily motion, and a correction in
 // degrees of `correction` + `correctionPerYear` x whole years since the
@@ -46,8 +41,8 @@ constexpr double YEAR_DAYS = 365.25;
 
 double MeanAt(const MeanMotion& motion, double days) {
     const double years = std::floor(days / YEAR_DAYS);
-    return Reduced(motion.atEpoch + motion.perDay * days + motion.correction +
-                   motion.correctionPerYear * years);
+    return ZodiacDegrees(motion.atEpoch + motion.perDay * days + motion.correction +
+                         motion.correctionPerYear * years);
 }
 
 // The modern mean elements, tropical, of the mean equinox of date
@@ -94,7 +89,7 @@ MeanPair TablePair(int planet, const BirthDay& day) {
 MeanPair ModernPair(int planet, const BirthDay& day, double ayanamsa) {
     const double centuries = (day.birth - J2000) / CENTURY_DAYS;
     const auto at = [centuries, ayanamsa](const MeanElement& element) {
-        return Reduced(element.atJ2000 + element.perCentury * centuries - ayanamsa);
+        return ZodiacDegrees(element.atJ2000 + element.perCentury * centuries - ayanamsa);
     };
     const double sun = at(MODERN_SUN);
     switch (planet) {
@@ -116,8 +111,8 @@ MeanPair ModernPair(int planet, const BirthDay& day, double ayanamsa) {
 BalaWorking FromKendra(const MeanPair& pair, double trueLongitude, CheshtaMeans means) {
     const double halfway = AspectAngle(pair.mean, trueLongitude);
     const double signedHalf = (halfway > HALF_CIRCLE ? halfway - FULL_CIRCLE : halfway) / 2;
-    const double average = Reduced(pair.mean + signedHalf);
-    const double kendra = Reduced(pair.sighrochcha - average);
+    const double average = ZodiacDegrees(pair.mean + signedHalf);
+    const double kendra = ZodiacDegrees(pair.sighrochcha - average);
     const double folded = kendra > HALF_CIRCLE ? FULL_CIRCLE - kendra : kendra;
     return SumWorking({{"mean longitude", pair.mean},
                        {"true longitude", trueLongitude},

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/body_slot.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int WEEK = 7;
 constexpr double HOURS_PER_DAY = 24;
-constexpr double FULL_CIRCLE = 360;
 
 // The days elapsed from Creation to 1 January 1860 by the Surya Siddhanta,
 // as E. Burgess gives them in his translation (notes to ch. I): a count

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/body_slot.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -25,7 +26,7 @@ double PowerlessPoint(int planet, const ShadbalaInputs& inputs, DigPoints points
     if (points == DigPoints::Madhyas) {
         return inputs.madhyas[static_cast<std::size_t>(house - 1)];
     }
-    return std::fmod(inputs.lagna + QUARTER_CIRCLE * ((house - 1) / 3), 360.0);
+    return ZodiacDegrees(inputs.lagna + QUARTER_CIRCLE * ((house - 1) / 3));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/body_slot.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -93,7 +94,7 @@ BalaWorking LordShare(int planet, int lord, double virupas, const char* rule) {
 double Kranti(double tropicalLongitude) {
     constexpr std::array<double, 6> MINUTES_PER_STEP = {362, 341, 299, 236, 150, 52};
     constexpr double STEP = 15;
-    const double longitude = std::fmod(std::fmod(tropicalLongitude, 360.0) + 360.0, 360.0);
+    const double longitude = ZodiacDegrees(tropicalLongitude);
     const double fromEquinox = std::fmod(longitude, HALF_CIRCLE);
     const double bhuja = fromEquinox <= QUARTER_CIRCLE ? fromEquinox : HALF_CIRCLE - fromEquinox;
     double minutes = 0;

@@ -2,15 +2,12 @@
 
 #include <cmath>
 
-#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
-
-constexpr double SIGN_WIDTH = 30;
-constexpr double FULL_CIRCLE = 360;
 
 constexpr std::array<int, SIGN_COUNT> SIGN_LORDS = {
     Mars, Venus, Mercury, Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Saturn, Jupiter,
@@ -51,11 +48,6 @@ constexpr std::array<MoolatrikonaSpan, ASPECTING_PLANETS> MOOLATRIKONA = {{
     {8, 0, 10},   // Jupiter: Dhanus 0-10
     {10, 0, 20},  // Saturn: Kumbha 0-20
 }};
-
-double Reduced(double longitude) {
-    const double reduced = std::fmod(longitude, FULL_CIRCLE);
-    return reduced < 0 ? reduced + FULL_CIRCLE : reduced;
-}
 
 // A planet 2, 3, 4, 10, 11 or 12 signs from another (counting its own
 // sign as the 1st) is its temporary friend.
@@ -98,14 +90,6 @@ Dignity FromRelation(Relation relation) {
 
 }  // namespace
 
-int SignOf(double longitude) {
-    return static_cast<int>(Reduced(longitude) / SIGN_WIDTH) % SIGN_COUNT;
-}
-
-double DegreesInSign(double longitude) {
-    return Reduced(longitude) - SignOf(longitude) * SIGN_WIDTH;
-}
-
 int SignLord(int sign) {
     return SIGN_LORDS.at(static_cast<std::size_t>(sign));
 }
@@ -138,7 +122,7 @@ Dignity RasiDignity(int planet, double longitude, Moolatrikona span, const Relat
 }
 
 double DebilitationPoint(int planet) {
-    return Reduced(EXALTATION[planet] + FULL_CIRCLE / 2);
+    return ZodiacDegrees(EXALTATION[planet] + FULL_CIRCLE / 2);
 }
 
 }  // namespace sarovin

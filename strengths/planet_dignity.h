@@ -4,12 +4,9 @@
 
 #include "drishti/classical_sputa_drishti.h"
 #include "strengths/strength_rules.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
-
-// The sign (0 is Mesha) of a sidereal longitude, and the degrees into it.
-int SignOf(double longitude);
-double DegreesInSign(double longitude);
 
 // The planet (a body slot, Sun to Saturn) that rules `sign`.
 int SignLord(int sign);

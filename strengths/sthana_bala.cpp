@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
 #include "strengths/planet_dignity.h"
 #include "vargas/varga_rules.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

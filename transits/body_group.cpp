@@ -6,24 +6,16 @@
 #include "drishti/graha_drishti.h"
 #include "engine/body_slot.h"
 #include "transits/transit_search.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
 
-constexpr double SIGN_SPAN = 30;
-constexpr int SIGNS = 12;
-
-int SignOf(double longitude) {
-    const int sign = static_cast<int>(std::floor(longitude / SIGN_SPAN)) % SIGNS;
-    return sign < 0 ? sign + SIGNS : sign;
-}
-
 int KakshyaOf(double longitude) {
-    constexpr int KAKSHYAS = SIGNS * KAKSHYAS_PER_SIGN;
-    const int kakshya =
-        static_cast<int>(std::floor(longitude * KAKSHYAS_PER_SIGN / SIGN_SPAN)) % KAKSHYAS;
-    return kakshya < 0 ? kakshya + KAKSHYAS : kakshya;
+    constexpr int KAKSHYAS = SIGN_COUNT * KAKSHYAS_PER_SIGN;
+    return std::min(static_cast<int>(ZodiacDegrees(longitude) * KAKSHYAS_PER_SIGN / SIGN_WIDTH),
+                    KAKSHYAS - 1);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "transits/body_track.h"
+#include "zodiac/zodiac.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +9,6 @@ namespace sarovin {
 
 namespace {
 
-constexpr double FULL_CIRCLE = 360;
 // Newton steps end when a step is below a ten-thousandth of a second: the
 // curve's root then comes out alike to that, whatever whole turns its
 // longitudes carry from where the search started, and so does its minute.

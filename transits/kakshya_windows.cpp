@@ -1,4 +1,5 @@
 #include "transits/kakshya_windows.h"
+#include "zodiac/zodiac.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace {
 
 constexpr int KAKSHYAS = ZODIAC_SIGNS * KAKSHYAS_PER_SIGN;
 // 3°45': the eighth part of a sign.
-constexpr double KAKSHYA_SPAN = 30.0 / KAKSHYAS_PER_SIGN;
+constexpr double KAKSHYA_SPAN = SIGN_WIDTH / KAKSHYAS_PER_SIGN;
 
 std::array<double, KAKSHYAS> EveryKakshyaStart() {
     std::array<double, KAKSHYAS> starts{};

@@ -4,18 +4,17 @@
 #include <array>
 
 #include "drishti/graha_drishti.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
 
-constexpr int SIGNS = 12;
-constexpr double SIGN_SPAN = 30;
-constexpr std::array<double, SIGNS> SIGN_STARTS = {0,   30,  60,  90,  120, 150,
-                                                   180, 210, 240, 270, 300, 330};
+constexpr std::array<double, SIGN_COUNT> SIGN_STARTS = {0,   30,  60,  90,  120, 150,
+                                                        180, 210, 240, 270, 300, 330};
 
 int SignsAhead(int from, int to) {
-    return ((to - from) % SIGNS + SIGNS) % SIGNS;
+    return ((to - from) % SIGN_COUNT + SIGN_COUNT) % SIGN_COUNT;
 }
 
 // The counts of the Graha Drishti tab (Brihat Parashara Hora Shastra,
@@ -34,7 +33,7 @@ bool AspectsSign(int body, int bodySign, int pointSign) {
 // phases named rising, peak and setting as they commonly are).
 std::optional<SadeSatiPhase> SadeSatiPhaseOf(int saturnSign, int moonSign) {
     switch (SignsAhead(moonSign, saturnSign)) {
-        case SIGNS - 1:
+        case SIGN_COUNT - 1:
             return SadeSatiPhase::Rising;
         case 0:
             return SadeSatiPhase::Peak;

@@ -4,20 +4,13 @@
 #include <cmath>
 
 #include "drishti/classical_sputa_drishti.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
 
 constexpr double BAND = 30;
-constexpr double FULL_CIRCLE = 360;
-constexpr double SIGN_SPAN = 30;
-constexpr int SIGNS = 12;
-
-double Normalized(double angle) {
-    const double reduced = std::fmod(angle, FULL_CIRCLE);
-    return reduced < 0 ? reduced + FULL_CIRCLE : reduced;
-}
 
 }  // namespace
 
@@ -26,21 +19,23 @@ SputaWindows::SputaWindows(int planet, int natal, double natalLongitude, double 
       natal_(natal),
       natalLongitude_(natalLongitude),
       zones_(ZonesAtOrAbove(planet, threshold)) {
-    for (const auto& [lower, upper] : zones_.arcs) {
+    for (const ZodiacArc& arc : zones_.arcs) {
+        const double lower = arc.start;
+        const double upper = arc.start + arc.Length();
         if (!zones_.whole) {
-            marks_.push_back({0, Normalized(lower), true, false});
-            marks_.push_back({0, Normalized(upper), false, true});
+            marks_.push_back({0, ZodiacDegrees(lower), true, false});
+            marks_.push_back({0, ZodiacDegrees(upper), false, true});
         }
         for (double edge = BAND * std::floor(lower / BAND) + BAND; edge < upper; edge += BAND) {
             if (edge > lower) {
-                marks_.push_back({0, Normalized(edge), false, false});
+                marks_.push_back({0, ZodiacDegrees(edge), false, false});
             }
         }
     }
     // The angle runs from the planet forward to the point: the planet at
     // the point's longitude less the angle.
     for (Mark& mark : marks_) {
-        mark.longitude = Normalized(natalLongitude_ - mark.angle);
+        mark.longitude = ZodiacDegrees(natalLongitude_ - mark.angle);
     }
     std::sort(marks_.begin(), marks_.end(),
               [](const Mark& a, const Mark& b) { return a.longitude < b.longitude; });
@@ -50,7 +45,7 @@ SputaWindows::SputaWindows(int planet, int natal, double natalLongitude, double 
 }
 
 double SputaWindows::AngleAt(const BodyTrack& track, double time) const {
-    return Normalized(natalLongitude_ - TrackLongitude(track, time));
+    return ZodiacDegrees(natalLongitude_ - TrackLongitude(track, time));
 }
 
 void SputaWindows::Consider(const Peak& candidate) {
@@ -86,7 +81,7 @@ void SputaWindows::Close(double estimate, double time, bool cut,
         open_->peak = Polished(peak_.time, *peak_.longitude);
     }
     open_->peakVirupas = peak_.virupas;
-    open_->sign = static_cast<int>(Normalized(peak_.planetLongitude) / SIGN_SPAN) % SIGNS;
+    open_->sign = SignOf(peak_.planetLongitude);
     closed.push_back(*open_);
     open_.reset();
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "drishti/classical_sputa_drishti.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
@@ -11,12 +12,6 @@ namespace {
 
 constexpr double BAND = 30;
 constexpr int BANDS = 12;
-constexpr double FULL_CIRCLE = 360;
-
-double Normalized(double angle) {
-    const double reduced = std::fmod(angle, FULL_CIRCLE);
-    return reduced < 0 ? reduced + FULL_CIRCLE : reduced;
-}
 
 // The arc of band `band` at or above `threshold`, if any: the strength
 // runs linearly from `first` at the band's start to `last` at its end.
@@ -40,22 +35,24 @@ bool BandArc(int band, double first, double last, double threshold,
 // and drops single angles: every planet's general strength is exactly 45
 // at 90 degrees and below it on both sides, which opens no window.
 SputaZones Joined(std::vector<std::pair<double, double>> arcs) {
-    SputaZones zones;
+    std::vector<std::pair<double, double>> joined;
     for (const auto& arc : arcs) {
-        if (!zones.arcs.empty() && zones.arcs.back().second >= arc.first) {
-            zones.arcs.back().second = std::max(zones.arcs.back().second, arc.second);
+        if (!joined.empty() && joined.back().second >= arc.first) {
+            joined.back().second = std::max(joined.back().second, arc.second);
         } else {
-            zones.arcs.push_back(arc);
+            joined.push_back(arc);
         }
     }
-    if (zones.arcs.size() > 1 && zones.arcs.front().first == 0 &&
-        zones.arcs.back().second == FULL_CIRCLE) {
-        zones.arcs.back().second += zones.arcs.front().second;
-        zones.arcs.erase(zones.arcs.begin());
+    if (joined.size() > 1 && joined.front().first == 0 && joined.back().second == FULL_CIRCLE) {
+        joined.back().second += joined.front().second;
+        joined.erase(joined.begin());
     }
-    std::erase_if(zones.arcs, [](const auto& arc) { return arc.first == arc.second; });
-    zones.whole = zones.arcs.size() == 1 && zones.arcs.front().first == 0 &&
-                  zones.arcs.front().second == FULL_CIRCLE;
+    std::erase_if(joined, [](const auto& arc) { return arc.first == arc.second; });
+    SputaZones zones;
+    for (const auto& [lower, upper] : joined) {
+        zones.arcs.push_back({lower, upper - lower});
+    }
+    zones.whole = zones.arcs.size() == 1 && zones.arcs.front().length == FULL_CIRCLE;
     return zones;
 }
 
@@ -65,14 +62,12 @@ bool SputaZones::Contains(double angle) const {
     if (whole) {
         return true;
     }
-    return std::any_of(arcs.begin(), arcs.end(), [angle](const std::pair<double, double>& arc) {
-        return (angle >= arc.first && angle <= arc.second) ||
-               (angle + FULL_CIRCLE >= arc.first && angle + FULL_CIRCLE <= arc.second);
-    });
+    return std::any_of(arcs.begin(), arcs.end(),
+                       [angle](const ZodiacArc& arc) { return arc.Reaches(angle); });
 }
 
 double StrengthBelow(int planet, double angle) {
-    const double reduced = Normalized(angle);
+    const double reduced = ZodiacDegrees(angle);
     const double start =
         reduced == 0 ? FULL_CIRCLE - BAND : BAND * std::ceil(reduced / BAND) - BAND;
     const double first = ClassicalSputaStrength(planet, start);
@@ -82,7 +77,7 @@ double StrengthBelow(int planet, double angle) {
 }
 
 double StrengthReached(int planet, double angle) {
-    return std::max(ClassicalSputaStrength(planet, Normalized(angle)),
+    return std::max(ClassicalSputaStrength(planet, ZodiacDegrees(angle)),
                     StrengthBelow(planet, angle));
 }
 

@@ -2,14 +2,16 @@
 
 #include <vector>
 
+#include "zodiac/zodiac.h"
+
 namespace sarovin {
 
 // The angles (from the aspecting planet forward to the point) at which a
-// planet's classical Sputa Drishti reaches a threshold, as closed arcs
-// [lower, upper] of some width, upper possibly past 360 (an arc over 0
-// degrees). `whole` when every angle reaches it.
+// planet's classical Sputa Drishti reaches a threshold, as arcs with both
+// ends included, possibly over 0 degrees. `whole` when every angle reaches
+// it.
 struct SputaZones {
-    std::vector<std::pair<double, double>> arcs;
+    std::vector<ZodiacArc> arcs;
     bool whole = false;
 
     bool Contains(double angle) const;

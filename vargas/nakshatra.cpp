@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "zodiac/zodiac.h"
+
 namespace sarovin {
 
 namespace {
 
-constexpr double FULL_CIRCLE = 360;
 // The circle's 108 padas of 3°20'.
 constexpr int PADAS = NAKSHATRA_COUNT * PADAS_PER_NAKSHATRA;
 
 }  // namespace
 
 NakshatraPada NakshatraOf(double longitude) {
-    const double reduced = longitude - FULL_CIRCLE * std::floor(longitude / FULL_CIRCLE);
+    const double reduced = ZodiacDegrees(longitude);
     // Counted in whole padas, multiplied before dividing so that a boundary
     // written in degrees and minutes (186°40') starts its pada rather than
     // ending the one before; the last pada also takes a longitude that

@@ -1,6 +1,6 @@
 #include "vargas/varga_chart.h"
 
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

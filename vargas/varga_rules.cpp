@@ -4,14 +4,12 @@
 #include <cmath>
 #include <span>
 
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
 
-constexpr double DEGREES_PER_SIGN = 30;
-constexpr double FULL_TURN = 360;
 // A longitude this close below an edge, in parts, counts as on it: 3°20',
 // 6°40' and the like have no exact double, and the nearest one may fall a
 // hair short of the edge it stands for. A billionth of a part is far below
@@ -116,27 +114,16 @@ const std::array<VargaRule, VARGA_COUNT> VARGA_RULES = {{
     {1, [](int sign) { return sign; }, {}, {}},
 }};
 
-double ReduceLongitude(double longitude) {
-    const double reduced = std::fmod(longitude, FULL_TURN);
-    if (reduced < 0) {
-        const double turned = reduced + FULL_TURN;
-        return turned < FULL_TURN ? turned : 0;
-    }
-    return reduced;
-}
-
 VargaPart EqualPart(const VargaRule& rule, int parts, int sign, double degree) {
-    const int index =
-        std::min(static_cast<int>(std::floor(degree * parts / DEGREES_PER_SIGN + EDGE_TOLERANCE)),
-                 parts - 1);
-    const double signStart = sign * DEGREES_PER_SIGN;
+    const int index = std::min(
+        static_cast<int>(std::floor(degree * parts / SIGN_WIDTH + EDGE_TOLERANCE)), parts - 1);
+    const double signStart = sign * SIGN_WIDTH;
     return {(rule.first(sign) + rule.step * index) % SIGN_COUNT,
-            signStart + index * DEGREES_PER_SIGN / parts,
-            signStart + (index + 1) * DEGREES_PER_SIGN / parts};
+            signStart + index * SIGN_WIDTH / parts, signStart + (index + 1) * SIGN_WIDTH / parts};
 }
 
 VargaPart UnequalPartOf(std::span<const UnequalPart> parts, int sign, double degree) {
-    double start = sign * DEGREES_PER_SIGN;
+    double start = sign * SIGN_WIDTH;
     const double inSign = start + degree;
     for (const UnequalPart& part : parts.first(parts.size() - 1)) {
         if (inSign < start + part.degrees) {
@@ -144,15 +131,14 @@ VargaPart UnequalPartOf(std::span<const UnequalPart> parts, int sign, double deg
         }
         start += part.degrees;
     }
-    return {parts.back().sign, start, (sign + 1) * DEGREES_PER_SIGN};
+    return {parts.back().sign, start, (sign + 1) * SIGN_WIDTH};
 }
 
 }  // namespace
 
 VargaPart VargaPartOf(int varga, double longitude) {
-    const double reduced = ReduceLongitude(longitude);
-    const int sign = std::min(static_cast<int>(reduced / DEGREES_PER_SIGN), SIGN_COUNT - 1);
-    const double degree = reduced - sign * DEGREES_PER_SIGN;
+    const int sign = SignOf(longitude);
+    const double degree = DegreesInSign(longitude);
     const VargaRule& rule = VARGA_RULES[static_cast<std::size_t>(varga)];
     if (!rule.first) {
         return UnequalPartOf(IsOdd(sign) ? rule.odd : rule.even, sign, degree);
@@ -161,11 +147,10 @@ VargaPart VargaPartOf(int varga, double longitude) {
 }
 
 double VargaLongitude(const VargaPart& part, double longitude) {
-    const double through = (ReduceLongitude(longitude) - part.start) / (part.end - part.start);
+    const double through = (ZodiacDegrees(longitude) - part.start) / (part.end - part.start);
     // Kept inside the varga sign when rounding would carry it to the next.
-    const double inSign =
-        std::clamp(through * DEGREES_PER_SIGN, 0.0, std::nextafter(DEGREES_PER_SIGN, 0.0));
-    return part.sign * DEGREES_PER_SIGN + inSign;
+    const double inSign = std::clamp(through * SIGN_WIDTH, 0.0, std::nextafter(SIGN_WIDTH, 0.0));
+    return part.sign * SIGN_WIDTH + inSign;
 }
 
 }  // namespace sarovin

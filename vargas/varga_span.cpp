@@ -4,11 +4,11 @@
 #include <cmath>
 #include <limits>
 
+#include "zodiac/zodiac.h"
+
 namespace sarovin {
 
 namespace {
-
-constexpr double FULL_TURN = 360;
 
 VargaSpanRow SpanRow(double longitude, double degreesPerMinute) {
     VargaSpanRow row;
@@ -27,7 +27,7 @@ VargaSpan SpanInPart(const VargaPart& part, double longitude, double degreesPerM
     }
     // The part's edges measured from the point; the point may be given as
     // a full turn more or less than the part.
-    const double sinceStart = std::remainder(longitude - part.start, FULL_TURN);
+    const double sinceStart = std::remainder(longitude - part.start, FULL_CIRCLE);
     const double untilEnd = (part.end - part.start) - sinceStart;
     const double speed = std::fabs(degreesPerMinute);
     const double behind = std::max(sinceStart, 0.0) / speed;

@@ -11,6 +11,7 @@
 
 #include "app/panel/input_panel.h"
 #include "form/birth_summary.h"
+#include "form/record_filling.h"
 #include "places/place_filling.h"
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
@@ -89,11 +90,11 @@ void InputPanel::ShowExactOffset() {
     if (cboTimeZone_->currentIndex() >= 0) {
         rowBehindOffset_ = cboTimeZone_->currentIndex();
     }
+    InputForm offset;
+    offset.utcOffset = txtUtcOffset_->text().toStdString();
+    offset.offsetZone = offsetZone_;
     BirthRecord record;
-    if (const std::optional<int> seconds = ParseUtcOffset(txtUtcOffset_->text().toStdString())) {
-        record.exactOffset = ExactOffset{
-            *seconds, offsetZone_.empty() ? OffsetSource::Typed : OffsetSource::Atlas, offsetZone_};
-    }
+    record.exactOffset = ExactOffsetOf(offset);
     cboTimeZone_->setPlaceholderText(
         record.exactOffset
             ? QStringLiteral("Exact offset in force: ") + ToQString(ZoneUsedText(record, 0))

@@ -11,11 +11,11 @@
 #include "app/widgets/scrolled_content.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
-#include "drishti/sign_names.h"
 #include "houses/bhava_dig_bala.h"
 #include "houses/house_texts.h"
 #include "platform/qt_text.h"
 #include "text/virupas_text.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

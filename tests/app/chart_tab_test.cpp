@@ -7,9 +7,9 @@
 #include <set>
 
 #include "app/tabs/chart_view.h"
-#include "drishti/sign_names.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/reading_folder.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 namespace {

@@ -97,7 +97,7 @@ TEST_F(PlaceChoiceTest, PlacesAreOfferedFromTwoLettersAsTheAtlasFindsThem) {
 }
 
 // GeoNames places Ujjain at 23.18239 N, 75.77643 E: 23°11' N, 75°47' E to
-// the nearest minute; Asia/Kolkata kept IST, UTC+5:30, in 1980.
+// the nearest minute; Asia/Kolkata kept IST, UTC+05:30, in 1980.
 TEST_F(PlaceChoiceTest, ChoosingAPlaceFillsEveryFieldAndProposesTheZone) {
     ChooseItem("cboYear", QStringLiteral("1980"));
     ChooseItem("cboMonth", QStringLiteral("June"));

@@ -116,12 +116,12 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
         {{"--place", "New York", "--day", "7", "--month", "11", "--year", "2021", "--hour", "1",
           "--minute", "30"},
          "America/New_York on 7 November 2021 01:30: this clock time came twice as the clocks "
-         "went back: first EDT, UTC-4:00, daylight saving of 1 hour on UTC-5:00, then EST, "
-         "UTC-5:00, no daylight saving; give --dst for the first or --no-dst for the second"},
+         "went back: first EDT, UTC-04:00, daylight saving of 1 hour on UTC-05:00, then EST, "
+         "UTC-05:00, no daylight saving; give --dst for the first or --no-dst for the second"},
         {{"--place", "New York", "--day", "14", "--month", "3", "--year", "2021", "--hour", "2",
           "--minute", "30"},
          "America/New_York on 14 March 2021 02:30: this clock time did not exist, as the clocks "
-         "went forward from UTC-5:00 to UTC-4:00; no zone suggested; give --zone ROW or "
+         "went forward from UTC-05:00 to UTC-04:00; no zone suggested; give --zone ROW or "
          "--utc-offset +HH:MM"},
         {Joined(Moment(),
                 {"--zone", "34", "--utc-offset", "+05:45", "--longitude", "1:00", "--east"}),

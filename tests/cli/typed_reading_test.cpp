@@ -1,7 +1,10 @@
 #include "cli/typed_reading.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
+#include "form/typed_birth_record.h"
 #include "tests/cli/report_test_support.h"
 
 namespace sarovin {
@@ -16,21 +19,17 @@ TypedBirth BirthOn(int year, int month, int day) {
     return birth;
 }
 
-TEST(FormFromTypedBirth, ChoosesTheListItemsOfTheTypedNumbers) {
+TEST(RecordOfTypedBirth, TakesTheNumbersAtTheListsEnds) {
     TypedBirth last = BirthOn(2050, 12, 31);
     last.hour = 23;
     last.minute = 59;
     last.zone = 70;
-    const InputForm form = FormFromTypedBirth(last);
-    EXPECT_EQ(form.dayPosition, 30);
-    EXPECT_EQ(form.monthPosition, 11);
-    EXPECT_EQ(form.yearPosition, 149);
-    EXPECT_EQ(form.hourPosition, 23);
-    EXPECT_EQ(form.minutePosition, 59);
-    EXPECT_EQ(form.zonePosition, 70);
-
-    const InputForm first = FormFromTypedBirth(BirthOn(1901, 1, 1));
-    EXPECT_EQ(first.dayPosition + first.monthPosition + first.yearPosition, 0);
+    const Result<BirthRecord> record = RecordOfTypedBirth(last);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(std::tie(record->day, record->month, record->year, record->hour, record->minute),
+              std::make_tuple(31, 12, 2050, 23, 59));
+    EXPECT_EQ(ZonePositionOf(last), 70);
+    EXPECT_EQ(ZonePositionOf(BirthOn(1901, 1, 1)), 0);
 }
 
 TEST(ReadingFromTypedBirth, OnlyImpossibleDatesAreRefused) {

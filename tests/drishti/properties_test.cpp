@@ -4,8 +4,8 @@
 #include <string>
 
 #include "drishti/drishti_report.h"
-#include "drishti/sign_names.h"
 #include "tests/support/body_tables.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "drishti/sign_names.h"
 #include "tests/support/body_tables.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 namespace {

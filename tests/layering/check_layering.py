@@ -10,7 +10,7 @@ import re
 import sys
 
 LAYERS = [
-    "common", "text", "engine", "ephemeris", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
+    "common", "text", "zodiac", "engine", "ephemeris", "dasha", "ashtakavarga", "tables", "swiss", "atlas", "form", "reading",
     "drishti", "houses", "vargas", "strengths", "transits", "calculation", "chart", "timeline", "comparison", "output", "platform", "places",
     "document", "links", "app", "cli",
 ]

@@ -33,19 +33,19 @@ struct ZoneCase {
 // prints it (tzdata 2026f): the offset, the abbreviation and isdst.
 const ZoneCase CASES[] = {
     // 1942-09-01 to 1945-10-15: +0630 isdst=1, war time over IST.
-    {"Asia/Kolkata", 1943, 6, 15, 10, 0, INDIAN, true, "UTC+6:30, daylight saving of 1 hour"},
+    {"Asia/Kolkata", 1943, 6, 15, 10, 0, INDIAN, true, "UTC+06:30, daylight saving of 1 hour"},
     // IST isdst=0 gmtoff=19800 since 1945.
-    {"Asia/Kolkata", 1980, 6, 15, 8, 30, INDIAN, false, "IST, UTC+5:30, no daylight saving"},
+    {"Asia/Kolkata", 1980, 6, 15, 8, 30, INDIAN, false, "IST, UTC+05:30, no daylight saving"},
     // MMT, Madras mean time, gmtoff=19270 until 1906.
     {"Asia/Kolkata", 1900, 6, 15, 8, 30, std::nullopt, false,
-     "no zone of the list keeps UTC+5:21:10"},
+     "no zone of the list keeps UTC+05:21:10"},
     // 1980-04-27 to 10-26: EDT isdst=1; EST also shares its offset with the
     // Central Daylight and Central War rows, which come first in the list.
-    {"America/New_York", 1980, 7, 4, 12, 0, EASTERN_STANDARD, true, "EDT, UTC-4:00"},
-    {"America/New_York", 1980, 1, 15, 12, 0, EASTERN_STANDARD, false, "EST, UTC-5:00"},
+    {"America/New_York", 1980, 7, 4, 12, 0, EASTERN_STANDARD, true, "EDT, UTC-04:00"},
+    {"America/New_York", 1980, 1, 15, 12, 0, EASTERN_STANDARD, false, "EST, UTC-05:00"},
     // Clocks went from 01:59:59 EST to 03:00:00 EDT on 27 April 1980.
     {"America/New_York", 1980, 4, 27, 2, 30, std::nullopt, false,
-     "did not exist, as the clocks went forward from UTC-5:00 to UTC-4:00"},
+     "did not exist, as the clocks went forward from UTC-05:00 to UTC-04:00"},
     // Clocks went from 01:59:59 EDT back to 01:00:00 EST on 26 October 1980:
     // neither is taken.
     {"America/New_York", 1980, 10, 26, 1, 30, std::nullopt, false,
@@ -53,15 +53,15 @@ const ZoneCase CASES[] = {
     // Winamac kept EST until 2 April 2006, CDT and CST until 11 March 2007,
     // then EDT: the standard time under EDT is the EST before the CST of
     // another offset (zdump -v -c 2005,2008 America/Indiana/Winamac).
-    {"America/Indiana/Winamac", 2007, 7, 4, 12, 0, EASTERN_STANDARD, true, "EDT, UTC-4:00"},
+    {"America/Indiana/Winamac", 2007, 7, 4, 12, 0, EASTERN_STANDARD, true, "EDT, UTC-04:00"},
     // CDT isdst=1 in July 1980; the Mountain Daylight row shares CST's offset.
-    {"America/Chicago", 1980, 7, 4, 12, 0, CENTRAL_STANDARD, true, "CDT, UTC-5:00"},
+    {"America/Chicago", 1980, 7, 4, 12, 0, CENTRAL_STANDARD, true, "CDT, UTC-05:00"},
     // 1941-05-04 to 08-10: BDST isdst=1 gmtoff=7200, two hours over GMT,
     // which the list has a row of its own for.
     {"Europe/London", 1941, 6, 15, 12, 0, BRITISH_DOUBLE_SUMMER, false,
-     "BDST, UTC+2:00, daylight saving of 2 hours on UTC+0:00"},
+     "BDST, UTC+02:00, daylight saving of 2 hours on UTC+00:00"},
     // 1940-02-25 to 1941-05-04: BST isdst=1 through the winter.
-    {"Europe/London", 1941, 1, 15, 12, 0, GREENWICH_MEAN, true, "BST, UTC+1:00"},
+    {"Europe/London", 1941, 1, 15, 12, 0, GREENWICH_MEAN, true, "BST, UTC+01:00"},
     // On 10 August 1941 the clocks went from 02:59:59 BDST back to 02:00:00
     // BST, both isdst=1, so 02:30 came twice with no standard time; neither
     // is taken, and the note names the first
@@ -73,16 +73,16 @@ const ZoneCase CASES[] = {
     // 1968-10-27 to 1971-10-31: BST isdst=0 gmtoff=3600, British Standard
     // Time all year: the list's British Summer Time row without the tick.
     {"Europe/London", 1970, 1, 15, 12, 0, BRITISH_SUMMER, false,
-     "BST, UTC+1:00, no daylight saving"},
+     "BST, UTC+01:00, no daylight saving"},
     // Ireland's winter GMT is isdst=1 with gmtoff=0 under IST (gmtoff=3600,
     // isdst=0): daylight saving of minus one hour, taken as standard GMT.
     {"Europe/Dublin", 1990, 1, 15, 12, 0, GREENWICH_MEAN, false,
-     "GMT, UTC+0:00, no daylight saving"},
+     "GMT, UTC+00:00, no daylight saving"},
     {"Europe/Dublin", 1990, 7, 15, 12, 0, BRITISH_SUMMER, false,
-     "IST, UTC+1:00, no daylight saving"},
+     "IST, UTC+01:00, no daylight saving"},
     // +0545 since 1986.
     {"Asia/Kathmandu", 1990, 7, 15, 12, 0, std::nullopt, false,
-     "no zone of the list keeps UTC+5:45"},
+     "no zone of the list keeps UTC+05:45"},
     // 1979-10-28 to 1980-03-02: AEDT isdst=1 over AEST.
     {"Australia/Sydney", 1980, 1, 15, 12, 0, AUSTRALIAN_EASTERN_STANDARD, true, "AEDT, UTC+11:00"},
     // 1989-10-29 to 1990-03-04: +11 isdst=1 over +1030, half an hour: the
@@ -162,8 +162,8 @@ TEST(ProposeZone, OffersBothInstantsOfARepeatedClockTimeAndNoneOfAMissingOne) {
     EXPECT_TRUE(repeated.repeated[0].daylightSaving);
     EXPECT_EQ(repeated.repeated[1].zoneRow, EASTERN_STANDARD);
     EXPECT_FALSE(repeated.repeated[1].daylightSaving);
-    EXPECT_NE(repeated.note.find("first EDT, UTC-4:00"), std::string::npos) << repeated.note;
-    EXPECT_NE(repeated.note.find("then EST, UTC-5:00"), std::string::npos) << repeated.note;
+    EXPECT_NE(repeated.note.find("first EDT, UTC-04:00"), std::string::npos) << repeated.note;
+    EXPECT_NE(repeated.note.find("then EST, UTC-05:00"), std::string::npos) << repeated.note;
 
     const ZoneProposal missing = ProposeZone("America/New_York", 2021, 3, 14, 2, 30);
     EXPECT_FALSE(missing.Settles());
@@ -175,11 +175,11 @@ TEST(ProposeZone, OffersBothInstantsOfARepeatedClockTimeAndNoneOfAMissingOne) {
 
 TEST(ProposeZone, NoteNamesTheZoneTheMomentAndTheSuggestion) {
     EXPECT_EQ(ProposeZone("Asia/Kolkata", 1980, 6, 15, 8, 30).note,
-              "Asia/Kolkata on 15 June 1980 08:30: IST, UTC+5:30, no daylight saving; "
+              "Asia/Kolkata on 15 June 1980 08:30: IST, UTC+05:30, no daylight saving; "
               "suggested: Indian Time");
     EXPECT_EQ(ProposeZone("America/New_York", 1980, 7, 4, 12, 0).note,
-              "America/New_York on 4 July 1980 12:00: EDT, UTC-4:00, daylight saving of 1 hour "
-              "on UTC-5:00; suggested: Eastern Standard Time with Daylight Saving Time ticked");
+              "America/New_York on 4 July 1980 12:00: EDT, UTC-04:00, daylight saving of 1 hour "
+              "on UTC-05:00; suggested: Eastern Standard Time with Daylight Saving Time ticked");
 }
 
 TEST(ProposeZone, WarnsBefore1970) {

@@ -10,7 +10,7 @@ namespace {
 struct ZoneCase {
     int planet;
     double threshold;
-    std::vector<std::pair<double, double>> arcs;
+    std::vector<ZodiacArc> arcs;
 };
 
 // By hand from the classical bands: 2(a - 150) >= 45 from 172.5, and
@@ -23,12 +23,12 @@ struct ZoneCase {
 // Sun's strength holds from 75 (a - 45 = 30) through 90-120 (30 + (120 -
 // a)/2 >= 30) and from 165 (2(a - 150) = 30) to 240 ((300 - a)/2 = 30).
 const std::vector<ZoneCase> ZONE_CASES = {
-    {Sun, 45, {{172.5, 210}}},
-    {Moon, 45, {{172.5, 210}}},
-    {Saturn, 45, {{60, 90}, {172.5, 210}, {270, 300}}},
-    {Mars, 45, {{90, 120}, {172.5, 240}}},
-    {Jupiter, 45, {{120, 135}, {172.5, 210}, {240, 270}}},
-    {Sun, 30, {{75, 120}, {165, 240}}},
+    {Sun, 45, {ArcFromTo(172.5, 210)}},
+    {Moon, 45, {ArcFromTo(172.5, 210)}},
+    {Saturn, 45, {ArcFromTo(60, 90), ArcFromTo(172.5, 210), ArcFromTo(270, 300)}},
+    {Mars, 45, {ArcFromTo(90, 120), ArcFromTo(172.5, 240)}},
+    {Jupiter, 45, {ArcFromTo(120, 135), ArcFromTo(172.5, 210), ArcFromTo(240, 270)}},
+    {Sun, 30, {ArcFromTo(75, 120), ArcFromTo(165, 240)}},
     {Venus, 60, {}},
 };
 

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "common/exact_offset.h"
-
-#include "cli/option_values.h"
+#include "form/degrees_minutes.h"
 
 namespace sarovin {
 
-// A birth typed as options instead of read from a file. The numbers are as
-// typed and already within the ranges of the window's lists.
+// A birth typed as numbers instead of chosen on the panel (the report
+// tool's options). The numbers are already within the ranges of the
+// panel's lists; `zone` is a row of the zone list.
 struct TypedBirth {
     int day = 0;
     int month = 0;
