@@ -162,7 +162,11 @@ TEST_F(CompareTest, ExportPdfGivesThePairWhileTheCompareTabIsShown) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_TRUE(testing::PdfText(QString::fromStdString(pair)).contains("compared with"));
+    const QString pairText = testing::PdfText(QString::fromStdString(pair));
+    EXPECT_TRUE(pairText.contains("compared with"));
+    // The pair's page has the footer every page has.
+    EXPECT_TRUE(pairText.contains("Sarovin 1.15, printed")) << pairText.toStdString();
+    EXPECT_TRUE(pairText.contains("Page 1 of 1")) << pairText.toStdString();
     EXPECT_FALSE(testing::PdfText(QString::fromStdString(single)).contains("compared with"));
 }
 
