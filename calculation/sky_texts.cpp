@@ -28,6 +28,24 @@ std::string UniversalTimeText(const CivilTime& time, char between) {
            TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
 }
 
+std::string SkyUniversalTimeText(const Sky& sky, char between) {
+    if (!sky.universalTime) {
+        return {};
+    }
+    std::string text = UniversalTimeText(*sky.universalTime, between);
+    if (sky.swissRequest) {
+        // Julian days start at noon; the second of the day, to the nearest.
+        constexpr double SECONDS_PER_DAY = 86400;
+        const double dayPart = sky.swissRequest->julianDayUt + 0.5;
+        const auto second =
+            static_cast<long long>(std::llround((dayPart - std::floor(dayPart)) * SECONDS_PER_DAY));
+        if (const int seconds = static_cast<int>(second % SECONDS_PER_MINUTE); seconds != 0) {
+            text += ":" + TwoDigits(seconds);
+        }
+    }
+    return text;
+}
+
 std::string ArcText(double degrees) {
     const auto seconds =
         static_cast<long long>(std::floor(std::fabs(degrees) * SECONDS_PER_DEGREE));
@@ -49,7 +67,7 @@ std::string PositionsLine(const Sky& sky) {
                        ArcText(sky.ayanamsa) +
                        (sky.used.node == LunarNode::True ? ", true node" : ", mean node");
     if (sky.universalTime) {
-        line += ", UT " + UniversalTimeText(*sky.universalTime, ' ');
+        line += ", UT " + SkyUniversalTimeText(sky, ' ');
     }
     return line;
 }

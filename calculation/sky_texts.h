@@ -18,6 +18,12 @@ std::string_view RulesName(Rules rules);
 // "1980-06-15" then `between` then "03:00".
 std::string UniversalTimeText(const CivilTime& time, char between);
 
+// The Universal Time of a Swiss Ephemeris sky as UniversalTimeText gives
+// it, with ":SS" after the minutes when the moment has seconds (a clock
+// kept at an exact offset such as local mean time's +05:21:10); empty
+// without one.
+std::string SkyUniversalTimeText(const Sky& sky, char between);
+
 // An arc in whole degrees, minutes and seconds, truncated: 23°35'12".
 std::string ArcText(double degrees);
 

@@ -73,6 +73,10 @@ ChartContent VargaChartContentOf(const Calculation& calculation, const VargaChar
 
 ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner) {
     ChartContent content = ChartContentOf(outer);
+    if (inner.sky.lagna) {
+        content.innerMarks.push_back(
+            MarkAt("La", SplitSignDms(*inner.sky.lagna), LAGNA_MARK, false));
+    }
     for (int slot = 0; slot < BODY_COUNT; ++slot) {
         content.innerMarks.push_back(MarkAt(BodyAbbreviation(slot),
                                             inner.sky.bodies.entries[slot].place, slot,

@@ -48,7 +48,8 @@ std::string_view BodyAbbreviation(int slot);
 
 ChartContent ChartContentOf(const Calculation& calculation);
 
-// The chart of `outer` with the nine bodies of `inner` as its inner marks.
+// The chart of `outer` with the Lagna (when it has one) and the nine bodies
+// of `inner` as its inner marks.
 ChartContent DoubleChartContent(const Calculation& outer, const Calculation& inner);
 // The chart of the varga at `varga` in VargaNames: the marks at their
 // varga places, with the title and details of ChartContentOf and the

@@ -60,14 +60,22 @@ std::vector<const ChartMark*> MarksIn(const std::vector<ChartMark>& marks, int s
     return found;
 }
 
-// The box of a sign's marks cut in two halves, one above the other: the
-// half away from the middle of the chart for the chart's own marks, the
-// half towards it for the second chart's. Cutting across keeps the marks'
-// letters as tall as the box allows.
-std::pair<Box, Box> OuterAndInner(const Box& box, double side) {
-    const Box top{box.left, box.top, box.width, box.height / 2};
-    const Box bottom{box.left, box.top + box.height / 2, box.width, box.height / 2};
+// The box of a sign's marks cut in two, one part above the other: the part
+// away from the middle of the chart for the chart's own marks, the part
+// towards it for the second chart's, each as tall as its share of the
+// marks (from a quarter to three quarters), so neither chart's marks lose
+// their degrees while the other's have room to spare. Cutting across keeps
+// the marks' letters as tall as the box allows.
+std::pair<Box, Box> OuterAndInner(const Box& box, double side, std::size_t outerMarks,
+                                  std::size_t innerMarks) {
+    constexpr double LEAST_SHARE = 0.25;
+    const double outerShare =
+        std::clamp(static_cast<double>(outerMarks) / static_cast<double>(outerMarks + innerMarks),
+                   LEAST_SHARE, 1 - LEAST_SHARE);
     const bool belowMiddle = box.top + box.height / 2 > side / 2;
+    const double topHeight = box.height * (belowMiddle ? 1 - outerShare : outerShare);
+    const Box top{box.left, box.top, box.width, topHeight};
+    const Box bottom{box.left, box.top + topHeight, box.width, box.height - topHeight};
     return belowMiddle ? std::pair{bottom, top} : std::pair{top, bottom};
 }
 
@@ -88,12 +96,17 @@ std::optional<std::size_t> WidestLong(const std::vector<const ChartMark*>& marks
 // The marks at their full labels when those fit at the readable size; else
 // the widest labels give way to their abbreviations, one at a time, until
 // they fit, drawn as large as fits (below the readable size only when even
-// the abbreviations do not fit there).
-void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
-              TextRole role, const std::optional<ChartFocus>& focus, ChartLayout& layout) {
+// the abbreviations do not fit there). With `briefOnly` every mark that has
+// an abbreviation shows it. True when a mark gave way.
+bool AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, double largest,
+              TextRole role, const std::optional<ChartFocus>& focus, bool briefOnly,
+              ChartLayout& layout) {
     std::vector<std::string> labels;
+    bool gaveWay = false;
     for (const ChartMark* mark : marks) {
-        labels.push_back(mark->label);
+        const bool brief = briefOnly && !mark->brief.empty();
+        labels.push_back(brief ? mark->brief : mark->label);
+        gaveWay = gaveWay || (brief && mark->brief != mark->label);
     }
     MarkGrid grid = ArrangeMarks(area, labels, largest);
     while (grid.letterHeight < SMALLEST_LETTERS * layout.side) {
@@ -102,6 +115,7 @@ void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, doubl
             break;
         }
         labels[*widest] = marks[*widest]->brief;
+        gaveWay = true;
         grid = ArrangeMarks(area, labels, largest);
     }
     for (std::size_t index = 0; index < marks.size(); ++index) {
@@ -122,6 +136,7 @@ void AddMarks(const std::vector<const ChartMark*>& marks, const Box& area, doubl
         }
         layout.texts.push_back(std::move(text));
     }
+    return gaveWay;
 }
 
 void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>& focus,
@@ -130,12 +145,15 @@ void AddMarksOfSign(const ChartContent& content, const std::optional<ChartFocus>
     const std::vector<const ChartMark*> inner = MarksIn(content.innerMarks, sign);
     const Box& area = frame.signs[sign].marksBox;
     if (inner.empty()) {
-        AddMarks(marks, area, frame.largestMark, TextRole::Mark, focus, layout);
+        AddMarks(marks, area, frame.largestMark, TextRole::Mark, focus, false, layout);
         return;
     }
-    const auto [outerBox, innerBox] = OuterAndInner(area, layout.side);
-    AddMarks(marks, outerBox, frame.largestMark, TextRole::Mark, focus, layout);
-    AddMarks(inner, innerBox, frame.largestMark, TextRole::InnerMark, focus, layout);
+    // Where the second chart's marks must give up their degrees, the first
+    // chart's do too, so a sign never shows one chart's degrees alone.
+    const auto [outerBox, innerBox] = OuterAndInner(area, layout.side, marks.size(), inner.size());
+    const bool innerGaveWay =
+        AddMarks(inner, innerBox, frame.largestMark, TextRole::InnerMark, focus, false, layout);
+    AddMarks(marks, outerBox, frame.largestMark, TextRole::Mark, focus, innerGaveWay, layout);
 }
 
 // Where an arrow into a sign stops, so its head covers neither the sign's

@@ -234,6 +234,10 @@ Result<Done> ReadEveryPart(const GivenOptions& given, TypedBirth& birth) {
     if (daylight == Choice::Both) {
         return OnlyOneOf("dst", "no-dst");
     }
+    // An exact offset already holds any daylight saving the clocks kept.
+    if (offsetGiven && daylight == Choice::First) {
+        return OnlyOneOf("dst", UTC_OFFSET_OPTION);
+    }
     if (Result<Done> read = ReadPlace(given, DaylightSavingOf(daylight), birth); !read) {
         return read;
     }

@@ -8,6 +8,7 @@
 #include "comparison/comparison_texts.h"
 #include "document/chart_painter.h"
 #include "document/houses_page_layout.h"
+#include "document/page_footer.h"
 #include "document/pair_page_layout.h"
 
 namespace sarovin {
@@ -116,9 +117,14 @@ bool ReadingPages::AddPair(const DocumentPair& pair) {
     if (!NextPage()) {
         return false;
     }
+    // The pair's page ends with the footer every page has, the page laid
+    // out above it.
     const QRectF page(0, 0, device_->width(), device_->height());
-    PaintPairPage(painter_, LayOutPairPage(pair.a, pair.b, pair.comparison, pair.style, page,
+    const PageMeasure measure = MeasureOf(*device_, painter_.font());
+    const QRectF above = page.adjusted(0, 0, 0, -FooterHeight(measure));
+    PaintPairPage(painter_, LayOutPairPage(pair.a, pair.b, pair.comparison, pair.style, above,
                                            *device_, painter_.font()));
+    PaintPageFooter(painter_, LayOutPageFooter(measure, page, printed_, {1, 1}));
     return true;
 }
 

@@ -48,6 +48,34 @@ PageText Fitted(const PageMeasure& measure, const QRectF& box, const QString& te
     return {box, text, fitted.font, flags};
 }
 
+// The column captions set alike: bold when every caption fits its cell
+// bold, else all in the regular weight, each within its cell less a gap on
+// either side so that neighbours never touch, made smaller only where even
+// that is not enough.
+std::vector<PageText> ColumnCaptions(const PageMeasure& measure, const std::vector<QRectF>& cells,
+                                     const QStringList& captions, QFont font, double gap) {
+    std::vector<QRectF> boxes;
+    for (const QRectF& cell : cells) {
+        boxes.push_back(cell.adjusted(gap, 0, -gap, 0));
+    }
+    constexpr int FLAGS = Qt::AlignHCenter | Qt::AlignBottom;
+    for (std::size_t column = 0; column < boxes.size(); ++column) {
+        const FittedText fitted = FitText(measure.device, boxes[column],
+                                          captions[static_cast<qsizetype>(column)], font, FLAGS);
+        if (fitted.font.pointSizeF() < font.pointSizeF()) {
+            font.setBold(false);
+            break;
+        }
+    }
+    std::vector<PageText> texts;
+    for (std::size_t column = 0; column < boxes.size(); ++column) {
+        const QString& caption = captions[static_cast<qsizetype>(column)];
+        texts.push_back({boxes[column], caption,
+                         FitText(measure.device, boxes[column], caption, font, FLAGS).font, FLAGS});
+    }
+    return texts;
+}
+
 PageText Quiet(const QRectF& box, const QString& text, const QFont& font, int flags) {
     return {box, text, font, flags, chart_colours::QUIET_INK};
 }
@@ -183,12 +211,12 @@ SputaGridLayout LayOutSputaGrid(const PageMeasure& measure, const QRectF& area,
                  Quiet(QRectF(columns.CellLeft(0), top, 4 * columns.cell, row),
                        QStringLiteral("aspected \u2192"), quiet, Qt::AlignLeft | Qt::AlignBottom)};
     top += row;
+    std::vector<QRectF> captionCells;
     for (int column = 0; column < values.columns.size(); ++column) {
-        grid.columnCaptions.push_back(
-            Fitted(measure, QRectF(columns.CellLeft(column), top, columns.cell, row),
-                   values.columns[column], measure.FontOf(GRID_POINTS, true),
-                   Qt::AlignHCenter | Qt::AlignBottom));
+        captionCells.emplace_back(columns.CellLeft(column), top, columns.cell, row);
     }
+    grid.columnCaptions = ColumnCaptions(measure, captionCells, values.columns,
+                                         measure.FontOf(GRID_POINTS, true), grid.cellBorder);
     top += row;
     for (int body = 0; body < BODY_COUNT; ++body) {
         grid.rows[body] = RowOf(measure, columns, top, row, sputa, values.rows[body], body);

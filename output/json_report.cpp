@@ -13,6 +13,7 @@
 #include "output/named_values.h"
 #include "tables/zone_table.h"
 #include "text/utc_offset_text.h"
+#include "vargas/nakshatra.h"
 
 namespace sarovin {
 
@@ -95,14 +96,28 @@ void WriteBirth(JsonWriter& json, const Calculation& calculation) {
     json.EndObject();
 }
 
-void WriteBodies(JsonWriter& json, const BodyTable& bodies) {
+// Each body with its nakshatra and pada, and its house (null without
+// houses).
+void WriteBodies(JsonWriter& json, const Calculation& calculation) {
     json.BeginArray();
-    for (const BodyEntry& entry : bodies.entries) {
+    for (int slot = 0; slot < BODY_COUNT; ++slot) {
+        const BodyEntry& entry = calculation.sky.bodies.entries[slot];
+        const NakshatraPada nakshatra = NakshatraOf(entry.longitude);
         json.BeginObject();
         json.Key("english");
         json.String(entry.englishName);
+        json.Key("house");
+        if (calculation.houses) {
+            json.Number(calculation.houses->bodies[slot].house);
+        } else {
+            json.Null();
+        }
         json.Key("longitude");
         json.Number(entry.longitude);
+        json.Key("nakshatra");
+        json.String(NakshatraNames[nakshatra.nakshatra]);
+        json.Key("pada");
+        json.Number(nakshatra.pada);
         json.Key("position");
         json.String(entry.position);
         json.Key("sanskrit");
@@ -129,7 +144,7 @@ void WriteEphemeris(JsonWriter& json, const Sky& sky) {
     json.String(NameOf(NODE_NAMES, sky.used.node));
     json.Key("universalTime");
     if (sky.universalTime) {
-        json.String(UniversalTimeText(*sky.universalTime, UNIVERSAL_TIME_SEPARATOR) +
+        json.String(SkyUniversalTimeText(sky, UNIVERSAL_TIME_SEPARATOR) +
                     std::string(UNIVERSAL_TIME_ZONE));
     } else {
         json.Null();
@@ -248,7 +263,7 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     json.Key("birth");
     WriteBirth(json, calculation);
     json.Key("bodies");
-    WriteBodies(json, calculation.sky.bodies);
+    WriteBodies(json, calculation);
     if (reading.dasha) {
         json.Key("dasha");
         WriteDashaJson(json, *reading.dasha);

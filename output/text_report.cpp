@@ -10,6 +10,7 @@
 #include "output/birth_header.h"
 #include "output/dasha_output.h"
 #include "output/houses_text.h"
+#include "output/positions_text.h"
 #include "output/sputa_text_table.h"
 #include "output/strengths_text.h"
 
@@ -171,6 +172,8 @@ std::string FormatTextReading(const ReportedReading& reading) {
     if (report.classical) {
         AppendLine(text, DrikBalaLine(report));
     }
+    text += '\n';
+    text += PositionsTable(PointPositions(reading.calculation));
     if (reading.calculation.houses) {
         text += '\n';
         text += HousesTable(*reading.calculation.houses);

@@ -12,9 +12,15 @@ namespace {
 constexpr int PORPHYRY = 'O';
 constexpr int PLACIDUS = 'P';
 
+constexpr int MINUTES_PER_DEGREE = 60;
+
+// "66 degrees 34 minutes North": whole minutes, truncated, so a latitude
+// just inside a polar circle does not read as on or outside it.
 std::string LatitudeText(double latitude) {
-    return std::to_string(static_cast<int>(std::fabs(latitude))) +
-           (latitude < 0 ? " degrees South" : " degrees North");
+    const auto minutes = static_cast<int>(std::floor(std::fabs(latitude) * MINUTES_PER_DEGREE));
+    return std::to_string(minutes / MINUTES_PER_DEGREE) + " degrees " +
+           std::to_string(minutes % MINUTES_PER_DEGREE) + " minutes" +
+           (latitude < 0 ? " South" : " North");
 }
 
 Refusal PolarPlacidusRefusal(double latitude) {

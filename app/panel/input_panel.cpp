@@ -14,8 +14,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/widgets/list_accessibility.h"
 #include "app/panel/place_completer.h"
+#include "app/widgets/list_accessibility.h"
 #include "app/widgets/scrolled_content.h"
 #include "form/list_items.h"
 #include "links/program_texts.h"
@@ -100,6 +100,9 @@ InputPanel::InputPanel(QWidget* parent) : QGroupBox(QStringLiteral("Personal Det
     lblZoneNote_ = new QLabel(this);
     lblZoneNote_->setObjectName(QStringLiteral("lblZoneNote"));
     lblZoneNote_->setWordWrap(true);
+    lblZoneDistance_ = new QLabel(this);
+    lblZoneDistance_->setObjectName(QStringLiteral("lblZoneDistance"));
+    lblZoneDistance_->setWordWrap(true);
     txtUtcOffset_ = AddTextBox("txtUtcOffset");
     txtUtcOffset_->setPlaceholderText(QStringLiteral("+HH:MM"));
     txtUtcOffset_->setMaximumWidth(
@@ -205,6 +208,8 @@ void InputPanel::BuildLayout() {
     form->addRow(QString(), note);
     form->setRowVisible(note, false);
     zoneNoteRow_ = note;
+    form->addRow(QString(), lblZoneDistance_);
+    form->setRowVisible(lblZoneDistance_, false);
     addRow(
         3, "Latitude", txtLatDeg_,
         Row({txtLatDeg_, fraLat_, txtLatMin_, CaptionLabel(this, 5, QStringLiteral("DEG/MIN"))}));

@@ -67,6 +67,7 @@ class InputPanel : public QGroupBox {
     void ProposeZone();
     void ForgetPlace();
     void ShowZoneNote(const QString& note);
+    void ShowZoneDistance();
     // The zone part of a form on the panel: the row and tick, or the exact
     // offset shown in the zone list's place, and what is left unsettled.
     void ShowZone(const InputForm& form);
@@ -100,6 +101,7 @@ class InputPanel : public QGroupBox {
     QWidget* fraLat_;
     QPushButton* command1_;
     QLabel* lblZoneNote_;
+    QLabel* lblZoneDistance_;
     QLayout* zoneNoteRow_ = nullptr;
     // The fields' rows, inside the panel's scroll area.
     QFormLayout* fields_ = nullptr;

@@ -2,6 +2,7 @@
 // the exact offset that replaces them, the atlas's proposal following the
 // date and clock time, and the choice of a clock time that came twice.
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,6 +13,7 @@
 #include "app/panel/input_panel.h"
 #include "form/birth_summary.h"
 #include "form/record_filling.h"
+#include "form/zone_distance.h"
 #include "places/place_filling.h"
 #include "platform/qt_text.h"
 #include "tables/zone_table.h"
@@ -25,6 +27,20 @@ void InputPanel::FollowZoneChoice() {
     connect(txtUtcOffset_, &QLineEdit::textEdited, this, &InputPanel::TakeTypedOffset);
     connect(cmdFirstTime_, &QPushButton::clicked, this, [this] { ChooseRepeatedTime(0); });
     connect(cmdSecondTime_, &QPushButton::clicked, this, [this] { ChooseRepeatedTime(1); });
+    connect(cboTimeZone_, &QComboBox::currentIndexChanged, this, &InputPanel::ShowZoneDistance);
+    connect(chkDST_, &QCheckBox::toggled, this, &InputPanel::ShowZoneDistance);
+    for (QLineEdit* box : {txtUtcOffset_, txtLonDeg_, txtLonMin_}) {
+        connect(box, &QLineEdit::textChanged, this, &InputPanel::ShowZoneDistance);
+    }
+    connect(optLong_, &QButtonGroup::idToggled, this, &InputPanel::ShowZoneDistance);
+}
+
+// A row far from the longitude's mean time is worth a word beneath the
+// list, without changing what is calculated.
+void InputPanel::ShowZoneDistance() {
+    const QString note = ToQString(ZoneDistanceNote(ReadForm()));
+    lblZoneDistance_->setText(note);
+    fields_->setRowVisible(lblZoneDistance_, !note.isEmpty());
 }
 
 void InputPanel::ProposeZone() {

@@ -47,7 +47,9 @@ void PlaceCompleter::OfferPlacesFor(const QString& text) {
     labels_->setStringList(labels);
     // A screen reader hears how many places the list below the box holds.
     completer_->popup()->setAccessibleDescription(
-        QStringLiteral("%1 places match; Down chooses among them").arg(labels.size()));
+        (labels.size() == 1 ? QStringLiteral("1 place matches")
+                            : QStringLiteral("%1 places match").arg(labels.size())) +
+        QStringLiteral("; Down chooses among them"));
     if (labels.isEmpty()) {
         completer_->popup()->hide();
     } else {

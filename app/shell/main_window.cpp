@@ -12,15 +12,15 @@
 #include <QVBoxLayout>
 
 #include "app/panel/character_filter.h"
+#include "app/panel/input_panel.h"
 #include "app/shell/dropped_reading.h"
 #include "app/shell/ephemeris_menu.h"
 #include "app/shell/house_system_menu.h"
-#include "app/panel/input_panel.h"
 #include "app/shell/print_commands.h"
 #include "app/shell/reading_commands.h"
-#include "app/tabs/results_panel.h"
 #include "app/shell/rules_menu.h"
 #include "app/shell/window_size.h"
+#include "app/tabs/results_panel.h"
 #include "form/input_checks.h"
 #include "form/place_lookup.h"
 #include "links/about_box.h"
@@ -328,7 +328,7 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
 }
 
 void MainWindow::CompareWithReading() {
-    const std::filesystem::path path = AskForReadingPath(this, platform_, readingPlaces_);
+    const std::filesystem::path path = AskForComparedReadingPath(this, platform_, readingPlaces_);
     if (!path.empty()) {
         CompareWithReadingFile(path);
     }

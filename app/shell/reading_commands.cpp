@@ -92,6 +92,15 @@ std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platf
                                               DialogStartFolder(places)});
 }
 
+std::filesystem::path AskForComparedReadingPath(QWidget* parent, PlatformServices& platform,
+                                                const ReadingPlaces& places) {
+    return platform.ChooseFileToOpen(parent, {QStringLiteral("Compare With a Saved Reading"),
+                                              READING_FILTER,
+                                              READING_SUFFIX,
+                                              {},
+                                              DialogStartFolder(places)});
+}
+
 std::optional<std::string> AskForReadingBytes(QWidget* parent, PlatformServices& platform,
                                               ReadingPlaces& places) {
     const std::filesystem::path path = AskForReadingPath(parent, platform, places);

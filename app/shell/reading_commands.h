@@ -47,6 +47,11 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
 std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platform,
                                         const ReadingPlaces& places);
 
+// Asks, in a dialog titled for it, for the reading to compare the chart on
+// show with; an empty path when the user cancels.
+std::filesystem::path AskForComparedReadingPath(QWidget* parent, PlatformServices& platform,
+                                                const ReadingPlaces& places);
+
 // Asks for a reading file and gives its bytes; nothing when the user
 // cancels or the name does not end in "dri" (which is said). A file that
 // cannot be read counts as a file of no lines.

@@ -13,8 +13,9 @@
 #include <QVBoxLayout>
 
 #include "app/tabs/chart_view.h"
-#include "app/widgets/scrolled_content.h"
+#include "app/tabs/reading_ashtakavarga.h"
 #include "app/tabs/varga_table.h"
+#include "app/widgets/scrolled_content.h"
 #include "calculation/sky_motion.h"
 #include "chart/bhava_chalit.h"
 #include "houses/house_texts.h"
@@ -33,9 +34,32 @@ const QString CHALIT_NEEDS_HOUSES =
     QStringLiteral("The Bhava Chalit chart needs the houses: choose the Swiss Ephemeris.");
 const QString NORTH_NEEDS_LAGNA =
     QStringLiteral("The North Indian chart needs the Lagna: choose the Swiss Ephemeris.");
+const QString BINDUS_NEED_LAGNA =
+    QStringLiteral("The Ashtakavarga counts from the Lagna: choose the Swiss Ephemeris.");
+// The Bindus choices: none, the Sarvashtakavarga, then each point's own
+// table in AshtakaPoint's order.
+constexpr int NO_BINDUS = 0;
+constexpr int SARVA_BINDUS = 1;
+constexpr int FIRST_BHINNA = 2;
 const QString HOW_TO_CHOOSE = QStringLiteral(
     "Point at a body, click it, or step through the bodies with the arrow keys or Tab to see "
     "its aspects.");
+
+// The splitter's handle, wide enough to grasp, drawn as a groove of two
+// lines in the palette's shades so it shows in light and dark palettes.
+constexpr int SPLITTER_HANDLE_WIDTH = 8;
+constexpr int CHART_STRETCH = 3;
+constexpr int SIDE_STRETCH = 2;
+
+void MarkHandle(QSplitter* split) {
+    QSplitterHandle* handle = split->handle(1);
+    auto* groove = new QFrame(handle);
+    groove->setFrameShape(QFrame::VLine);
+    groove->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QHBoxLayout(handle);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(groove, 0, Qt::AlignHCenter);
+}
 
 QRadioButton* MakeChoice(QWidget* parent, const char* name, const QString& caption,
                          QButtonGroup* group) {
@@ -83,6 +107,14 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     chalit_->setObjectName(QStringLiteral("chkBhavaChalit"));
     // Made after the choices, so Tab reaches the chart after them.
     view_ = new ChartView(this);
+    // Beside the chart, so Tab reaches it after the chart.
+    bindus_ = new QComboBox(this);
+    bindus_->setObjectName(QStringLiteral("cboBindus"));
+    bindus_->setAccessibleName(QStringLiteral("Bindus"));
+    bindus_->addItems({QStringLiteral("None"), QStringLiteral("Sarvashtakavarga")});
+    for (const std::string_view point : AshtakaPointNames) {
+        bindus_->addItem(ToQString(point));
+    }
     aspects_ = MakeLabel(this, "lblChartAspects", HOW_TO_CHOOSE);
     aspects_->setWordWrap(true);
     aspects_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -107,17 +139,30 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     choices->addWidget(MakeLabel(this, "lblChartArrows", QStringLiteral("Arrows:")));
     choices->addWidget(graha_);
     choices->addWidget(rashi_);
-    auto* chartPart = new QWidget(this);
-    auto* chartLayout = new QVBoxLayout(chartPart);
-    chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->addWidget(view_, 1);
-    chartLayout->addWidget(aspects_);
-    auto* split = new QSplitter(Qt::Vertical, this);
+    // The chart takes the tab's height; beside it the Bindus choice and the
+    // chosen body's sentences over the varga table, whose ten rows fit
+    // that height.
+    auto* sidePart = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(sidePart);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    auto* bindusRow = new QHBoxLayout;
+    auto* bindusLabel = MakeLabel(this, "lblBindus", QStringLiteral("Bindus:"));
+    bindusLabel->setBuddy(bindus_);
+    bindusRow->addWidget(bindusLabel);
+    bindusRow->addWidget(bindus_);
+    bindusRow->addStretch();
+    sideLayout->addLayout(bindusRow);
+    sideLayout->addWidget(aspects_);
+    sideLayout->addWidget(table_, 1);
+    auto* split = new QSplitter(Qt::Horizontal, this);
     split->setObjectName(QStringLiteral("splChartVargas"));
     split->setChildrenCollapsible(false);
-    split->addWidget(chartPart);
-    split->addWidget(table_);
-    split->setStretchFactor(0, 1);
+    split->setHandleWidth(SPLITTER_HANDLE_WIDTH);
+    split->addWidget(view_);
+    split->addWidget(sidePart);
+    split->setStretchFactor(0, CHART_STRETCH);
+    split->setStretchFactor(1, SIDE_STRETCH);
+    MarkHandle(split);
     auto* layout = new QVBoxLayout(ScrolledContent(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(choices);
@@ -135,15 +180,22 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
     connect(chalit_, &QCheckBox::toggled, this, &ChartTab::ApplyChoices);
     connect(view_, &ChartView::ChosenBodyChanged, this, &ChartTab::ShowChosenAspects);
     connect(varga_, &QComboBox::currentIndexChanged, this, &ChartTab::ShowChosenVarga);
+    connect(bindus_, &QComboBox::currentIndexChanged, this, [this] {
+        ShowChosenVarga();
+        ShowChalit();
+    });
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, varga_,
             &QComboBox::setCurrentIndex);
 }
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
     calculation_ = &calculation;
+    ashtakavarga_ = ReadingAshtakavarga(calculation);
+    bindus_->setEnabled(ashtakavarga_.has_value());
+    bindus_->setToolTip(ashtakavarga_ ? QString() : BINDUS_NEED_LAGNA);
     table_->ShowVargas(calculation);
     ShowChosenVarga();
-    view_->ShowHouses(BhavaChalitContentOf(calculation), calculation.houses);
+    ShowChalit();
     chalit_->setEnabled(calculation.houses.has_value());
     chalit_->setToolTip(calculation.houses ? QString() : CHALIT_NEEDS_HOUSES);
     const bool hasLagna = calculation.sky.lagna.has_value();
@@ -165,9 +217,38 @@ void ChartTab::ShowChosenVarga() {
     }
     const int varga = varga_->currentIndex();
     const VargaChart& chart = ChosenChart();
-    view_->ShowChart(VargaChartContentOf(*calculation_, chart, varga), chart.graha, chart.rashi);
+    ChartContent content = VargaChartContentOf(*calculation_, chart, varga);
+    // The Ashtakavarga is counted from the birth chart's signs.
+    if (varga == 0) {
+        content = WithChosenBindus(std::move(content));
+    }
+    view_->ShowChart(std::move(content), chart.graha, chart.rashi);
     view_->setAccessibleDescription(ChartDescription(chart));
     ShowChosenAspects();
+}
+
+void ChartTab::ShowChalit() {
+    if (calculation_) {
+        view_->ShowHouses(WithChosenBindus(BhavaChalitContentOf(*calculation_)),
+                          calculation_->houses);
+    }
+}
+
+BinduChoice ChartTab::BindusChosen() const {
+    const int index = bindus_->currentIndex();
+    if (index < FIRST_BHINNA) {
+        return {index == SARVA_BINDUS, std::nullopt};
+    }
+    return {false, static_cast<AshtakaPoint>(index - FIRST_BHINNA)};
+}
+
+ChartContent ChartTab::WithChosenBindus(ChartContent content) const {
+    const BinduChoice choice = BindusChosen();
+    if (!ashtakavarga_ || bindus_->currentIndex() == NO_BINDUS) {
+        return content;
+    }
+    return WithBindus(std::move(content), *ChosenBindus(*ashtakavarga_, choice),
+                      BinduTableMark(choice));
 }
 
 // The window's calculations hold every varga chart.

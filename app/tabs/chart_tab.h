@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
+#include <optional>
+
+#include "ashtakavarga/ashtakavarga.h"
 #include "calculation/calculation.h"
+#include "chart/bindu_marks.h"
 #include "chart/chart_layout.h"
 #include "vargas/varga_chart.h"
 #include "vargas/varga_span.h"
@@ -23,6 +27,8 @@ class VargaTable;
 // Varga table. The style and arrows are kept between runs; the North
 // Indian chart waits for a reading with a Lagna. With houses, the Bhava
 // Chalit choice places the bodies by house and draws Drishti on houses.
+// With the Lagna, the Bindus choice writes the bindus of the Sarva- or a
+// Bhinnashtakavarga in the cells of the birth chart.
 class ChartTab : public QWidget {
     Q_OBJECT
 
@@ -40,6 +46,9 @@ class ChartTab : public QWidget {
     void KeepChoices();
     void ShowChosenAspects();
     void ShowChosenVarga();
+    void ShowChalit();
+    BinduChoice BindusChosen() const;
+    ChartContent WithChosenBindus(ChartContent content) const;
     const VargaChart& ChosenChart() const;
 
     ChartView* view_;
@@ -51,6 +60,8 @@ class ChartTab : public QWidget {
     QCheckBox* chalit_;
     QLabel* aspects_;
     QComboBox* varga_;
+    QComboBox* bindus_;
+    std::optional<Ashtakavarga> ashtakavarga_;
     VargaTable* table_;
     bool prefersNorth_ = false;
     const Calculation* calculation_ = nullptr;

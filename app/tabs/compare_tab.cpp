@@ -1,8 +1,11 @@
 #include "app/tabs/compare_tab.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +17,7 @@
 #include "comparison/comparison_texts.h"
 #include "document/chart_palette.h"
 #include "engine/body_slot.h"
+#include "form/birth_summary.h"
 #include "platform/qt_text.h"
 #include "text/virupas_text.h"
 
@@ -116,6 +120,16 @@ QString GrahaText(const std::array<GrahaAcross, GRAHA_ROWS>& rows, const Sky& fr
     return lines.join(QLatin1Char('\n'));
 }
 
+// "A: Asha Rao — 15 June 1980 08:30, …" over the offset the clock kept, as
+// the lines above the tabs give the chart on show.
+QString BirthLines(const Calculation& calculation, const QString& letter) {
+    return letter + QStringLiteral(": ") + ToQString(BirthSummary(calculation.record)) +
+           QStringLiteral("\n    ") +
+           ToQString(OffsetUsedText(calculation.record, calculation.zonePosition));
+}
+
+constexpr int A_OUTSIDE = 0;
+
 }  // namespace
 
 CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
@@ -123,6 +137,16 @@ CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     title_ = MakeText(content, "lblCompareTitle", true);
+    births_ = MakeText(content, "lblCompareBirths");
+    outer_ = new QComboBox(content);
+    outer_->setObjectName(QStringLiteral("cboCompareArrows"));
+    outer_->setAccessibleName(QStringLiteral("Arrows of"));
+    auto* outerLabel = new QLabel(QStringLiteral("Arrows &of:"), content);
+    outerLabel->setBuddy(outer_);
+    auto* outerRow = new QHBoxLayout;
+    outerRow->addWidget(outerLabel);
+    outerRow->addWidget(outer_);
+    outerRow->addStretch(1);
     chart_ = new ChartView(content);
     chart_->setObjectName(QStringLiteral("picCompareChart"));
     chartCaption_ = MakeText(content, "lblCompareChart");
@@ -133,11 +157,15 @@ CompareTab::CompareTab(QWidget* parent) : QWidget(parent) {
     bOnACaption_ = MakeText(content, "lblCompareBOnA", true);
     bOnA_ = MakeGrid(content, "tblCompareBOnA");
     grahaBOnA_ = MakeText(content, "lblCompareGrahaBOnA");
+    column->addWidget(title_);
+    column->addWidget(births_);
+    column->addLayout(outerRow);
     for (QWidget* part :
-         std::initializer_list<QWidget*>{title_, chart_, chartCaption_, mutual_, aOnBCaption_,
-                                         aOnB_, grahaAOnB_, bOnACaption_, bOnA_, grahaBOnA_}) {
+         std::initializer_list<QWidget*>{chart_, chartCaption_, mutual_, aOnBCaption_, aOnB_,
+                                         grahaAOnB_, bOnACaption_, bOnA_, grahaBOnA_}) {
         column->addWidget(part);
     }
+    connect(outer_, &QComboBox::currentIndexChanged, this, &CompareTab::ShowChosenOuter);
     column->addStretch(1);
     auto* scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("scrCompare"));
@@ -154,11 +182,18 @@ void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
     const std::string_view aName = ChartName(a.record.name, "A");
     const std::string_view bName = ChartName(b.record.name, "B");
     title_->setText(ToQString(ComparisonTitle(aName, bName, comparison.sameBirth)));
+    births_->setText(BirthLines(a, QStringLiteral("A")) + QLatin1Char('\n') +
+                     BirthLines(b, QStringLiteral("B")));
+    a_ = &a;
+    b_ = &b;
+    {
+        const QSignalBlocker blocker(outer_);
+        outer_->clear();
+        outer_->addItems(
+            {QStringLiteral("A, ") + ToQString(aName), QStringLiteral("B, ") + ToQString(bName)});
+    }
     chart_->SetStyle(style);
-    chart_->ShowComparison(a, b);
-    chartCaption_->setText(ToQString(DoubleChartCaption(aName, bName)) +
-                           QStringLiteral(" Choose a body of %1 to draw its Graha Drishti across.")
-                               .arg(ToQString(aName)));
+    ShowChosenOuter();
     mutual_->setText(MutualText(comparison, aName, bName));
     aOnBCaption_->setText(ToQString(CrossSputaCaption(aName, bName)));
     FillGrid(aOnB_, comparison.aOnB, aName, bName);
@@ -166,6 +201,22 @@ void CompareTab::ShowComparison(const Calculation& a, const Calculation& b,
     bOnACaption_->setText(ToQString(CrossSputaCaption(bName, aName)));
     FillGrid(bOnA_, comparison.bOnA, bName, aName);
     grahaBOnA_->setText(GrahaText(comparison.grahaBOnA, b.sky, bName, aName));
+}
+
+// The chosen chart outside with its bodies to choose, the other inside.
+void CompareTab::ShowChosenOuter() {
+    if (!a_ || !b_) {
+        return;
+    }
+    const bool aOutside = outer_->currentIndex() == A_OUTSIDE;
+    const Calculation& outer = aOutside ? *a_ : *b_;
+    const Calculation& inner = aOutside ? *b_ : *a_;
+    const std::string_view outerName = ChartName(outer.record.name, aOutside ? "A" : "B");
+    const std::string_view innerName = ChartName(inner.record.name, aOutside ? "B" : "A");
+    chart_->ShowComparison(outer, inner);
+    chartCaption_->setText(ToQString(DoubleChartCaption(outerName, innerName)) +
+                           QStringLiteral(" Choose a body of %1 to draw its Graha Drishti across.")
+                               .arg(ToQString(outerName)));
 }
 
 }  // namespace sarovin

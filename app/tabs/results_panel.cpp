@@ -8,19 +8,21 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/shell/dropped_reading.h"
 #include "app/tabs/chart_tab.h"
 #include "app/tabs/dasha_tab.h"
 #include "app/tabs/drishti_tab.h"
-#include "app/shell/dropped_reading.h"
-#include "app/widgets/graphic_accessibility.h"
 #include "app/tabs/houses_tab.h"
+#include "app/tabs/positions_tab.h"
 #include "app/tabs/sputa_tab.h"
 #include "app/tabs/transits_tab.h"
+#include "app/widgets/graphic_accessibility.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
 #include "platform/qt_text.h"
@@ -39,6 +41,11 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
 
 const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
+// Said once, on the first results computed with the built-in ephemeris.
+const QString SWISS_HINT = QStringLiteral(
+    "The Swiss Ephemeris (Ephemeris menu) adds the Lagna, the houses, the transits and the "
+    "strengths.");
+const QString SWISS_HINT_KEY = QStringLiteral("hints/swissShown");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
 
@@ -80,6 +87,9 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     birthLine_->setFont(bold);
     offsetLine_ = MakeLine(this, "lblOffsetUsed");
     ephemerisLine_ = MakeLine(this, "lblEphemeris");
+    swissHint_ = MakeLine(this, "lblSwissHint");
+    swissHint_->setText(SWISS_HINT);
+    swissHint_->hide();
     precisionRow_ = BuildPrecisionRow();
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
@@ -92,11 +102,14 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(houses_, QStringLiteral("Houses"));
     tabs_->addTab(transits_, QStringLiteral("Transits"));
     setAcceptDrops(true);
+    // The Compare tab stands after Transits only while a comparison is
+    // shown; out of the tab strip, no screen reader hears it as a tab.
     compare_ = new CompareTab(this);
-    tabs_->addTab(compare_, QStringLiteral("Compare"));
-    tabs_->setTabVisible(tabs_->indexOf(compare_), false);
+    compare_->hide();
     dasha_ = new DashaTab(this);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
+    positions_ = new PositionsTab(this);
+    tabs_->addTab(positions_, QStringLiteral("Positions"));
 
     AddTabKeys();
 
@@ -114,6 +127,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(birthLine_);
     layout->addWidget(offsetLine_);
     layout->addWidget(ephemerisLine_);
+    layout->addWidget(swissHint_);
     layout->addWidget(precisionRow_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
@@ -174,6 +188,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     const std::string lagna = LagnaLine(calculation.sky);
     ephemerisLine_->setText(ToQString(EphemerisLineWithRules(calculation.sky) +
                                       (lagna.empty() ? "" : " \u00B7 " + lagna)));
+    ShowSwissHint(calculation);
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
@@ -182,13 +197,18 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
-    tabs_->setTabVisible(tabs_->indexOf(compare_), false);
+    positions_->ShowCalculation(calculation);
+    if (const int index = tabs_->indexOf(compare_); index >= 0) {
+        tabs_->removeTab(index);
+    }
 }
 
 void ResultsPanel::ShowComparison(const Calculation& a, const Calculation& b,
                                   const ChartComparison& comparison) {
     compare_->ShowComparison(a, b, comparison, chart_->StyleShown());
-    tabs_->setTabVisible(tabs_->indexOf(compare_), true);
+    if (tabs_->indexOf(compare_) < 0) {
+        tabs_->insertTab(tabs_->indexOf(transits_) + 1, compare_, QStringLiteral("Compare"));
+    }
     tabs_->setCurrentWidget(compare_);
 }
 
@@ -203,6 +223,18 @@ void ResultsPanel::dropEvent(QDropEvent* event) {
     if (!path.empty()) {
         event->acceptProposedAction();
         emit CompareFileDropped(path);
+    }
+}
+
+// The hint stays for the first results of the built-in ephemeris and is
+// not shown again.
+void ResultsPanel::ShowSwissHint(const Calculation& calculation) {
+    QSettings settings;
+    const bool first = calculation.sky.used.ephemeris == Ephemeris::BuiltIn &&
+                       !settings.value(SWISS_HINT_KEY).toBool();
+    swissHint_->setVisible(first);
+    if (first) {
+        settings.setValue(SWISS_HINT_KEY, true);
     }
 }
 

@@ -18,6 +18,7 @@ class CompareTab;
 class DashaTab;
 class DrishtiTab;
 class HousesTab;
+class PositionsTab;
 class SputaTab;
 class TransitsTab;
 
@@ -61,10 +62,12 @@ class ResultsPanel : public QWidget {
     void AddTabKeys();
     QWidget* BuildPrecisionRow();
     void ShowHouses(const Calculation& calculation);
+    void ShowSwissHint(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
+    QLabel* swissHint_;
     QWidget* precisionRow_;
     QLabel* precisionLine_;
     QTabWidget* tabs_;
@@ -76,6 +79,7 @@ class ResultsPanel : public QWidget {
     ChartTab* chart_;
     CompareTab* compare_;
     DashaTab* dasha_;
+    PositionsTab* positions_;
 };
 
 }  // namespace sarovin

@@ -7,9 +7,9 @@
 
 #include "app/tabs/classical_sputa_tips.h"
 #include "app/tabs/drishti_tab.h"
+#include "app/tabs/strength_legend.h"
 #include "app/widgets/label_table_accessibility.h"
 #include "app/widgets/scrolled_content.h"
-#include "app/tabs/strength_legend.h"
 #include "chart/strength_tint.h"
 #include "document/chart_palette.h"
 #include "platform/qt_text.h"
@@ -119,7 +119,8 @@ SputaTab::SputaTab(QWidget* parent) : QGroupBox(QStringLiteral("Sputa Drishti"),
     AddLagnaColumn(grid, headerFont);
     AddDrikBalaRow(grid, headerFont);
     grid->setColumnMinimumWidth(LEGEND_COLUMN, 12);
-    grid->addWidget(new StrengthLegend(this), FIRST_BODY_ROW, LEGEND_COLUMN + 1, BODY_COUNT, 1);
+    legend_ = new StrengthLegend(this);
+    grid->addWidget(legend_, FIRST_BODY_ROW, LEGEND_COLUMN + 1, BODY_COUNT, 1);
     grid->setColumnStretch(LEGEND_COLUMN + 2, 1);
     grid->setRowStretch(DRIK_BALA_ROW + 1, 1);
     ReadGridAsTable(content);
@@ -138,6 +139,11 @@ void SputaTab::ReadGridAsTable(QWidget* content) {
         }
         table.cells.push_back(lagnaCells_[row]);
     }
+    // The Drik Bala row (under the classical rules) and the legend are
+    // heard after the grid.
+    table.besides.push_back(drikBalaHeader_);
+    table.besides.insert(table.besides.end(), drikBalaCells_.begin(), drikBalaCells_.end());
+    table.besides.push_back(legend_);
     ReadAsTable(content, std::move(table));
 }
 
@@ -205,7 +211,9 @@ void SputaTab::ShowClassical(const DrishtiReport& report) {
         const bool casts = row < ASPECTING_PLANETS;
         for (int column = 0; column < BODY_COUNT; ++column) {
             QLabel* cell = cellLabels_[BODY_COUNT * row + column];
-            if (casts) {
+            if (casts && row == column) {
+                Paint(cell, NO_ASPECT, 0, QStringLiteral("A planet does not aspect itself."));
+            } else if (casts) {
                 const double virupas = classical.sputa.grid[row][column];
                 Paint(cell, ToQString(VirupasText(virupas)), virupas,
                       ClassicalCellTip(report, row, column));

@@ -40,6 +40,7 @@ class SputaTab : public QGroupBox {
     QList<QLabel*> lagnaCells_;
     QLabel* drikBalaHeader_;
     QList<QLabel*> drikBalaCells_;
+    QWidget* legend_ = nullptr;
 };
 
 }  // namespace sarovin

@@ -119,6 +119,9 @@ QWidget* TransitsTab::BuildControls() {
     threshold_->setDecimals(1);
     threshold_->setValue(DEFAULT_THRESHOLD);
     threshold_->setSuffix(QStringLiteral(" virupas"));
+    from_->setAccessibleName(QStringLiteral("From"));
+    to_->setAccessibleName(QStringLiteral("To"));
+    threshold_->setAccessibleName(QStringLiteral("Threshold"));
     zone_ = new QComboBox;
     zone_->setObjectName(QStringLiteral("cmbTransitZone"));
     zone_->addItems({QStringLiteral("Birth zone"), QStringLiteral("Local zone")});
@@ -331,7 +334,9 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
                .arg(TimeText(event.start), event.startCut ? QStringLiteral(" (span's start)") : "")
                .arg(TimeText(event.end), event.endCut ? QStringLiteral(" (span's end)") : "");
     if (event.peak && event.peakVirupas) {
-        tip += QStringLiteral("\npeak %1 at %2 virupas")
+        // A planet that turns back over the exact point reaches the same
+        // greatest strength twice; the search keeps the first.
+        tip += QStringLiteral("\npeak %1 at %2 virupas (the first, where it comes twice)")
                    .arg(TimeText(*event.peak),
                         QString::fromStdString(VirupasText(*event.peakVirupas)));
     }

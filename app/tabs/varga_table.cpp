@@ -11,6 +11,7 @@ namespace sarovin {
 namespace {
 
 constexpr double MINUTES_PER_DAY = 24 * 60;
+constexpr int ROW_PADDING = 6;
 
 QString SideText(double minutes) {
     if (!(minutes < MINUTES_PER_DAY)) {
@@ -40,6 +41,9 @@ VargaTable::VargaTable(QWidget* parent) : QTableWidget(parent) {
         setHorizontalHeaderItem(varga, header);
     }
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows a line of text high, so the Lagna and the nine bodies fit beside
+    // the chart.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + ROW_PADDING);
 }
 
 void VargaTable::ShowVargas(const Calculation& calculation) {

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QLabel>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace sarovin {
@@ -58,14 +60,26 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
         return kind == QAccessible::Name ? table_->name : QAccessibleWidget::text(kind);
     }
 
-    int childCount() const override { return rowCount() * columnCount(); }
+    int childCount() const override {
+        return rowCount() * columnCount() + static_cast<int>(ShownBesides().size());
+    }
     QAccessibleInterface* child(int index) const override {
         const int columns = columnCount();
-        return index < 0 || columns == 0 || index >= childCount()
+        const int cells = rowCount() * columns;
+        if (index >= cells && index < childCount()) {
+            return QAccessible::queryAccessibleInterface(
+                ShownBesides()[static_cast<std::size_t>(index - cells)]);
+        }
+        return index < 0 || columns == 0 || index >= cells
                    ? nullptr
                    : cellAt(index / columns, index % columns);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QWidget*> besides = ShownBesides();
+        if (const auto beside = std::find(besides.begin(), besides.end(), child->object());
+            beside != besides.end()) {
+            return rowCount() * columnCount() + static_cast<int>(beside - besides.begin());
+        }
         const auto found = Cells().constFind(child->object());
         if (found == Cells().constEnd() || found->table != table_) {
             return -1;
@@ -116,6 +130,13 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
+    std::vector<QWidget*> ShownBesides() const {
+        std::vector<QWidget*> shown;
+        std::copy_if(table_->besides.begin(), table_->besides.end(), std::back_inserter(shown),
+                     [](const QWidget* widget) { return !widget->isHidden(); });
+        return shown;
+    }
+
     std::shared_ptr<const LabelTable> table_;
 };
 

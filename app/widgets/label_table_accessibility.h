@@ -16,6 +16,9 @@ struct LabelTable {
     std::vector<QLabel*> rowHeaders;
     // Row by row, a label for each column header.
     std::vector<QLabel*> cells;
+    // Widgets beside the table in the same container, such as a row of
+    // totals or a legend: read after the cells as themselves, while shown.
+    std::vector<QWidget*> besides = {};
 };
 
 // Makes `container`, which holds the labels, read as `table`. A column

@@ -1,4 +1,6 @@
 #include <QAccessible>
+#include <QAction>
+#include <QSettings>
 
 #include "links/link_label.h"
 #include "tests/app/window_fixture.h"
@@ -53,6 +55,63 @@ TEST_F(WindowTest, ListsTellTheirChosenItem) {
     for (const auto& [list, value] : values) {
         EXPECT_EQ(AccessibleText(List(list), QAccessible::Value), value) << list;
     }
+}
+
+// The transit search's boxes are named by their captions.
+TEST_F(WindowTest, TheTransitBoxesAreNamed) {
+    const std::pair<const char*, const char*> names[] = {
+        {"dateTransitFrom", "From"},
+        {"dateTransitTo", "To"},
+        {"spnTransitThreshold", "Threshold"},
+    };
+    for (const auto& [control, name] : names) {
+        EXPECT_EQ(AccessibleText(Find<QWidget>(QString::fromLatin1(control)), QAccessible::Name),
+                  name)
+            << control;
+    }
+}
+
+// The Compare tab waits hidden for a second reading; a screen reader does
+// not hear it among the tabs showing.
+TEST_F(WindowTest, AHiddenCompareTabIsNotHeardAsShowing) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    QAccessibleInterface* tabs =
+        QAccessible::queryAccessibleInterface(Find<QWidget>(QStringLiteral("TS")));
+    ASSERT_NE(tabs, nullptr);
+    QStringList showing;
+    for (int index = 0; index < tabs->childCount(); ++index) {
+        QAccessibleInterface* tab = tabs->child(index);
+        if (tab->role() == QAccessible::PageTab && !tab->state().invisible) {
+            showing << tab->text(QAccessible::Name);
+        }
+    }
+    EXPECT_FALSE(showing.contains("Compare")) << showing.join(", ").toStdString();
+    EXPECT_TRUE(showing.contains("Positions")) << showing.join(", ").toStdString();
+}
+
+// Under the classical rules the Drik Bala row follows the Sputa grid in the
+// tree, its values named by their text, and the strength legend with it.
+TEST_F(WindowTest, TheDrikBalaRowAndTheLegendAreHeardAfterTheSputaGrid) {
+    // The rules chosen are kept between runs; the next tests start afresh.
+    struct ForgetChoices {
+        ~ForgetChoices() { QSettings().clear(); }
+    } forget;
+    Find<QAction>(QStringLiteral("mnuClassicalRules"))->trigger();
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(
+        Find<QWidget>(QStringLiteral("lblSputa_Angle_Sputa_1")));
+    ASSERT_NE(cell->tableCellInterface(), nullptr);
+    QAccessibleInterface* table = cell->tableCellInterface()->table();
+    QStringList heard;
+    for (int index = 0; index < table->childCount(); ++index) {
+        heard << table->child(index)->text(QAccessible::Name);
+        EXPECT_EQ(table->indexOfChild(table->child(index)), index);
+    }
+    EXPECT_TRUE(heard.contains("Drik Bala"));
+    EXPECT_TRUE(heard.contains(ArrayText("lblDrikBala_Value", 6)));
+    EXPECT_TRUE(heard.contains("Strength from 0 (white) to 60 (darkest)"));
 }
 
 // The chart is a picture described by its Graha Drishti; the Sputa grid

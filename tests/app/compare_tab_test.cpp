@@ -1,9 +1,11 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "app/tabs/chart_view.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/reading_folder.h"
@@ -79,6 +81,56 @@ TEST_F(CompareTest, AnUnreadableSecondReadingSaysWhy) {
     EXPECT_EQ(window.Record().name, "Asha Rao");
 }
 
+// With the Swiss Ephemeris: B's birth is named as A's is above the tabs,
+// B's Lagna is drawn among its marks (Greenwich at noon on 1 January 2000
+// rises in Mesha: swetest -b1.1.2000 -ut12:00 -sid1 -house0,51.4667,P
+// gives the Ascendant 0.4022864, 0°24' Mesha), and choosing B puts its bodies outside,
+// to be chosen for their arrows.
+TEST_F(CompareTest, BIsNamedItsLagnaDrawnAndItsBodiesChosen) {
+    const std::string asha =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string greenwich =
+        folder.WriteRecord("noon.dri", testing::GreenwichNoonBirth(), testing::GREENWICH_ZONE);
+    Find<QAction>(QStringLiteral("mnuSwiss"))->trigger();
+    window.OpenReadingFile(asha);
+    CompareWith(greenwich);
+    ASSERT_FALSE(platform.openDialogs.empty());
+    EXPECT_EQ(platform.openDialogs.back().title, "Compare With a Saved Reading");
+    const QStringList births = LabelText(QStringLiteral("lblCompareBirths")).split('\n');
+    ASSERT_EQ(births.size(), 4);
+    EXPECT_TRUE(births[0].startsWith("A: Asha Rao \u2014 15 June 1980 08:30"))
+        << births[0].toStdString();
+    EXPECT_TRUE(
+        births[2].startsWith("B: " + QString::fromStdString(testing::GreenwichNoonBirth().name) +
+                             " \u2014 1 January 2000 12:00"))
+        << births[2].toStdString();
+    EXPECT_FALSE(births[3].trimmed().isEmpty());
+    auto* chart = Find<ChartView>(QStringLiteral("picCompareChart"));
+    // The inner marks as "sign text".
+    const auto innerTexts = [&] {
+        std::vector<std::string> texts;
+        for (const ChartText& text : chart->CurrentLayout().texts) {
+            if (text.role == TextRole::InnerMark) {
+                texts.push_back(std::to_string(text.sign) + " " + text.text);
+            }
+        }
+        return texts;
+    };
+    const std::vector<std::string> inner = innerTexts();
+    EXPECT_EQ(inner.size(), 10U);
+    EXPECT_TRUE(std::ranges::any_of(
+        inner, [](const std::string& text) { return text.starts_with("0 La"); }));
+    Find<QComboBox>(QStringLiteral("cboCompareArrows"))->setCurrentIndex(1);
+    EXPECT_TRUE(LabelText(QStringLiteral("lblCompareChart"))
+                    .endsWith("Choose a body of " +
+                              QString::fromStdString(testing::GreenwichNoonBirth().name) +
+                              " to draw its Graha Drishti across."));
+    // Asha Rao's Lagna in Kataka is now among the inner marks.
+    const std::vector<std::string> swapped = innerTexts();
+    EXPECT_TRUE(std::ranges::any_of(
+        swapped, [](const std::string& text) { return text.starts_with("3 La"); }));
+}
+
 TEST_F(CompareTest, AReadingComparedWithItselfSaysSo) {
     const std::string asha =
         folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
@@ -110,7 +162,11 @@ TEST_F(CompareTest, ExportPdfGivesThePairWhileTheCompareTabIsShown) {
     if (!testing::CanReadPdfText()) {
         GTEST_SKIP() << "poppler-utils is not installed";
     }
-    EXPECT_TRUE(testing::PdfText(QString::fromStdString(pair)).contains("compared with"));
+    const QString pairText = testing::PdfText(QString::fromStdString(pair));
+    EXPECT_TRUE(pairText.contains("compared with"));
+    // The pair's page has the footer every page has.
+    EXPECT_TRUE(pairText.contains("Sarovin 1.15, printed")) << pairText.toStdString();
+    EXPECT_TRUE(pairText.contains("Page 1 of 1")) << pairText.toStdString();
     EXPECT_FALSE(testing::PdfText(QString::fromStdString(single)).contains("compared with"));
 }
 

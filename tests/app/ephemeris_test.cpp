@@ -33,6 +33,19 @@ TEST_F(EphemerisTest, BuiltInIsTheFirstChoiceAndTheNodeWaitsForSwiss) {
     EXPECT_TRUE(Action("mnuTrueNode")->isEnabled());
 }
 
+// The first results of the built-in ephemeris say once what the Swiss
+// Ephemeris adds; a later calculation, or a later run, does not.
+TEST_F(EphemerisTest, TheFirstResultsSayOnceWhatTheSwissEphemerisAdds) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    auto* hint = Find<QLabel>(QStringLiteral("lblSwissHint"));
+    EXPECT_TRUE(hint->isVisibleTo(&window));
+    EXPECT_TRUE(hint->text().contains("the Lagna, the houses, the transits and the strengths"));
+    Click("cmdBack");
+    Click("cmdCalculate");
+    EXPECT_FALSE(hint->isVisibleTo(&window));
+}
+
 // Positions of 15 June 1980, 03:00 UT, 28°36' N 77°12' E, from
 // swetest -b15.6.1980 -ut3:00 -p01 -sid1 -fPl -head -eswe
 //   -edir/usr/share/libswe/ephe -house77.2,28.6,P

@@ -53,9 +53,11 @@ TEST_F(WindowTest, TheSputaTabDoesNotWidenTheWindow) {
 }
 
 // Without the Swiss Ephemeris the keys pass over the disabled Houses and
-// Transits tabs and the hidden Compare tab, to the Dasha tab after them.
+// Transits tabs to the Dasha and Positions tabs after them (the Compare tab
+// is not in the strip without a comparison).
 TEST_F(WindowTest, ControlTabAndControlPageKeysSwitchTheResultTabs) {
-    constexpr int DASHA_TAB = 7;
+    constexpr int DASHA_TAB = 6;
+    constexpr int POSITIONS_TAB = 7;
     EnterDelhiBirth();
     Click("cmdCalculate");
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
@@ -63,10 +65,16 @@ TEST_F(WindowTest, ControlTabAndControlPageKeysSwitchTheResultTabs) {
     QWidget* save = Find<QWidget>(QStringLiteral("cmdSave"));
     save->setFocus();
     const std::pair<QKeyCombination, int> presses[] = {
-        {Qt::CTRL | Qt::Key_Tab, 1},      {Qt::CTRL | Qt::Key_PageDown, 2},
-        {Qt::CTRL | Qt::Key_PageDown, 3}, {Qt::CTRL | Qt::Key_PageDown, DASHA_TAB},
-        {Qt::CTRL | Qt::Key_PageDown, 0}, {Qt::CTRL | Qt::Key_PageUp, DASHA_TAB},
-        {Qt::CTRL | Qt::Key_PageUp, 3},   {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 2},
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 2},
+        {Qt::CTRL | Qt::Key_PageDown, 3},
+        {Qt::CTRL | Qt::Key_PageDown, DASHA_TAB},
+        {Qt::CTRL | Qt::Key_PageDown, POSITIONS_TAB},
+        {Qt::CTRL | Qt::Key_PageDown, 0},
+        {Qt::CTRL | Qt::Key_PageUp, POSITIONS_TAB},
+        {Qt::CTRL | Qt::Key_PageUp, DASHA_TAB},
+        {Qt::CTRL | Qt::Key_PageUp, 3},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 2},
     };
     for (const auto& [keys, tab] : presses) {
         QTest::keyClick(save, keys.key(), keys.keyboardModifiers());

@@ -41,6 +41,22 @@ TEST(ComputeSky, SwissPositionsAreSwetestsAtTheDerivedUniversalTime) {
     EXPECT_EQ(LagnaLine(*sky), "Lagna 10 Can 45");
 }
 
+// A clock kept at an exact offset with seconds reaches Universal Time with
+// seconds: 08:30:00 less 05:31:10 is 02:58:50; a zone row's whole minutes
+// give none.
+TEST(ComputeSky, TheUniversalTimeShowsItsSecondsWhenItHasThem) {
+    BirthRecord record = testing::AshaRaoBirth();
+    record.exactOffset = ExactOffset{5 * 3600 + 31 * 60 + 10, OffsetSource::Typed, {}};
+    const Result<Sky> sky = ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
+    ASSERT_TRUE(sky);
+    EXPECT_EQ(SkyUniversalTimeText(*sky, 'T'), "1980-06-15T02:58:50");
+    EXPECT_TRUE(EphemerisLine(*sky).ends_with(", UT 1980-06-15 02:58:50")) << EphemerisLine(*sky);
+    const Result<Sky> whole =
+        ComputeSky(testing::AshaRaoBirth(), {Ephemeris::Swiss, LunarNode::Mean});
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(SkyUniversalTimeText(*whole, ' '), "1980-06-15 03:00");
+}
+
 // At a pole the horizon has no east point, so the Lagna is undefined.
 TEST(ComputeSky, ALagnaAtAPoleCarriesACaveat) {
     const std::pair<int, bool> cases[] = {{90, true}, {89, false}};

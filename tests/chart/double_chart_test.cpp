@@ -57,5 +57,36 @@ TEST(DoubleChart, TheSecondChartsBodiesStandOnTheInnerSideOfTheirSign) {
     EXPECT_FALSE(inner->body.has_value());
 }
 
+// The second chart's marks keep their degrees wherever the first chart's
+// keep theirs: a sign with room for both shows both with degrees; where
+// the second chart's Lagna and three bodies crowd a cell, the first
+// chart's Sun gives way with them.
+TEST(DoubleChart, TheSecondChartKeepsItsDegreesWhereTheFirstKeepsTheirs) {
+    const std::vector<ChartMark> second = {{0, "La 02\u00B011'", LAGNA_MARK, "La"},
+                                           {0, "Mo 20\u00B000'", Moon, "Mo"},
+                                           {0, "Ma 21\u00B030'", Mars, "Ma"},
+                                           {0, "Ju 28\u00B059'", Jupiter, "Ju"}};
+    for (const std::size_t innerMarks : {std::size_t{1}, second.size()}) {
+        ChartContent content;
+        content.marks = {{0, "Su 10\u00B000'", Sun, "Su"}};
+        content.innerMarks.assign(second.begin(), second.begin() + static_cast<long>(innerMarks));
+        const ChartLayout layout =
+            LayOutChart(content, ChartStyle::SouthIndian, std::nullopt, SIDE);
+        bool outerKept = false;
+        bool innerAllKept = true;
+        for (const ChartText& text : layout.texts) {
+            const bool kept = text.text.find("\u00B0") != std::string::npos;
+            outerKept = outerKept || (text.role == TextRole::Mark && kept);
+            innerAllKept = innerAllKept && (text.role != TextRole::InnerMark || kept);
+        }
+        EXPECT_TRUE(!outerKept || innerAllKept) << innerMarks;
+        if (innerMarks == 1) {
+            EXPECT_TRUE(outerKept && innerAllKept);
+        } else {
+            EXPECT_FALSE(outerKept) << "four marks cannot keep their degrees in a quarter side";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -92,5 +92,22 @@ TEST(JsonHouses, PlacidusIsRefusedInsideThePolarCircle) {
         << result.err;
 }
 
+// The polar circle lies at 90° less the obliquity of 23°26', 66°34'; the
+// refusal gives the minutes, so a latitude just inside it does not read as
+// a round 66 degrees.
+TEST(JsonHouses, ThePolarRefusalGivesTheLatitudesMinutes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"69:39", "(latitude 69 degrees 39 minutes North)"},
+        {"66:34", "(latitude 66 degrees 34 minutes North)"},
+    };
+    for (const auto& [latitude, said] : cases) {
+        const RunResult result =
+            RunTool(Joined(AshaRaoOptions(), {"--ephemeris", "swiss", "--houses", "placidus",
+                                              "--latitude", latitude}));
+        EXPECT_EQ(result.status, 1) << latitude;
+        EXPECT_NE(result.err.find(said), std::string::npos) << result.err;
+    }
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -134,6 +134,8 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
          "(- for west of Greenwich), from -14:00 to +14:00"},
         {Joined(Moment(), {"--place", "Ujjain", "--dst", "--no-dst"}),
          "give only one of --dst and --no-dst"},
+        {Joined(Moment(), {"--utc-offset", "+05:45", "--dst", "--longitude", "1:00", "--east"}),
+         "give only one of --dst and --utc-offset"},
         {Joined(Moment(), {"--place", "Qqqxz"}), "No place is known as \"Qqqxz\"."},
         {{"--place", "Ujjain", "--month", "7", "--year", "1990", "--hour", "9", "--minute", "30"},
          "missing --day"},

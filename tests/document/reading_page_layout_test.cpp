@@ -244,6 +244,28 @@ TEST(ReadingPageLayout, SputaStrengthsAreBoldFrom45) {
     EXPECT_EQ(grid.legendLabel.text, "Strength (bold from 45)");
 }
 
+// The printed grid's column headings share one weight ("Mercury" too wide
+// in bold sets them all in the regular weight) and stand apart, each
+// within its cell less a gap, so neighbouring headings never touch.
+TEST(ReadingPageLayout, TheSputaHeadingsAreBoldAlikeAndApart) {
+    for (const Rules rules : {Rules::Sarovin115, Rules::Classical}) {
+        Calculation calculation =
+            CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE, BUILT_IN);
+        calculation.report = ComputeDrishtiReport(calculation.sky.bodies, rules, std::nullopt);
+        Page page(QPageSize::A4);
+        const SputaGridLayout& grid =
+            SectionOf(page.LayOut(calculation), &ReadingPageLayout::sputa).grid;
+        const std::vector<PageText>& captions = grid.columnCaptions;
+        ASSERT_GE(captions.size(), 9U);
+        for (std::size_t column = 1; column < captions.size(); ++column) {
+            EXPECT_EQ(captions[column].font.bold(), captions[0].font.bold())
+                << captions[column].text.toStdString();
+            EXPECT_LT(captions[column - 1].box.right(), captions[column].box.left())
+                << captions[column].text.toStdString();
+        }
+    }
+}
+
 // Every text of a page with the size it is set in; the legend's marks
 // count as a text in the legend's font.
 std::vector<PageText> TextsOf(const ReadingPageLayout& page) {
