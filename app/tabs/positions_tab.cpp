@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "calculation/point_positions.h"
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 #include "engine/position_text.h"
 #include "platform/qt_text.h"
 #include "text/two_digits.h"

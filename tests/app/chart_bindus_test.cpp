@@ -7,7 +7,7 @@
 
 #include "app/tabs/chart_tab.h"
 #include "app/tabs/chart_view.h"
-#include "drishti/sign_names.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 namespace {
