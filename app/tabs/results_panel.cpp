@@ -96,6 +96,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->addTab(compare_, QStringLiteral("Compare"));
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
     dasha_ = new DashaTab(this);
+    connect(dasha_, &DashaTab::YearChanged, this, &ResultsPanel::DashaYearChanged);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
 
     AddTabKeys();
@@ -230,6 +231,10 @@ std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
         return std::nullopt;
     }
     return transits_->PrintedTransits();
+}
+
+DashaYear ResultsPanel::DashaYearChosen() const {
+    return dasha_->YearChosen();
 }
 
 bool ResultsPanel::ComparisonShown() const {

@@ -44,6 +44,8 @@ class ResultsPanel : public QWidget {
     std::optional<TransitPrint> TransitsOnShow() const;
     // True while the Compare tab is the one on show.
     bool ComparisonShown() const;
+    // The year the Dasha tab counts the periods in.
+    DashaYear DashaYearChosen() const;
 
   signals:
     // A reading file dropped on the results, to compare with.
@@ -52,6 +54,9 @@ class ResultsPanel : public QWidget {
     void BackRequested();
     // The button beside a disagreement of the ephemerides was pressed.
     void SwissRequested();
+    // Another year was chosen for the periods: the reading is computed
+    // again in it.
+    void DashaYearChanged();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
