@@ -28,9 +28,9 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
     const double margin = page.width() * MARGIN_SHARE;
     const double scale = (page.width() - 2 * margin) / LAYOUT_WIDTH;
     const double headingHeight = HEADING_LINES * TIMELINE_ROW_HEIGHT * scale;
-    const TimelineLayout whole =
-        LayOutTimeline(print.events, print.points, print.from, print.to, print.today, LAYOUT_WIDTH);
-    const double room = (page.height() - 2 * margin - headingHeight) / scale;
+    const TimelineLayout whole = LayOutTimeline(print.events, print.points, print.dasha, print.from,
+                                                print.to, print.today, LAYOUT_WIDTH);
+    const double room = (page.height() - 2 * margin - headingHeight) / scale - whole.laneHeight;
     const int rowsPerPage = static_cast<int>(std::floor(room / whole.rowHeight)) - 2;
     const std::vector<TimelineLayout> pages = TimelinePages(whole, rowsPerPage);
     for (std::size_t index = 0; index < pages.size(); ++index) {

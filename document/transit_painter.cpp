@@ -1,5 +1,6 @@
 #include "document/transit_painter.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -33,6 +34,31 @@ void PaintTimeTicks(QPainter& painter, const std::vector<TimeTick>& ticks, doubl
     }
 }
 
+// The Mahadashas and Antardashas over the rows, each named where its bar
+// has room for the name.
+void PaintDashaLane(QPainter& painter, const TimelineLayout& layout) {
+    painter.setPen(chart_colours::INK);
+    const char* levels[] = {"Mahadasha", "Antardasha"};
+    for (int level = 0; level < 2; ++level) {
+        painter.drawText(QRectF(LABEL_PADDING, level * layout.rowHeight,
+                                layout.labelWidth - 2 * LABEL_PADDING, layout.rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(levels[level]));
+    }
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const DashaBar& bar : layout.dashaBars) {
+        const QRectF box(bar.left, bar.top, std::max(bar.right - bar.left, 1.0),
+                         bar.bottom - bar.top);
+        painter.setPen(QPen(chart_colours::LINES, 0.5));
+        painter.setBrush(ToQColor(bar.fill));
+        painter.drawRect(box);
+        const QString label = QString::fromStdString(bar.label);
+        if (metrics.horizontalAdvance(label) + 2 * LABEL_PADDING <= box.width()) {
+            painter.setPen(chart_colours::INK);
+            painter.drawText(box, Qt::AlignCenter, label);
+        }
+    }
+}
+
 void PaintRow(QPainter& painter, const TimelineLayout& layout, const TimelineRow& row) {
     painter.setPen(chart_colours::INK);
     painter.drawText(
@@ -57,13 +83,15 @@ void PaintRow(QPainter& painter, const TimelineLayout& layout, const TimelineRow
 void PaintTimeline(QPainter& painter, const TimelineLayout& layout, const TimelineRow* chosenRow) {
     painter.save();
     UseTextHeight(painter);
-    const double axis = layout.rows.empty() ? 0 : layout.rows.back().top + layout.rowHeight;
+    const double axis =
+        layout.rows.empty() ? layout.laneHeight : layout.rows.back().top + layout.rowHeight;
     if (chosenRow != nullptr) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(chart_colours::ASPECTED);
         painter.drawRect(QRectF(0, chosenRow->top, layout.width, layout.rowHeight));
     }
     PaintTimeTicks(painter, layout.ticks, 0, axis);
+    PaintDashaLane(painter, layout);
     for (const TimelineRow& row : layout.rows) {
         PaintRow(painter, layout, row);
     }

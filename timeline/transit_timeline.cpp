@@ -19,6 +19,10 @@ constexpr Rgb GRAHA_GREY = {150, 150, 150};
 constexpr Rgb SADE_SATI_LIGHT = {230, 190, 120};
 constexpr Rgb SADE_SATI_DARK = {190, 120, 40};
 constexpr int SHORT_SPAN_YEARS = 3;
+constexpr int DASHA_LEVELS = 2;
+// Alternate fills of the Mahadashas (blue) and the Antardashas (green).
+constexpr Rgb MAHA_FILLS[] = {{196, 214, 238}, {226, 236, 249}};
+constexpr Rgb ANTAR_FILLS[] = {{206, 228, 196}, {233, 244, 228}};
 
 std::string RowLabel(const TransitEvent& event, const std::vector<NatalPoint>& points) {
     if (event.kind == TransitKind::SadeSati) {
@@ -72,7 +76,40 @@ std::string TickText(const UtcMinute& day, bool monthly) {
     return text;
 }
 
+// Adds the bars of `periods` that reach into the span, cut to it.
+void AddDashaBars(const std::vector<DashaPeriod>& periods, int level, double from, double to,
+                  double left, double right, double top, std::vector<DashaBar>& bars) {
+    const Rgb(&fills)[2] = level == 0 ? MAHA_FILLS : ANTAR_FILLS;
+    const double barTop = top + level * TIMELINE_ROW_HEIGHT;
+    for (std::size_t index = 0; index < periods.size(); ++index) {
+        const DashaPeriod& period = periods[index];
+        if (period.end <= from || period.start >= to) {
+            continue;
+        }
+        bars.push_back({.left = TimeX(std::max(period.start, from), from, to, left, right),
+                        .right = TimeX(std::min(period.end, to), from, to, left, right),
+                        .top = barTop + 1,
+                        .bottom = barTop + TIMELINE_ROW_HEIGHT - 1,
+                        .fill = fills[index % 2],
+                        .label = std::string(SlotNames[period.lord].englishName),
+                        .level = level,
+                        .period = {period.lord, period.start, period.end, {}}});
+    }
+}
+
 }  // namespace
+
+std::vector<DashaBar> LayOutDashaLane(const Vimshottari& dasha, double from, double to, double left,
+                                      double right, double top) {
+    std::vector<DashaBar> bars;
+    AddDashaBars(dasha.periods, 0, from, to, left, right, top, bars);
+    for (const DashaPeriod& maha : dasha.periods) {
+        if (maha.end > from && maha.start < to) {
+            AddDashaBars(maha.sub, 1, from, to, left, right, top, bars);
+        }
+    }
+    return bars;
+}
 
 double TimeX(double time, double from, double to, double left, double right) {
     return left + (right - left) * (time - from) / (to - from);
@@ -96,12 +133,15 @@ std::vector<TimeTick> TimeTicks(double from, double to, double left, double righ
 }
 
 TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
-                              const std::vector<NatalPoint>& points, double from, double to,
+                              const std::vector<NatalPoint>& points,
+                              const std::optional<Vimshottari>& dasha, double from, double to,
                               double today, double width) {
     TimelineLayout layout{.width = width,
                           .height = 0,
                           .labelWidth = LABEL_WIDTH,
                           .rowHeight = TIMELINE_ROW_HEIGHT,
+                          .laneHeight = dasha ? DASHA_LEVELS * TIMELINE_ROW_HEIGHT : 0,
+                          .dashaBars = {},
                           .rows = {},
                           .ticks = {},
                           .todayX = std::nullopt};
@@ -112,7 +152,10 @@ TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
         const bool sadeSati = event.kind == TransitKind::SadeSati;
         pairs[{!sadeSati, event.transiting, sadeSati ? 0 : event.natal}].push_back(&event);
     }
-    double top = 0;
+    if (dasha) {
+        layout.dashaBars = LayOutDashaLane(*dasha, from, to, LABEL_WIDTH, width, 0);
+    }
+    double top = layout.laneHeight;
     for (const auto& [key, rowEvents] : pairs) {
         TimelineRow row{.label = RowLabel(*rowEvents.front(), points),
                         .transiting = std::get<1>(key),
@@ -143,7 +186,7 @@ std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rows
         const std::size_t end = std::min(first + perPage, layout.rows.size());
         page.rows.assign(layout.rows.begin() + static_cast<std::ptrdiff_t>(first),
                          layout.rows.begin() + static_cast<std::ptrdiff_t>(end));
-        const double shift = page.rows.empty() ? 0 : page.rows.front().top;
+        const double shift = page.rows.empty() ? 0 : page.rows.front().top - layout.laneHeight;
         for (TimelineRow& row : page.rows) {
             row.top -= shift;
             for (TimelineBar& bar : row.bars) {
@@ -151,7 +194,8 @@ std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rows
                 bar.bottom -= shift;
             }
         }
-        page.height = static_cast<double>(page.rows.size()) * layout.rowHeight + AXIS_HEIGHT;
+        page.height = layout.laneHeight + static_cast<double>(page.rows.size()) * layout.rowHeight +
+                      AXIS_HEIGHT;
         pages.push_back(std::move(page));
     }
     return pages;
@@ -161,6 +205,15 @@ const TimelineRow* RowAt(const TimelineLayout& layout, double y) {
     for (const TimelineRow& row : layout.rows) {
         if (y >= row.top && y < row.top + layout.rowHeight) {
             return &row;
+        }
+    }
+    return nullptr;
+}
+
+const DashaBar* DashaBarAt(const TimelineLayout& layout, double x, double y) {
+    for (const DashaBar& bar : layout.dashaBars) {
+        if (x >= bar.left && x <= bar.right && y >= bar.top && y <= bar.bottom) {
+            return &bar;
         }
     }
     return nullptr;

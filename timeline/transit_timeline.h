@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/strength_tint.h"
+#include "dasha/vimshottari.h"
 #include "transits/natal_points.h"
 #include "transits/transit_event.h"
 
@@ -39,15 +40,35 @@ struct TimelineRow {
     std::vector<TimelineBar> bars;
 };
 
+// A Mahadasha or an Antardasha as a bar of the dasha lane, cut to the
+// span; the fill alternates from one period to the next of its level.
+struct DashaBar {
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
+    Rgb fill;
+    std::string label;
+    // 0 for a Mahadasha, 1 for an Antardasha.
+    int level = 0;
+    // The period whole, without its parts.
+    DashaPeriod period;
+};
+
 // The timeline of a search as plain geometry, its top left corner at 0, 0:
-// a label column, then the span from `from` to `to` across, one row per
-// pair with at least one window (the Sade Sati first), ticks on the time
-// axis under them and a line at `today` when it falls in the span.
+// a label column, then the span from `from` to `to` across; with the natal
+// periods, a dasha lane of two rows (the Mahadashas, then their
+// Antardashas) first; then one row per pair with at least one window (the
+// Sade Sati first), ticks on the time axis under them and a line at
+// `today` when it falls in the span.
 struct TimelineLayout {
     double width = 0;
     double height = 0;
     double labelWidth = 0;
     double rowHeight = 0;
+    // The height of the dasha lane above the rows; 0 without periods.
+    double laneHeight = 0;
+    std::vector<DashaBar> dashaBars;
     std::vector<TimelineRow> rows;
     std::vector<TimeTick> ticks;
     std::optional<double> todayX;
@@ -56,8 +77,14 @@ struct TimelineLayout {
 inline constexpr double TIMELINE_ROW_HEIGHT = 18;
 
 TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
-                              const std::vector<NatalPoint>& points, double from, double to,
+                              const std::vector<NatalPoint>& points,
+                              const std::optional<Vimshottari>& dasha, double from, double to,
                               double today, double width);
+
+// The bars of the dasha lane for the span, the Mahadashas in the lane's
+// first row and the Antardashas in its second, from `top`.
+std::vector<DashaBar> LayOutDashaLane(const Vimshottari& dasha, double from, double to, double left,
+                                      double right, double top);
 
 // The x of a moment on a time axis from `left` to `right` for the span.
 double TimeX(double time, double from, double to, double left, double right);
@@ -67,11 +94,12 @@ double TimeX(double time, double from, double to, double left, double right);
 std::vector<TimeTick> TimeTicks(double from, double to, double left, double right);
 
 // The timeline cut into pages of at most `rowsPerPage` rows (at least
-// one), each with its rows from the top and the same time axis.
+// one), each with the dasha lane, its rows under it and the same time axis.
 std::vector<TimelineLayout> TimelinePages(const TimelineLayout& layout, int rowsPerPage);
 
-// The bar at a point, and the row at a height.
+// The bar at a point, the dasha bar at a point, and the row at a height.
 const TimelineBar* BarAt(const TimelineLayout& layout, double x, double y);
+const DashaBar* DashaBarAt(const TimelineLayout& layout, double x, double y);
 const TimelineRow* RowAt(const TimelineLayout& layout, double y);
 
 }  // namespace sarovin

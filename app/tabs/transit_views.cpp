@@ -15,9 +15,11 @@ TimelineView::TimelineView(QWidget* parent) : QWidget(parent) {
 }
 
 void TimelineView::ShowEvents(std::vector<TransitEvent> events, std::vector<NatalPoint> points,
-                              double from, double to, double today, TipMaker tips) {
+                              std::optional<Vimshottari> dasha, double from, double to,
+                              double today, Tips tips) {
     events_ = std::move(events);
     points_ = std::move(points);
+    dasha_ = std::move(dasha);
     from_ = from;
     to_ = to;
     today_ = today;
@@ -27,7 +29,7 @@ void TimelineView::ShowEvents(std::vector<TransitEvent> events, std::vector<Nata
 }
 
 void TimelineView::LayOut() {
-    layout_ = LayOutTimeline(events_, points_, from_, to_, today_, width());
+    layout_ = LayOutTimeline(events_, points_, dasha_, from_, to_, today_, width());
     setMinimumHeight(static_cast<int>(layout_.height) + 1);
     update();
 }
@@ -59,8 +61,11 @@ bool TimelineView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const TimelineBar* bar = BarAt(layout_, help->pos().x(), help->pos().y());
-        if (bar != nullptr && tips_) {
-            QToolTip::showText(help->globalPos(), tips_(bar->event), this);
+        const DashaBar* period = DashaBarAt(layout_, help->pos().x(), help->pos().y());
+        if (bar != nullptr && tips_.window) {
+            QToolTip::showText(help->globalPos(), tips_.window(bar->event), this);
+        } else if (period != nullptr && tips_.period) {
+            QToolTip::showText(help->globalPos(), tips_.period(*period), this);
         } else {
             QToolTip::hideText();
             event->ignore();

@@ -17,12 +17,18 @@ class TimelineView : public QWidget {
   public:
     explicit TimelineView(QWidget* parent = nullptr);
 
-    // The tooltip text of a window, made by the tab in the zone chosen.
-    using TipMaker = std::function<QString(const TransitEvent&)>;
-    // The windows found over the span from `from` to `to`, laid out anew
-    // at each width; `today` is marked.
-    void ShowEvents(std::vector<TransitEvent> events, std::vector<NatalPoint> points, double from,
-                    double to, double today, TipMaker tips);
+    // The tooltip texts of a window and of a period, made by the tab in
+    // the zone chosen.
+    struct Tips {
+        std::function<QString(const TransitEvent&)> window;
+        std::function<QString(const DashaBar&)> period;
+    };
+    // The windows found over the span from `from` to `to`, under the lane
+    // of the natal periods when given, laid out anew at each width;
+    // `today` is marked.
+    void ShowEvents(std::vector<TransitEvent> events, std::vector<NatalPoint> points,
+                    std::optional<Vimshottari> dasha, double from, double to, double today,
+                    Tips tips);
     const TimelineLayout& layout() const { return layout_; }
     const TimelineRow* ChosenRow() const;
 
@@ -40,11 +46,12 @@ class TimelineView : public QWidget {
 
     std::vector<TransitEvent> events_;
     std::vector<NatalPoint> points_;
+    std::optional<Vimshottari> dasha_;
     double from_ = 0;
     double to_ = 1;
     double today_ = 0;
     TimelineLayout layout_;
-    TipMaker tips_;
+    Tips tips_;
     std::optional<std::size_t> chosen_;
 };
 

@@ -1,5 +1,6 @@
 #include "app/tabs/transits_tab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -12,13 +13,14 @@
 #include <QTimeZone>
 #include <exception>
 
-#include "app/widgets/scrolled_content.h"
 #include "app/tabs/transit_views.h"
+#include "app/widgets/scrolled_content.h"
 #include "drishti/classical_sputa_drishti.h"
 #include "engine/body_slot.h"
 #include "form/birth_summary.h"
 #include "text/virupas_text.h"
 #include "transits/natal_points.h"
+#include "transits/period_lords.h"
 #include "transits/strength_curve.h"
 #include "transits/swiss_position_source.h"
 #include "transits/transit_span.h"
@@ -120,6 +122,12 @@ QWidget* TransitsTab::BuildControls() {
     zone_ = new QComboBox;
     zone_->setObjectName(QStringLiteral("cmbTransitZone"));
     zone_->addItems({QStringLiteral("Birth zone"), QStringLiteral("Local zone")});
+    periodLords_ = new QCheckBox(QStringLiteral("&Period lords only"));
+    periodLords_->setObjectName(QStringLiteral("chkTransitPeriodLords"));
+    periodLords_->setToolTip(
+        QStringLiteral("Keep the windows whose transiting or natal body rules the Mahadasha or "
+                       "the Antardasha running at the window's peak (at its start for Graha "
+                       "windows and the Sade Sati)"));
     search_ = new QPushButton(QStringLiteral("Search"));
     search_->setObjectName(QStringLiteral("btnTransitSearch"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
@@ -140,18 +148,21 @@ QWidget* TransitsTab::BuildControls() {
     grid->addWidget(threshold_, 0, 5);
     grid->addWidget(new QLabel(QStringLiteral("Times in")), 1, 0);
     grid->addWidget(zone_, 1, 1, 1, 3);
-    grid->addWidget(search_, 1, 4);
-    grid->addWidget(cancel_, 1, 5);
-    grid->setColumnStretch(6, 1);
-    grid->addWidget(progress_, 2, 0, 1, 7);
-    grid->addWidget(status_, 3, 0, 1, 7);
+    grid->addWidget(periodLords_, 1, 4, 1, 2);
+    grid->addWidget(search_, 0, 6);
+    grid->addWidget(cancel_, 1, 6);
+    grid->setColumnStretch(7, 1);
+    grid->addWidget(progress_, 2, 0, 1, 8);
+    grid->addWidget(status_, 3, 0, 1, 8);
     connect(search_, &QPushButton::clicked, this, &TransitsTab::Search);
     connect(cancel_, &QPushButton::clicked, this, &TransitsTab::Cancel);
-    connect(zone_, &QComboBox::currentIndexChanged, this, [this] {
+    const auto showAgain = [this] {
         if (found_) {
             ShowFound();
         }
-    });
+    };
+    connect(zone_, &QComboBox::currentIndexChanged, this, showAgain);
+    connect(periodLords_, &QCheckBox::toggled, this, showAgain);
     return controls;
 }
 
@@ -159,15 +170,21 @@ void TransitsTab::ShowReading(const Calculation& calculation) {
     Cancel();
     natal_.reset();
     found_.reset();
-    timeline_->ShowEvents({}, {}, 0, 1, 0, {});
+    timeline_->ShowEvents({}, {}, std::nullopt, 0, 1, 0, {});
     plot_->Clear();
     status_->clear();
     if (calculation.sky.used.ephemeris != Ephemeris::Swiss) {
         return;
     }
     const int offset = UtcOffsetSeconds(calculation.record);
-    natal_ = Natal{calculation.record.name, NatalPointsOf(calculation),
-                   calculation.sky.used.ayanamsa, calculation.sky.used.node, offset};
+    natal_ = Natal{calculation.record.name,
+                   NatalPointsOf(calculation),
+                   calculation.sky.used.ayanamsa,
+                   calculation.sky.used.node,
+                   offset,
+                   calculation.dasha,
+                   calculation.ashtakavarga};
+    periodLords_->setEnabled(calculation.dasha.has_value());
     zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
                               .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                               .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
@@ -265,8 +282,10 @@ void TransitsTab::SetSearching(bool searching) {
 
 void TransitsTab::ShowFound() {
     const double today = JulianDayOf(QDate::currentDate());
-    timeline_->ShowEvents(found_->windows.events(), natal_->points, found_->from, found_->to, today,
-                          [this](const TransitEvent& event) { return TipOf(event); });
+    timeline_->ShowEvents(ShownEvents(), natal_->points, natal_->dasha, found_->from, found_->to,
+                          today,
+                          {[this](const TransitEvent& event) { return TipOf(event); },
+                           [this](const DashaBar& bar) { return PeriodTipOf(bar); }});
     status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
                          .arg(found_->windows.found())
                          .arg(TimeText(found_->from), TimeText(found_->to))
@@ -281,6 +300,26 @@ void TransitsTab::ShowFound() {
                                   ? QStringLiteral(" Searched on one thread: the system would "
                                                    "not start a second.")
                                   : QString()));
+}
+
+std::vector<TransitEvent> TransitsTab::ShownEvents() const {
+    if (!periodLords_->isChecked() || !natal_->dasha) {
+        return found_->windows.events();
+    }
+    std::vector<TransitEvent> kept;
+    for (const TransitEvent& event : found_->windows.events()) {
+        if (FallsInOwnPeriod(event, *natal_->dasha)) {
+            kept.push_back(event);
+        }
+    }
+    return kept;
+}
+
+QString TransitsTab::PeriodTipOf(const DashaBar& bar) const {
+    return QStringLiteral("%1 of %2\nfrom %3\nto %4")
+        .arg(bar.level == 0 ? QStringLiteral("Mahadasha") : QStringLiteral("Antardasha"),
+             QString::fromStdString(bar.label), TimeText(bar.period.start),
+             TimeText(bar.period.end));
 }
 
 QString TransitsTab::TimeText(double julianDay) const {
@@ -340,7 +379,7 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                  QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
                  QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
                  QString::fromStdString(VirupasText(found_->threshold)));
-    return TransitPrint{found_->windows.events(),
+    return TransitPrint{ShownEvents(),
                         natal_->points,
                         found_->from,
                         found_->to,
@@ -348,7 +387,8 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                         heading.toStdString(),
                         plot_->Samples(),
                         found_->threshold,
-                        plot_->Title()};
+                        plot_->Title(),
+                        natal_->dasha};
 }
 
 void TransitsTab::PlotChosenRow() {

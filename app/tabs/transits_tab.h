@@ -10,6 +10,7 @@
 #include "transits/kept_windows.h"
 #include "transits/transit_search.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -26,8 +27,10 @@ class TimelineView;
 // tabTransits: when transits aspect the reading on show. A span (from
 // today, a year by default), a threshold and a zone for the times; Search
 // runs off the window's thread with a progress bar and Cancel, and shows
-// the timeline of the windows; choosing a row plots its strength. A
-// cancelled search leaves the tab as it was.
+// the timeline of the windows under the lane of the reading's periods;
+// choosing a row plots its strength. "Period lords only" keeps the windows
+// that fall in a period of their own bodies. A cancelled search leaves the
+// tab as it was.
 class TransitsTab : public QGroupBox {
     Q_OBJECT
 
@@ -52,6 +55,10 @@ class TransitsTab : public QGroupBox {
         AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
         LunarNode node = LunarNode::Mean;
         int birthOffsetSeconds = 0;
+        // The reading's periods, drawn over the rows and read at each
+        // window, and its Ashtakavarga, whose bindus the windows carry.
+        std::optional<Vimshottari> dasha;
+        std::optional<Ashtakavarga> ashtakavarga;
     };
     struct Found {
         KeptWindows windows;
@@ -69,6 +76,10 @@ class TransitsTab : public QGroupBox {
     void Finish(std::optional<Found> found, QString problem);
     void SetSearching(bool searching);
     void ShowFound();
+    // The windows found, or with "period lords only" those falling in a
+    // period of their own bodies.
+    std::vector<TransitEvent> ShownEvents() const;
+    QString PeriodTipOf(const DashaBar& bar) const;
     void PlotChosenRow();
     QString TimeText(double julianDay) const;
     QString TipOf(const TransitEvent& event) const;
@@ -77,6 +88,7 @@ class TransitsTab : public QGroupBox {
     QDateEdit* to_;
     QDoubleSpinBox* threshold_;
     QComboBox* zone_;
+    QCheckBox* periodLords_;
     QPushButton* search_;
     QPushButton* cancel_;
     QProgressBar* progress_;

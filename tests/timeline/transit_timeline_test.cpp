@@ -44,7 +44,8 @@ TEST(TransitTimeline, BarsStandWhereTheirWindowsAreOneRowAPairSadeSatiFirst) {
         Sputa(Mars, Moon, FROM + 50, FROM + 55, 45),
         Sputa(Sun, Venus, FROM + 99, FROM + 100, 50),
     };
-    const TimelineLayout layout = LayOutTimeline(events, Points(), FROM, TO, FROM + 30, WIDTH);
+    const TimelineLayout layout =
+        LayOutTimeline(events, Points(), std::nullopt, FROM, TO, FROM + 30, WIDTH);
     ASSERT_EQ(layout.rows.size(), 3u);
     EXPECT_EQ(layout.rows[0].label, "Saturn: Sade Sati");
     EXPECT_EQ(layout.rows[1].label, "Sun on Venus");
@@ -83,7 +84,8 @@ TEST(TransitTimeline, TheSadeSatisPeakIsShadedDarkest) {
         SadeSati(SadeSatiPhase::Peak, FROM + 30, FROM + 60),
         SadeSati(SadeSatiPhase::Setting, FROM + 60, TO),
     };
-    const TimelineLayout layout = LayOutTimeline(events, Points(), FROM, TO, FROM, WIDTH);
+    const TimelineLayout layout =
+        LayOutTimeline(events, Points(), std::nullopt, FROM, TO, FROM, WIDTH);
     ASSERT_EQ(layout.rows.size(), 1u);
     const std::vector<TimelineBar>& bars = layout.rows[0].bars;
     ASSERT_EQ(bars.size(), 3u);
@@ -93,7 +95,8 @@ TEST(TransitTimeline, TheSadeSatisPeakIsShadedDarkest) {
 }
 
 TEST(TransitTimeline, TodayOutsideTheSpanDrawsNoLine) {
-    EXPECT_FALSE(LayOutTimeline({}, Points(), FROM, TO, TO + 1, WIDTH).todayX.has_value());
+    EXPECT_FALSE(
+        LayOutTimeline({}, Points(), std::nullopt, FROM, TO, TO + 1, WIDTH).todayX.has_value());
 }
 
 // 2023-03-01, 04-01, 05-01 and 06-01 fall 4, 35, 65 and 96 days after the
@@ -104,6 +107,54 @@ TEST(TransitTimeline, AShortSpanIsMarkedMonthByMonth) {
     EXPECT_EQ(ticks[0].text, "2023-03");
     EXPECT_DOUBLE_EQ(ticks[0].x, 130 + 40);
     EXPECT_DOUBLE_EQ(ticks[3].x, 130 + 960);
+}
+
+// The Moon at 0° (Ashwini's first point, Ketu's) 100 days before the span
+// leaves Ketu's whole Mahadasha to run; its first Antardasha, Ketu's own, is
+// 7 × 7 / 120 sidereal years of 365.256364 days, 149.14635 days, so it ends
+// 49.14635 days into the span, at x = 130 + 491.4635, and Venus's follows to
+// past the span's end.
+TEST(TransitTimeline, TheDashaLaneShowsThePeriodsOverTheSpanAboveTheRows) {
+    const std::optional<Vimshottari> dasha = ComputeVimshottari(0, FROM - 100, DashaYear::Sidereal);
+    const std::vector<TransitEvent> events = {Sputa(Mars, Moon, FROM + 10, FROM + 20, 60),
+                                              Sputa(Sun, Venus, FROM + 10, FROM + 20, 50)};
+    const TimelineLayout layout = LayOutTimeline(events, Points(), dasha, FROM, TO, FROM, WIDTH);
+    struct Expected {
+        int level;
+        const char* lord;
+        double left;
+        double right;
+        double start;
+        double end;
+    };
+    const Expected expected[] = {
+        {0, "S Node", 130, 1130, FROM - 100, FROM - 100 + 7 * 365.256364},
+        {1, "S Node", 130, 130 + 491.4635, FROM - 100, FROM + 49.14635},
+        {1, "Venus", 130 + 491.4635, 1130, FROM + 49.14635, FROM + 49.14635 + 426.13242},
+    };
+    ASSERT_EQ(layout.dashaBars.size(), std::size(expected));
+    for (std::size_t index = 0; index < std::size(expected); ++index) {
+        const DashaBar& bar = layout.dashaBars[index];
+        EXPECT_EQ(bar.level, expected[index].level) << index;
+        EXPECT_EQ(bar.label, expected[index].lord) << index;
+        EXPECT_NEAR(bar.left, expected[index].left, 1e-3) << index;
+        EXPECT_NEAR(bar.right, expected[index].right, 1e-3) << index;
+        EXPECT_NEAR(bar.period.start, expected[index].start, 1e-4) << index;
+        EXPECT_NEAR(bar.period.end, expected[index].end, 1e-4) << index;
+        EXPECT_GE(bar.top, bar.level * layout.rowHeight) << index;
+        EXPECT_LE(bar.bottom, (bar.level + 1) * layout.rowHeight) << index;
+    }
+    EXPECT_DOUBLE_EQ(layout.laneHeight, 2 * layout.rowHeight);
+    EXPECT_DOUBLE_EQ(layout.rows.front().top, layout.laneHeight);
+    EXPECT_EQ(DashaBarAt(layout, 700, layout.rowHeight * 1.5), &layout.dashaBars[2]);
+    EXPECT_EQ(RowAt(layout, layout.rowHeight), nullptr);
+    // Each printed page repeats the lane over its own rows.
+    const std::vector<TimelineLayout> pages = TimelinePages(layout, 1);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[1].dashaBars.size(), 3u);
+    EXPECT_DOUBLE_EQ(pages[1].rows.front().top, layout.laneHeight);
+    EXPECT_DOUBLE_EQ(pages[1].rows.front().bars.front().bottom,
+                     layout.rows[1].bars.front().bottom - layout.rowHeight);
 }
 
 TEST(StrengthPlot, TheAxisReachesNinetyOnlyPastSixty) {
