@@ -118,7 +118,8 @@ bool ProduceReadings(const ReportOptions& options, const ConsumeOutput& consume,
 }
 
 // Each computed reading's page goes to the PDF file as it comes, in
-// argument order, with the South Indian chart; the file takes the place of
+// argument order, with the South Indian chart (and its Ashtakavarga with
+// --ashtakavarga); the file takes the place of
 // an older one only once complete. Nothing is written when no reading
 // could be computed.
 int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
@@ -130,7 +131,9 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
         allPrinted = allPrinted && !output.refused;
         err << output.problems << std::flush;
         anyPage = anyPage || output.calculation.has_value();
-        return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
+        return !output.calculation ||
+               pdf.Add({*output.calculation, ChartStyle::SouthIndian, nullptr,
+                        options.periods.ashtakavarga.has_value()});
     };
     // A page that could not be added stops the work and refuses the commit.
     ProduceReadings(options, consume, err);

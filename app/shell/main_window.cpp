@@ -301,7 +301,9 @@ void MainWindow::PrintReading() {
         return;
     }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    sarovin::PrintReading(this, platform_, {calculation_, style, transits ? &*transits : nullptr});
+    sarovin::PrintReading(this, platform_,
+                          {calculation_, style, transits ? &*transits : nullptr,
+                           resultsPanel_->AshtakavargaShown()});
 }
 
 void MainWindow::ExportPdf() {
@@ -312,7 +314,9 @@ void MainWindow::ExportPdf() {
         return;
     }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    ExportReadingPdf(this, platform_, {calculation_, style, transits ? &*transits : nullptr},
+    ExportReadingPdf(this, platform_,
+                     {calculation_, style, transits ? &*transits : nullptr,
+                      resultsPanel_->AshtakavargaShown()},
                      readingPlaces_);
 }
 

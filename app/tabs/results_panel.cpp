@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/tabs/ashtakavarga_tab.h"
 #include "app/tabs/chart_tab.h"
 #include "app/tabs/dasha_tab.h"
 #include "app/tabs/drishti_tab.h"
@@ -98,6 +99,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     dasha_ = new DashaTab(this);
     connect(dasha_, &DashaTab::YearChanged, this, &ResultsPanel::DashaYearChanged);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
+    ashtakavarga_ = new AshtakavargaTab(this);
+    tabs_->addTab(ashtakavarga_, QStringLiteral("Ashtakavarga"));
 
     AddTabKeys();
 
@@ -183,6 +186,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
+    ashtakavarga_->ShowCalculation(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
 
@@ -231,6 +235,10 @@ std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
         return std::nullopt;
     }
     return transits_->PrintedTransits();
+}
+
+bool ResultsPanel::AshtakavargaShown() const {
+    return tabs_->currentWidget() == ashtakavarga_;
 }
 
 DashaYear ResultsPanel::DashaYearChosen() const {

@@ -15,6 +15,7 @@ namespace sarovin {
 
 class ChartTab;
 class CompareTab;
+class AshtakavargaTab;
 class DashaTab;
 class DrishtiTab;
 class HousesTab;
@@ -44,6 +45,9 @@ class ResultsPanel : public QWidget {
     std::optional<TransitPrint> TransitsOnShow() const;
     // True while the Compare tab is the one on show.
     bool ComparisonShown() const;
+    // True while the Ashtakavarga tab is the one on show: its table is
+    // printed after the reading's pages.
+    bool AshtakavargaShown() const;
     // The year the Dasha tab counts the periods in.
     DashaYear DashaYearChosen() const;
 
@@ -81,6 +85,7 @@ class ResultsPanel : public QWidget {
     ChartTab* chart_;
     CompareTab* compare_;
     DashaTab* dasha_;
+    AshtakavargaTab* ashtakavarga_;
 };
 
 }  // namespace sarovin
