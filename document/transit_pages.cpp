@@ -45,7 +45,7 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
                          QString::fromStdString(print.heading));
         painter.translate(margin, margin + headingHeight);
         painter.scale(scale, scale);
-        PaintTimeline(painter, pages[index], nullptr);
+        PaintTimeline(painter, pages[index], nullptr, ChartColours{}, AxisLabels::Under);
         painter.restore();
     }
     if (print.samples.empty()) {
@@ -57,9 +57,11 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
     painter.save();
     painter.translate(margin, margin);
     painter.scale(scale, scale);
-    PaintStrengthPlot(painter,
-                      LayOutStrengthPlot(print.samples, print.from, print.to, print.threshold,
-                                         LAYOUT_WIDTH, PLOT_HEIGHT, print.plotTitle));
+    PaintStrengthPlot(
+        painter,
+        LayOutStrengthPlot(print.samples, print.from, print.to, print.today, print.threshold,
+                           LAYOUT_WIDTH, PLOT_HEIGHT, print.plotTitle),
+        ChartColours{});
     painter.restore();
     return true;
 }

@@ -18,8 +18,16 @@ constexpr double GRAHA_BAND = 4;
 constexpr Rgb GRAHA_GREY = {150, 150, 150};
 constexpr Rgb SADE_SATI_LIGHT = {230, 190, 120};
 constexpr Rgb SADE_SATI_DARK = {190, 120, 40};
-constexpr int SHORT_SPAN_YEARS = 3;
+// A label needs this much room after its tick: "2026-03" is seven
+// characters of some 6.5 units at the painter's 11-unit text, "2026" four.
+constexpr double CHAR_WIDTH = 6.5;
+constexpr double LABEL_GAP = 2;
+constexpr double LABEL_ROOM = 12;
+constexpr double DAYS_PER_MONTH = 365.25 / 12;
+constexpr double DAYS_PER_YEAR = 365.25;
 constexpr int DASHA_LEVELS = 2;
+// The natal place of a planet's Kakshya row: before every natal point.
+constexpr int KAKSHYA_ROW = -1;
 // Alternate fills of the Mahadashas (blue) and the Antardashas (green).
 constexpr Rgb MAHA_FILLS[] = {{196, 214, 238}, {226, 236, 249}};
 constexpr Rgb ANTAR_FILLS[] = {{206, 228, 196}, {233, 244, 228}};
@@ -64,6 +72,27 @@ TimelineBar BarOf(const TransitEvent& event, double left, double right, double t
             break;
     }
     return bar;
+}
+
+// The grid's step: 1, 3 or 6 months, or 1, 2, 5, 10, 20, 50 or 100 years,
+// the finest whose labels keep apart at `daysWide` units a day.
+struct TickStep {
+    int months = 0;
+    int years = 1;
+};
+
+TickStep StepFor(double daysWide) {
+    for (const int months : {1, 3, 6}) {
+        if (months * DAYS_PER_MONTH * daysWide >= CHAR_WIDTH * 7 + LABEL_ROOM) {
+            return {months, 1};
+        }
+    }
+    for (const int years : {1, 2, 5, 10, 20, 50}) {
+        if (years * DAYS_PER_YEAR * daysWide >= CHAR_WIDTH * 4 + LABEL_ROOM) {
+            return {0, years};
+        }
+    }
+    return {0, 100};
 }
 
 std::string TickText(const UtcMinute& day, bool monthly) {
@@ -116,17 +145,25 @@ double TimeX(double time, double from, double to, double left, double right) {
 }
 
 std::vector<TimeTick> TimeTicks(double from, double to, double left, double right) {
+    const double daysWide = (right - left) / (to - from);
+    const TickStep step = StepFor(daysWide);
     const UtcMinute first = MinuteOf(from);
     const UtcMinute last = MinuteOf(to);
-    const bool monthly = last.year - first.year < SHORT_SPAN_YEARS;
     std::vector<TimeTick> ticks;
-    for (int year = first.year; year <= last.year; ++year) {
-        for (int month = 1; month <= (monthly ? 12 : 1); ++month) {
+    const int firstYear = first.year - first.year % step.years;
+    for (int year = firstYear; year <= last.year; year += step.years) {
+        for (int month = 1; month <= (step.months > 0 ? 12 : 1);
+             month += std::max(step.months, 1)) {
             const double time = JulianDayOfDate(year, month, 1);
-            if (time >= from && time <= to) {
-                ticks.push_back(
-                    {TimeX(time, from, to, left, right), TickText(MinuteOf(time), monthly)});
+            if (time < from || time > to) {
+                continue;
             }
+            const double x = TimeX(time, from, to, left, right);
+            std::string text = TickText(MinuteOf(time), step.months > 0);
+            if (x + LABEL_GAP + CHAR_WIDTH * static_cast<double>(text.size()) > right) {
+                text.clear();
+            }
+            ticks.push_back({x, std::move(text)});
         }
     }
     return ticks;
@@ -146,11 +183,14 @@ TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
                           .ticks = {},
                           .todayX = std::nullopt};
     // Rows in a fixed order: the Sade Sati, then by transiting body and
-    // natal point.
+    // natal point, a planet's Kakshya lane before its natal points.
     std::map<std::tuple<bool, int, int>, std::vector<const TransitEvent*>> pairs;
     for (const TransitEvent& event : events) {
         const bool sadeSati = event.kind == TransitKind::SadeSati;
-        pairs[{!sadeSati, event.transiting, sadeSati ? 0 : event.natal}].push_back(&event);
+        const int natal = sadeSati                             ? 0
+                          : event.kind == TransitKind::Kakshya ? KAKSHYA_ROW
+                                                               : event.natal;
+        pairs[{!sadeSati, event.transiting, natal}].push_back(&event);
     }
     if (dasha) {
         layout.dashaBars = LayOutDashaLane(*dasha, from, to, LABEL_WIDTH, width, 0);
@@ -159,8 +199,9 @@ TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
     for (const auto& [key, rowEvents] : pairs) {
         TimelineRow row{.label = RowLabel(*rowEvents.front(), points),
                         .transiting = std::get<1>(key),
-                        .natal = std::get<2>(key),
+                        .natal = std::max(std::get<2>(key), 0),
                         .sadeSati = !std::get<0>(key),
+                        .kakshya = std::get<2>(key) == KAKSHYA_ROW,
                         .top = top,
                         .bars = {}};
         for (const TransitEvent* event : rowEvents) {
@@ -172,7 +213,8 @@ TimelineLayout LayOutTimeline(const std::vector<TransitEvent>& events,
     }
     layout.height = top + AXIS_HEIGHT;
     layout.ticks = TimeTicks(from, to, LABEL_WIDTH, width);
-    if (today >= from && today <= to) {
+    // An empty timeline has no axis to mark.
+    if (today >= from && today <= to && (!layout.rows.empty() || dasha)) {
         layout.todayX = TimeX(today, from, to, LABEL_WIDTH, width);
     }
     return layout;

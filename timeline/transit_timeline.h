@@ -29,13 +29,16 @@ struct TimelineBar {
     TransitEvent event;
 };
 
-// One transiting body on one natal point ("Saturn on Moon"), or Saturn's
-// Sade Sati ("Saturn: Sade Sati"), with its windows.
+// One transiting body on one natal point ("Saturn on Moon"), Saturn's
+// Sade Sati ("Saturn: Sade Sati"), or the Kakshya windows of Saturn or
+// Jupiter ("Jupiter: Kakshya", a thin lane first among that planet's rows),
+// with its windows.
 struct TimelineRow {
     std::string label;
     int transiting = 0;
     int natal = 0;
     bool sadeSati = false;
+    bool kakshya = false;
     double top = 0;
     std::vector<TimelineBar> bars;
 };
@@ -60,7 +63,7 @@ struct DashaBar {
 // periods, a dasha lane of two rows (the Mahadashas, then their
 // Antardashas) first; then one row per pair with at least one window (the
 // Sade Sati first), ticks on the time axis under them and a line at
-// `today` when it falls in the span.
+// `today` when it falls in the span (none on a timeline with nothing on it).
 struct TimelineLayout {
     double width = 0;
     double height = 0;
@@ -89,8 +92,10 @@ std::vector<DashaBar> LayOutDashaLane(const Vimshottari& dasha, double from, dou
 // The x of a moment on a time axis from `left` to `right` for the span.
 double TimeX(double time, double from, double to, double left, double right);
 
-// Ticks for the span on the axis: each year's 1 January, or each month's
-// first day when the span is shorter than three years.
+// Grid ticks for the span on the axis, on the first day of every 1, 3 or 6
+// months, or of January every 1, 2, 5, 10, 20, 50 or 100 years: the finest
+// step whose labels keep apart. A tick too near the axis's end for its
+// label has none.
 std::vector<TimeTick> TimeTicks(double from, double to, double left, double right);
 
 // The timeline cut into pages of at most `rowsPerPage` rows (at least

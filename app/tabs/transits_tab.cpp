@@ -5,25 +5,31 @@
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSplitter>
 #include <QThread>
 #include <QTimeZone>
 #include <exception>
 
 #include "app/tabs/transit_views.h"
+#include "app/widgets/overwrite_date_edit.h"
 #include "app/widgets/scrolled_content.h"
 #include "drishti/classical_sputa_drishti.h"
+#include "drishti/sign_names.h"
 #include "engine/body_slot.h"
 #include "form/birth_summary.h"
 #include "text/virupas_text.h"
+#include "timeline/window_filter.h"
 #include "transits/natal_points.h"
-#include "transits/period_lords.h"
 #include "transits/strength_curve.h"
 #include "transits/swiss_position_source.h"
 #include "transits/transit_span.h"
+#include "transits/transit_tags.h"
 #include "transits/utc_time.h"
 
 namespace sarovin {
@@ -31,6 +37,10 @@ namespace sarovin {
 namespace {
 
 constexpr int PROGRESS_STEPS = 1000;
+constexpr int TIMELINE_SHARE = 4;
+// The splitter's first sizes, in proportion only.
+constexpr int SIZE_UNIT = 1000;
+constexpr double HIGHEST_PEAK = 90;
 // A search of centuries at a low threshold finds hundreds of thousands of
 // windows (711,715 from 1800 to 2399 at 30 virupas); the tab keeps and
 // draws this many, some 10 MB, and says so.
@@ -60,8 +70,39 @@ QString PhaseText(SadeSatiPhase phase) {
     return QStringLiteral("setting");
 }
 
+QString SignName(int sign) {
+    return QString::fromUtf8(VedicSignNames[static_cast<std::size_t>(sign)].data());
+}
+
+QString AshtakaName(int point) {
+    return QString::fromUtf8(AshtakaPointNames[static_cast<std::size_t>(point)].data());
+}
+
+QString LordName(BodySlot lord) {
+    return QString::fromUtf8(SlotNames[lord].englishName.data());
+}
+
+// The periods running at the moment a window is read at, and the bindus
+// of the sign the planet transits, as the tool's text says them.
+QString TagsTip(const TransitEvent& event, const TransitTags& tags) {
+    QString tip;
+    if (tags.periods) {
+        tip += QStringLiteral("\nperiods %1/%2 at the %3")
+                   .arg(LordName(tags.periods->maha), LordName(tags.periods->antar),
+                        event.kind == TransitKind::Sputa ? QStringLiteral("peak")
+                                                         : QStringLiteral("start"));
+    }
+    if (tags.bindus) {
+        tip += QStringLiteral("\nbindus in %1: %2 own, %3 sarva")
+                   .arg(SignName(event.sign))
+                   .arg(tags.bindus->own)
+                   .arg(tags.bindus->sarva);
+    }
+    return tip;
+}
+
 QDateEdit* DateBox(const char* name, const QDate& date) {
-    auto* box = new QDateEdit(date);
+    auto* box = new OverwriteDateEdit(date);
     box->setObjectName(QString::fromLatin1(name));
     box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     box->setDateRange(FIRST_DATE, LAST_DATE);
@@ -85,16 +126,31 @@ Result<TransitCounts> SearchOrSayWhy(const TransitRequest& request,
 
 TransitsTab::TransitsTab(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("tabTransits"));
+    timeline_ = new TimelineView;
     auto* layout = new QVBoxLayout(ScrolledContent(this));
     layout->addWidget(BuildControls());
-    timeline_ = new TimelineView;
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("scrTransitTimeline"));
     scroll->setWidget(timeline_);
     scroll->setWidgetResizable(true);
-    layout->addWidget(scroll, 3);
+    // The axis stays in view above the rows as they scroll.
+    auto* timelineBox = new QWidget;
+    auto* timelineLayout = new QVBoxLayout(timelineBox);
+    timelineLayout->setContentsMargins(0, 0, 0, 0);
+    timelineLayout->setSpacing(0);
+    timelineLayout->addWidget(new TimeAxisView(*timeline_));
+    timelineLayout->addWidget(scroll, 1);
     plot_ = new StrengthPlotView;
-    layout->addWidget(plot_, 2);
+    // The timeline takes the room; the plot keeps what it needs to read.
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName(QStringLiteral("splTransits"));
+    splitter->addWidget(timelineBox);
+    splitter->addWidget(plot_);
+    splitter->setStretchFactor(0, TIMELINE_SHARE);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TIMELINE_SHARE * SIZE_UNIT, SIZE_UNIT});
+    splitter->setChildrenCollapsible(false);
+    layout->addWidget(splitter, 1);
     connect(timeline_, &TimelineView::RowChosen, this, &TransitsTab::PlotChosenRow);
 }
 
@@ -148,22 +204,89 @@ QWidget* TransitsTab::BuildControls() {
     grid->addWidget(threshold_, 0, 5);
     grid->addWidget(new QLabel(QStringLiteral("Times in")), 1, 0);
     grid->addWidget(zone_, 1, 1, 1, 3);
-    grid->addWidget(periodLords_, 1, 4, 1, 2);
     grid->addWidget(search_, 0, 6);
     grid->addWidget(cancel_, 1, 6);
+    grid->addWidget(BuildFilters(), 2, 0, 1, 8);
     grid->setColumnStretch(7, 1);
-    grid->addWidget(progress_, 2, 0, 1, 8);
-    grid->addWidget(status_, 3, 0, 1, 8);
+    grid->addWidget(progress_, 3, 0, 1, 8);
+    grid->addWidget(status_, 4, 0, 1, 8);
     connect(search_, &QPushButton::clicked, this, &TransitsTab::Search);
     connect(cancel_, &QPushButton::clicked, this, &TransitsTab::Cancel);
-    const auto showAgain = [this] {
-        if (found_) {
-            ShowFound();
-        }
-    };
-    connect(zone_, &QComboBox::currentIndexChanged, this, showAgain);
-    connect(periodLords_, &QCheckBox::toggled, this, showAgain);
+    connect(zone_, &QComboBox::currentIndexChanged, this, &TransitsTab::ShowAgain);
     return controls;
+}
+
+// Which windows the timeline shows, the rows it then has, and the button
+// that shows the whole span again.
+QWidget* TransitsTab::BuildFilters() {
+    auto* filters = new QWidget;
+    auto* row = new QHBoxLayout(filters);
+    row->setContentsMargins(0, 0, 0, 0);
+    body_ = new QComboBox;
+    body_->setObjectName(QStringLiteral("cmbTransitBody"));
+    body_->setAccessibleName(QStringLiteral("Transiting body"));
+    body_->addItem(QStringLiteral("Every body"));
+    for (const BodyNames& names : SlotNames) {
+        body_->addItem(QString::fromUtf8(names.englishName.data()));
+    }
+    natalPoint_ = new QComboBox;
+    natalPoint_->setObjectName(QStringLiteral("cmbTransitNatal"));
+    natalPoint_->setAccessibleName(QStringLiteral("Natal point"));
+    natalPoint_->addItem(QStringLiteral("Every natal point"));
+    kind_ = new QComboBox;
+    kind_->setObjectName(QStringLiteral("cmbTransitKind"));
+    kind_->setAccessibleName(QStringLiteral("Kind of window"));
+    kind_->addItems({QStringLiteral("Every kind"), QStringLiteral("Graha"), QStringLiteral("Sputa"),
+                     QStringLiteral("Sade Sati"), QStringLiteral("Kakshya")});
+    minimumPeak_ = new QDoubleSpinBox;
+    minimumPeak_->setObjectName(QStringLiteral("spnTransitMinimumPeak"));
+    minimumPeak_->setAccessibleName(QStringLiteral("Minimum peak"));
+    minimumPeak_->setRange(0, HIGHEST_PEAK);
+    minimumPeak_->setDecimals(1);
+    minimumPeak_->setPrefix(QStringLiteral("peak \u2265 "));
+    minimumPeak_->setSuffix(QStringLiteral(" virupas"));
+    rows_ = new QLabel;
+    rows_->setObjectName(QStringLiteral("lblTransitRows"));
+    auto* fit = new QPushButton(QStringLiteral("&Fit span"));
+    fit->setObjectName(QStringLiteral("btnTransitFit"));
+    fit->setToolTip(
+        QStringLiteral("Show the whole span searched (Ctrl with the wheel zooms, "
+                       "dragging pans)"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{body_, natalPoint_, kind_, minimumPeak_,
+                                                           periodLords_, rows_}) {
+        row->addWidget(widget);
+    }
+    row->addStretch();
+    row->addWidget(fit);
+    for (QComboBox* list : {body_, natalPoint_, kind_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &TransitsTab::ShowAgain);
+    }
+    connect(minimumPeak_, &QDoubleSpinBox::valueChanged, this, &TransitsTab::ShowAgain);
+    connect(periodLords_, &QCheckBox::toggled, this, &TransitsTab::ShowAgain);
+    connect(fit, &QPushButton::clicked, timeline_, &TimelineView::FitSpan);
+    return filters;
+}
+
+void TransitsTab::ShowAgain() {
+    if (found_) {
+        ShowFound();
+    }
+}
+
+WindowFilter TransitsTab::FilterChosen() const {
+    WindowFilter filter;
+    if (body_->currentIndex() > 0) {
+        filter.transiting = body_->currentIndex() - 1;
+    }
+    if (natalPoint_->currentIndex() > 0) {
+        filter.natal = natalPoint_->currentIndex() - 1;
+    }
+    if (kind_->currentIndex() > 0) {
+        filter.kind = static_cast<TransitKind>(kind_->currentIndex() - 1);
+    }
+    filter.minimumPeak = minimumPeak_->value();
+    filter.periodLordsOnly = periodLords_->isChecked();
+    return filter;
 }
 
 void TransitsTab::ShowReading(const Calculation& calculation) {
@@ -185,6 +308,13 @@ void TransitsTab::ShowReading(const Calculation& calculation) {
                    calculation.dasha,
                    calculation.ashtakavarga};
     periodLords_->setEnabled(calculation.dasha.has_value());
+    const QSignalBlocker quiet(natalPoint_);
+    while (natalPoint_->count() > 1) {
+        natalPoint_->removeItem(1);
+    }
+    for (const NatalPoint& point : natal_->points) {
+        natalPoint_->addItem(QString::fromStdString(point.name));
+    }
     zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
                               .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                               .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
@@ -205,7 +335,8 @@ void TransitsTab::Search() {
                            .to = JulianDayOf(to_->date()),
                            .threshold = threshold_->value(),
                            .trueNode = natal_->node == LunarNode::True,
-                           .threads = QThread::idealThreadCount() > 1 ? 2 : 1};
+                           .threads = QThread::idealThreadCount() > 1 ? 2 : 1,
+                           .ashtakavarga = natal_->ashtakavarga};
     const PositionSourceFactory sources = SwissPositionSources(natal_->ayanamsa, natal_->node);
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     SetSearching(true);
@@ -256,6 +387,18 @@ void TransitsTab::Cancel() {
     }
     *cancelled_ = true;
     SetSearching(false);
+    ShowSpanOnShow();
+}
+
+// The span boxes say the span of the results on show, if any.
+void TransitsTab::ShowSpanOnShow() {
+    if (!found_) {
+        return;
+    }
+    const UtcMinute from = MinuteOf(found_->from);
+    const UtcMinute to = MinuteOf(found_->to);
+    from_->setDate(QDate(from.year, from.month, from.day));
+    to_->setDate(QDate(to.year, to.month, to.day));
 }
 
 void TransitsTab::Finish(std::optional<Found> found, QString problem) {
@@ -286,6 +429,9 @@ void TransitsTab::ShowFound() {
                           today,
                           {[this](const TransitEvent& event) { return TipOf(event); },
                            [this](const DashaBar& bar) { return PeriodTipOf(bar); }});
+    const std::size_t rows = timeline_->layout().rows.size();
+    rows_->setText(rows == 1 ? QStringLiteral("1 row shown")
+                             : QStringLiteral("%1 rows shown").arg(rows));
     status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
                          .arg(found_->windows.found())
                          .arg(TimeText(found_->from), TimeText(found_->to))
@@ -303,12 +449,10 @@ void TransitsTab::ShowFound() {
 }
 
 std::vector<TransitEvent> TransitsTab::ShownEvents() const {
-    if (!periodLords_->isChecked() || !natal_->dasha) {
-        return found_->windows.events();
-    }
+    const WindowFilter filter = FilterChosen();
     std::vector<TransitEvent> kept;
     for (const TransitEvent& event : found_->windows.events()) {
-        if (FallsInOwnPeriod(event, *natal_->dasha)) {
+        if (PassesFilter(event, filter, natal_->dasha)) {
             kept.push_back(event);
         }
     }
@@ -353,7 +497,8 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
             tip = QStringLiteral("Sade Sati, %1 phase").arg(PhaseText(*event.phase));
             break;
         case TransitKind::Kakshya:
-            tip = QStringLiteral("%1 in a Kakshya with a bindu").arg(transiting);
+            tip = QStringLiteral("%1 in %2, %3's kakshya, which gave a bindu")
+                      .arg(transiting, SignName(event.sign), AshtakaName(*event.kakshyaLord));
             break;
     }
     tip += QStringLiteral("\nfrom %1%2\nto %3%4")
@@ -364,7 +509,7 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
                    .arg(TimeText(*event.peak),
                         QString::fromStdString(VirupasText(*event.peakVirupas)));
     }
-    return tip;
+    return tip + TagsTip(event, TagsOf(event, natal_->dasha, natal_->ashtakavarga));
 }
 
 std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
@@ -398,8 +543,9 @@ void TransitsTab::PlotChosenRow() {
     }
     const QString name =
         row->sadeSati ? QStringLiteral("Saturn: Sade Sati") : QString::fromStdString(row->label);
-    if (row->sadeSati || row->transiting >= ASPECTING_PLANETS) {
-        plot_->ShowSamples({}, found_->from, found_->to, found_->threshold,
+    if (row->sadeSati || row->kakshya || row->transiting >= ASPECTING_PLANETS) {
+        plot_->ShowSamples({}, found_->from, found_->to, JulianDayOf(QDate::currentDate()),
+                           found_->threshold,
                            (name + QStringLiteral(": no Sputa Drishti to plot")).toStdString());
         return;
     }
@@ -413,7 +559,8 @@ void TransitsTab::PlotChosenRow() {
         return;
     }
     plot_->ShowSamples(
-        std::move(*samples), found_->from, found_->to, found_->threshold,
+        std::move(*samples), found_->from, found_->to, JulianDayOf(QDate::currentDate()),
+        found_->threshold,
         (name + QStringLiteral(", classical Sputa Drishti in virupas")).toStdString());
 }
 

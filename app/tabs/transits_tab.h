@@ -7,6 +7,7 @@
 
 #include "calculation/calculation.h"
 #include "document/transit_pages.h"
+#include "timeline/window_filter.h"
 #include "transits/kept_windows.h"
 #include "transits/transit_search.h"
 
@@ -28,9 +29,10 @@ class TimelineView;
 // today, a year by default), a threshold and a zone for the times; Search
 // runs off the window's thread with a progress bar and Cancel, and shows
 // the timeline of the windows under the lane of the reading's periods;
-// choosing a row plots its strength. "Period lords only" keeps the windows
-// that fall in a period of their own bodies. A cancelled search leaves the
-// tab as it was.
+// choosing a row plots its strength. Filters keep the windows of a
+// transiting body, on a natal point, of a kind, peaking at a minimum, or
+// (period lords only) falling in a period of their own bodies. A cancelled
+// search leaves the tab as it was, its span boxes with it.
 class TransitsTab : public QGroupBox {
     Q_OBJECT
 
@@ -71,13 +73,16 @@ class TransitsTab : public QGroupBox {
     };
 
     QWidget* BuildControls();
+    QWidget* BuildFilters();
+    WindowFilter FilterChosen() const;
+    void ShowAgain();
+    void ShowSpanOnShow();
     void Search();
     void Cancel();
     void Finish(std::optional<Found> found, QString problem);
     void SetSearching(bool searching);
     void ShowFound();
-    // The windows found, or with "period lords only" those falling in a
-    // period of their own bodies.
+    // The windows found that pass the filters chosen.
     std::vector<TransitEvent> ShownEvents() const;
     QString PeriodTipOf(const DashaBar& bar) const;
     void PlotChosenRow();
@@ -89,6 +94,11 @@ class TransitsTab : public QGroupBox {
     QDoubleSpinBox* threshold_;
     QComboBox* zone_;
     QCheckBox* periodLords_;
+    QComboBox* body_;
+    QComboBox* natalPoint_;
+    QComboBox* kind_;
+    QDoubleSpinBox* minimumPeak_;
+    QLabel* rows_;
     QPushButton* search_;
     QPushButton* cancel_;
     QProgressBar* progress_;

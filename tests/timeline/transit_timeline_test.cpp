@@ -3,6 +3,7 @@
 #include "engine/body_slot.h"
 #include "timeline/strength_plot.h"
 #include "timeline/transit_timeline.h"
+#include "transits/utc_time.h"
 
 namespace sarovin {
 namespace {
@@ -94,6 +95,42 @@ TEST(TransitTimeline, TheSadeSatisPeakIsShadedDarkest) {
     EXPECT_EQ(bars[0].fill, bars[2].fill);
 }
 
+// An empty timeline has no axis, so no line for today either.
+TEST(TransitTimeline, AnEmptyTimelineMarksNoToday) {
+    EXPECT_FALSE(
+        LayOutTimeline({}, Points(), std::nullopt, FROM, TO, FROM + 1, WIDTH).todayX.has_value());
+}
+
+struct TickCase {
+    const char* what;
+    int fromYear;
+    int toYear;
+    std::vector<std::string> firstLabels;
+    std::size_t count;
+};
+
+// 1000 units across: a century gives 10 a year, so a label of four
+// characters (some 26 units and 12 of room) is written every 5 years; two
+// years give 42 a month, too few for "2023-01" (58), so every quarter. The
+// tick at the axis's very end has no room for its label.
+TEST(TransitTimeline, TheGridStepsKeepTheirLabelsApartAndNoneIsCut) {
+    const TickCase cases[] = {
+        {"a century", 1950, 2050, {"1950", "1955", "1960"}, 21},
+        {"two years", 2023, 2025, {"2023-01", "2023-04", "2023-07"}, 9},
+    };
+    for (const TickCase& test : cases) {
+        const std::vector<TimeTick> ticks = TimeTicks(
+            JulianDayOfDate(test.fromYear, 1, 1), JulianDayOfDate(test.toYear, 1, 1), 130, WIDTH);
+        ASSERT_EQ(ticks.size(), test.count) << test.what;
+        for (std::size_t index = 0; index < test.firstLabels.size(); ++index) {
+            EXPECT_EQ(ticks[index].text, test.firstLabels[index]) << test.what;
+        }
+        EXPECT_DOUBLE_EQ(ticks.back().x, WIDTH) << test.what;
+        EXPECT_EQ(ticks.back().text, "") << test.what;
+        EXPECT_NE(ticks[ticks.size() - 2].text, "") << test.what;
+    }
+}
+
 TEST(TransitTimeline, TodayOutsideTheSpanDrawsNoLine) {
     EXPECT_FALSE(
         LayOutTimeline({}, Points(), std::nullopt, FROM, TO, TO + 1, WIDTH).todayX.has_value());
@@ -157,15 +194,49 @@ TEST(TransitTimeline, TheDashaLaneShowsThePeriodsOverTheSpanAboveTheRows) {
                      layout.rows[1].bars.front().bottom - layout.rowHeight);
 }
 
+TransitEvent Kakshya(int planet, double start, double end) {
+    return {.kind = TransitKind::Kakshya,
+            .transiting = planet,
+            .natal = 0,
+            .start = start,
+            .end = end,
+            .kakshyaLord = 0};
+}
+
+// A planet's Kakshya windows share one row of their own, a thin lane
+// before the planet's natal points, whatever point index they carry.
+TEST(TransitTimeline, KakshyaWindowsAreAThinLaneOnTheirPlanetsOwnRow) {
+    const std::vector<TransitEvent> events = {
+        Sputa(Saturn, Sun, FROM + 10, FROM + 20, 50), Kakshya(Saturn, FROM + 5, FROM + 30),
+        Kakshya(Jupiter, FROM, FROM + 3), Kakshya(Saturn, FROM + 60, FROM + 70)};
+    const TimelineLayout layout =
+        LayOutTimeline(events, Points(), std::nullopt, FROM, TO, FROM, WIDTH);
+    ASSERT_EQ(layout.rows.size(), 3u);
+    EXPECT_EQ(layout.rows[0].label, "Jupiter: Kakshya");
+    EXPECT_EQ(layout.rows[1].label, "Saturn: Kakshya");
+    EXPECT_EQ(layout.rows[2].label, "Saturn on Sun");
+    EXPECT_TRUE(layout.rows[1].kakshya);
+    EXPECT_FALSE(layout.rows[2].kakshya);
+    ASSERT_EQ(layout.rows[1].bars.size(), 2u);
+    const TimelineBar& lane = layout.rows[1].bars[0];
+    EXPECT_DOUBLE_EQ(lane.left, 130 + 50);
+    EXPECT_DOUBLE_EQ(lane.right, 130 + 300);
+    EXPECT_LE(lane.bottom - lane.top, layout.rowHeight / 4);
+}
+
 TEST(StrengthPlot, TheAxisReachesNinetyOnlyPastSixty) {
     const std::vector<StrengthSample> saturn = {{FROM, 0}, {TO, 75}};
-    const StrengthPlot tall = LayOutStrengthPlot(saturn, FROM, TO, 45, 400, 200, "Saturn");
+    const StrengthPlot tall = LayOutStrengthPlot(saturn, FROM, TO, TO + 1, 45, 400, 200, "Saturn");
     EXPECT_EQ(tall.strengthTicks.back().text, "90");
     const StrengthPlot plain =
-        LayOutStrengthPlot({{FROM, 0}, {TO, 60}}, FROM, TO, 45, 400, 200, "Sun");
+        LayOutStrengthPlot({{FROM, 0}, {TO, 60}}, FROM, TO, FROM + 50, 45, 400, 200, "Sun");
     EXPECT_EQ(plain.strengthTicks.back().text, "60");
     EXPECT_DOUBLE_EQ(plain.curve.back().y, plain.top);
     EXPECT_DOUBLE_EQ(plain.thresholdY, plain.bottom - (plain.bottom - plain.top) * 45 / 60);
+    // Today halfway through the span is halfway across the plot.
+    ASSERT_TRUE(plain.todayX.has_value());
+    EXPECT_DOUBLE_EQ(*plain.todayX, (plain.left + plain.right) / 2);
+    EXPECT_FALSE(tall.todayX.has_value());
 }
 
 }  // namespace
