@@ -40,6 +40,9 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
 
 const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
+const QString ASHTAKAVARGA_NEEDS_LAGNA = QStringLiteral(
+    "The Ashtakavarga counts from the Lagna, which the Swiss Ephemeris gives: choose it in "
+    "the Ephemeris menu.");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
 
@@ -186,7 +189,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
-    ashtakavarga_->ShowCalculation(calculation);
+    ShowAshtakavarga(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
 
@@ -218,6 +221,15 @@ void ResultsPanel::ShowTransits(const Calculation& calculation) {
     tabs_->setTabEnabled(index, swiss);
     tabs_->setTabToolTip(index, swiss ? QString() : TRANSITS_NEED_SWISS);
     transits_->ShowReading(calculation);
+}
+
+// Without a Lagna the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowAshtakavarga(const Calculation& calculation) {
+    const int index = tabs_->indexOf(ashtakavarga_);
+    const bool computed = calculation.ashtakavarga.has_value();
+    tabs_->setTabEnabled(index, computed);
+    tabs_->setTabToolTip(index, computed ? QString() : ASHTAKAVARGA_NEEDS_LAGNA);
+    ashtakavarga_->ShowCalculation(calculation);
 }
 
 // Without houses the tab is disabled, and its tooltip says why.

@@ -71,6 +71,7 @@ class ResultsPanel : public QWidget {
     QWidget* BuildPrecisionRow();
     void ShowHouses(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
+    void ShowAshtakavarga(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;

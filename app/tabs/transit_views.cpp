@@ -19,7 +19,7 @@ constexpr double ZOOM_STEP = 0.8;
 constexpr double NOTCH = 120;
 constexpr double DRAG_START = 4;
 constexpr int AXIS_HEADER_HEIGHT = 20;
-constexpr int SMALLEST_PLOT_HEIGHT = 120;
+constexpr int SMALLEST_PLOT_HEIGHT = 90;
 
 }  // namespace
 

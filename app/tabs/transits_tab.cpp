@@ -37,7 +37,11 @@ namespace sarovin {
 namespace {
 
 constexpr int PROGRESS_STEPS = 1000;
-constexpr int TIMELINE_SHARE = 4;
+constexpr int TIMELINE_SHARE = 5;
+constexpr int CONTROL_COLUMNS = 11;
+constexpr int SMALLEST_ROWS = 10;
+// The axis's header and the scroll area's frame.
+constexpr int AXIS_ROOM = 24;
 // The splitter's first sizes, in proportion only.
 constexpr int SIZE_UNIT = 1000;
 constexpr double HIGHEST_PEAK = 90;
@@ -140,6 +144,10 @@ TransitsTab::TransitsTab(QWidget* parent) : QGroupBox(parent) {
     timelineLayout->setSpacing(0);
     timelineLayout->addWidget(new TimeAxisView(*timeline_));
     timelineLayout->addWidget(scroll, 1);
+    // Ten rows at the least, whatever the screen's scale: on a short
+    // screen the tab scrolls rather than the timeline shrinking.
+    timelineBox->setMinimumHeight(static_cast<int>((SMALLEST_ROWS + 1) * TIMELINE_ROW_HEIGHT) +
+                                  AXIS_ROOM);
     plot_ = new StrengthPlotView;
     // The timeline takes the room; the plot keeps what it needs to read.
     auto* splitter = new QSplitter(Qt::Vertical);
@@ -202,14 +210,16 @@ QWidget* TransitsTab::BuildControls() {
     grid->addWidget(to_, 0, 3);
     grid->addWidget(new QLabel(QStringLiteral("Threshold")), 0, 4);
     grid->addWidget(threshold_, 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Times in")), 1, 0);
-    grid->addWidget(zone_, 1, 1, 1, 3);
-    grid->addWidget(search_, 0, 6);
-    grid->addWidget(cancel_, 1, 6);
-    grid->addWidget(BuildFilters(), 2, 0, 1, 8);
-    grid->setColumnStretch(7, 1);
-    grid->addWidget(progress_, 3, 0, 1, 8);
-    grid->addWidget(status_, 4, 0, 1, 8);
+    // One line of span, threshold, zone and search, so that the timeline
+    // keeps the room.
+    grid->addWidget(new QLabel(QStringLiteral("Times in")), 0, 6);
+    grid->addWidget(zone_, 0, 7);
+    grid->addWidget(search_, 0, 8);
+    grid->addWidget(cancel_, 0, 9);
+    grid->addWidget(BuildFilters(), 1, 0, 1, CONTROL_COLUMNS);
+    grid->setColumnStretch(CONTROL_COLUMNS - 1, 1);
+    grid->addWidget(progress_, 2, 0, 1, CONTROL_COLUMNS);
+    grid->addWidget(status_, 3, 0, 1, CONTROL_COLUMNS);
     connect(search_, &QPushButton::clicked, this, &TransitsTab::Search);
     connect(cancel_, &QPushButton::clicked, this, &TransitsTab::Cancel);
     connect(zone_, &QComboBox::currentIndexChanged, this, &TransitsTab::ShowAgain);

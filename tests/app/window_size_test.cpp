@@ -53,7 +53,8 @@ TEST_F(WindowTest, TheSputaTabDoesNotWidenTheWindow) {
 }
 
 // Without the Swiss Ephemeris the keys pass over the disabled Houses and
-// Transits tabs and the hidden Compare tab, to the Dasha tab after them.
+// Transits tabs and the hidden Compare tab, to the Dasha tab after them,
+// and over the disabled Ashtakavarga tab back to the first.
 TEST_F(WindowTest, ControlTabAndControlPageKeysSwitchTheResultTabs) {
     constexpr int DASHA_TAB = 7;
     EnterDelhiBirth();
