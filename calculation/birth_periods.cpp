@@ -13,18 +13,17 @@ constexpr double NOON_TO_MIDNIGHT = 0.5;
 
 }  // namespace
 
-double BirthJulianDayUt(const Calculation& calculation) {
-    if (calculation.sky.swissRequest) {
-        return calculation.sky.swissRequest->julianDayUt;
+double BirthJulianDayUt(const BirthRecord& record, const Sky& sky) {
+    if (sky.swissRequest) {
+        return sky.swissRequest->julianDayUt;
     }
-    const BirthRecord& record = calculation.record;
     return JulianDayNumber(record.month, record.day, record.year) - NOON_TO_MIDNIGHT +
            BirthUniversalTime(record) / HOURS_PER_DAY;
 }
 
-Vimshottari ComputeBirthDasha(const Calculation& calculation, DashaYear year) {
-    return ComputeVimshottari(calculation.sky.bodies.entries[Moon].longitude,
-                              BirthJulianDayUt(calculation), year);
+Vimshottari ComputeBirthDasha(const BirthRecord& record, const Sky& sky, DashaYear year) {
+    return ComputeVimshottari(sky.bodies.entries[Moon].longitude, BirthJulianDayUt(record, sky),
+                              year);
 }
 
 std::optional<Ashtakavarga> ComputeBirthAshtakavarga(const Sky& sky, AshtakavargaTables tables) {

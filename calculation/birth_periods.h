@@ -4,9 +4,10 @@
 #include <optional>
 
 #include "ashtakavarga/ashtakavarga.h"
-#include "calculation/calculation.h"
 #include "calculation/ephemeris_names.h"
+#include "calculation/sky.h"
 #include "dasha/vimshottari.h"
+#include "engine/birth_record.h"
 
 namespace sarovin {
 
@@ -24,12 +25,12 @@ inline constexpr std::array<NamedValue<AshtakavargaTables>, 2> ASHTAKAVARGA_TABL
 }};
 
 // The Julian day of the birth's Universal Time, as the ephemeris that
-// computed the calculation read it.
-double BirthJulianDayUt(const Calculation& calculation);
+// computed `sky` for `record` read it.
+double BirthJulianDayUt(const BirthRecord& record, const Sky& sky);
 
 // The Vimshottari periods of a computed birth, from its Moon; either
 // ephemeris serves.
-Vimshottari ComputeBirthDasha(const Calculation& calculation, DashaYear year);
+Vimshottari ComputeBirthDasha(const BirthRecord& record, const Sky& sky, DashaYear year);
 
 // The Ashtakavarga of a computed birth, from the signs of the seven planets
 // and the Lagna; none without a Lagna (the built-in ephemeris).

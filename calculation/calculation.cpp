@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calculation/birth_houses.h"
+#include "calculation/birth_periods.h"
 #include "calculation/engine_agreement.h"
 #include "calculation/sky_motion.h"
 #include "form/input_checks.h"
@@ -68,6 +69,12 @@ Result<Calculation> CompleteCalculation(const BirthRecord& record, int zonePosit
         calculation.spans = ComputeSpans(record, computed);
     }
     calculation.strengths = ComputeBirthStrengths(computed, calculation.report, calculation.houses);
+    if (scope.dasha) {
+        calculation.dasha = ComputeBirthDasha(record, computed, *scope.dasha);
+    }
+    if (scope.ashtakavarga) {
+        calculation.ashtakavarga = ComputeBirthAshtakavarga(computed, *scope.ashtakavarga);
+    }
     calculation.precisionWarnings = PrecisionWarnings(record, computed);
     return calculation;
 }

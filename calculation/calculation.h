@@ -4,10 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "ashtakavarga/ashtakavarga.h"
 #include "calculation/birth_strengths.h"
 #include "calculation/invalid_lines.h"
 #include "calculation/sky.h"
 #include "common/result.h"
+#include "dasha/vimshottari.h"
 #include "drishti/drishti_report.h"
 #include "engine/birth_record.h"
 #include "form/input_form.h"
@@ -20,10 +22,14 @@ namespace sarovin {
 // What a calculation computes beyond the reading itself: the varga charts
 // asked for (places in VargaNames, in that order) and whether the spans of
 // every point in every varga are wanted. The window shows all sixteen charts
-// and the spans; the tool computes only the charts its options name.
+// and the spans; the tool computes only the charts its options name. The
+// Vimshottari periods are counted in the year named, and the Ashtakavarga
+// read from the tables named, each only when named.
 struct CalculationScope {
     std::vector<int> vargas{};
     bool spans = false;
+    std::optional<DashaYear> dasha{};
+    std::optional<AshtakavargaTables> ashtakavarga{};
 
     friend bool operator==(const CalculationScope&, const CalculationScope&) = default;
 };
@@ -60,6 +66,10 @@ struct Calculation {
     // The Shadbala and Bhava Bala, with the Swiss Ephemeris under the
     // classical rules.
     std::optional<BirthStrengths> strengths = std::nullopt;
+    // The Vimshottari periods from the Moon, when the scope names a year;
+    // the Ashtakavarga, when it names the tables and the sky has a Lagna.
+    std::optional<Vimshottari> dasha = std::nullopt;
+    std::optional<Ashtakavarga> ashtakavarga = std::nullopt;
 
     friend bool operator==(const Calculation&, const Calculation&) = default;
 };

@@ -1,5 +1,6 @@
 #include "cli/period_options.h"
 
+#include <initializer_list>
 #include <string_view>
 
 #include "calculation/birth_periods.h"
@@ -18,9 +19,11 @@ Result<Done> NeedsOption(const GivenOptions& given, std::string_view refinement,
     return Done{};
 }
 
-// The printed pages and the comparison have no room for the periods.
-Result<Done> RefuseWithPagesOrComparison(const GivenOptions& given, std::string_view option) {
-    for (const std::string_view other : {"pdf", "compare"}) {
+// The printed pages have no room for the periods, the comparison for
+// either; the Ashtakavarga is printed on a page of its own.
+Result<Done> RefuseWithOthers(const GivenOptions& given, std::string_view option,
+                              std::initializer_list<std::string_view> others) {
+    for (const std::string_view other : others) {
         if (given.contains(option) && given.contains(other)) {
             return RefuseWith("--" + std::string(option) + " and --" + std::string(other) +
                               " cannot be used together");
@@ -39,8 +42,8 @@ Result<PeriodOptions> ReadPeriodOptions(const GivenOptions& given, Ephemeris eph
           NeedsOption(given, "ashtakavarga-tables", "ashtakavarga"),
           ReadNamed(given, "dasha-year", DASHA_YEAR_NAMES, year),
           ReadNamed(given, "ashtakavarga-tables", ASHTAKAVARGA_TABLES_NAMES, tables),
-          RefuseWithPagesOrComparison(given, "dasha"),
-          RefuseWithPagesOrComparison(given, "ashtakavarga")}) {
+          RefuseWithOthers(given, "dasha", {"pdf", "compare"}),
+          RefuseWithOthers(given, "ashtakavarga", {"compare"})}) {
         if (!step) {
             return step.refusal();
         }

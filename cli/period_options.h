@@ -19,8 +19,8 @@ struct PeriodOptions {
 
 // Reads the four options. The year defaults to the sidereal and the tables
 // to Parashara's; a year or tables without their option, --ashtakavarga
-// without the Swiss Ephemeris (which gives the Lagna), and either with
-// --pdf or --compare are refused.
+// without the Swiss Ephemeris (which gives the Lagna), either with
+// --compare, and --dasha with --pdf are refused.
 Result<PeriodOptions> ReadPeriodOptions(const GivenOptions& given, Ephemeris ephemeris);
 
 }  // namespace sarovin

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "atlas/place_search.h"
-#include "calculation/birth_periods.h"
 #include "cli/info_texts.h"
 #include "cli/ordered_work.h"
 #include "cli/place_listing.h"
@@ -47,9 +46,12 @@ std::string WarningLines(const ReportedReading& reading) {
     return lines;
 }
 
-// The vargas --vargas asks for; a page also shows the Navamsa.
+// The vargas --vargas asks for, and the periods and Ashtakavarga --dasha
+// and --ashtakavarga ask for; a page also shows the Navamsa.
 CalculationScope ScopeOf(const ReportOptions& options) {
-    CalculationScope scope{.vargas = options.vargas};
+    CalculationScope scope{.vargas = options.vargas,
+                           .dasha = options.periods.dasha,
+                           .ashtakavarga = options.periods.ashtakavarga};
     const bool hasNavamsa =
         std::find(scope.vargas.begin(), scope.vargas.end(), NAVAMSA) != scope.vargas.end();
     if (!options.pdfPath.empty() && !hasNavamsa) {
@@ -57,17 +59,6 @@ CalculationScope ScopeOf(const ReportOptions& options) {
                             NAVAMSA);
     }
     return scope;
-}
-
-// The periods and the Ashtakavarga --dasha and --ashtakavarga ask for.
-void AddPeriods(ReportedReading& reading, const PeriodOptions& periods) {
-    if (periods.dasha) {
-        reading.dasha = ComputeBirthDasha(reading.calculation, *periods.dasha);
-    }
-    if (periods.ashtakavarga) {
-        reading.ashtakavarga =
-            ComputeBirthAshtakavarga(reading.calculation.sky, *periods.ashtakavarga);
-    }
 }
 
 // A reading whose page goes to a PDF file keeps its calculation, to be
@@ -80,7 +71,6 @@ ReadingOutput OutputOf(Result<ReportedReading>&& outcome, std::string_view sourc
     if (!options.pdfPath.empty()) {
         return {{}, WarningLines(*outcome), false, std::move(outcome->calculation)};
     }
-    AddPeriods(*outcome, options.periods);
     return {FormatReading(*outcome, options.format), WarningLines(*outcome), false};
 }
 
@@ -128,7 +118,8 @@ bool ProduceReadings(const ReportOptions& options, const ConsumeOutput& consume,
 }
 
 // Each computed reading's page goes to the PDF file as it comes, in
-// argument order, with the South Indian chart; the file takes the place of
+// argument order, with the South Indian chart (and its Ashtakavarga with
+// --ashtakavarga); the file takes the place of
 // an older one only once complete. Nothing is written when no reading
 // could be computed.
 int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
@@ -140,7 +131,8 @@ int PrintReadingsAsPdf(const ReportOptions& options, std::ostream& err) {
         allPrinted = allPrinted && !output.refused;
         err << output.problems << std::flush;
         anyPage = anyPage || output.calculation.has_value();
-        return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian});
+        return !output.calculation || pdf.Add({*output.calculation, ChartStyle::SouthIndian,
+                                               nullptr, options.periods.ashtakavarga.has_value()});
     };
     // A page that could not be added stops the work and refuses the commit.
     ProduceReadings(options, consume, err);

@@ -2,7 +2,6 @@
 
 #include <thread>
 
-#include "calculation/birth_periods.h"
 #include "cli/info_texts.h"
 #include "cli/problem_line.h"
 #include "cli/reading_source.h"
@@ -25,30 +24,14 @@ int UsageError(const std::string& message, std::ostream& err) {
     return EXIT_USAGE;
 }
 
-// The natal periods and Ashtakavarga the events are read with, as --dasha
-// and --ashtakavarga ask.
-struct NatalTags {
-    std::optional<Vimshottari> dasha;
-    std::optional<Ashtakavarga> ashtakavarga;
-};
-
-NatalTags NatalTagsOf(const PeriodOptions& periods, const Calculation& natal) {
-    NatalTags tags;
-    if (periods.dasha) {
-        tags.dasha = ComputeBirthDasha(natal, *periods.dasha);
-    }
-    if (periods.ashtakavarga) {
-        tags.ashtakavarga = ComputeBirthAshtakavarga(natal.sky, *periods.ashtakavarga);
-    }
-    return tags;
-}
-
-// Writes each event as it comes, in blocks of 64 KiB: text lines, a JSON
+// Writes each event as it comes, read with the natal periods and
+// Ashtakavarga the natal calculation holds (as --dasha and --ashtakavarga
+// ask), in blocks of 64 KiB: text lines, a JSON
 // array with an event a line, or JSON Lines.
 class TransitWriter {
   public:
     TransitWriter(OutputFormat format, const std::vector<NatalPoint>& points,
-                  const NatalTags& natal, std::ostream& out)
+                  const Calculation& natal, std::ostream& out)
         : format_(format), points_(points), natal_(natal), out_(out) {}
 
     void Begin() {
@@ -94,20 +77,20 @@ class TransitWriter {
 
     OutputFormat format_;
     const std::vector<NatalPoint>& points_;
-    const NatalTags& natal_;
+    const Calculation& natal_;
     std::ostream& out_;
     std::string block_;
     bool first_ = true;
 };
 
 Result<ReportedReading> NatalReading(const ReportOptions& options) {
-    const CalculationScope scope;
+    const CalculationScope scope{.dasha = options.periods.dasha,
+                                 .ashtakavarga = options.periods.ashtakavarga};
     return options.typedBirth ? ReadingFromTypedBirth(*options.typedBirth, options.ephemeris, scope)
                               : ReadingFromFile(options.files.front(), options.ephemeris, scope);
 }
 
-TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal,
-                          const NatalTags& tags) {
+TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal) {
     const DateSpan& span = options.transits->span;
     TransitRequest request;
     request.points = NatalPointsOf(natal);
@@ -116,7 +99,7 @@ TransitRequest RequestFor(const ReportOptions& options, const Calculation& natal
     request.threshold = options.transits->threshold;
     request.trueNode = options.ephemeris.node == LunarNode::True;
     request.threads = std::min(options.jobs, 2);
-    request.ashtakavarga = tags.ashtakavarga;
+    request.ashtakavarga = natal.ashtakavarga;
     return request;
 }
 
@@ -149,9 +132,8 @@ int PrintTransits(const ReportOptions& options, std::ostream& out, std::ostream&
         err << ProblemLine(source, natal.refusal().message);
         return EXIT_FAILED;
     }
-    const NatalTags tags = NatalTagsOf(options.periods, natal->calculation);
-    const TransitRequest request = RequestFor(options, natal->calculation, tags);
-    TransitWriter writer(options.format, request.points, tags, out);
+    const TransitRequest request = RequestFor(options, natal->calculation);
+    TransitWriter writer(options.format, request.points, natal->calculation, out);
     writer.Begin();
     bool writable = true;
     const Result<TransitCounts> counts = SearchTransits(

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "comparison/comparison_texts.h"
+#include "document/ashtakavarga_page.h"
 #include "document/chart_painter.h"
 #include "document/houses_page_layout.h"
 #include "document/page_footer.h"
@@ -106,6 +107,13 @@ bool ReadingPages::Add(const DocumentReading& reading) {
         const int count = ReadingPageCount(static_cast<int>(layouts.size()), reading.calculation);
         PaintHousesPage(painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
                                                    painter_.font(), printed_, {count, count}));
+    }
+    if (reading.ashtakavarga && reading.calculation.ashtakavarga) {
+        if (!NextPage()) {
+            return false;
+        }
+        PaintAshtakavargaPage(painter_, reading.calculation.record.name,
+                              *reading.calculation.ashtakavarga, page);
     }
     if (reading.transits != nullptr) {
         return device_->newPage() && PaintTransitPages(painter_, *device_, *reading.transits, page);

@@ -16,11 +16,13 @@ class QPagedPaintDevice;
 namespace sarovin {
 
 // One reading as its page shows it, with the chart in the chosen style,
-// and the transits on show to print after its pages, if any.
+// and the transits on show to print after its pages, if any; with
+// `ashtakavarga`, the calculation's Ashtakavarga on a page before them.
 struct DocumentReading {
     const Calculation& calculation;
     ChartStyle style = ChartStyle::SouthIndian;
     const TransitPrint* transits = nullptr;
+    bool ashtakavarga = false;
 };
 
 // Two readings compared, as their page shows them, with A's chart in the

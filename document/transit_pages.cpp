@@ -28,9 +28,9 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
     const double margin = page.width() * MARGIN_SHARE;
     const double scale = (page.width() - 2 * margin) / LAYOUT_WIDTH;
     const double headingHeight = HEADING_LINES * TIMELINE_ROW_HEIGHT * scale;
-    const TimelineLayout whole =
-        LayOutTimeline(print.events, print.points, print.from, print.to, print.today, LAYOUT_WIDTH);
-    const double room = (page.height() - 2 * margin - headingHeight) / scale;
+    const TimelineLayout whole = LayOutTimeline(print.events, print.points, print.dasha, print.from,
+                                                print.to, print.today, LAYOUT_WIDTH);
+    const double room = (page.height() - 2 * margin - headingHeight) / scale - whole.laneHeight;
     const int rowsPerPage = static_cast<int>(std::floor(room / whole.rowHeight)) - 2;
     const std::vector<TimelineLayout> pages = TimelinePages(whole, rowsPerPage);
     for (std::size_t index = 0; index < pages.size(); ++index) {
@@ -45,7 +45,7 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
                          QString::fromStdString(print.heading));
         painter.translate(margin, margin + headingHeight);
         painter.scale(scale, scale);
-        PaintTimeline(painter, pages[index], nullptr);
+        PaintTimeline(painter, pages[index], nullptr, ChartColours{}, AxisLabels::Under);
         painter.restore();
     }
     if (print.samples.empty()) {
@@ -57,9 +57,11 @@ bool PaintTransitPages(QPainter& painter, QPagedPaintDevice& device, const Trans
     painter.save();
     painter.translate(margin, margin);
     painter.scale(scale, scale);
-    PaintStrengthPlot(painter,
-                      LayOutStrengthPlot(print.samples, print.from, print.to, print.threshold,
-                                         LAYOUT_WIDTH, PLOT_HEIGHT, print.plotTitle));
+    PaintStrengthPlot(
+        painter,
+        LayOutStrengthPlot(print.samples, print.from, print.to, print.today, print.threshold,
+                           LAYOUT_WIDTH, PLOT_HEIGHT, print.plotTitle),
+        ChartColours{});
     painter.restore();
     return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QRectF>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "timeline/strength_plot.h"
 #include "calculation/natal_points.h"
+#include "dasha/vimshottari.h"
+#include "timeline/strength_plot.h"
 #include "transits/transit_event.h"
 
 class QPagedPaintDevice;
@@ -27,6 +29,8 @@ struct TransitPrint {
     std::vector<StrengthSample> samples;
     double threshold = 0;
     std::string plotTitle;
+    // The natal periods, drawn as the lane above the rows when given.
+    std::optional<Vimshottari> dasha{};
 };
 
 // The timeline on as many pages as its rows need, each headed, then the

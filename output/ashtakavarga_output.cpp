@@ -30,15 +30,18 @@ void AppendRight(std::string& text, const std::string& cell, std::size_t width) 
     text += cell;
 }
 
-void AppendRow(std::string& text, std::string_view name, const SignBindus& bindus) {
-    text += name;
-    text.append(NAME_WIDTH - name.size(), ' ');
-    for (const int count : bindus) {
+void AppendRow(std::string& text, const AshtakavargaRow& row) {
+    text += row.name;
+    text.append(NAME_WIDTH - row.name.size(), ' ');
+    for (const int count : row.bindus) {
         AppendRight(text, std::to_string(count), BINDUS_WIDTH);
     }
-    AppendRight(text, std::to_string(std::accumulate(bindus.begin(), bindus.end(), 0)),
-                TOTAL_WIDTH);
+    AppendRight(text, std::to_string(row.total), TOTAL_WIDTH);
     text += '\n';
+}
+
+AshtakavargaRow RowOf(std::string_view name, const SignBindus& bindus) {
+    return {name, bindus, std::accumulate(bindus.begin(), bindus.end(), 0)};
 }
 
 }  // namespace
@@ -59,14 +62,25 @@ void WriteAshtakavargaJson(JsonWriter& json, const Ashtakavarga& ashtakavarga) {
     json.EndObject();
 }
 
-std::string AshtakavargaText(const Ashtakavarga& ashtakavarga) {
-    std::string text = "Ashtakavarga, " +
-                       std::string(TABLES_TEXTS[static_cast<std::size_t>(ashtakavarga.tables)]) +
-                       ": bindus in the signs from Mesha to Meena, and the total\n";
+std::string_view TablesText(AshtakavargaTables tables) {
+    return TABLES_TEXTS[static_cast<std::size_t>(tables)];
+}
+
+std::vector<AshtakavargaRow> AshtakavargaRows(const Ashtakavarga& ashtakavarga) {
+    std::vector<AshtakavargaRow> rows;
     for (std::size_t point = 0; point < AshtakaPointNames.size(); ++point) {
-        AppendRow(text, AshtakaPointNames[point], ashtakavarga.bhinna[point]);
+        rows.push_back(RowOf(AshtakaPointNames[point], ashtakavarga.bhinna[point]));
     }
-    AppendRow(text, SARVA_NAME, ashtakavarga.sarva);
+    rows.push_back(RowOf(SARVA_NAME, ashtakavarga.sarva));
+    return rows;
+}
+
+std::string AshtakavargaText(const Ashtakavarga& ashtakavarga) {
+    std::string text = "Ashtakavarga, " + std::string(TablesText(ashtakavarga.tables)) +
+                       ": bindus in the signs from Mesha to Meena, and the total\n";
+    for (const AshtakavargaRow& row : AshtakavargaRows(ashtakavarga)) {
+        AppendRow(text, row);
+    }
     return text;
 }
 

@@ -256,17 +256,17 @@ void WriteJsonReading(JsonWriter& json, const ReportedReading& reading) {
     const Calculation& calculation = reading.calculation;
     const DrishtiReport& report = calculation.report;
     json.BeginObject();
-    if (reading.ashtakavarga) {
+    if (reading.calculation.ashtakavarga) {
         json.Key("ashtakavarga");
-        WriteAshtakavargaJson(json, *reading.ashtakavarga);
+        WriteAshtakavargaJson(json, *reading.calculation.ashtakavarga);
     }
     json.Key("birth");
     WriteBirth(json, calculation);
     json.Key("bodies");
     WriteBodies(json, calculation);
-    if (reading.dasha) {
+    if (reading.calculation.dasha) {
         json.Key("dasha");
-        WriteDashaJson(json, *reading.dasha);
+        WriteDashaJson(json, *reading.calculation.dasha);
     }
     json.Key("drikBala");
     WriteDrikBala(json, report.classical);

@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ashtakavarga/ashtakavarga.h"
 #include "calculation/calculation.h"
 #include "calculation/invalid_lines.h"
-#include "dasha/vimshottari.h"
 
 namespace sarovin {
 
@@ -17,10 +15,6 @@ struct ReportedReading {
     std::string source;
     Calculation calculation;
     std::vector<InvalidLine> invalidLines;
-    // The Vimshottari periods --dasha asks for, and the Ashtakavarga
-    // --ashtakavarga asks for; computed once from the calculation.
-    std::optional<Vimshottari> dasha{};
-    std::optional<Ashtakavarga> ashtakavarga{};
 };
 
 }  // namespace sarovin

@@ -186,13 +186,13 @@ std::string FormatTextReading(const ReportedReading& reading) {
         AppendHeading(text, VARGAS_HEADING);
         AppendVargas(text, reading.calculation.vargas);
     }
-    if (reading.ashtakavarga) {
+    if (reading.calculation.ashtakavarga) {
         text += '\n';
-        text += AshtakavargaText(*reading.ashtakavarga);
+        text += AshtakavargaText(*reading.calculation.ashtakavarga);
     }
-    if (reading.dasha) {
+    if (reading.calculation.dasha) {
         text += '\n';
-        text += DashaText(*reading.dasha);
+        text += DashaText(*reading.calculation.dasha);
     }
     return text;
 }

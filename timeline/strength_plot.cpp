@@ -18,7 +18,8 @@ constexpr int STRENGTH_STEP = 15;
 }  // namespace
 
 StrengthPlot LayOutStrengthPlot(const std::vector<StrengthSample>& samples, double from, double to,
-                                double threshold, double width, double height, std::string title) {
+                                double today, double threshold, double width, double height,
+                                std::string title) {
     StrengthPlot plot{.width = width,
                       .height = height,
                       .left = LEFT_MARGIN,
@@ -45,6 +46,9 @@ StrengthPlot LayOutStrengthPlot(const std::vector<StrengthSample>& samples, doub
     plot.timeTicks = TimeTicks(from, to, plot.left, plot.right);
     for (int virupas = 0; virupas <= highest; virupas += STRENGTH_STEP) {
         plot.strengthTicks.push_back({strengthY(virupas), std::to_string(virupas)});
+    }
+    if (today >= from && today <= to) {
+        plot.todayX = TimeX(today, from, to, plot.left, plot.right);
     }
     return plot;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct StrengthTick {
 };
 
 // Virupas against date as plain geometry, its top left corner at 0, 0:
-// the curve, the threshold's line, the axes' ticks and a title.
+// the curve, the threshold's line, the axes' ticks, a title and a line at
+// today when it falls in the span.
 struct StrengthPlot {
     double width = 0;
     double height = 0;
@@ -33,12 +35,14 @@ struct StrengthPlot {
     double thresholdY = 0;
     std::vector<TimeTick> timeTicks;
     std::vector<StrengthTick> strengthTicks;
+    std::optional<double> todayX{};
 };
 
 // The plot of `samples` over the span from `from` to `to`; the strength
 // axis runs from 0 to 60, or to 90 when the samples pass 60 (Saturn's
 // special aspects).
 StrengthPlot LayOutStrengthPlot(const std::vector<StrengthSample>& samples, double from, double to,
-                                double threshold, double width, double height, std::string title);
+                                double today, double threshold, double width, double height,
+                                std::string title);
 
 }  // namespace sarovin

@@ -165,6 +165,8 @@ void MainWindow::BuildMenus() {
     connect(rulesMenu_, &RulesMenu::ChoiceChanged, this, &MainWindow::RecalculateShownResults);
     connect(resultsPanel_, &ResultsPanel::SwissRequested, ephemerisMenu_,
             &EphemerisMenu::ChooseSwiss);
+    connect(resultsPanel_, &ResultsPanel::DashaYearChanged, this,
+            &MainWindow::RecalculateShownResults);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -255,10 +257,16 @@ EphemerisChoice MainWindow::Choice() const {
     return choice;
 }
 
+CalculationScope MainWindow::Scope() const {
+    CalculationScope scope = EveryVargaWithSpans();
+    scope.dasha = resultsPanel_->DashaYearChosen();
+    scope.ashtakavarga = AshtakavargaTables::Parashara;
+    return scope;
+}
+
 void MainWindow::CalculateDrishti() {
     const InputForm form = inputPanel_->ReadForm();
-    ShowCalculation(CalculateForm(form, calculation_.record, Choice(), EveryVargaWithSpans()),
-                    form);
+    ShowCalculation(CalculateForm(form, calculation_.record, Choice(), Scope()), form);
 }
 
 void MainWindow::ShowInputPanel() {
@@ -273,9 +281,8 @@ void MainWindow::ShowInputPanel() {
 // they were calculated from, on the tab that was on show.
 void MainWindow::RecalculateShownResults() {
     if (panels_->currentWidget() == resultsPanel_) {
-        ShowCalculation(
-            CalculateForm(shownForm_, calculation_.record, Choice(), EveryVargaWithSpans()),
-            shownForm_, true);
+        ShowCalculation(CalculateForm(shownForm_, calculation_.record, Choice(), Scope()),
+                        shownForm_, true);
     }
 }
 
@@ -294,7 +301,9 @@ void MainWindow::PrintReading() {
         return;
     }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    sarovin::PrintReading(this, platform_, {calculation_, style, transits ? &*transits : nullptr});
+    sarovin::PrintReading(
+        this, platform_,
+        {calculation_, style, transits ? &*transits : nullptr, resultsPanel_->AshtakavargaShown()});
 }
 
 void MainWindow::ExportPdf() {
@@ -305,8 +314,10 @@ void MainWindow::ExportPdf() {
         return;
     }
     const std::optional<TransitPrint> transits = resultsPanel_->TransitsOnShow();
-    ExportReadingPdf(this, platform_, {calculation_, style, transits ? &*transits : nullptr},
-                     readingPlaces_);
+    ExportReadingPdf(
+        this, platform_,
+        {calculation_, style, transits ? &*transits : nullptr, resultsPanel_->AshtakavargaShown()},
+        readingPlaces_);
 }
 
 void MainWindow::OpenReading() {
@@ -321,8 +332,8 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
-    OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
-                                            Choice(), EveryVargaWithSpans());
+    OpenedReading opened =
+        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, Choice(), Scope());
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation), opened.form);
 }

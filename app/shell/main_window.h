@@ -66,6 +66,9 @@ class MainWindow : public QMainWindow {
     void ListRecentReadings();
     // The ephemeris menu's choice with the rules menu's.
     EphemerisChoice Choice() const;
+    // What every reading on show computes: the sixteen vargas with their
+    // spans, the periods in the Dasha tab's year, Parashara's Ashtakavarga.
+    CalculationScope Scope() const;
     void WatchTextBoxes();
     // Shows the results of a calculation, or its refusal on the input panel.
     // `form` is the panel it was calculated from.

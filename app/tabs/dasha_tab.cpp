@@ -4,12 +4,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "calculation/birth_periods.h"
-#include "form/birth_summary.h"
 #include "ephemeris/utc_time.h"
+#include "form/birth_summary.h"
 
 namespace sarovin {
 
@@ -69,7 +69,7 @@ DashaTab::DashaTab(QWidget* parent) : QGroupBox(QStringLiteral("Vimshottari Dash
         {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End")});
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->setAccessibleName(QStringLiteral("Vimshottari periods"));
-    connect(year_, &QComboBox::currentIndexChanged, this, &DashaTab::ShowPeriods);
+    connect(year_, &QComboBox::currentIndexChanged, this, &DashaTab::YearChanged);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(yearLabel);
@@ -82,19 +82,22 @@ DashaTab::DashaTab(QWidget* parent) : QGroupBox(QStringLiteral("Vimshottari Dash
 }
 
 void DashaTab::ShowCalculation(const Calculation& calculation, double now) {
-    calculation_ = calculation;
     birthOffsetMinutes_ = UtcOffsetSeconds(calculation.record) / SECONDS_PER_MINUTE;
     now_ = now;
-    ShowPeriods();
+    tree_->clear();
+    balance_->clear();
+    if (calculation.dasha) {
+        const QSignalBlocker quiet(year_);
+        year_->setCurrentIndex(static_cast<int>(calculation.dasha->year));
+        ShowPeriods(*calculation.dasha);
+    }
 }
 
-void DashaTab::ShowPeriods() {
-    tree_->clear();
-    if (!calculation_) {
-        return;
-    }
-    const Vimshottari dasha =
-        ComputeBirthDasha(*calculation_, static_cast<DashaYear>(year_->currentIndex()));
+DashaYear DashaTab::YearChosen() const {
+    return static_cast<DashaYear>(year_->currentIndex());
+}
+
+void DashaTab::ShowPeriods(const Vimshottari& dasha) {
     const DashaBalance& balance = dasha.balance;
     balance_->setText(QStringLiteral("Balance at birth: %1 %2 %3 %4; dates in the birth's zone.")
                           .arg(LordName(balance.lord), Plural(balance.years, "year"),

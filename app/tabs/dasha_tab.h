@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <optional>
-
 #include "calculation/calculation.h"
 #include "dasha/vimshottari.h"
 
@@ -13,11 +11,12 @@ class QTreeWidgetItem;
 
 namespace sarovin {
 
-// tabDasha: the Vimshottari periods of the reading on show, counted in the
-// year chosen in cmbDashaYear: the balance at birth, then a tree of the
-// Mahadashas, their Antardashas and Pratyantardashas with their starts and
-// ends in the birth's zone; the periods running at the moment given are
-// bold, tinted and opened.
+// tabDasha: the Vimshottari periods the reading on show was computed with:
+// the balance at birth, then a tree of the Mahadashas, their Antardashas
+// and Pratyantardashas with their starts and ends in the birth's zone; the
+// periods running at the moment given are bold, tinted and opened.
+// cmbDashaYear shows the year they were counted in; choosing another asks
+// for the reading to be computed again in it.
 class DashaTab : public QGroupBox {
     Q_OBJECT
 
@@ -27,16 +26,20 @@ class DashaTab : public QGroupBox {
     // The periods of `calculation`, those running at `now` (a Julian day of
     // Universal Time) marked.
     void ShowCalculation(const Calculation& calculation, double now);
+    // The year chosen in cmbDashaYear.
+    DashaYear YearChosen() const;
+
+  signals:
+    void YearChanged();
 
   private:
-    void ShowPeriods();
+    void ShowPeriods(const Vimshottari& dasha);
     void AddPeriods(const std::vector<DashaPeriod>& periods, QTreeWidgetItem* parent);
     QString TimeText(double julianDay) const;
 
     QComboBox* year_;
     QLabel* balance_;
     QTreeWidget* tree_;
-    std::optional<Calculation> calculation_;
     int birthOffsetMinutes_ = 0;
     double now_ = 0;
 };

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/shell/dropped_reading.h"
+#include "app/tabs/ashtakavarga_tab.h"
 #include "app/tabs/chart_tab.h"
 #include "app/tabs/dasha_tab.h"
 #include "app/tabs/drishti_tab.h"
@@ -46,6 +47,9 @@ const QString SWISS_HINT = QStringLiteral(
     "The Swiss Ephemeris (Ephemeris menu) adds the Lagna, the houses, the transits and the "
     "strengths.");
 const QString SWISS_HINT_KEY = QStringLiteral("hints/swissShown");
+const QString ASHTAKAVARGA_NEEDS_LAGNA = QStringLiteral(
+    "The Ashtakavarga counts from the Lagna, which the Swiss Ephemeris gives: choose it in "
+    "the Ephemeris menu.");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
 
@@ -107,7 +111,10 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     compare_ = new CompareTab(this);
     compare_->hide();
     dasha_ = new DashaTab(this);
+    connect(dasha_, &DashaTab::YearChanged, this, &ResultsPanel::DashaYearChanged);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
+    ashtakavarga_ = new AshtakavargaTab(this);
+    tabs_->addTab(ashtakavarga_, QStringLiteral("Ashtakavarga"));
     positions_ = new PositionsTab(this);
     tabs_->addTab(positions_, QStringLiteral("Positions"));
 
@@ -197,6 +204,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
+    ShowAshtakavarga(calculation);
     positions_->ShowCalculation(calculation);
     if (const int index = tabs_->indexOf(compare_); index >= 0) {
         tabs_->removeTab(index);
@@ -247,6 +255,15 @@ void ResultsPanel::ShowTransits(const Calculation& calculation) {
     transits_->ShowReading(calculation);
 }
 
+// Without a Lagna the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowAshtakavarga(const Calculation& calculation) {
+    const int index = tabs_->indexOf(ashtakavarga_);
+    const bool computed = calculation.ashtakavarga.has_value();
+    tabs_->setTabEnabled(index, computed);
+    tabs_->setTabToolTip(index, computed ? QString() : ASHTAKAVARGA_NEEDS_LAGNA);
+    ashtakavarga_->ShowCalculation(calculation);
+}
+
 // Without houses the tab is disabled, and its tooltip says why.
 void ResultsPanel::ShowHouses(const Calculation& calculation) {
     const int index = tabs_->indexOf(houses_);
@@ -262,6 +279,14 @@ std::optional<TransitPrint> ResultsPanel::TransitsOnShow() const {
         return std::nullopt;
     }
     return transits_->PrintedTransits();
+}
+
+bool ResultsPanel::AshtakavargaShown() const {
+    return tabs_->currentWidget() == ashtakavarga_;
+}
+
+DashaYear ResultsPanel::DashaYearChosen() const {
+    return dasha_->YearChosen();
 }
 
 bool ResultsPanel::ComparisonShown() const {

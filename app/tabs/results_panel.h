@@ -15,6 +15,7 @@ namespace sarovin {
 
 class ChartTab;
 class CompareTab;
+class AshtakavargaTab;
 class DashaTab;
 class DrishtiTab;
 class HousesTab;
@@ -45,6 +46,11 @@ class ResultsPanel : public QWidget {
     std::optional<TransitPrint> TransitsOnShow() const;
     // True while the Compare tab is the one on show.
     bool ComparisonShown() const;
+    // True while the Ashtakavarga tab is the one on show: its table is
+    // printed after the reading's pages.
+    bool AshtakavargaShown() const;
+    // The year the Dasha tab counts the periods in.
+    DashaYear DashaYearChosen() const;
 
   signals:
     // A reading file dropped on the results, to compare with.
@@ -53,6 +59,9 @@ class ResultsPanel : public QWidget {
     void BackRequested();
     // The button beside a disagreement of the ephemerides was pressed.
     void SwissRequested();
+    // Another year was chosen for the periods: the reading is computed
+    // again in it.
+    void DashaYearChanged();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -64,6 +73,7 @@ class ResultsPanel : public QWidget {
     void ShowHouses(const Calculation& calculation);
     void ShowSwissHint(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
+    void ShowAshtakavarga(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
@@ -80,6 +90,7 @@ class ResultsPanel : public QWidget {
     CompareTab* compare_;
     DashaTab* dasha_;
     PositionsTab* positions_;
+    AshtakavargaTab* ashtakavarga_;
 };
 
 }  // namespace sarovin

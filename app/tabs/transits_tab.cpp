@@ -1,19 +1,24 @@
 #include "app/tabs/transits_tab.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSplitter>
 #include <QThread>
 #include <QTimeZone>
 #include <cmath>
 #include <exception>
 
 #include "app/tabs/transit_views.h"
+#include "app/widgets/overwrite_date_edit.h"
 #include "app/widgets/scrolled_content.h"
 #include "calculation/natal_points.h"
 #include "drishti/classical_sputa_drishti.h"
@@ -21,15 +26,27 @@
 #include "ephemeris/utc_time.h"
 #include "form/birth_summary.h"
 #include "swiss/swiss_position_source.h"
+#include "text/utc_offset_text.h"
 #include "text/virupas_text.h"
+#include "timeline/window_filter.h"
 #include "transits/strength_curve.h"
 #include "transits/transit_span.h"
+#include "transits/transit_tags.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 
 namespace {
 
 constexpr int PROGRESS_STEPS = 1000;
+constexpr int TIMELINE_SHARE = 5;
+constexpr int CONTROL_COLUMNS = 11;
+constexpr int SMALLEST_ROWS = 10;
+// The axis's header and the scroll area's frame.
+constexpr int AXIS_ROOM = 24;
+// The splitter's first sizes, in proportion only.
+constexpr int SIZE_UNIT = 1000;
+constexpr double HIGHEST_PEAK = 90;
 // A search of centuries at a low threshold finds hundreds of thousands of
 // windows (711,715 from 1800 to 2399 at 30 virupas); the tab keeps and
 // draws this many, some 10 MB, and says so.
@@ -61,8 +78,39 @@ QString PhaseText(SadeSatiPhase phase) {
     return QStringLiteral("setting");
 }
 
+QString SignName(int sign) {
+    return QString::fromUtf8(VedicSignNames[static_cast<std::size_t>(sign)].data());
+}
+
+QString AshtakaName(int point) {
+    return QString::fromUtf8(AshtakaPointNames[static_cast<std::size_t>(point)].data());
+}
+
+QString LordName(BodySlot lord) {
+    return QString::fromUtf8(SlotNames[lord].englishName.data());
+}
+
+// The periods running at the moment a window is read at, and the bindus
+// of the sign the planet transits, as the tool's text says them.
+QString TagsTip(const TransitEvent& event, const TransitTags& tags) {
+    QString tip;
+    if (tags.periods) {
+        tip += QStringLiteral("\nperiods %1/%2 at the %3")
+                   .arg(LordName(tags.periods->maha), LordName(tags.periods->antar),
+                        event.kind == TransitKind::Sputa ? QStringLiteral("peak")
+                                                         : QStringLiteral("start"));
+    }
+    if (tags.bindus) {
+        tip += QStringLiteral("\nbindus in %1: %2 own, %3 sarva")
+                   .arg(SignName(event.sign))
+                   .arg(tags.bindus->own)
+                   .arg(tags.bindus->sarva);
+    }
+    return tip;
+}
+
 QDateEdit* DateBox(const char* name, const QDate& date) {
-    auto* box = new QDateEdit(date);
+    auto* box = new OverwriteDateEdit(date);
     box->setObjectName(QString::fromLatin1(name));
     box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     box->setCalendarPopup(true);
@@ -85,16 +133,35 @@ Result<TransitCounts> SearchOrSayWhy(const TransitRequest& request,
 
 TransitsTab::TransitsTab(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("tabTransits"));
+    timeline_ = new TimelineView;
     auto* layout = new QVBoxLayout(ScrolledContent(this));
     layout->addWidget(BuildControls());
-    timeline_ = new TimelineView;
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("scrTransitTimeline"));
     scroll->setWidget(timeline_);
     scroll->setWidgetResizable(true);
-    layout->addWidget(scroll, 3);
+    // The axis stays in view above the rows as they scroll.
+    auto* timelineBox = new QWidget;
+    auto* timelineLayout = new QVBoxLayout(timelineBox);
+    timelineLayout->setContentsMargins(0, 0, 0, 0);
+    timelineLayout->setSpacing(0);
+    timelineLayout->addWidget(new TimeAxisView(*timeline_));
+    timelineLayout->addWidget(scroll, 1);
+    // Ten rows at the least, whatever the screen's scale: on a short
+    // screen the tab scrolls rather than the timeline shrinking.
+    timelineBox->setMinimumHeight(static_cast<int>((SMALLEST_ROWS + 1) * TIMELINE_ROW_HEIGHT) +
+                                  AXIS_ROOM);
     plot_ = new StrengthPlotView;
-    layout->addWidget(plot_, 2);
+    // The timeline takes the room; the plot keeps what it needs to read.
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setObjectName(QStringLiteral("splTransits"));
+    splitter->addWidget(timelineBox);
+    splitter->addWidget(plot_);
+    splitter->setStretchFactor(0, TIMELINE_SHARE);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({TIMELINE_SHARE * SIZE_UNIT, SIZE_UNIT});
+    splitter->setChildrenCollapsible(false);
+    layout->addWidget(splitter, 1);
     connect(timeline_, &TimelineView::RowChosen, this, &TransitsTab::PlotChosenRow);
 }
 
@@ -125,6 +192,12 @@ QWidget* TransitsTab::BuildControls() {
     zone_ = new QComboBox;
     zone_->setObjectName(QStringLiteral("cmbTransitZone"));
     zone_->addItems({QStringLiteral("Birth zone"), QStringLiteral("Local zone")});
+    periodLords_ = new QCheckBox(QStringLiteral("&Period lords only"));
+    periodLords_->setObjectName(QStringLiteral("chkTransitPeriodLords"));
+    periodLords_->setToolTip(
+        QStringLiteral("Keep the windows whose transiting or natal body rules the Mahadasha or "
+                       "the Antardasha running at the window's peak (at its start for Graha "
+                       "windows and the Sade Sati)"));
     search_ = new QPushButton(QStringLiteral("Search"));
     search_->setObjectName(QStringLiteral("btnTransitSearch"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
@@ -143,36 +216,121 @@ QWidget* TransitsTab::BuildControls() {
     grid->addWidget(to_, 0, 3);
     grid->addWidget(new QLabel(QStringLiteral("Threshold")), 0, 4);
     grid->addWidget(threshold_, 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Times in")), 1, 0);
-    grid->addWidget(zone_, 1, 1, 1, 3);
-    grid->addWidget(search_, 1, 4);
-    grid->addWidget(cancel_, 1, 5);
-    grid->setColumnStretch(6, 1);
-    grid->addWidget(progress_, 2, 0, 1, 7);
-    grid->addWidget(status_, 3, 0, 1, 7);
+    // One line of span, threshold, zone and search, so that the timeline
+    // keeps the room.
+    grid->addWidget(new QLabel(QStringLiteral("Times in")), 0, 6);
+    grid->addWidget(zone_, 0, 7);
+    grid->addWidget(search_, 0, 8);
+    grid->addWidget(cancel_, 0, 9);
+    grid->addWidget(BuildFilters(), 1, 0, 1, CONTROL_COLUMNS);
+    grid->setColumnStretch(CONTROL_COLUMNS - 1, 1);
+    grid->addWidget(progress_, 2, 0, 1, CONTROL_COLUMNS);
+    grid->addWidget(status_, 3, 0, 1, CONTROL_COLUMNS);
     connect(search_, &QPushButton::clicked, this, &TransitsTab::Search);
     connect(cancel_, &QPushButton::clicked, this, &TransitsTab::Cancel);
-    connect(zone_, &QComboBox::currentIndexChanged, this, [this] {
-        if (found_) {
-            ShowFound();
-        }
-    });
+    connect(zone_, &QComboBox::currentIndexChanged, this, &TransitsTab::ShowAgain);
     return controls;
+}
+
+// Which windows the timeline shows, the rows it then has, and the button
+// that shows the whole span again.
+QWidget* TransitsTab::BuildFilters() {
+    auto* filters = new QWidget;
+    auto* row = new QHBoxLayout(filters);
+    row->setContentsMargins(0, 0, 0, 0);
+    body_ = new QComboBox;
+    body_->setObjectName(QStringLiteral("cmbTransitBody"));
+    body_->setAccessibleName(QStringLiteral("Transiting body"));
+    body_->addItem(QStringLiteral("Every body"));
+    for (const BodyNames& names : SlotNames) {
+        body_->addItem(QString::fromUtf8(names.englishName.data()));
+    }
+    natalPoint_ = new QComboBox;
+    natalPoint_->setObjectName(QStringLiteral("cmbTransitNatal"));
+    natalPoint_->setAccessibleName(QStringLiteral("Natal point"));
+    natalPoint_->addItem(QStringLiteral("Every natal point"));
+    kind_ = new QComboBox;
+    kind_->setObjectName(QStringLiteral("cmbTransitKind"));
+    kind_->setAccessibleName(QStringLiteral("Kind of window"));
+    kind_->addItems({QStringLiteral("Every kind"), QStringLiteral("Graha"), QStringLiteral("Sputa"),
+                     QStringLiteral("Sade Sati"), QStringLiteral("Kakshya")});
+    minimumPeak_ = new QDoubleSpinBox;
+    minimumPeak_->setObjectName(QStringLiteral("spnTransitMinimumPeak"));
+    minimumPeak_->setAccessibleName(QStringLiteral("Minimum peak"));
+    minimumPeak_->setRange(0, HIGHEST_PEAK);
+    minimumPeak_->setDecimals(1);
+    minimumPeak_->setPrefix(QStringLiteral("peak \u2265 "));
+    minimumPeak_->setSuffix(QStringLiteral(" virupas"));
+    rows_ = new QLabel;
+    rows_->setObjectName(QStringLiteral("lblTransitRows"));
+    auto* fit = new QPushButton(QStringLiteral("&Fit span"));
+    fit->setObjectName(QStringLiteral("btnTransitFit"));
+    fit->setToolTip(
+        QStringLiteral("Show the whole span searched (Ctrl with the wheel zooms, "
+                       "dragging pans)"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{body_, natalPoint_, kind_, minimumPeak_,
+                                                           periodLords_, rows_}) {
+        row->addWidget(widget);
+    }
+    row->addStretch();
+    row->addWidget(fit);
+    for (QComboBox* list : {body_, natalPoint_, kind_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &TransitsTab::ShowAgain);
+    }
+    connect(minimumPeak_, &QDoubleSpinBox::valueChanged, this, &TransitsTab::ShowAgain);
+    connect(periodLords_, &QCheckBox::toggled, this, &TransitsTab::ShowAgain);
+    connect(fit, &QPushButton::clicked, timeline_, &TimelineView::FitSpan);
+    return filters;
+}
+
+void TransitsTab::ShowAgain() {
+    if (found_) {
+        ShowFound();
+    }
+}
+
+WindowFilter TransitsTab::FilterChosen() const {
+    WindowFilter filter;
+    if (body_->currentIndex() > 0) {
+        filter.transiting = body_->currentIndex() - 1;
+    }
+    if (natalPoint_->currentIndex() > 0) {
+        filter.natal = natalPoint_->currentIndex() - 1;
+    }
+    if (kind_->currentIndex() > 0) {
+        filter.kind = static_cast<TransitKind>(kind_->currentIndex() - 1);
+    }
+    filter.minimumPeak = minimumPeak_->value();
+    filter.periodLordsOnly = periodLords_->isChecked();
+    return filter;
 }
 
 void TransitsTab::ShowReading(const Calculation& calculation) {
     Cancel();
     natal_.reset();
     found_.reset();
-    timeline_->ShowEvents({}, {}, 0, 1, 0, {});
+    timeline_->ShowEvents({}, {}, std::nullopt, 0, 1, 0, {});
     plot_->Clear();
     status_->clear();
     if (calculation.sky.used.ephemeris != Ephemeris::Swiss) {
         return;
     }
     const int offset = UtcOffsetSeconds(calculation.record);
-    natal_ = Natal{calculation.record.name, NatalPointsOf(calculation),
-                   calculation.sky.used.ayanamsa, calculation.sky.used.node, offset};
+    natal_ = Natal{calculation.record.name,
+                   NatalPointsOf(calculation),
+                   calculation.sky.used.ayanamsa,
+                   calculation.sky.used.node,
+                   offset,
+                   calculation.dasha,
+                   calculation.ashtakavarga};
+    periodLords_->setEnabled(calculation.dasha.has_value());
+    const QSignalBlocker quiet(natalPoint_);
+    while (natalPoint_->count() > 1) {
+        natalPoint_->removeItem(1);
+    }
+    for (const NatalPoint& point : natal_->points) {
+        natalPoint_->addItem(QString::fromStdString(point.name));
+    }
     // The boxes offer the days the ephemeris files cover.
     if (const Result<CoveredDays> covered =
             SwissPositionSources(natal_->ayanamsa, natal_->node)()->Covered()) {
@@ -180,10 +338,7 @@ void TransitsTab::ShowReading(const Calculation& calculation) {
             box->setDateRange(DateOf(covered->first), DateOf(covered->last));
         }
     }
-    zone_->setItemText(0, QStringLiteral("Birth zone (UTC%1%2:%3)")
-                              .arg(offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-                              .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
-                              .arg(std::abs(offset) % 3600 / 60, 2, 10, QLatin1Char('0')));
+    zone_->setItemText(0, QString::fromStdString("Birth zone (UTC" + UtcOffsetText(offset) + ")"));
 }
 
 void TransitsTab::Search() {
@@ -202,7 +357,8 @@ void TransitsTab::Search() {
                            .to = JulianDayOf(to_->date()),
                            .threshold = threshold_->value(),
                            .trueNode = natal_->node == LunarNode::True,
-                           .threads = QThread::idealThreadCount() > 1 ? 2 : 1};
+                           .threads = QThread::idealThreadCount() > 1 ? 2 : 1,
+                           .ashtakavarga = natal_->ashtakavarga};
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     SetSearching(true);
     thread_ = QThread::create([this, request, sources, cancelled = cancelled_] {
@@ -252,6 +408,18 @@ void TransitsTab::Cancel() {
     }
     *cancelled_ = true;
     SetSearching(false);
+    ShowSpanOnShow();
+}
+
+// The span boxes say the span of the results on show, if any.
+void TransitsTab::ShowSpanOnShow() {
+    if (!found_) {
+        return;
+    }
+    const UtcMinute from = MinuteOf(found_->from);
+    const UtcMinute to = MinuteOf(found_->to);
+    from_->setDate(QDate(from.year, from.month, from.day));
+    to_->setDate(QDate(to.year, to.month, to.day));
 }
 
 void TransitsTab::Finish(std::optional<Found> found, QString problem) {
@@ -278,8 +446,13 @@ void TransitsTab::SetSearching(bool searching) {
 
 void TransitsTab::ShowFound() {
     const double today = JulianDayOf(QDate::currentDate());
-    timeline_->ShowEvents(found_->windows.events(), natal_->points, found_->from, found_->to, today,
-                          [this](const TransitEvent& event) { return TipOf(event); });
+    timeline_->ShowEvents(ShownEvents(), natal_->points, natal_->dasha, found_->from, found_->to,
+                          today,
+                          {[this](const TransitEvent& event) { return TipOf(event); },
+                           [this](const DashaBar& bar) { return PeriodTipOf(bar); }});
+    const std::size_t rows = timeline_->layout().rows.size();
+    rows_->setText(rows == 1 ? QStringLiteral("1 row shown")
+                             : QStringLiteral("%1 rows shown").arg(rows));
     status_->setText(QStringLiteral("%1 windows from %2 to %3.%4%5")
                          .arg(found_->windows.found())
                          .arg(TimeText(found_->from), TimeText(found_->to))
@@ -294,6 +467,24 @@ void TransitsTab::ShowFound() {
                                   ? QStringLiteral(" Searched on one thread: the system would "
                                                    "not start a second.")
                                   : QString()));
+}
+
+std::vector<TransitEvent> TransitsTab::ShownEvents() const {
+    const WindowFilter filter = FilterChosen();
+    std::vector<TransitEvent> kept;
+    for (const TransitEvent& event : found_->windows.events()) {
+        if (PassesFilter(event, filter, natal_->dasha)) {
+            kept.push_back(event);
+        }
+    }
+    return kept;
+}
+
+QString TransitsTab::PeriodTipOf(const DashaBar& bar) const {
+    return QStringLiteral("%1 of %2\nfrom %3\nto %4")
+        .arg(bar.level == 0 ? QStringLiteral("Mahadasha") : QStringLiteral("Antardasha"),
+             QString::fromStdString(bar.label), TimeText(bar.period.start),
+             TimeText(bar.period.end));
 }
 
 QString TransitsTab::TimeText(double julianDay) const {
@@ -327,7 +518,8 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
             tip = QStringLiteral("Sade Sati, %1 phase").arg(PhaseText(*event.phase));
             break;
         case TransitKind::Kakshya:
-            tip = QStringLiteral("%1 in a Kakshya with a bindu").arg(transiting);
+            tip = QStringLiteral("%1 in %2, %3's kakshya, which gave a bindu")
+                      .arg(transiting, SignName(event.sign), AshtakaName(*event.kakshyaLord));
             break;
     }
     tip += QStringLiteral("\nfrom %1%2\nto %3%4")
@@ -340,7 +532,7 @@ QString TransitsTab::TipOf(const TransitEvent& event) const {
                    .arg(TimeText(*event.peak),
                         QString::fromStdString(VirupasText(*event.peakVirupas)));
     }
-    return tip;
+    return tip + TagsTip(event, TagsOf(event, natal_->dasha, natal_->ashtakavarga));
 }
 
 std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
@@ -355,7 +547,7 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                  QString::fromStdString(IsoMinuteText(found_->from).substr(0, 10)),
                  QString::fromStdString(IsoMinuteText(found_->to).substr(0, 10)),
                  QString::fromStdString(VirupasText(found_->threshold)));
-    return TransitPrint{found_->windows.events(),
+    return TransitPrint{ShownEvents(),
                         natal_->points,
                         found_->from,
                         found_->to,
@@ -363,7 +555,8 @@ std::optional<TransitPrint> TransitsTab::PrintedTransits() const {
                         heading.toStdString(),
                         plot_->Samples(),
                         found_->threshold,
-                        plot_->Title()};
+                        plot_->Title(),
+                        natal_->dasha};
 }
 
 void TransitsTab::PlotChosenRow() {
@@ -373,8 +566,9 @@ void TransitsTab::PlotChosenRow() {
     }
     const QString name =
         row->sadeSati ? QStringLiteral("Saturn: Sade Sati") : QString::fromStdString(row->label);
-    if (row->sadeSati || row->transiting >= ASPECTING_PLANETS) {
-        plot_->ShowSamples({}, found_->from, found_->to, found_->threshold,
+    if (row->sadeSati || row->kakshya || row->transiting >= ASPECTING_PLANETS) {
+        plot_->ShowSamples({}, found_->from, found_->to, JulianDayOf(QDate::currentDate()),
+                           found_->threshold,
                            (name + QStringLiteral(": no Sputa Drishti to plot")).toStdString());
         return;
     }
@@ -388,7 +582,8 @@ void TransitsTab::PlotChosenRow() {
         return;
     }
     plot_->ShowSamples(
-        std::move(*samples), found_->from, found_->to, found_->threshold,
+        std::move(*samples), found_->from, found_->to, JulianDayOf(QDate::currentDate()),
+        found_->threshold,
         (name + QStringLiteral(", classical Sputa Drishti in virupas")).toStdString());
 }
 

@@ -7,9 +7,11 @@
 
 #include "calculation/calculation.h"
 #include "document/transit_pages.h"
+#include "timeline/window_filter.h"
 #include "transits/kept_windows.h"
 #include "transits/transit_search.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDoubleSpinBox;
@@ -26,8 +28,11 @@ class TimelineView;
 // tabTransits: when transits aspect the reading on show. A span (from
 // today, a year by default), a threshold and a zone for the times; Search
 // runs off the window's thread with a progress bar and Cancel, and shows
-// the timeline of the windows; choosing a row plots its strength. A
-// cancelled search leaves the tab as it was.
+// the timeline of the windows under the lane of the reading's periods;
+// choosing a row plots its strength. Filters keep the windows of a
+// transiting body, on a natal point, of a kind, peaking at a minimum, or
+// (period lords only) falling in a period of their own bodies. A cancelled
+// search leaves the tab as it was, its span boxes with it.
 class TransitsTab : public QGroupBox {
     Q_OBJECT
 
@@ -52,6 +57,10 @@ class TransitsTab : public QGroupBox {
         AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri;
         LunarNode node = LunarNode::Mean;
         int birthOffsetSeconds = 0;
+        // The reading's periods, drawn over the rows and read at each
+        // window, and its Ashtakavarga, whose bindus the windows carry.
+        std::optional<Vimshottari> dasha;
+        std::optional<Ashtakavarga> ashtakavarga;
     };
     struct Found {
         KeptWindows windows;
@@ -64,11 +73,18 @@ class TransitsTab : public QGroupBox {
     };
 
     QWidget* BuildControls();
+    QWidget* BuildFilters();
+    WindowFilter FilterChosen() const;
+    void ShowAgain();
+    void ShowSpanOnShow();
     void Search();
     void Cancel();
     void Finish(std::optional<Found> found, QString problem);
     void SetSearching(bool searching);
     void ShowFound();
+    // The windows found that pass the filters chosen.
+    std::vector<TransitEvent> ShownEvents() const;
+    QString PeriodTipOf(const DashaBar& bar) const;
     void PlotChosenRow();
     QString TimeText(double julianDay) const;
     QString TipOf(const TransitEvent& event) const;
@@ -77,6 +93,12 @@ class TransitsTab : public QGroupBox {
     QDateEdit* to_;
     QDoubleSpinBox* threshold_;
     QComboBox* zone_;
+    QCheckBox* periodLords_;
+    QComboBox* body_;
+    QComboBox* natalPoint_;
+    QComboBox* kind_;
+    QDoubleSpinBox* minimumPeak_;
+    QLabel* rows_;
     QPushButton* search_;
     QPushButton* cancel_;
     QProgressBar* progress_;

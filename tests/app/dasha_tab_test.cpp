@@ -11,9 +11,8 @@ namespace {
 
 // 7 August 1963, 21:14 Indian Time (15:44 UT), 21°27' N 83°58' E: the
 // published balance of Rahu, 0 years 0 months 13 days.
-Calculation PublishedBirth() {
-    Calculation calculation;
-    BirthRecord& record = calculation.record;
+Calculation PublishedBirth(DashaYear year) {
+    BirthRecord record;
     record.day = 7;
     record.month = 8;
     record.year = 1963;
@@ -28,8 +27,8 @@ Calculation PublishedBirth() {
     record.latitudeDegrees = 21;
     record.latitudeMinutes = 27;
     record.isEast = true;
-    calculation.sky = *ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
-    return calculation;
+    return *CompleteCalculation(record, 0, *ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean}),
+                                CalculationScope{.dasha = year});
 }
 
 QString Texts(const QTreeWidgetItem* item) {
@@ -55,7 +54,7 @@ void CollectRunning(const QTreeWidgetItem* item, QStringList& running) {
 // 2000, 12h UT, Rahu's runs.
 TEST(DashaTab, TheTreeMarksThePeriodsRunningAndFollowsTheYearChosen) {
     DashaTab tab;
-    tab.ShowCalculation(PublishedBirth(), 2451545.0);
+    tab.ShowCalculation(PublishedBirth(DashaYear::Sidereal), 2451545.0);
     auto* balance = tab.findChild<QLabel*>(QStringLiteral("lblDashaBalance"));
     EXPECT_EQ(balance->text(),
               "Balance at birth: N Node 0 years 0 months 13 days; dates in the birth's zone.");
@@ -69,8 +68,20 @@ TEST(DashaTab, TheTreeMarksThePeriodsRunningAndFollowsTheYearChosen) {
     EXPECT_TRUE(tree->topLevelItem(3)->text(1).startsWith("1998-08-20 12:39"))
         << Texts(tree->topLevelItem(3)).toStdString();
 
+    // Another year asks for the reading again and shows nothing computed
+    // by the tab itself; the reading computed in it is shown with its year.
+    auto* year = tab.findChild<QComboBox*>(QStringLiteral("cmbDashaYear"));
+    int asked = 0;
+    QObject::connect(&tab, &DashaTab::YearChanged, [&asked] { ++asked; });
+    year->setCurrentIndex(2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(tab.YearChosen(), DashaYear::Savana);
+    EXPECT_EQ(balance->text(),
+              "Balance at birth: N Node 0 years 0 months 13 days; dates in the birth's zone.");
     // 0.034688 savana years are 12.49 days.
-    tab.findChild<QComboBox*>(QStringLiteral("cmbDashaYear"))->setCurrentIndex(2);
+    tab.ShowCalculation(PublishedBirth(DashaYear::Savana), 2451545.0);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(year->currentIndex(), 2);
     EXPECT_EQ(balance->text(),
               "Balance at birth: N Node 0 years 0 months 12 days; dates in the birth's zone.");
 }

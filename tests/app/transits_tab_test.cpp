@@ -7,12 +7,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <QCheckBox>
+#include <QRegularExpression>
+
 #include "app/tabs/transit_views.h"
 #include "app/tabs/transits_tab.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/ordinary_account.h"
 #include "tests/support/pdf_text.h"
 #include "tests/support/reading_folder.h"
+#include "transits/transit_tags.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 namespace {
@@ -101,6 +106,9 @@ TEST_F(TransitsTabTest, ACancelledSearchLeavesTheTabAsItWas) {
     EXPECT_TRUE(Find<QPushButton>(QStringLiteral("btnTransitSearch"))->isEnabled());
     EXPECT_EQ(Timeline()->layout().rows.size(), rows);
     EXPECT_EQ(LabelText(QStringLiteral("lblTransitStatus")), status);
+    // The span boxes return to the span the results show.
+    EXPECT_EQ(Find<QDateEdit>(QStringLiteral("dateTransitFrom"))->date(), QDate(2023, 1, 1));
+    EXPECT_EQ(Find<QDateEdit>(QStringLiteral("dateTransitTo"))->date(), QDate(2023, 3, 1));
 }
 
 // A century at 30 virupas finds more windows than the tab keeps (some
@@ -142,6 +150,81 @@ TEST_F(TransitsTabTest, ASearchWhoseThreadCannotStartSaysSoAndTheTabRecovers) {
     ASSERT_TRUE(SearchAndWait());
 }
 
+QPointF MiddleOf(const TimelineBar& bar) {
+    return {(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+}
+
+// The timeline carries the reading's own periods and bindus, computed once
+// with it: the lane's bars, each window's tooltip with the tags the tool
+// writes, Saturn's and Jupiter's Kakshya lanes, and "period lords only"
+// keeps the windows whose tooltip names one of their bodies as a lord.
+TEST_F(TransitsTabTest, TheTimelineShowsTheReadingsPeriodsAndBindus) {
+    EnterDelhiBirth();
+    Click("cmdCalculate");
+    Trigger("mnuSwiss");
+    SetSpan(QDate(2023, 1, 1), QDate(2023, 7, 1));
+    ASSERT_TRUE(SearchAndWait());
+    const BirthRecord record = window.Record();
+    const Calculation natal = *CompleteCalculation(
+        record, 0, *ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean}),
+        {.dasha = DashaYear::Sidereal, .ashtakavarga = AshtakavargaTables::Parashara});
+    const TimelineLayout& layout = Timeline()->layout();
+    ASSERT_FALSE(layout.dashaBars.empty());
+    const DashaBar& maha = layout.dashaBars.front();
+    EXPECT_TRUE(
+        Timeline()
+            ->TipAt({(maha.left + maha.right) / 2, (maha.top + maha.bottom) / 2})
+            .startsWith(QStringLiteral("Mahadasha of ") + QString::fromStdString(maha.label)));
+    int sputas = 0;
+    int kakshyas = 0;
+    for (const TimelineRow& row : layout.rows) {
+        for (const TimelineBar& bar : row.bars) {
+            const TransitTags tags = TagsOf(bar.event, natal.dasha, natal.ashtakavarga);
+            const QString tip = Timeline()->TipAt(MiddleOf(bar));
+            if (bar.event.kind == TransitKind::Kakshya) {
+                ++kakshyas;
+                EXPECT_TRUE(row.kakshya);
+                EXPECT_TRUE(tip.contains(QStringLiteral("'s kakshya, which gave a bindu")));
+            }
+            if (bar.event.kind != TransitKind::Sputa) {
+                continue;
+            }
+            ++sputas;
+            ASSERT_TRUE(tags.periods.has_value());
+            EXPECT_TRUE(tip.contains(
+                QStringLiteral("periods %1/%2 at the peak")
+                    .arg(QString::fromUtf8(SlotNames[tags.periods->maha].englishName.data()),
+                         QString::fromUtf8(SlotNames[tags.periods->antar].englishName.data()))))
+                << tip.toStdString();
+            if (tags.bindus) {
+                EXPECT_TRUE(
+                    tip.contains(QStringLiteral("bindus in %1: %2 own, %3 sarva")
+                                     .arg(QString::fromUtf8(VedicSignNames[bar.event.sign].data()))
+                                     .arg(tags.bindus->own)
+                                     .arg(tags.bindus->sarva)))
+                    << tip.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(sputas, 0);
+    EXPECT_GT(kakshyas, 0);
+
+    const std::size_t allRows = layout.rows.size();
+    Find<QCheckBox>(QStringLiteral("chkTransitPeriodLords"))->setChecked(true);
+    const TimelineLayout& kept = Timeline()->layout();
+    EXPECT_LT(kept.rows.size(), allRows);
+    const QRegularExpression lords(QStringLiteral("periods (.+)/(.+) at the"));
+    for (const TimelineRow& row : kept.rows) {
+        for (const TimelineBar& bar : row.bars) {
+            const QRegularExpressionMatch match = lords.match(Timeline()->TipAt(MiddleOf(bar)));
+            ASSERT_TRUE(match.hasMatch()) << row.label;
+            const QString label = QString::fromStdString(row.label);
+            EXPECT_TRUE(label.contains(match.captured(1)) || label.contains(match.captured(2)))
+                << row.label;
+        }
+    }
+}
+
 // With the Transits tab on show the export adds its timeline after the
 // reading's two pages (the reading has houses); on another tab it does not.
 TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
@@ -172,6 +255,8 @@ TEST_F(TransitsTabTest, TheTimelineIsPrintedWhileItsTabIsOnShow) {
     EXPECT_TRUE(
         text.contains(QStringLiteral("Transits of Asha Rao from 2023-01-01 to 2023-03-01")));
     EXPECT_TRUE(text.contains(QStringLiteral("Saturn on Lagna")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Mahadasha")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Antardasha")));
     // A chosen row's strength follows on a page of its own.
     const TimelineLayout& layout = Timeline()->layout();
     const auto saturnOnLagna =

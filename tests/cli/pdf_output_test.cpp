@@ -31,6 +31,40 @@ QByteArray BytesOf(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// With --ashtakavarga the PDF gains a page of the table after the
+// reading's: the published chart of 6 February 1911, 02:04 at UTC-6:00,
+// 41°38' N 89°47' W, Lahiri, whose Sun's Bhinna row and Sarva row are as
+// published. The periods still have no room on the page.
+TEST(PdfOutput, TheAshtakavargaHasAPageOfItsOwn) {
+    const ReadingFolder folder;
+    const std::string pdf = folder.PathOf("tables.pdf");
+    const std::vector<std::string> birth = {
+        "--day",      "6",      "--month",     "2",     "--year",       "1911",
+        "--hour",     "2",      "--minute",    "4",     "--utc-offset", "-06:00",
+        "--latitude", "41:38",  "--longitude", "89:47", "--west",       "--ephemeris",
+        "swiss",      "--name", "Published"};
+    std::vector<std::string> withTables = birth;
+    withTables.insert(withTables.end(), {"--ashtakavarga", "--pdf", pdf});
+    const ProgramRun run = RunWithoutDisplay(withTables);
+    ASSERT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString text = testing::PdfText(QString::fromStdString(pdf));
+    for (const char* part :
+         {"Ashtakavarga of Published, Parashara's tables: bindus by sign",
+          "Mes Vri Mit Kat Sim Kan Thu Vri Dha Mak Kum Mee Total", "Sun 4 2 3 4 6 5 5 3 2 6 6 2 48",
+          "Sarva 27 24 25 26 34 35 31 28 26 26 34 21 337"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    }
+    const std::string plain = folder.PathOf("plain.pdf");
+    std::vector<std::string> withoutTables = birth;
+    withoutTables.insert(withoutTables.end(), {"--pdf", plain});
+    ASSERT_EQ(RunWithoutDisplay(withoutTables).status, 0);
+    EXPECT_EQ(testing::PdfPageCount(QString::fromStdString(pdf)),
+              testing::PdfPageCount(QString::fromStdString(plain)) + 1);
+}
+
 // A refused file between two good ones: its line on standard error, two
 // pages for each of the others, nothing on standard output.
 TEST(PdfOutput, EachPrintedReadingHasItsPages) {
