@@ -13,14 +13,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/shell/dropped_reading.h"
 #include "app/tabs/chart_tab.h"
 #include "app/tabs/dasha_tab.h"
 #include "app/tabs/drishti_tab.h"
-#include "app/shell/dropped_reading.h"
-#include "app/widgets/graphic_accessibility.h"
 #include "app/tabs/houses_tab.h"
 #include "app/tabs/sputa_tab.h"
+#include "app/tabs/strength_tab.h"
 #include "app/tabs/transits_tab.h"
+#include "app/widgets/graphic_accessibility.h"
 #include "calculation/sky_texts.h"
 #include "form/birth_summary.h"
 #include "platform/qt_text.h"
@@ -41,6 +42,21 @@ const QString HOUSES_NEED_LAGNA =
     QStringLiteral("The houses need the Lagna: choose the Swiss Ephemeris.");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+
+// Why a calculation under `used` has no strengths; empty when it has them.
+QString StrengthsMissingReason(const EphemerisChoice& used) {
+    if (used.ephemeris != Ephemeris::Swiss) {
+        return QStringLiteral(
+            "The Shadbala is computed with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+    }
+    if (used.rules != Rules::Classical) {
+        return QStringLiteral(
+            "The Shadbala follows the classical rules: choose them in the Rules menu.");
+    }
+    return QStringLiteral(
+        "The Kala Bala needs the day's sunrise and sunset: the Sun does not rise and set at this "
+        "place on this day.");
+}
 
 // The Julian day of this moment's Universal Time.
 double NowJulianDay() {
@@ -97,6 +113,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
     dasha_ = new DashaTab(this);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
+    strength_ = new StrengthTab(this);
+    tabs_->addTab(strength_, QStringLiteral("Strength"));
 
     AddTabKeys();
 
@@ -182,6 +200,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
+    ShowStrengths(calculation);
     tabs_->setTabVisible(tabs_->indexOf(compare_), false);
 }
 
@@ -222,6 +241,17 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     tabs_->setTabToolTip(index, calculation.houses ? QString() : HOUSES_NEED_LAGNA);
     if (calculation.houses) {
         houses_->ShowHouses(*calculation.houses, calculation.sky.bodies);
+    }
+}
+
+// Without strengths the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowStrengths(const Calculation& calculation) {
+    const int index = tabs_->indexOf(strength_);
+    tabs_->setTabEnabled(index, calculation.strengths.has_value());
+    tabs_->setTabToolTip(
+        index, calculation.strengths ? QString() : StrengthsMissingReason(calculation.sky.used));
+    if (calculation.strengths) {
+        strength_->ShowStrengths(*calculation.strengths);
     }
 }
 

@@ -19,6 +19,7 @@ class DashaTab;
 class DrishtiTab;
 class HousesTab;
 class SputaTab;
+class StrengthTab;
 class TransitsTab;
 
 // The results of a calculation on five frames switched by a tab strip,
@@ -62,6 +63,7 @@ class ResultsPanel : public QWidget {
     QWidget* BuildPrecisionRow();
     void ShowHouses(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
+    void ShowStrengths(const Calculation& calculation);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
@@ -76,6 +78,7 @@ class ResultsPanel : public QWidget {
     ChartTab* chart_;
     CompareTab* compare_;
     DashaTab* dasha_;
+    StrengthTab* strength_;
 };
 
 }  // namespace sarovin
