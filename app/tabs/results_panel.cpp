@@ -240,7 +240,9 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     tabs_->setTabEnabled(index, calculation.houses.has_value());
     tabs_->setTabToolTip(index, calculation.houses ? QString() : HOUSES_NEED_LAGNA);
     if (calculation.houses) {
-        houses_->ShowHouses(*calculation.houses, calculation.sky.bodies);
+        houses_->ShowHouses(
+            *calculation.houses, calculation.sky.bodies,
+            calculation.strengths ? std::optional(calculation.strengths->bhavaBala) : std::nullopt);
     }
 }
 
