@@ -96,6 +96,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     birthLine_->setFont(bold);
     offsetLine_ = MakeLine(this, "lblOffsetUsed");
     ephemerisLine_ = MakeLine(this, "lblEphemeris");
+    givenLine_ = MakeLine(this, "lblGivenPositions");
     precisionRow_ = BuildPrecisionRow();
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
@@ -132,6 +133,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(birthLine_);
     layout->addWidget(offsetLine_);
     layout->addWidget(ephemerisLine_);
+    layout->addWidget(givenLine_);
     layout->addWidget(precisionRow_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
@@ -192,6 +194,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     const std::string lagna = LagnaLine(calculation.sky);
     ephemerisLine_->setText(ToQString(EphemerisLineWithRules(calculation.sky) +
                                       (lagna.empty() ? "" : " \u00B7 " + lagna)));
+    ShowGivenPositions(calculation.sky.used.given);
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
@@ -243,6 +246,18 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
         houses_->ShowHouses(
             *calculation.houses, calculation.sky.bodies,
             calculation.strengths ? std::optional(calculation.strengths->bhavaBala) : std::nullopt);
+    }
+}
+
+// The line saying the positions are given, shown only when they are.
+void ResultsPanel::ShowGivenPositions(const std::optional<GivenPositions>& given) {
+    givenLine_->setVisible(given.has_value());
+    if (given) {
+        QString positions = ToQString(GivenPositionsText(*given));
+        positions.replace(QLatin1Char('='), QLatin1Char(' '));
+        positions.replace(QLatin1Char(','), QStringLiteral(", "));
+        givenLine_->setText(
+            QStringLiteral("Positions given in place of the ephemeris's: %1.").arg(positions));
     }
 }
 

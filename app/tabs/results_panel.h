@@ -64,9 +64,11 @@ class ResultsPanel : public QWidget {
     void ShowHouses(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
     void ShowStrengths(const Calculation& calculation);
+    void ShowGivenPositions(const std::optional<GivenPositions>& given);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
+    QLabel* givenLine_;
     QWidget* precisionRow_;
     QLabel* precisionLine_;
     QTabWidget* tabs_;

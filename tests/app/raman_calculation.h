@@ -10,18 +10,10 @@ namespace sarovin::testing {
 // The book's longitudes of Raman's standard horoscope, its Lagna and its
 // 10th madhya ("Graha and Bhava Balas").
 inline GivenPositions RamanPositions() {
-    GivenPositions given;
-    given.bodies = {180 + 53 / 60.0 + 55 / 3600.0,
-                    311 + 17 / 60.0 + 19 / 3600.0,
-                    229 + 30 / 60.0 + 34 / 3600.0,
-                    181 + 31 / 60.0 + 34 / 3600.0,
-                    84 + 49 / 3600.0,
-                    171 + 9 / 60.0 + 56 / 3600.0,
-                    124 + 22 / 60.0 + 41 / 3600.0,
-                    234 + 23 / 60.0 + 47 / 3600.0};
-    given.lagna = 298 + 27 / 60.0;
-    given.midheaven = 216 + 36 / 60.0;
-    return given;
+    return *ReadGivenPositions(
+        "Sun=180:53:55,Moon=311:17:19,Mars=229:30:34,Mercury=181:31:34,Jupiter=84:00:49,"
+        "Venus=171:09:56,Saturn=124:22:41,Rahu=234:23:47,Lagna=298:27,MC=216:36",
+        "Raman's positions");
 }
 
 // Raman's example from the book's positions, with his ayanamsa under the
