@@ -12,15 +12,15 @@
 #include <QVBoxLayout>
 
 #include "app/panel/character_filter.h"
+#include "app/panel/input_panel.h"
 #include "app/shell/dropped_reading.h"
 #include "app/shell/ephemeris_menu.h"
 #include "app/shell/house_system_menu.h"
-#include "app/panel/input_panel.h"
 #include "app/shell/print_commands.h"
 #include "app/shell/reading_commands.h"
-#include "app/tabs/results_panel.h"
 #include "app/shell/rules_menu.h"
 #include "app/shell/window_size.h"
+#include "app/tabs/results_panel.h"
 #include "form/input_checks.h"
 #include "form/place_lookup.h"
 #include "links/about_box.h"
@@ -281,7 +281,7 @@ void MainWindow::RecalculateShownResults() {
 
 void MainWindow::SaveReading() {
     sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
-                         readingPlaces_);
+                         calculation_.sky.used.given, readingPlaces_);
 }
 
 // With the Compare tab on show, the page of the pair is printed instead of
@@ -321,8 +321,12 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
+    // Given positions belong to the reading that gives them.
+    EphemerisChoice choice = Choice();
+    choice.given.reset();
     OpenedReading opened = CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record,
-                                            Choice(), EveryVargaWithSpans());
+                                            choice, EveryVargaWithSpans());
+    ephemerisMenu_->ShowGivenPositions(opened.given);
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation), opened.form);
 }

@@ -5,8 +5,10 @@
 
 #include "app/shell/ephemeris_menu.h"
 #include "app/shell/given_positions_dialog.h"
+#include "reading/reading_split.h"
 #include "tests/app/raman_calculation.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/reading_folder.h"
 #include "text/virupas_text.h"
 
 namespace sarovin {
@@ -119,6 +121,28 @@ TEST_F(GivenPositionsWindowTest, EveryStrengthFollowsThePositionsGiven) {
     Find<EphemerisMenu>(QStringLiteral("mnuEphemeris"))->TakeGivenPositions(std::nullopt);
     EXPECT_TRUE(Find<QLabel>(QStringLiteral("lblGivenPositions"))->isHidden());
     EXPECT_FALSE(Find<QAction>(QStringLiteral("mnuGivenPositions"))->isChecked());
+}
+
+// Saved, the reading keeps its given positions on its 19th line; opened
+// again after they were cleared, it brings them back to the menu and the
+// line above the tabs.
+TEST_F(GivenPositionsWindowTest, ASavedReadingKeepsThem) {
+    const testing::ReadingFolder folder;
+    EnterRamanBirth();
+    Click("cmdCalculate");
+    auto* menu = Find<EphemerisMenu>(QStringLiteral("mnuEphemeris"));
+    menu->TakeGivenPositions(testing::RamanPositions());
+    platform.dialogAnswers = {folder.PathOf("raman.dri"), folder.PathOf("raman.dri")};
+    Trigger("mnuSaveReading");
+    const std::string bytes = testing::ReadFileBytes(folder.PathOf("raman.dri"));
+    EXPECT_EQ(ReadGivenPositionsLine(bytes), GivenPositionsText(testing::RamanPositions()));
+
+    menu->TakeGivenPositions(std::nullopt);
+    EXPECT_TRUE(Find<QLabel>(QStringLiteral("lblGivenPositions"))->isHidden());
+    Trigger("mnuOpenReading");
+    EXPECT_FALSE(Find<QLabel>(QStringLiteral("lblGivenPositions"))->isHidden());
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("mnuGivenPositions"))->isChecked());
+    EXPECT_EQ(menu->Choice().given, testing::RamanPositions());
 }
 
 }  // namespace
