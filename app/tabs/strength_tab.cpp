@@ -8,6 +8,7 @@
 #include <span>
 
 #include "app/tabs/strength_bars_view.h"
+#include "app/widgets/scrolled_content.h"
 #include "output/strengths_text.h"
 #include "platform/qt_text.h"
 #include "text/virupas_text.h"
@@ -166,9 +167,10 @@ QLabel* MakeLine(QWidget* parent, const char* name) {
 
 StrengthTab::StrengthTab(QWidget* parent) : QGroupBox(QStringLiteral("Shadbala"), parent) {
     setObjectName(QStringLiteral("tabStrength"));
-    day_ = MakeLine(this, "lblStrengthDay");
-    rules_ = MakeLine(this, "lblStrengthRules");
-    tree_ = new QTreeWidget(this);
+    QWidget* content = ScrolledContent(this);
+    day_ = MakeLine(content, "lblStrengthDay");
+    rules_ = MakeLine(content, "lblStrengthRules");
+    tree_ = new QTreeWidget(content);
     tree_->setObjectName(QStringLiteral("treShadbala"));
     tree_->setAccessibleName(QStringLiteral("Shadbala"));
     QStringList headings = {QStringLiteral("Strength")};
@@ -177,8 +179,8 @@ StrengthTab::StrengthTab(QWidget* parent) : QGroupBox(QStringLiteral("Shadbala")
     }
     tree_->setHeaderLabels(headings);
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    bars_ = new StrengthBarsView(this);
-    auto* layout = new QVBoxLayout(this);
+    bars_ = new StrengthBarsView(content);
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(day_);
     layout->addWidget(rules_);
     layout->addWidget(tree_, 1);
