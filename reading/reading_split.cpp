@@ -66,7 +66,7 @@ std::string ReadExactOffsetLine(std::string_view file) {
 std::string ReadGivenPositionsLine(std::string_view file) {
     file = PastReadingLines(file);
     TakeLine(file);
-    return file.empty() ? std::string() : ValueOf(TakeLine(file));
+    return file.find(LINE_FEED) == std::string_view::npos ? std::string() : ValueOf(TakeLine(file));
 }
 
 bool EndsInsideExactOffsetLine(std::string_view file) {

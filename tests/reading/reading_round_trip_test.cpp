@@ -156,6 +156,8 @@ TEST(ReadingRoundTrip, GivenPositionsTravelInANineteenthLine) {
         EXPECT_EQ(ReadExactOffsetLine(bytes), ReadExactOffsetLine(plain));
         EXPECT_EQ(ReadGivenPositionsLine(bytes), positions);
         EXPECT_EQ(ReadGivenPositionsLine(plain), "");
+        // A 19th line that never ends is none.
+        EXPECT_EQ(ReadGivenPositionsLine(bytes.substr(0, bytes.size() - 2)), "");
     }
     // Without an offset the 18th line is empty: "\r\n" alone.
     EXPECT_EQ(WriteReadingWithPositions(testing::AshaRaoBirth(), ASHA_RAO_ZONE, positions)
