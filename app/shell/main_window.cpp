@@ -252,6 +252,7 @@ EphemerisChoice MainWindow::Choice() const {
     EphemerisChoice choice = ephemerisMenu_->Choice();
     choice.rules = rulesMenu_->Choice();
     choice.houses = housesMenu_->Choice();
+    choice.strengthRules = rulesMenu_->StrengthChoice();
     return choice;
 }
 
