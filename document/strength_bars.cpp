@@ -12,7 +12,10 @@ namespace sarovin {
 
 namespace {
 
-constexpr double TEXT_HEIGHT = 10;
+// The labels' height: at least 10 device pixels, otherwise a
+// fourteenth of the chart, so that they keep their size on paper.
+constexpr double LEAST_TEXT_HEIGHT = 10;
+constexpr double TEXT_SHARE = 1.0 / 14;
 constexpr double BAR_SHARE = 0.6;
 const QColor STRONG(0x4a, 0x8a, 0x4a);
 const QColor WEAK(0xc0, 0x60, 0x40);
@@ -31,8 +34,9 @@ double Scale(const Shadbala& shadbala) {
 
 void PaintStrengthRatios(QPainter& painter, const Shadbala& shadbala, const QRectF& area) {
     painter.save();
-    painter.setFont(FontOfHeight(painter.font(), TEXT_HEIGHT, painter.device()));
-    const double label = TEXT_HEIGHT * 1.8;
+    const double textHeight = std::max(LEAST_TEXT_HEIGHT, area.height() * TEXT_SHARE);
+    painter.setFont(FontOfHeight(painter.font(), textHeight, painter.device()));
+    const double label = textHeight * 1.8;
     const double top = area.top() + label;
     const double bottom = area.bottom() - label;
     const double height = std::max(bottom - top, 1.0);
@@ -54,7 +58,7 @@ void PaintStrengthRatios(QPainter& painter, const Shadbala& shadbala, const QRec
             QString::fromUtf8(SlotNames[static_cast<std::size_t>(planet)].englishName.data()));
     }
     const double one = bottom - height / scale;
-    painter.setPen(QPen(chart_colours::QUIET_INK, 1, Qt::DashLine));
+    painter.setPen(QPen(chart_colours::QUIET_INK, textHeight / LEAST_TEXT_HEIGHT, Qt::DashLine));
     painter.drawLine(QPointF(area.left(), one), QPointF(area.right(), one));
     painter.setPen(chart_colours::LINES);
     painter.drawLine(QPointF(area.left(), bottom), QPointF(area.right(), bottom));
