@@ -8,6 +8,7 @@
 #include "calculation/sky_motion.h"
 #include "form/input_checks.h"
 #include "form/record_filling.h"
+#include "reading/reading_load.h"
 #include "reading/reading_restore.h"
 #include "reading/reading_split.h"
 
@@ -109,12 +110,27 @@ OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,
     if (Result<Done> offset = RestoreExactOffsetLine(bytes, restored.form); !offset) {
         return {std::move(restored.form), offset.refusal(), {}};
     }
-    Result<Calculation> calculation = CalculateForm(restored.form, previous, choice, scope);
+    EphemerisChoice taken = choice;
+    std::optional<GivenPositions> readingGiven;
+    if (const std::string positions = ReadGivenPositionsLine(bytes); !positions.empty()) {
+        Result<GivenPositions> given = ReadGivenPositions(positions, "the given positions");
+        if (!given) {
+            return {std::move(restored.form),
+                    RefuseWith(std::string(UNREADABLE_READING_MESSAGE) +
+                               " Its 19th line: " + given.refusal().message + "."),
+                    {}};
+        }
+        readingGiven = *given;
+        taken.ephemeris = Ephemeris::Swiss;
+        taken.given = readingGiven;
+    }
+    Result<Calculation> calculation = CalculateForm(restored.form, previous, taken, scope);
     std::vector<InvalidLine> invalid;
     if (calculation) {
         invalid = DescribeInvalidLines(lines, restored, *calculation);
     }
-    return {std::move(restored.form), std::move(calculation), std::move(invalid)};
+    return {std::move(restored.form), std::move(calculation), std::move(invalid),
+            std::move(readingGiven)};
 }
 
 }  // namespace sarovin

@@ -107,10 +107,14 @@ struct OpenedReading {
     Result<Calculation> calculation;
     // The number lines the panel did not take; none when refused.
     std::vector<InvalidLine> invalid;
+    // The positions the reading gives, which it was calculated with.
+    std::optional<GivenPositions> given = std::nullopt;
 };
 
 // Restores the reading `bytes` onto `panel` and calculates it with
-// `previous` as the record to fall back on. The window passes its own panel
+// `previous` as the record to fall back on; a reading that gives positions
+// is calculated from them with the Swiss Ephemeris, and a malformed line
+// of them refuses it. The window passes its own panel
 // and last record; a freshly started window has InputForm{} and
 // BirthRecord{}, which is where the report tool opens every reading.
 OpenedReading CalculateReading(std::string_view bytes, const InputForm& panel,

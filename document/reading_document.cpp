@@ -1,4 +1,5 @@
 #include "document/reading_document.h"
+#include "document/strength_page.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -105,8 +106,17 @@ bool ReadingPages::Add(const DocumentReading& reading) {
             return false;
         }
         const int count = ReadingPageCount(static_cast<int>(layouts.size()), reading.calculation);
-        PaintHousesPage(painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
-                                                   painter_.font(), printed_, {count, count}));
+        const int strengthPages = reading.calculation.strengths ? 1 : 0;
+        PaintHousesPage(
+            painter_, LayOutHousesPage(reading.calculation, *houses, page, *device_,
+                                       painter_.font(), printed_, {count - strengthPages, count}));
+        if (const std::optional<BirthStrengths>& strengths = reading.calculation.strengths) {
+            if (!NextPage()) {
+                return false;
+            }
+            PaintStrengthPage(painter_, reading.calculation, *strengths, page, *device_,
+                              painter_.font(), printed_, {count, count});
+        }
     }
     if (reading.ashtakavarga && reading.calculation.ashtakavarga) {
         if (!NextPage()) {

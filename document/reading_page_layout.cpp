@@ -48,7 +48,8 @@ QStringList ReadingHeaderLines(const Calculation& calculation) {
 }
 
 int ReadingPageCount(int readingPages, const Calculation& calculation) {
-    return readingPages + (calculation.houses ? 1 : 0);
+    return readingPages + (calculation.houses ? 1 : 0) +
+           (calculation.houses && calculation.strengths ? 1 : 0);
 }
 
 namespace {

@@ -70,8 +70,8 @@ QString ReadingTitle(const Calculation& calculation);
 // ephemeris gives one: the lines that open a reading's pages.
 QStringList ReadingHeaderLines(const Calculation& calculation);
 
-// The pages a reading takes: those of LayOutReadingPages, and the houses
-// page when it has houses.
+// The pages a reading takes: those of LayOutReadingPages, the houses page
+// when it has houses, and the strength page when it has the Shadbala too.
 int ReadingPageCount(int readingPages, const Calculation& calculation);
 
 // Lays out the pages of `calculation` in `page` of `device`, with the chart

@@ -48,16 +48,18 @@ void AppendRow(std::string& text, std::string_view label, const Shadbala& shadba
     EndLine(text, line);
 }
 
-std::string DayLine(const Shadbala& shadbala) {
+}  // namespace
+
+std::string StrengthDayLine(const Shadbala& shadbala) {
     const DayLords& lords = shadbala.lords;
     return "Sunrise " + TimeOfDay(shadbala.day.sunrise) + " UT, sunset " +
            TimeOfDay(shadbala.day.sunset) + " UT; lords of the year " +
            std::string(NameOf(lords.yearLord)) + ", month " + std::string(NameOf(lords.monthLord)) +
            ", weekday " + std::string(NameOf(lords.weekdayLord)) + ", hour " +
-           std::string(NameOf(lords.horaLord)) + "\n";
+           std::string(NameOf(lords.horaLord));
 }
 
-std::string RulesLine(const StrengthRules& rules) {
+std::string StrengthRulesLine(const StrengthRules& rules) {
     return "Strength rules: Dig arc " + std::string(DigArcName(rules.digArc)) + " from the " +
            std::string(DigPointsName(rules.digPoints)) + ", Cheshta means " +
            std::string(CheshtaMeansName(rules.cheshtaMeans)) + ", luminaries' Cheshta " +
@@ -65,8 +67,23 @@ std::string RulesLine(const StrengthRules& rules) {
            (rules.sunAyanaDoubled ? "doubled" : "single") + ", Yuddha " +
            (rules.yuddha ? "applied" : "not applied") + ", moolatrikona " +
            std::string(MoolatrikonaName(rules.moolatrikona)) + ", required rupas " +
-           std::string(RequiredRupasName(rules.requiredRupas)) + "\n";
+           std::string(RequiredRupasName(rules.requiredRupas));
 }
+
+std::string BalaWorkingText(const BalaWorking& working) {
+    std::string text;
+    for (const WorkingFigure& input : working.inputs) {
+        text += input.name + " " + VirupasText(input.value) + "\n";
+    }
+    text += "rule: " + working.rule + "\nsource: " + working.source + "\n";
+    std::string terms;
+    for (const WorkingFigure& term : working.terms) {
+        terms += (terms.empty() ? "" : " + ") + term.name + " " + VirupasText(term.value);
+    }
+    return text + terms + " = " + VirupasText(working.virupas) + " virupas";
+}
+
+namespace {
 
 std::string WarsLine(const Shadbala& shadbala) {
     std::string line;
@@ -146,7 +163,8 @@ void AppendBhavaBala(std::string& text, const BhavaBala& bhavaBala) {
 }  // namespace
 
 std::string StrengthsText(const BirthStrengths& strengths) {
-    std::string text = DayLine(strengths.shadbala) + RulesLine(strengths.shadbala.rules) +
+    std::string text = StrengthDayLine(strengths.shadbala) + "\n" +
+                       StrengthRulesLine(strengths.shadbala.rules) + "\n" +
                        WarsLine(strengths.shadbala);
     AppendShadbala(text, strengths.shadbala);
     text += '\n';

@@ -12,4 +12,16 @@ namespace sarovin {
 // decimals; then the Bhava Bala, one row a house.
 std::string StrengthsText(const BirthStrengths& strengths);
 
+// "Sunrise 00:24:33 UT, sunset 12:22:41 UT; lords of the year Mars, month
+// Sun, weekday Mercury, hour Moon", without a line break.
+std::string StrengthDayLine(const Shadbala& shadbala);
+
+// "Strength rules: Dig arc folded from the madhyas, ...", naming every fork
+// in force, without a line break.
+std::string StrengthRulesLine(const StrengthRules& rules);
+
+// A strength's working on lines: the figures it reads, the rule, where it
+// is taught, the terms and the result in virupas.
+std::string BalaWorkingText(const BalaWorking& working);
+
 }  // namespace sarovin

@@ -63,6 +63,12 @@ std::string ReadExactOffsetLine(std::string_view file) {
     return file.empty() ? std::string() : ValueOf(TakeLine(file));
 }
 
+std::string ReadGivenPositionsLine(std::string_view file) {
+    file = PastReadingLines(file);
+    TakeLine(file);
+    return file.find(LINE_FEED) == std::string_view::npos ? std::string() : ValueOf(TakeLine(file));
+}
+
 bool EndsInsideExactOffsetLine(std::string_view file) {
     file = PastReadingLines(file);
     return !file.empty() && file.find(LINE_FEED) == std::string_view::npos;

@@ -20,6 +20,12 @@ ReadingLines ReadReadingLines(std::string_view file);
 // Universal Time has (see reading_write.h); empty when there is none.
 std::string ReadExactOffsetLine(std::string_view file);
 
+// The value of the 19th line, the given positions a reading keeps (see
+// reading_write.h); empty when there is none. Written, the line always
+// ends; bytes after the 18th line that never end (a file cut short, or
+// not a reading past its birth) are no positions.
+std::string ReadGivenPositionsLine(std::string_view file);
+
 // True when `file` ends inside its 18th line, before that line's end: a file
 // cut short while the offset was written.
 bool EndsInsideExactOffsetLine(std::string_view file);

@@ -45,18 +45,34 @@ std::string ExactOffsetLineValue(const ExactOffset& offset) {
     return value;
 }
 
+namespace {
+
+void WriteLine(std::string& file, std::string_view value) {
+    file += ScrambleText(EncodeWindows1252(TrimSpaces(value)));
+    file += READING_LINE_END;
+}
+
+}  // namespace
+
 std::string WriteReading(const BirthRecord& record, int zonePosition) {
     std::string file;
-    const auto writeLine = [&file](const std::string& value) {
-        file += ScrambleText(EncodeWindows1252(TrimSpaces(value)));
-        file += READING_LINE_END;
-    };
+    const auto writeLine = [&file](const std::string& value) { WriteLine(file, value); };
     for (const std::string& value : CollectReadingValues(record, zonePosition)) {
         writeLine(value);
     }
     if (record.exactOffset) {
         writeLine(ExactOffsetLineValue(*record.exactOffset));
     }
+    return file;
+}
+
+std::string WriteReadingWithPositions(const BirthRecord& record, int zonePosition,
+                                      std::string_view positions) {
+    std::string file = WriteReading(record, zonePosition);
+    if (!record.exactOffset) {
+        WriteLine(file, {});
+    }
+    WriteLine(file, positions);
     return file;
 }
 

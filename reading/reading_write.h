@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/birth_record.h"
 #include "reading/reading_lines.h"
@@ -21,5 +22,12 @@ std::string ExactOffsetLineValue(const ExactOffset& offset);
 // 18th line, written alike, only when the record has an exact offset, so
 // readers that take the first seventeen lines read the row and tick.
 std::string WriteReading(const BirthRecord& record, int zonePosition);
+
+// The bytes of WriteReading followed by the given positions (as the report
+// tool's --positions spells them) on a 19th line, written alike, with an
+// empty 18th line when the record has no exact offset. Readers of 17 or
+// 18 lines read the birth as before.
+std::string WriteReadingWithPositions(const BirthRecord& record, int zonePosition,
+                                      std::string_view positions);
 
 }  // namespace sarovin

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QSettings>
 
+#include "app/shell/given_positions_dialog.h"
 #include "calculation/ephemeris_names.h"
 #include "calculation/sky_texts.h"
 #include "platform/qt_text.h"
@@ -44,6 +45,10 @@ EphemerisMenu::EphemerisMenu(QWidget* parent) : QMenu(QStringLiteral("E&phemeris
                          QStringLiteral("&") + ToQString(BUILT_IN_EPHEMERIS_NAME), ephemerides);
     swiss_ = AddChoice(this, QStringLiteral("mnuSwiss"),
                        QStringLiteral("&") + ToQString(SWISS_EPHEMERIS_NAME), ephemerides);
+    givenAction_ = addAction(QStringLiteral("&Given Positions\u2026"));
+    givenAction_->setObjectName(QStringLiteral("mnuGivenPositions"));
+    givenAction_->setCheckable(true);
+    connect(givenAction_, &QAction::triggered, this, &EphemerisMenu::AskGivenPositions);
     addSeparator()->setObjectName(QStringLiteral("mnuEphemerisSep"));
     auto* nodes = new QActionGroup(this);
     meanNode_ = AddChoice(this, QStringLiteral("mnuMeanNode"), QStringLiteral("&Mean Node"), nodes);
@@ -85,9 +90,35 @@ void EphemerisMenu::ChooseSwiss() {
     swiss_->trigger();
 }
 
+void EphemerisMenu::AskGivenPositions() {
+    GivenPositionsDialog dialog(given_, parentWidget());
+    if (dialog.exec() == QDialog::Accepted) {
+        TakeGivenPositions(dialog.Positions());
+    } else {
+        givenAction_->setChecked(given_.has_value());
+    }
+}
+
+void EphemerisMenu::TakeGivenPositions(const std::optional<GivenPositions>& given) {
+    ShowGivenPositions(given);
+    emit ChoiceChanged();
+}
+
+void EphemerisMenu::ShowGivenPositions(const std::optional<GivenPositions>& given) {
+    given_ = given;
+    if (given_) {
+        swiss_->setChecked(true);
+        KeepChoice();
+    }
+    ShowChoice(Choice());
+}
+
 EphemerisChoice EphemerisMenu::Choice() const {
     EphemerisChoice choice{swiss_->isChecked() ? Ephemeris::Swiss : Ephemeris::BuiltIn,
                            trueNode_->isChecked() ? LunarNode::True : LunarNode::Mean};
+    if (choice.ephemeris == Ephemeris::Swiss) {
+        choice.given = given_;
+    }
     for (int at = 0; at < AYANAMSA_SYSTEMS; ++at) {
         if (ayanamsas_[at]->isChecked()) {
             choice.ayanamsa = static_cast<AyanamsaSystem>(at);
@@ -106,6 +137,7 @@ void EphemerisMenu::ShowChoice(const EphemerisChoice& choice) {
     meanNode_->setEnabled(swiss);
     trueNode_->setEnabled(swiss);
     ayanamsaMenu_->setEnabled(swiss);
+    givenAction_->setChecked(swiss && given_.has_value());
 }
 
 void EphemerisMenu::KeepChoice() {

@@ -254,6 +254,7 @@ EphemerisChoice MainWindow::Choice() const {
     EphemerisChoice choice = ephemerisMenu_->Choice();
     choice.rules = rulesMenu_->Choice();
     choice.houses = housesMenu_->Choice();
+    choice.strengthRules = rulesMenu_->StrengthChoice();
     return choice;
 }
 
@@ -288,7 +289,7 @@ void MainWindow::RecalculateShownResults() {
 
 void MainWindow::SaveReading() {
     sarovin::SaveReading(this, platform_, calculation_.record, calculation_.zonePosition,
-                         readingPlaces_);
+                         calculation_.sky.used.given, readingPlaces_);
 }
 
 // With the Compare tab on show, the page of the pair is printed instead of
@@ -332,8 +333,12 @@ void MainWindow::ShowReading(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return;
     }
+    // Given positions belong to the reading that gives them.
+    EphemerisChoice choice = Choice();
+    choice.given.reset();
     OpenedReading opened =
-        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, Choice(), Scope());
+        CalculateReading(*bytes, inputPanel_->ReadForm(), calculation_.record, choice, Scope());
+    ephemerisMenu_->ShowGivenPositions(opened.given);
     inputPanel_->WriteForm(opened.form);
     ShowCalculation(std::move(opened.calculation), opened.form);
 }

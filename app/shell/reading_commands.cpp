@@ -64,7 +64,8 @@ std::filesystem::path DialogStartFolder(const ReadingPlaces& places) {
 }
 
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
-                 int zonePosition, ReadingPlaces& places) {
+                 int zonePosition, const std::optional<GivenPositions>& given,
+                 ReadingPlaces& places) {
     const std::filesystem::path path = platform.ChooseFileToSave(
         parent, {ToQString(APPLICATION_TITLE), READING_FILTER, READING_SUFFIX, places.lastSavePath,
                  DialogStartFolder(places)});
@@ -74,7 +75,10 @@ void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord&
     places.lastSavePath = path;
     places.lastFolder = FolderOf(path);
     ReplacingFile file(path);
-    if (!WriteWhole(file, WriteReading(record, zonePosition))) {
+    const std::string bytes =
+        given ? WriteReadingWithPositions(record, zonePosition, GivenPositionsText(*given))
+              : WriteReading(record, zonePosition);
+    if (!WriteWhole(file, bytes)) {
         platform.ShowMessage(parent,
                              ToQString(SaveFailureMessage("The reading could not be saved.", file)),
                              MessageIcon::Error);

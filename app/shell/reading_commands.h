@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/given_positions.h"
 #include "engine/birth_record.h"
 
 class QWidget;
@@ -41,7 +42,8 @@ std::filesystem::path DialogStartFolder(const ReadingPlaces& places);
 // is written beside the target and takes its place only when complete, so
 // a failed save leaves any older reading intact and says so.
 void SaveReading(QWidget* parent, PlatformServices& platform, const BirthRecord& record,
-                 int zonePosition, ReadingPlaces& places);
+                 int zonePosition, const std::optional<GivenPositions>& given,
+                 ReadingPlaces& places);
 
 // Asks for a reading file to open; an empty path when the user cancels.
 std::filesystem::path AskForReadingPath(QWidget* parent, PlatformServices& platform,

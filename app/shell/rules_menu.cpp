@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QSettings>
 
+#include "app/shell/strength_rules_dialog.h"
 #include "calculation/sky_texts.h"
 #include "platform/qt_text.h"
 
@@ -35,6 +36,26 @@ RulesMenu::RulesMenu(QWidget* parent) : QMenu(QStringLiteral("R&ules"), parent) 
         QSettings().setValue(RULES_KEY, classical_->isChecked() ? CLASSICAL_VALUE : OWN_VALUE);
         emit ChoiceChanged();
     });
+    addSeparator()->setObjectName(QStringLiteral("mnuRulesSep"));
+    QAction* strength = addAction(QStringLiteral("&Strength Rules\u2026"));
+    strength->setObjectName(QStringLiteral("mnuStrengthRules"));
+    connect(strength, &QAction::triggered, this, &RulesMenu::AskStrengthRules);
+}
+
+void RulesMenu::AskStrengthRules() {
+    StrengthRulesDialog dialog(KeptStrengthRules(), parentWidget());
+    if (dialog.exec() == QDialog::Accepted) {
+        TakeStrengthRules(dialog.Chosen());
+    }
+}
+
+void RulesMenu::TakeStrengthRules(const StrengthRules& rules) {
+    KeepStrengthRules(rules);
+    emit ChoiceChanged();
+}
+
+StrengthRules RulesMenu::StrengthChoice() const {
+    return KeptStrengthRules();
 }
 
 Rules RulesMenu::Choice() const {

@@ -1,7 +1,10 @@
 #include "app/tabs/houses_tab.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -21,22 +24,88 @@ namespace sarovin {
 
 namespace {
 
-// The table's columns: the house cells up to "Aspected by", the seven
-// planets' Sputa Drishti, then the two strengths.
-constexpr int FIRST_SPUTA_COLUMN = AspectedByColumn + 1;
-constexpr int TABLE_COLUMNS = HOUSE_COLUMNS + ASPECTING_PLANETS;
+// The table's columns: number and sign, kept in view; the strengths;
+// the rest of the house cells; the seven planets' Sputa Drishti.
+constexpr int FROZEN_COLUMNS = 2;
+constexpr int ADHIPATI_COLUMN = 4;
+constexpr int BHAVA_BALA_COLUMN = 5;
+constexpr int RANK_COLUMN = 6;
+constexpr int FIRST_SPUTA_COLUMN = 12;
+constexpr int TABLE_COLUMNS = FIRST_SPUTA_COLUMN + ASPECTING_PLANETS;
 constexpr int HEADING_ROW = 0;
 
+// Where each house cell (HouseColumn) stands in the table.
+constexpr std::array<int, HOUSE_COLUMNS> TABLE_COLUMN_OF = {0, 1, 7, 8, 9, 10, 11, 2, 3};
+
 int TableColumnOf(int houseColumn) {
-    return houseColumn < FIRST_SPUTA_COLUMN ? houseColumn : houseColumn + ASPECTING_PLANETS;
+    return TABLE_COLUMN_OF[static_cast<std::size_t>(houseColumn)];
+}
+
+QString PlanetName(int planet) {
+    return ToQString(SlotNames[static_cast<std::size_t>(planet)].englishName);
 }
 
 QString HeadingOf(int column) {
-    if (column >= FIRST_SPUTA_COLUMN && column < FIRST_SPUTA_COLUMN + ASPECTING_PLANETS) {
-        return ToQString(SlotNames[column - FIRST_SPUTA_COLUMN].englishName);
+    if (column >= FIRST_SPUTA_COLUMN) {
+        return PlanetName(column - FIRST_SPUTA_COLUMN);
     }
-    const int houseColumn = column < FIRST_SPUTA_COLUMN ? column : column - ASPECTING_PLANETS;
-    return ToQString(HOUSE_HEADINGS[houseColumn]);
+    switch (column) {
+        case ADHIPATI_COLUMN:
+            return QStringLiteral("Bhavadhipati Bala");
+        case BHAVA_BALA_COLUMN:
+            return QStringLiteral("Bhava Bala (rupas)");
+        case RANK_COLUMN:
+            return QStringLiteral("Rank");
+        default:
+            break;
+    }
+    const auto* found = std::find(TABLE_COLUMN_OF.begin(), TABLE_COLUMN_OF.end(), column);
+    return ToQString(HOUSE_HEADINGS[static_cast<std::size_t>(found - TABLE_COLUMN_OF.begin())]);
+}
+
+QString HeadingTipOf(int column) {
+    if (column >= FIRST_SPUTA_COLUMN) {
+        return QStringLiteral("%1's Sputa Drishti on the house's madhya, in virupas")
+            .arg(PlanetName(column - FIRST_SPUTA_COLUMN));
+    }
+    switch (column) {
+        case ADHIPATI_COLUMN:
+            return QStringLiteral("The Shadbala of the house's lord, in virupas");
+        case BHAVA_BALA_COLUMN:
+            return QStringLiteral("Bhavadhipati + Dig + Drishti Bala, in rupas");
+        case RANK_COLUMN:
+            return QStringLiteral("The house's place by Bhava Bala, 1 the strongest");
+        default:
+            return {};
+    }
+}
+
+bool IsNumberColumn(int column) {
+    return (column >= TableColumnOf(DrishtiBalaColumn) && column <= RANK_COLUMN) ||
+           column >= FIRST_SPUTA_COLUMN;
+}
+
+// A grid of labels with no gaps but those between cells.
+QGridLayout* MakeGrid(QWidget* holder) {
+    auto* grid = new QGridLayout(holder);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(2);
+    return grid;
+}
+
+// The columns after the frozen ones, scrolled sideways on their own; the
+// page scrolls both up and down together.
+QScrollArea* MakeSidewaysScroller(QWidget* parent, QWidget* columns) {
+    auto* scroller = new QScrollArea(parent);
+    scroller->setObjectName(QStringLiteral("scrHousesColumns"));
+    scroller->setWidget(columns);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return scroller;
 }
 
 std::string PositionText(double longitude) {
@@ -72,18 +141,30 @@ QString DigBalaTip(const HouseRow& row) {
 HousesTab::HousesTab(QWidget* parent) : QGroupBox(QStringLiteral("Houses"), parent) {
     setObjectName(QStringLiteral("FrameHouses"));
     QWidget* content = ScrolledContent(this);
-    auto* grid = new QGridLayout(content);
-    grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(2);
+    auto* frozen = new QWidget(content);
+    auto* columns = new QWidget;
+    QGridLayout* frozenGrid = MakeGrid(frozen);
+    QGridLayout* columnsGrid = MakeGrid(columns);
     QFont headerFont = font();
     headerFont.setBold(true);
+    // Both grids' rows keep one height, so that the rows line up.
+    const int rowHeight = QFontMetrics(headerFont).height() + 4;
+    const auto gridOf = [&](int column) {
+        return column < FROZEN_COLUMNS ? frozenGrid : columnsGrid;
+    };
+    const auto placeOf = [](int column) {
+        return column < FROZEN_COLUMNS ? column : column - FROZEN_COLUMNS;
+    };
     LabelTable table{QStringLiteral("Houses"), {}, {}, {}};
     for (int column = 0; column < TABLE_COLUMNS; ++column) {
         auto* heading = MakeArrayLabel(this, "lblHousesColumn", column);
         heading->setText(HeadingOf(column));
+        heading->setToolTip(HeadingTipOf(column));
         heading->setFont(headerFont);
         heading->setContentsMargins(4, 0, 4, 0);
-        grid->addWidget(heading, HEADING_ROW, column);
+        heading->setFixedHeight(rowHeight);
+        gridOf(column)->addWidget(heading, HEADING_ROW, placeOf(column));
+        headings_ << heading;
         table.columnHeaders.push_back(heading);
     }
     for (int house = 0; house < HOUSES; ++house) {
@@ -91,18 +172,26 @@ HousesTab::HousesTab(QWidget* parent) : QGroupBox(QStringLiteral("Houses"), pare
             auto* cell = MakeArrayLabel(this, "lblHouses", TABLE_COLUMNS * house + column);
             cell->setAutoFillBackground(true);
             cell->setContentsMargins(4, 1, 4, 1);
-            if (column >= FIRST_SPUTA_COLUMN) {
+            cell->setFixedHeight(rowHeight);
+            if (IsNumberColumn(column)) {
                 cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
-            grid->addWidget(cell, HEADING_ROW + 1 + house, column);
+            gridOf(column)->addWidget(cell, HEADING_ROW + 1 + house, placeOf(column));
             cells_ << cell;
             table.cells.push_back(cell);
         }
         // The house's number heads its row.
         table.rowHeaders.push_back(Cell(house, 0));
     }
-    grid->setColumnStretch(TABLE_COLUMNS, 1);
-    grid->setRowStretch(HEADING_ROW + 1 + HOUSES, 1);
+    columnsGrid->setColumnStretch(TABLE_COLUMNS - FROZEN_COLUMNS, 1);
+    QScrollArea* sideways = MakeSidewaysScroller(content, columns);
+    sideways->setFixedHeight(columns->sizeHint().height() +
+                             sideways->horizontalScrollBar()->sizeHint().height());
+    auto* layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(frozen, 0, Qt::AlignTop);
+    layout->addWidget(sideways, 1, Qt::AlignTop);
     ReadAsTable(content, std::move(table));
 }
 
@@ -110,7 +199,8 @@ QLabel* HousesTab::Cell(int house, int column) const {
     return cells_[TABLE_COLUMNS * house + column];
 }
 
-void HousesTab::ShowHouses(const Houses& houses, const BodyTable& bodies) {
+void HousesTab::ShowHouses(const Houses& houses, const BodyTable& bodies,
+                           const std::optional<BhavaBala>& bhavaBala) {
     setTitle(ToQString(HousesHeading(houses.system)));
     for (int house = 0; house < HOUSES; ++house) {
         const HouseRow& row = houses.list[house];
@@ -126,6 +216,40 @@ void HousesTab::ShowHouses(const Houses& houses, const BodyTable& bodies) {
         QLabel* digBala = Cell(house, TableColumnOf(DigBalaColumn));
         Tint(digBala, row.digBala.virupas);
         digBala->setToolTip(DigBalaTip(row));
+        if (bhavaBala) {
+            ShowBhavaBala((*bhavaBala)[static_cast<std::size_t>(house)]);
+        }
+    }
+    ShowBhavaBalaColumns(bhavaBala.has_value());
+}
+
+// "Lord Saturn: its Shadbala 379.10 virupas"; "Bhavadhipati 379.10 + Dig
+// 40.00 + Drishti 12.50 = 431.60 virupas = 7.19 rupas".
+void HousesTab::ShowBhavaBala(const HouseBhavaBala& bala) {
+    const int house = bala.number - 1;
+    QLabel* adhipati = Cell(house, ADHIPATI_COLUMN);
+    adhipati->setText(ToQString(VirupasText(bala.adhipati.virupas)));
+    adhipati->setToolTip(
+        QStringLiteral("Lord %1: its Shadbala, %2 virupas")
+            .arg(PlanetName(bala.lord), ToQString(VirupasText(bala.adhipati.virupas))));
+    QLabel* total = Cell(house, BHAVA_BALA_COLUMN);
+    total->setText(ToQString(VirupasText(bala.rupas)));
+    total->setToolTip(
+        QStringLiteral("Bhavadhipati %1 + Dig %2 + Drishti %3 = %4 virupas = %5 rupas")
+            .arg(ToQString(VirupasText(bala.adhipati.virupas)),
+                 ToQString(VirupasText(bala.dig.virupas)),
+                 ToQString(VirupasText(bala.drishti.virupas)), ToQString(VirupasText(bala.virupas)),
+                 ToQString(VirupasText(bala.rupas))));
+    Cell(house, RANK_COLUMN)->setText(QString::number(bala.rank));
+}
+
+// The Bhava Bala columns show only with the Shadbala.
+void HousesTab::ShowBhavaBalaColumns(bool shown) {
+    for (const int column : {ADHIPATI_COLUMN, BHAVA_BALA_COLUMN, RANK_COLUMN}) {
+        headings_[column]->setVisible(shown);
+        for (int house = 0; house < HOUSES; ++house) {
+            Cell(house, column)->setVisible(shown);
+        }
     }
 }
 

@@ -22,6 +22,7 @@
 #include "app/tabs/houses_tab.h"
 #include "app/tabs/positions_tab.h"
 #include "app/tabs/sputa_tab.h"
+#include "app/tabs/strength_tab.h"
 #include "app/tabs/transits_tab.h"
 #include "app/widgets/graphic_accessibility.h"
 #include "calculation/sky_texts.h"
@@ -52,6 +53,21 @@ const QString ASHTAKAVARGA_NEEDS_LAGNA = QStringLiteral(
     "the Ephemeris menu.");
 const QString TRANSITS_NEED_SWISS =
     QStringLiteral("Transits are found with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+
+// Why a calculation under `used` has no strengths; empty when it has them.
+QString StrengthsMissingReason(const EphemerisChoice& used) {
+    if (used.ephemeris != Ephemeris::Swiss) {
+        return QStringLiteral(
+            "The Shadbala is computed with the Swiss Ephemeris: choose it in the Ephemeris menu.");
+    }
+    if (used.rules != Rules::Classical) {
+        return QStringLiteral(
+            "The Shadbala follows the classical rules: choose them in the Rules menu.");
+    }
+    return QStringLiteral(
+        "The Kala Bala needs the day's sunrise and sunset: the Sun does not rise and set at this "
+        "place on this day.");
+}
 
 // The Julian day of this moment's Universal Time.
 double NowJulianDay() {
@@ -94,6 +110,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     swissHint_ = MakeLine(this, "lblSwissHint");
     swissHint_->setText(SWISS_HINT);
     swissHint_->hide();
+    givenLine_ = MakeLine(this, "lblGivenPositions");
     precisionRow_ = BuildPrecisionRow();
     tabs_ = new QTabWidget(this);
     tabs_->tabBar()->setObjectName(QStringLiteral("TS"));
@@ -113,6 +130,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     dasha_ = new DashaTab(this);
     connect(dasha_, &DashaTab::YearChanged, this, &ResultsPanel::DashaYearChanged);
     tabs_->addTab(dasha_, QStringLiteral("Dasha"));
+    strength_ = new StrengthTab(this);
+    tabs_->addTab(strength_, QStringLiteral("Strength"));
     ashtakavarga_ = new AshtakavargaTab(this);
     tabs_->addTab(ashtakavarga_, QStringLiteral("Ashtakavarga"));
     positions_ = new PositionsTab(this);
@@ -134,6 +153,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(birthLine_);
     layout->addWidget(offsetLine_);
     layout->addWidget(ephemerisLine_);
+    layout->addWidget(givenLine_);
     layout->addWidget(swissHint_);
     layout->addWidget(precisionRow_);
     layout->addWidget(tabs_, 1);
@@ -196,6 +216,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ephemerisLine_->setText(ToQString(EphemerisLineWithRules(calculation.sky) +
                                       (lagna.empty() ? "" : " \u00B7 " + lagna)));
     ShowSwissHint(calculation);
+    ShowGivenPositions(calculation.sky.used.given);
     const DrishtiReport& report = calculation.report;
     graha_->ShowRows(report.graha);
     rashi_->ShowRows(report.rashi);
@@ -204,6 +225,7 @@ void ResultsPanel::ShowCalculation(const Calculation& calculation) {
     ShowTransits(calculation);
     chart_->ShowCalculation(calculation);
     dasha_->ShowCalculation(calculation, NowJulianDay());
+    ShowStrengths(calculation);
     ShowAshtakavarga(calculation);
     positions_->ShowCalculation(calculation);
     if (const int index = tabs_->indexOf(compare_); index >= 0) {
@@ -270,7 +292,32 @@ void ResultsPanel::ShowHouses(const Calculation& calculation) {
     tabs_->setTabEnabled(index, calculation.houses.has_value());
     tabs_->setTabToolTip(index, calculation.houses ? QString() : HOUSES_NEED_LAGNA);
     if (calculation.houses) {
-        houses_->ShowHouses(*calculation.houses, calculation.sky.bodies);
+        houses_->ShowHouses(
+            *calculation.houses, calculation.sky.bodies,
+            calculation.strengths ? std::optional(calculation.strengths->bhavaBala) : std::nullopt);
+    }
+}
+
+// The line saying the positions are given, shown only when they are.
+void ResultsPanel::ShowGivenPositions(const std::optional<GivenPositions>& given) {
+    givenLine_->setVisible(given.has_value());
+    if (given) {
+        QString positions = ToQString(GivenPositionsText(*given));
+        positions.replace(QLatin1Char('='), QLatin1Char(' '));
+        positions.replace(QLatin1Char(','), QStringLiteral(", "));
+        givenLine_->setText(
+            QStringLiteral("Positions given in place of the ephemeris's: %1.").arg(positions));
+    }
+}
+
+// Without strengths the tab is disabled, and its tooltip says why.
+void ResultsPanel::ShowStrengths(const Calculation& calculation) {
+    const int index = tabs_->indexOf(strength_);
+    tabs_->setTabEnabled(index, calculation.strengths.has_value());
+    tabs_->setTabToolTip(
+        index, calculation.strengths ? QString() : StrengthsMissingReason(calculation.sky.used));
+    if (calculation.strengths) {
+        strength_->ShowStrengths(*calculation.strengths);
     }
 }
 

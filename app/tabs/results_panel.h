@@ -21,6 +21,7 @@ class DrishtiTab;
 class HousesTab;
 class PositionsTab;
 class SputaTab;
+class StrengthTab;
 class TransitsTab;
 
 // The results of a calculation on five frames switched by a tab strip,
@@ -74,9 +75,12 @@ class ResultsPanel : public QWidget {
     void ShowSwissHint(const Calculation& calculation);
     void ShowTransits(const Calculation& calculation);
     void ShowAshtakavarga(const Calculation& calculation);
+    void ShowStrengths(const Calculation& calculation);
+    void ShowGivenPositions(const std::optional<GivenPositions>& given);
     QLabel* birthLine_;
     QLabel* offsetLine_;
     QLabel* ephemerisLine_;
+    QLabel* givenLine_;
     QLabel* swissHint_;
     QWidget* precisionRow_;
     QLabel* precisionLine_;
@@ -91,6 +95,7 @@ class ResultsPanel : public QWidget {
     DashaTab* dasha_;
     PositionsTab* positions_;
     AshtakavargaTab* ashtakavarga_;
+    StrengthTab* strength_;
 };
 
 }  // namespace sarovin

@@ -8,7 +8,7 @@ namespace sarovin {
 namespace {
 
 QAccessibleInterface* GraphicInterface(const QString&, QObject* object) {
-    if (object->inherits("sarovin::ChartView")) {
+    if (object->inherits("sarovin::ChartView") || object->inherits("sarovin::StrengthBarsView")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
     return nullptr;

@@ -121,11 +121,12 @@ TEST_F(WindowTest, TabsBringTheirFramesToTheFront) {
     Click("cmdCalculate");
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));
     // The Compare tab waits, out of the strip, for a second reading; the
-    // Dasha, Ashtakavarga and Positions tabs follow Transits.
-    ASSERT_EQ(tabs->count(), 9);
+    // Dasha, Strength, Ashtakavarga and Positions tabs follow Transits.
+    ASSERT_EQ(tabs->count(), 10);
     EXPECT_EQ(tabs->tabText(6), "Dasha");
-    EXPECT_EQ(tabs->tabText(7), "Ashtakavarga");
-    EXPECT_EQ(tabs->tabText(8), "Positions");
+    EXPECT_EQ(tabs->tabText(7), "Strength");
+    EXPECT_EQ(tabs->tabText(8), "Ashtakavarga");
+    EXPECT_EQ(tabs->tabText(9), "Positions");
     const char* frames[] = {"Frame3", "Frame4", "Frame5", "Frame6", "FrameHouses"};
     for (const int tab : {1, 2, 0, 3, 2}) {
         tabs->setCurrentIndex(tab);

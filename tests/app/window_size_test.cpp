@@ -53,12 +53,12 @@ TEST_F(WindowTest, TheSputaTabDoesNotWidenTheWindow) {
 }
 
 // Without the Swiss Ephemeris the keys pass over the disabled Houses and
-// Transits tabs to the Dasha tab after them, over the disabled Ashtakavarga
-// tab to the Positions tab (the Compare tab is not in the strip without a
-// comparison).
+// Transits tabs to the Dasha tab after them, over the disabled Strength and
+// Ashtakavarga tabs to the Positions tab (the Compare tab is not in the
+// strip without a comparison).
 TEST_F(WindowTest, ControlTabAndControlPageKeysSwitchTheResultTabs) {
     constexpr int DASHA_TAB = 6;
-    constexpr int POSITIONS_TAB = 8;
+    constexpr int POSITIONS_TAB = 9;
     EnterDelhiBirth();
     Click("cmdCalculate");
     auto* tabs = Find<QTabBar>(QStringLiteral("TS"));

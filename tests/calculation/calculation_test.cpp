@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calculation/birth_houses.h"
+#include "reading/reading_write.h"
 
 #include "tests/support/body_tables.h"
 #include "tests/support/sample_births.h"
@@ -108,6 +109,42 @@ TEST(ComputeBirthHouses, EachSystemPlacesItsOwnMadhyas) {
             EXPECT_NEAR((*houses)->list[1].bounds.madhya, std::fmod(lagna + 30, 360), 1e-9);
         }
     }
+}
+
+// A saved reading keeps the positions it was calculated from; opened, it
+// is calculated from them with the Swiss Ephemeris, whatever the choice;
+// a malformed line of them refuses the reading.
+TEST(CalculateReading, TakesTheReadingsGivenPositions) {
+    const std::string text =
+        "Sun=180:53:55,Moon=311:17:19,Mars=229:30:34,Mercury=181:31:34,Jupiter=84:00:49,"
+        "Venus=171:09:56,Saturn=124:22:41,Rahu=234:23:47,Lagna=298:27:00,MC=216:36:00";
+    const Result<GivenPositions> given = ReadGivenPositions(text, "the test");
+    ASSERT_TRUE(given);
+    EXPECT_EQ(GivenPositionsText(*given), text);
+    const std::string bytes =
+        WriteReadingWithPositions(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE, text);
+    const OpenedReading opened =
+        CalculateReading(bytes, InputForm{}, BirthRecord{}, EphemerisChoice{}, CalculationScope{});
+    ASSERT_TRUE(opened.calculation);
+    EXPECT_EQ(opened.given, *given);
+    EXPECT_EQ(opened.calculation->sky.used.ephemeris, Ephemeris::Swiss);
+    EXPECT_EQ(opened.calculation->sky.used.given, *given);
+    EXPECT_DOUBLE_EQ(*opened.calculation->sky.lagna, 298.45);
+
+    const OpenedReading plain =
+        CalculateReading(WriteReading(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE),
+                         InputForm{}, BirthRecord{}, EphemerisChoice{}, CalculationScope{});
+    ASSERT_TRUE(plain.calculation);
+    EXPECT_FALSE(plain.given);
+    EXPECT_EQ(plain.calculation->sky.used.ephemeris, Ephemeris::BuiltIn);
+
+    const OpenedReading bad = CalculateReading(
+        WriteReadingWithPositions(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE, "Sun=180:60"),
+        InputForm{}, BirthRecord{}, EphemerisChoice{}, CalculationScope{});
+    ASSERT_FALSE(bad.calculation);
+    EXPECT_EQ(bad.calculation.refusal().message,
+              "Cannot read the file. Its 19th line: bad entry 'Sun=180:60' in the given "
+              "positions: give NAME=degrees:minutes[:seconds].");
 }
 
 }  // namespace

@@ -226,5 +226,30 @@ TEST(PdfOutput, HousesHaveAPageOfTheirOwn) {
     EXPECT_TRUE(testing::PdfText(path).contains(QStringLiteral("Houses (Whole-sign)")));
 }
 
+// With the Swiss Ephemeris and the classical rules a reading gains a
+// strength page after its houses: the Shadbala table as the text prints
+// it, with the day and the forks, and the ratio bars.
+TEST(PdfOutput, AReadingWithTheShadbalaHasItsStrengthPage) {
+    const ReadingFolder folder;
+    const std::string reading =
+        folder.WriteRecord("asha.dri", testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE);
+    const std::string pdf = folder.PathOf("strengths.pdf");
+    const ProgramRun run =
+        RunWithoutDisplay({"--pdf", pdf, "--ephemeris", "swiss", "--rules", "classical", reading});
+    EXPECT_EQ(run.status, 0) << run.err;
+    if (!testing::CanReadPdfText()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString path = QString::fromStdString(pdf);
+    const int pages = testing::PdfPageCount(path);
+    const QString text = testing::PdfText(path);
+    for (const char* part : {"Shadbala and Bhava Bala", "Uchcha", "Naisargika", "Bhava Bala",
+                             "Strength rules: Dig arc folded from the madhyas", "Sunrise"}) {
+        EXPECT_TRUE(text.contains(QString::fromLatin1(part))) << part;
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %1").arg(pages))) << pages;
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(pages - 1).arg(pages)));
+}
+
 }  // namespace
 }  // namespace sarovin

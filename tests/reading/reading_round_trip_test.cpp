@@ -141,5 +141,29 @@ TEST(ReadingRoundTrip, FirstAndLastListItemsComeBack) {
     }
 }
 
+// Given positions travel in a 19th line after an 18th (empty when there is
+// no exact offset), so the first 17 or 18 lines are those of the same
+// reading without them, byte for byte.
+TEST(ReadingRoundTrip, GivenPositionsTravelInANineteenthLine) {
+    const std::string positions = "Sun=180:53:55,Moon=311:17:19,MC=216:36:00";
+    BirthRecord withOffset = testing::AshaRaoBirth();
+    withOffset.exactOffset = ExactOffset{20700, OffsetSource::Atlas, "Asia/Kathmandu"};
+    for (const BirthRecord& record : {testing::AshaRaoBirth(), withOffset}) {
+        const std::string plain = WriteReading(record, ASHA_RAO_ZONE);
+        const std::string bytes = WriteReadingWithPositions(record, ASHA_RAO_ZONE, positions);
+        EXPECT_TRUE(bytes.starts_with(plain));
+        EXPECT_EQ(ReadReadingLines(bytes), ReadReadingLines(plain));
+        EXPECT_EQ(ReadExactOffsetLine(bytes), ReadExactOffsetLine(plain));
+        EXPECT_EQ(ReadGivenPositionsLine(bytes), positions);
+        EXPECT_EQ(ReadGivenPositionsLine(plain), "");
+        // A 19th line that never ends is none.
+        EXPECT_EQ(ReadGivenPositionsLine(bytes.substr(0, bytes.size() - 2)), "");
+    }
+    // Without an offset the 18th line is empty: "\r\n" alone.
+    EXPECT_EQ(WriteReadingWithPositions(testing::AshaRaoBirth(), ASHA_RAO_ZONE, positions)
+                  .substr(WriteReading(testing::AshaRaoBirth(), ASHA_RAO_ZONE).size(), 2),
+              READING_LINE_END);
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -28,4 +28,23 @@ inline InputForm AshaRaoForm() {
     return form;
 }
 
+// B. V. Raman's standard horoscope ("Graha and Bhava Balas"): 16 October
+// 1918, 14:22 Indian time (+5:30), Bangalore, 13°00' N 77°35' E.
+inline InputForm RamanForm() {
+    InputForm form = AshaRaoForm();
+    form.name = "Raman";
+    form.dayPosition = 15;
+    form.monthPosition = 9;
+    form.yearPosition = 17;
+    form.hourPosition = 14;
+    form.minutePosition = 22;
+    form.latitudeDegrees = "13";
+    form.latitudeMinutes = "00";
+    form.longitudeDegrees = "77";
+    form.longitudeMinutes = "35";
+    form.city = "Bangalore";
+    form.state = "Karnataka";
+    return form;
+}
+
 }  // namespace sarovin::testing
