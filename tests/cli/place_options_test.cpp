@@ -53,7 +53,7 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          false,
          27,
          true,
-         "New York",
+         "New York City",
          "New York",
          "United States of America"},
         {Joined(Moment(true), {"--place", "new york"}),
@@ -63,7 +63,7 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          false,
          27,
          false,
-         "New York",
+         "New York City",
          "New York",
          "United States of America"},
         {Joined(Moment(), {"--place", "Kathmandu", "--zone", "34"}),
@@ -110,7 +110,10 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {Joined(Moment(), {"--place", "London"}),
          "\"London\" could be more than one place. Write it as one of these:\n"
-         "London, England, United Kingdom\nLondon, Ontario, Canada"},
+         "London, England, United Kingdom\nLondon, Ontario, Canada\n"
+         "London, Ohio, United States of America\nLondon, Kentucky, United States of America\n"
+         "London, California, United States of America\n"
+         "London, Arkansas, United States of America"},
         // zdump -v -c 2021,2022 America/New_York: 01:00-01:59 came twice on
         // 7 November 2021 (EDT then EST) and 02:00-02:59 never on 14 March.
         {{"--place", "New York", "--day", "7", "--month", "11", "--year", "2021", "--hour", "1",
@@ -221,7 +224,7 @@ TEST(FindPlace, ListsLabelCoordinatesAndZoneALine) {
     EXPECT_EQ(ujjain.out, "Ujjain, Madhya Pradesh, India\t23°11' N 75°47' E\tAsia/Kolkata\n");
     const RunResult york = RunTool({"--find-place=new york"});
     EXPECT_TRUE(
-        york.out.starts_with("New York, New York, United States of America\t"
+        york.out.starts_with("New York City (New York), New York, United States of America\t"
                              "40°43' N 74°00' W\tAmerica/New_York\n"))
         << york.out;
 }
