@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 
 #include "cli/report_options.h"
@@ -216,6 +217,39 @@ TEST(PlaceOptions, AnImpossibleDateIsTheWindowsRefusal) {
         RunTool(Joined(Moment(), {"--place", "Ujjain", "--day", "31", "--month", "6"}));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "sarovin-report: Please Enter Correct Date Or Month !\n");
+}
+
+// The names on birth certificates from before the renamings (Bombay 1995,
+// Madras 1996, Calcutta 2001, Bangalore 2014) place the city by its own
+// name and list it with both; IST is row 34 as for Ujjain above.
+TEST(PlaceOptions, FormerNamesPlaceTheRenamedCity) {
+    const std::array<std::array<const char*, 4>, 4> cases = {{
+        {"Bangalore", "Bengaluru", "Karnataka", "Bengaluru (Bangalore), Karnataka, India\t"},
+        {"Bombay", "Mumbai", "Maharashtra", "Mumbai (Bombay), Maharashtra, India\t"},
+        {"Madras", "Chennai", "Tamil Nadu", "Chennai (Madras), Tamil Nadu, India\t"},
+        {"Calcutta", "Kolkata", "West Bengal", "Kolkata (Calcutta), West Bengal, India\t"},
+    }};
+    for (const auto& [typed, city, state, listed] : cases) {
+        const Result<ReportOptions> parsed =
+            ParseReportArguments(Joined(Moment(), {"--place", typed}));
+        ASSERT_TRUE(parsed) << parsed.refusal().message;
+        const TypedBirth& birth = parsed->typedBirth.value();
+        EXPECT_EQ(birth.city, city);
+        EXPECT_EQ(birth.state, state);
+        EXPECT_EQ(birth.zone, 34) << typed;
+        EXPECT_TRUE(RunTool({"--find-place", typed}).out.starts_with(listed)) << typed;
+    }
+}
+
+// Hyderabad of Sindh, not of Telangana, by its region alike in both.
+TEST(PlaceOptions, TheRegionTellsTheHyderabadsApart) {
+    const Result<ReportOptions> parsed =
+        ParseReportArguments(Joined(Moment(), {"--place", "Hyderabad, Sindh"}));
+    ASSERT_TRUE(parsed) << parsed.refusal().message;
+    EXPECT_EQ(parsed->typedBirth.value().country, "Pakistan");
+    EXPECT_TRUE(RunTool({"--find-place", "Hyderabad, Sindh"})
+                    .out.starts_with(
+                        "Hyderabad, Sindh, Pakistan\t25\u00B024' N 68\u00B022' E\tAsia/Karachi\n"));
 }
 
 TEST(FindPlace, ListsLabelCoordinatesAndZoneALine) {
