@@ -14,13 +14,15 @@ namespace {
 
 constexpr std::string_view FORMAT_LINE = "sarovin-places 1";
 
-std::string AsciiLowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+void AppendAsciiLowerCase(std::string_view text, std::string& out) {
+    for (const char c : text) {
+        out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
+}
+
+std::string AsciiLowerCase(std::string_view text) {
+    std::string lower;
+    AppendAsciiLowerCase(text, lower);
     return lower;
 }
 
@@ -70,6 +72,7 @@ class IndexReader {
     }
 
     std::string_view Line() const { return line_; }
+    std::size_t Offset() const { return at_; }
     std::size_t FieldCount() const { return fields_.size(); }
     std::string_view Field(std::size_t index) const {
         return index < fields_.size() ? fields_[index] : std::string_view();
@@ -245,8 +248,13 @@ Result<Gazetteer> ReadPlaceIndex(const std::string& text) {
     if (places.size() != *placeCount || !nameCount) {
         return Unreadable("the names are missing");
     }
+    // The names' text is a part of the index's: reserved whole, it is
+    // never copied as it grows.
+    const std::size_t namesText = text.size() - reader.Offset();
     std::string keys;
+    keys.reserve(namesText);
     std::string written;
+    written.reserve(namesText);
     std::vector<NameEntry> names;
     names.reserve(*nameCount);
     while (names.size() < *nameCount && reader.NextLine()) {
@@ -261,11 +269,13 @@ Result<Gazetteer> ReadPlaceIndex(const std::string& text) {
         written += reader.Field(1);
         const std::string_view shown =
             entry.writtenLength == 0 ? places[*place].name : reader.Field(1);
-        const std::string key =
-            reader.FieldCount() > 2 ? std::string(reader.Field(2)) : AsciiLowerCase(shown);
         entry.keyStart = static_cast<std::uint32_t>(keys.size());
-        entry.keyLength = static_cast<std::uint32_t>(key.size());
-        keys += key;
+        if (reader.FieldCount() > 2) {
+            keys += reader.Field(2);
+        } else {
+            AppendAsciiLowerCase(shown, keys);
+        }
+        entry.keyLength = static_cast<std::uint32_t>(keys.size() - entry.keyStart);
         keys += '\n';
         names.push_back(entry);
     }
