@@ -8,6 +8,9 @@ namespace sarovin {
 
 std::string Place::Label() const {
     std::string label = name;
+    if (!otherName.empty()) {
+        label += " (" + otherName + ")";
+    }
     for (const std::string* part : {&region, &country}) {
         if (!part->empty()) {
             label += ", ";

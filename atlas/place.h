@@ -15,9 +15,13 @@ struct Place {
     double longitude = 0.0;   // degrees, east positive
     std::string zoneId;       // IANA time zone: "Asia/Kolkata"
     std::uint64_t population = 0;
+    // The name the place was found by where it is not its own: "Bombay"
+    // for Mumbai; empty otherwise.
+    std::string otherName{};
 
     // "Ujjain, Madhya Pradesh, India": the place as a person writes it to
-    // be found again.
+    // be found again; "Mumbai (Bombay), Maharashtra, India" when it was
+    // found by another name.
     std::string Label() const;
     // "23°11' N 75°47' E": the latitude and longitude to the nearest
     // minute, as the panel takes them; it tells apart towns of one label.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <tuple>
+#include <unordered_map>
 
 #include "atlas/search_key.h"
 #include "text/printable_text.h"
@@ -13,114 +15,265 @@ namespace {
 
 constexpr std::size_t LISTED_CANDIDATES = 10;
 constexpr std::string_view DEGREE_SIGN = "\u00B0";
+constexpr std::string_view PART_SEPARATOR = ", ";
+constexpr std::uint64_t DOMINANCE = 10;
 
 // How well a name meets a text, best first.
-enum class NameMatch { Whole, Prefix, Contained, None };
-
-NameMatch MatchName(std::string_view nameKey, std::string_view textKey) {
-    if (nameKey == textKey) {
-        return NameMatch::Whole;
-    }
-    if (nameKey.starts_with(textKey)) {
-        return NameMatch::Prefix;
-    }
-    return nameKey.find(textKey) != std::string_view::npos ? NameMatch::Contained : NameMatch::None;
-}
+enum class NameMatch { Whole, Prefix, Contained };
 
 struct Candidate {
     NameMatch match;
-    const Place* place;
+    const NameEntry* name;
 };
 
-bool RanksBefore(const Candidate& a, const Candidate& b) {
-    if (a.match != b.match) {
-        return a.match < b.match;
-    }
-    if (a.place->population != b.place->population) {
-        return a.place->population > b.place->population;
-    }
-    return std::tie(a.place->name, a.place->region, a.place->country) <
-           std::tie(b.place->name, b.place->region, b.place->country);
+bool IsOwnName(const NameEntry& name) {
+    return name.writtenLength == 0;
 }
 
-std::vector<Place> BestOf(std::vector<Candidate> candidates, std::size_t limit) {
+// The best name of each place met so far: the better match, and of two
+// equal ones the place's own name.
+class CandidateSet {
+  public:
+    void Offer(NameMatch match, const NameEntry& name) {
+        const auto [found, added] = byPlace_.try_emplace(name.place, Candidate{match, &name});
+        Candidate& held = found->second;
+        if (!added && (match < held.match ||
+                       (match == held.match && IsOwnName(name) && !IsOwnName(*held.name)))) {
+            held = {match, &name};
+        }
+    }
+
+    std::size_t Size() const { return byPlace_.size(); }
+
+    std::vector<Candidate> Take() const {
+        std::vector<Candidate> candidates;
+        candidates.reserve(byPlace_.size());
+        for (const auto& [place, candidate] : byPlace_) {
+            candidates.push_back(candidate);
+        }
+        return candidates;
+    }
+
+  private:
+    std::unordered_map<std::uint32_t, Candidate> byPlace_;
+};
+
+Place PlaceFound(const Gazetteer& atlas, const Candidate& candidate) {
+    Place place = atlas.Places()[candidate.name->place];
+    place.otherName = std::string(atlas.WrittenOf(*candidate.name));
+    return place;
+}
+
+std::vector<Place> BestOf(const Gazetteer& atlas, std::vector<Candidate> candidates,
+                          std::size_t limit) {
+    const auto ranksBefore = [&atlas](const Candidate& a, const Candidate& b) {
+        const Place& first = atlas.Places()[a.name->place];
+        const Place& second = atlas.Places()[b.name->place];
+        if (a.match != b.match) {
+            return a.match < b.match;
+        }
+        if (first.population != second.population) {
+            return first.population > second.population;
+        }
+        return std::tie(first.name, first.region, first.country, a.name->place) <
+               std::tie(second.name, second.region, second.country, b.name->place);
+    };
     const std::size_t kept = std::min(limit, candidates.size());
     std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(kept),
-                      candidates.end(), RanksBefore);
+                      candidates.end(), ranksBefore);
     std::vector<Place> best;
     best.reserve(kept);
     for (std::size_t i = 0; i < kept; ++i) {
-        best.push_back(*candidates[i].place);
+        best.push_back(PlaceFound(atlas, candidates[i]));
     }
     return best;
+}
+
+// A query key read as a name and what follows its comma, if anything.
+struct NameAndRest {
+    std::string_view name;
+    std::optional<std::string_view> rest;
+};
+
+// Every way to read the key as a name and the rest: the whole key as the
+// name, then the key cut at each comma. Names and regions may hold commas
+// of their own ("Burgdorf, Hanover"), so no one cut is taken for granted.
+std::vector<NameAndRest> ReadingsOf(std::string_view key) {
+    std::vector<NameAndRest> readings = {{key, std::nullopt}};
+    for (std::size_t comma = key.find(PART_SEPARATOR); comma != std::string_view::npos;
+         comma = key.find(PART_SEPARATOR, comma + 1)) {
+        readings.push_back({key.substr(0, comma), key.substr(comma + PART_SEPARATOR.size())});
+    }
+    return readings;
+}
+
+// The place's region, country, country code, and region followed by
+// country or code, each as SearchKey writes it.
+std::array<std::string, 5> WritingsOfWhere(const Place& place) {
+    const std::string region = SearchKey(place.region);
+    const std::string country = SearchKey(place.country);
+    const std::string code = SearchKey(place.countryCode);
+    return {region, country, code, region + ", " + country, region + ", " + code};
 }
 
 // True when `rest`, the query after the name and its comma, names the
 // place's region, country or both.
 bool QualifiesPlace(const Place& place, std::string_view rest) {
-    const std::string region = SearchKey(place.region);
-    const std::string country = SearchKey(place.country);
-    const std::string code = SearchKey(place.countryCode);
-    const std::array<std::string, 5> writings = {
-        region, country, code, region + ", " + country, region + ", " + code,
-    };
+    const std::array<std::string, 5> writings = WritingsOfWhere(place);
     return std::find(writings.begin(), writings.end(), rest) != writings.end();
 }
 
-// True when the query key is the place's name alone or followed by its
-// region, country or both. Names and regions may hold commas of their own
-// ("Burgdorf, Hanover"), so the place's parts are laid against the query
-// rather than the query split at its commas.
-bool IsWrittenAs(const Place& place, std::string_view queryKey) {
-    const std::string name = SearchKey(place.name);
-    if (queryKey == name) {
+// True when `rest`, typed after the name and its comma, begins one of the
+// ways to write the place's region or country, or nothing is typed there.
+bool NarrowsTo(const Place& place, std::optional<std::string_view> rest) {
+    if (!rest || rest->empty()) {
         return true;
     }
-    const std::string nameAndComma = name + ", ";
-    return queryKey.starts_with(nameAndComma) &&
-           QualifiesPlace(place, queryKey.substr(nameAndComma.size()));
+    const std::array<std::string, 5> writings = WritingsOfWhere(place);
+    return std::any_of(writings.begin(), writings.end(),
+                       [rest](const std::string& writing) { return writing.starts_with(*rest); });
 }
 
-// True when the query is the place written as above and followed by its
-// coordinates as --find-place prints them, which tell apart towns that
-// share a label.
-bool IsWrittenWithCoordinates(const Place& place, std::string_view query) {
-    const std::string coordinates = place.CoordinatesText();
-    if (!query.ends_with(coordinates)) {
-        return false;
-    }
-    std::string_view written = query.substr(0, query.size() - coordinates.size());
-    const std::size_t end = written.find_last_not_of(" \t,");
-    written = written.substr(0, end == std::string_view::npos ? 0 : end + 1);
-    return IsWrittenAs(place, SearchKey(written));
+std::string_view TrimmedOfCommas(std::string_view key) {
+    const std::size_t end = key.find_last_not_of(" ,");
+    return key.substr(0, end == std::string_view::npos ? 0 : end + 1);
 }
 
-std::vector<Candidate> PlacesWrittenAs(std::span<const Place> places, std::string_view query,
-                                       std::string_view queryKey) {
-    const bool hasCoordinates = query.find(DEGREE_SIGN) != std::string_view::npos;
-    std::vector<Candidate> written;
-    for (const Place& place : places) {
-        if (IsWrittenAs(place, queryKey) ||
-            (hasCoordinates && IsWrittenWithCoordinates(place, query))) {
-            written.push_back({NameMatch::Whole, &place});
+// Offers each place known by the whole name of a reading of `key`, where
+// the rest names its region or country and `coordinates`, when given, are
+// its own.
+void OfferWrittenAs(const Gazetteer& atlas, std::string_view key,
+                    std::optional<std::string_view> coordinates, CandidateSet& set) {
+    for (const NameAndRest& reading : ReadingsOf(key)) {
+        for (const NameEntry& name : atlas.NamesBeginningWith(reading.name)) {
+            const Place& place = atlas.Places()[name.place];
+            if (atlas.KeyOf(name) == reading.name &&
+                (!reading.rest || QualifiesPlace(place, *reading.rest)) &&
+                (!coordinates || place.CoordinatesText() == *coordinates)) {
+                set.Offer(NameMatch::Whole, name);
+            }
         }
     }
+}
+
+// Where the query ends in coordinates as --find-place prints them, the
+// query before them and the coordinates.
+std::optional<std::pair<std::string_view, std::string_view>> SplitCoordinates(
+    std::string_view query) {
+    const std::size_t degree = query.find(DEGREE_SIGN);
+    if (degree == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::size_t start = degree;
+    while (start > 0 && query[start - 1] >= '0' && query[start - 1] <= '9') {
+        --start;
+    }
+    std::string_view written = query.substr(0, start);
+    const std::size_t end = written.find_last_not_of(" \t,");
+    written = written.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    return std::pair{written, query.substr(start)};
+}
+
+// Of the places written alike, the one with more than DOMINANCE times the
+// people of each of the others. Where it is known by that name only as
+// another name, it goes before the others' own names: "Madras" is Chennai
+// and not Madras, Oregon, and "New York", a former name of York, Nebraska
+// too, is the city of eight million. Among places of their own name no
+// one is taken for granted: "London" stays a question.
+const Candidate* DominantPlace(const Gazetteer& atlas, const std::vector<Candidate>& written) {
+    const auto people = [&atlas](const Candidate& c) {
+        return atlas.Places()[c.name->place].population;
+    };
+    const auto most = std::max_element(
+        written.begin(), written.end(),
+        [&people](const Candidate& a, const Candidate& b) { return people(a) < people(b); });
+    if (most == written.end()) {
+        return nullptr;
+    }
+    for (const Candidate& other : written) {
+        if (&other != &*most && people(other) * DOMINANCE >= people(*most)) {
+            return nullptr;
+        }
+    }
+    return &*most;
+}
+
+std::vector<Candidate> PlacesWrittenAs(const Gazetteer& atlas, std::string_view query) {
+    CandidateSet set;
+    OfferWrittenAs(atlas, SearchKey(query), std::nullopt, set);
+    if (const auto split = SplitCoordinates(query)) {
+        OfferWrittenAs(atlas, SearchKey(split->first), split->second, set);
+    }
+    std::vector<Candidate> written = set.Take();
+    const Candidate* dominant = DominantPlace(atlas, written);
+    if (dominant != nullptr && !IsOwnName(*dominant->name)) {
+        return {*dominant};
+    }
+    const bool anyOwn = std::any_of(written.begin(), written.end(),
+                                    [](const Candidate& c) { return IsOwnName(*c.name); });
+    if (anyOwn) {
+        std::erase_if(written, [](const Candidate& c) { return !IsOwnName(*c.name); });
+    } else if (dominant != nullptr) {
+        return {*dominant};
+    }
     return written;
+}
+
+// The query without the other name in brackets that a label carries
+// ("Mumbai (Bombay), Maharashtra, India" becomes "Mumbai, Maharashtra,
+// India"); empty where it has none.
+std::string WithoutBracketedName(std::string_view query) {
+    const std::size_t open = query.rfind(" (");
+    const std::size_t close = query.find(')', open == std::string_view::npos ? 0 : open);
+    if (open == std::string_view::npos || close == std::string_view::npos) {
+        return {};
+    }
+    return std::string(query.substr(0, open)) + std::string(query.substr(close + 1));
+}
+
+std::vector<Place> SearchNames(const Gazetteer& atlas, std::string_view text, std::size_t limit) {
+    const std::string textKey = SearchKey(text);
+    const std::vector<NameAndRest> readings = ReadingsOf(TrimmedOfCommas(textKey));
+    if (readings.front().name.empty()) {
+        return {};
+    }
+    CandidateSet set;
+    for (const NameAndRest& reading : readings) {
+        for (const NameEntry& name : atlas.NamesBeginningWith(reading.name)) {
+            if (NarrowsTo(atlas.Places()[name.place], reading.rest)) {
+                set.Offer(atlas.KeyOf(name) == reading.name ? NameMatch::Whole : NameMatch::Prefix,
+                          name);
+            }
+        }
+    }
+    // Every place found so far ranks before any found by a part of a name.
+    if (set.Size() < limit) {
+        for (const NameAndRest& reading : readings) {
+            for (const NameEntry* name : atlas.NamesContainingWithin(reading.name)) {
+                if (NarrowsTo(atlas.Places()[name->place], reading.rest)) {
+                    set.Offer(NameMatch::Contained, *name);
+                }
+            }
+        }
+    }
+    return BestOf(atlas, set.Take(), limit);
 }
 
 // The one candidate whose label, or label and coordinates, is the query
 // byte for byte: a line of the advice written back. Labels that differ
 // only in marks (two Panautis of Nepal's Bagmati Province, one with two
 // combining marks, at the same minute) share search key and coordinates.
-const Place* WrittenExactly(const std::vector<Candidate>& written, std::string_view query) {
-    const Place* exact = nullptr;
+std::optional<Place> WrittenExactly(const Gazetteer& atlas, const std::vector<Candidate>& written,
+                                    std::string_view query) {
+    std::optional<Place> exact;
     for (const Candidate& candidate : written) {
-        const std::string label = candidate.place->Label();
-        if (query == label || query == label + " " + candidate.place->CoordinatesText()) {
-            if (exact != nullptr) {
-                return nullptr;
+        Place place = PlaceFound(atlas, candidate);
+        const std::string label = place.Label();
+        if (query == label || query == label + " " + place.CoordinatesText()) {
+            if (exact) {
+                return std::nullopt;
             }
-            exact = candidate.place;
+            exact = std::move(place);
         }
     }
     return exact;
@@ -144,17 +297,33 @@ std::string ListOfLabels(const std::vector<Place>& places, std::size_t total) {
     return list;
 }
 
-Refusal RefuseSeveral(std::string_view query, std::vector<Candidate> written) {
+Refusal RefuseSeveral(const Gazetteer& atlas, std::string_view query,
+                      std::vector<Candidate> written) {
     const std::size_t total = written.size();
     return RefuseWith("\"" + PrintableText(query) +
                       "\" could be more than one place. Write it as one of these:" +
-                      ListOfLabels(BestOf(std::move(written), LISTED_CANDIDATES), total));
+                      ListOfLabels(BestOf(atlas, std::move(written), LISTED_CANDIDATES), total));
 }
 
-Refusal RefuseUnknown(std::span<const Place> places, std::string_view query,
-                      std::string_view queryKey) {
+// "Hyderabad Sindh" typed where no comma can be, as in the City box: the
+// last words read as the region or country, the fewest first.
+std::vector<Place> SearchWithWhereLast(const Gazetteer& atlas, std::string_view key,
+                                       std::size_t limit) {
+    for (std::size_t space = key.rfind(' '); space != std::string_view::npos && space > 0;
+         space = key.rfind(' ', space - 1)) {
+        const std::string withComma =
+            std::string(key.substr(0, space)) + ", " + std::string(key.substr(space + 1));
+        std::vector<Place> found = SearchNames(atlas, withComma, limit);
+        if (!found.empty()) {
+            return found;
+        }
+    }
+    return {};
+}
+
+Refusal RefuseUnknown(const Gazetteer& atlas, std::string_view query, std::string_view queryKey) {
     const std::string_view name = queryKey.substr(0, queryKey.find(','));
-    const std::vector<Place> near = SearchPlaces(places, name, LISTED_CANDIDATES);
+    const std::vector<Place> near = SearchNames(atlas, name, LISTED_CANDIDATES);
     std::string message = "No place is known as \"" + PrintableText(query) + "\".";
     if (!near.empty()) {
         message += " Places with names like it:" + ListOfLabels(near, near.size());
@@ -164,38 +333,47 @@ Refusal RefuseUnknown(std::span<const Place> places, std::string_view query,
 
 }  // namespace
 
-std::vector<Place> SearchPlaces(std::span<const Place> places, std::string_view text,
-                                std::size_t limit) {
-    const std::string textKey = SearchKey(text);
-    if (textKey.empty()) {
-        return {};
+std::vector<Place> SearchAtlas(const Gazetteer& atlas, std::string_view text, std::size_t limit) {
+    std::vector<Place> found = SearchNames(atlas, text, limit);
+    if (!found.empty()) {
+        return found;
     }
-    std::vector<Candidate> candidates;
-    for (const Place& place : places) {
-        const NameMatch match = MatchName(SearchKey(place.name), textKey);
-        if (match != NameMatch::None) {
-            candidates.push_back({match, &place});
-        }
-    }
-    return BestOf(std::move(candidates), limit);
+    const std::string plain = WithoutBracketedName(text);
+    return plain.empty() ? SearchWithWhereLast(atlas, SearchKey(text), limit)
+                         : SearchNames(atlas, plain, limit);
 }
 
-Result<Place> ResolvePlaceAmong(std::span<const Place> places, std::string_view query) {
+Result<Place> ResolveInAtlas(const Gazetteer& atlas, std::string_view query) {
     const std::string queryKey = SearchKey(query);
     if (queryKey.empty()) {
         return RefuseWith("Please write the name of the place.");
     }
-    std::vector<Candidate> written = PlacesWrittenAs(places, query, queryKey);
+    std::vector<Candidate> written = PlacesWrittenAs(atlas, query);
+    if (written.empty()) {
+        const std::string plain = WithoutBracketedName(query);
+        if (!plain.empty()) {
+            written = PlacesWrittenAs(atlas, plain);
+        }
+    }
     if (written.size() == 1) {
-        return *written.front().place;
+        return PlaceFound(atlas, written.front());
     }
     if (written.empty()) {
-        return RefuseUnknown(places, query, queryKey);
+        return RefuseUnknown(atlas, query, queryKey);
     }
-    if (const Place* exact = WrittenExactly(written, query)) {
-        return *exact;
+    if (std::optional<Place> exact = WrittenExactly(atlas, written, query)) {
+        return *std::move(exact);
     }
-    return RefuseSeveral(query, std::move(written));
+    return RefuseSeveral(atlas, query, std::move(written));
+}
+
+std::vector<Place> SearchPlaces(std::span<const Place> places, std::string_view text,
+                                std::size_t limit) {
+    return SearchAtlas(Gazetteer({places.begin(), places.end()}, {}), text, limit);
+}
+
+Result<Place> ResolvePlaceAmong(std::span<const Place> places, std::string_view query) {
+    return ResolveInAtlas(Gazetteer({places.begin(), places.end()}, {}), query);
 }
 
 }  // namespace sarovin

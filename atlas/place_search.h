@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "atlas/gazetteer.h"
 #include "atlas/place.h"
 #include "common/result.h"
 
@@ -16,14 +17,18 @@ inline constexpr char PLACE_DATA_CREDIT[] =
     "Place data from GeoNames (https://www.geonames.org), licensed under CC BY 4.0 "
     "(https://creativecommons.org/licenses/by/4.0/).";
 
-// Every town of the offline atlas, read once on first use and kept for
-// the life of the program.
+// The offline atlas, read from the installed place index once on first
+// use and kept for the life of the program; empty where no index can be
+// read.
+const Gazetteer& KnownAtlas();
+
+// Every town of the offline atlas.
 std::span<const Place> KnownPlaces();
 
-// SearchPlaces over the known places.
+// SearchAtlas over the known atlas.
 std::vector<Place> FindPlaces(std::string_view text, std::size_t limit);
 
-// ResolvePlaceAmong over the known places.
+// ResolveInAtlas over the known atlas.
 Result<Place> ResolvePlace(std::string_view query);
 
 }  // namespace sarovin

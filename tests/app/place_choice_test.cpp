@@ -96,6 +96,30 @@ TEST_F(PlaceChoiceTest, PlacesAreOfferedFromTwoLettersAsTheAtlasFindsThem) {
     }
 }
 
+// The list shows the atlas's answer as it is, never filtered again by what
+// was typed: a city found by its former name, or by the region typed after
+// it, is offered though its label does not begin with the letters typed.
+// Chosen, it fills the boxes with its own name.
+TEST_F(PlaceChoiceTest, OffersPlacesFoundByAnotherNameOrByTheirRegion) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Bombay", "Mumbai (Bombay), Maharashtra, India"},
+        {"Madras", "Chennai (Madras), Tamil Nadu, India"},
+        {"Hyderabad Sindh", "Hyderabad, Sindh, Pakistan"},
+    };
+    for (const auto& [typed, offered] : cases) {
+        Box("txtCity")->clear();
+        Box("txtCity")->setFocus();
+        QTest::keyClicks(Box("txtCity"), QString::fromLatin1(typed));
+        ASSERT_TRUE(Places()->isVisible()) << typed;
+        EXPECT_EQ(Places()->model()->index(0, 0).data().toString(), QString::fromUtf8(offered))
+            << typed;
+    }
+    Box("txtCity")->clear();
+    TypeAndPickFirst("Bombay");
+    EXPECT_EQ(Box("txtCity")->text(), "Mumbai");
+    EXPECT_EQ(Box("txtState")->text(), "Maharashtra");
+}
+
 // GeoNames places Ujjain at 23.18239 N, 75.77643 E: 23°11' N, 75°47' E to
 // the nearest minute; Asia/Kolkata kept IST, UTC+05:30, in 1980.
 TEST_F(PlaceChoiceTest, ChoosingAPlaceFillsEveryFieldAndProposesTheZone) {

@@ -231,5 +231,65 @@ TEST(ResolvePlaceAmong, TheQueryShownBackHoldsNoControlCharacter) {
               "\"London?\" ");
 }
 
+// Places with other names, populations as GeoNames gives them.
+const Gazetteer& RenamedAtlas() {
+    static const Gazetteer atlas(
+        {
+            MakePlace("Mumbai", "Maharashtra", "India", "IN", 12'691'836),
+            MakePlace("Bombay", "New York", "United States of America", "US", 1'300),
+            MakePlace("Chennai", "Tamil Nadu", "India", "IN", 4'681'087),
+            MakePlace("Madras", "Oregon", "United States of America", "US", 6'700),
+            MakePlace("Hyderabad", "Telangana", "India", "IN", 6'809'970),
+            MakePlace("Hyderabad", "Sindh", "Pakistan", "PK", 1'386'330),
+            MakePlace("Bombaim Town", "Goa", "India", "IN", 2'000),
+        },
+        {{0, "Bombay"}, {0, "Bombaim"}, {2, "Madras"}, {2, "chennai"}});
+    return atlas;
+}
+
+// Exact, then prefix, then contained, whichever name matched, then by
+// population; of two names alike, the first in key order; a place
+// found by another name shows it; text after a comma narrows by the
+// beginning of the region or country.
+TEST(SearchAtlas, MatchesAnyNameAndShowsTheOneFound) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Bombay",
+         {"Mumbai (Bombay), Maharashtra, India", "Bombay, New York, United States of America"}},
+        {"bomba",
+         {"Mumbai (Bombaim), Maharashtra, India", "Bombaim Town, Goa, India",
+          "Bombay, New York, United States of America"}},
+        {"Chennai", {"Chennai, Tamil Nadu, India"}},
+        {"Hyderabad, Sin", {"Hyderabad, Sindh, Pakistan"}},
+        {"Hyderabad, PK", {"Hyderabad, Sindh, Pakistan"}},
+        {"hyderabad, india", {"Hyderabad, Telangana, India"}},
+        {"Hyderabad Sindh", {"Hyderabad, Sindh, Pakistan"}},
+        {"Hyderabad, Gujarat", {}},
+    };
+    for (const auto& [typed, labels] : cases) {
+        EXPECT_EQ(Labels(SearchAtlas(RenamedAtlas(), typed, 10)), labels) << typed;
+    }
+}
+
+// A former name of a city ten times the size goes before a small town's
+// own name; otherwise own names go first.
+TEST(ResolveInAtlas, TakesTheNameAPersonMeans) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Madras", "Chennai (Madras), Tamil Nadu, India"},
+        {"Bombay", "Mumbai (Bombay), Maharashtra, India"},
+        {"Bombay, New York", "Bombay, New York, United States of America"},
+        {"Bombaim", "Mumbai (Bombaim), Maharashtra, India"},
+        {"Hyderabad, Sindh", "Hyderabad, Sindh, Pakistan"},
+        {"Mumbai (Bombay), Maharashtra, India", "Mumbai, Maharashtra, India"},
+    };
+    for (const auto& [query, label] : cases) {
+        const Result<Place> place = ResolveInAtlas(RenamedAtlas(), query);
+        ASSERT_TRUE(place) << query << ": " << place.refusal().message;
+        EXPECT_EQ(place->Label(), label) << query;
+    }
+    EXPECT_EQ(ResolveInAtlas(RenamedAtlas(), "Hyderabad").refusal().message,
+              "\"Hyderabad\" could be more than one place. Write it as one of these:\n"
+              "Hyderabad, Telangana, India\nHyderabad, Sindh, Pakistan");
+}
+
 }  // namespace
 }  // namespace sarovin

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 
 #include "cli/report_options.h"
@@ -53,7 +54,7 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          false,
          27,
          true,
-         "New York",
+         "New York City",
          "New York",
          "United States of America"},
         {Joined(Moment(true), {"--place", "new york"}),
@@ -63,7 +64,7 @@ TEST(PlaceOptions, FillThePlaceAndTheZoneAsTheWindowWould) {
          false,
          27,
          false,
-         "New York",
+         "New York City",
          "New York",
          "United States of America"},
         {Joined(Moment(), {"--place", "Kathmandu", "--zone", "34"}),
@@ -110,7 +111,10 @@ TEST(PlaceOptions, RefusesWhatCannotBePlaced) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {Joined(Moment(), {"--place", "London"}),
          "\"London\" could be more than one place. Write it as one of these:\n"
-         "London, England, United Kingdom\nLondon, Ontario, Canada"},
+         "London, England, United Kingdom\nLondon, Ontario, Canada\n"
+         "London, Ohio, United States of America\nLondon, Kentucky, United States of America\n"
+         "London, California, United States of America\n"
+         "London, Arkansas, United States of America"},
         // zdump -v -c 2021,2022 America/New_York: 01:00-01:59 came twice on
         // 7 November 2021 (EDT then EST) and 02:00-02:59 never on 14 March.
         {{"--place", "New York", "--day", "7", "--month", "11", "--year", "2021", "--hour", "1",
@@ -217,13 +221,46 @@ TEST(PlaceOptions, AnImpossibleDateIsTheWindowsRefusal) {
     EXPECT_EQ(result.err, "sarovin-report: Please Enter Correct Date Or Month !\n");
 }
 
+// The names on birth certificates from before the renamings (Bombay 1995,
+// Madras 1996, Calcutta 2001, Bangalore 2014) place the city by its own
+// name and list it with both; IST is row 34 as for Ujjain above.
+TEST(PlaceOptions, FormerNamesPlaceTheRenamedCity) {
+    const std::array<std::array<const char*, 4>, 4> cases = {{
+        {"Bangalore", "Bengaluru", "Karnataka", "Bengaluru (Bangalore), Karnataka, India\t"},
+        {"Bombay", "Mumbai", "Maharashtra", "Mumbai (Bombay), Maharashtra, India\t"},
+        {"Madras", "Chennai", "Tamil Nadu", "Chennai (Madras), Tamil Nadu, India\t"},
+        {"Calcutta", "Kolkata", "West Bengal", "Kolkata (Calcutta), West Bengal, India\t"},
+    }};
+    for (const auto& [typed, city, state, listed] : cases) {
+        const Result<ReportOptions> parsed =
+            ParseReportArguments(Joined(Moment(), {"--place", typed}));
+        ASSERT_TRUE(parsed) << parsed.refusal().message;
+        const TypedBirth& birth = parsed->typedBirth.value();
+        EXPECT_EQ(birth.city, city);
+        EXPECT_EQ(birth.state, state);
+        EXPECT_EQ(birth.zone, 34) << typed;
+        EXPECT_TRUE(RunTool({"--find-place", typed}).out.starts_with(listed)) << typed;
+    }
+}
+
+// Hyderabad of Sindh, not of Telangana, by its region alike in both.
+TEST(PlaceOptions, TheRegionTellsTheHyderabadsApart) {
+    const Result<ReportOptions> parsed =
+        ParseReportArguments(Joined(Moment(), {"--place", "Hyderabad, Sindh"}));
+    ASSERT_TRUE(parsed) << parsed.refusal().message;
+    EXPECT_EQ(parsed->typedBirth.value().country, "Pakistan");
+    EXPECT_TRUE(RunTool({"--find-place", "Hyderabad, Sindh"})
+                    .out.starts_with(
+                        "Hyderabad, Sindh, Pakistan\t25\u00B024' N 68\u00B022' E\tAsia/Karachi\n"));
+}
+
 TEST(FindPlace, ListsLabelCoordinatesAndZoneALine) {
     const RunResult ujjain = RunTool({"--find-place", "Ujjain"});
     EXPECT_EQ(ujjain.status, 0);
     EXPECT_EQ(ujjain.out, "Ujjain, Madhya Pradesh, India\t23°11' N 75°47' E\tAsia/Kolkata\n");
     const RunResult york = RunTool({"--find-place=new york"});
     EXPECT_TRUE(
-        york.out.starts_with("New York, New York, United States of America\t"
+        york.out.starts_with("New York City (New York), New York, United States of America\t"
                              "40°43' N 74°00' W\tAmerica/New_York\n"))
         << york.out;
 }
