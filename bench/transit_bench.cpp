@@ -5,9 +5,9 @@
 
 #include "drishti/classical_sputa_drishti.h"
 #include "engine/body_slot.h"
+#include "ephemeris/utc_time.h"
 #include "swiss/swiss_position_source.h"
 #include "transits/transit_search.h"
-#include "ephemeris/utc_time.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "output/json_writer.h"
 #include "calculation/natal_points.h"
+#include "output/json_writer.h"
 #include "transits/transit_event.h"
 #include "transits/transit_tags.h"
 

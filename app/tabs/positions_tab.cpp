@@ -5,10 +5,10 @@
 #include <QVBoxLayout>
 
 #include "calculation/point_positions.h"
-#include "zodiac/zodiac.h"
 #include "engine/position_text.h"
 #include "platform/qt_text.h"
 #include "text/two_digits.h"
+#include "zodiac/zodiac.h"
 
 namespace sarovin {
 

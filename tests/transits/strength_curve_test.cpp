@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "engine/body_slot.h"
-#include "swiss/swiss_position_source.h"
 #include "ephemeris/utc_time.h"
+#include "swiss/swiss_position_source.h"
 
 namespace sarovin {
 namespace {

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "engine/body_slot.h"
+#include "ephemeris/utc_time.h"
 #include "swiss/swiss_position_source.h"
 #include "transits/transit_search.h"
-#include "ephemeris/utc_time.h"
 
 #include <gtest/gtest.h>
 
