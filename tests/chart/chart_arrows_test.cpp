@@ -52,6 +52,11 @@ const AspectCase WORKED_ASPECTS[] = {
     {AspectKind::Rashi, SNode, CAPRICORN, {}},
 };
 
+// Names the case in test names, which would otherwise print its bytes.
+void PrintTo(const std::tuple<ChartStyle, AspectCase>& param, std::ostream* out) {
+    *out << NameOf(::testing::TestParamInfo<std::tuple<ChartStyle, AspectCase>>(param, 0));
+}
+
 class WorkedArrows : public ::testing::TestWithParam<std::tuple<ChartStyle, AspectCase>> {
   protected:
     ChartLayout Layout() const {
@@ -62,7 +67,7 @@ class WorkedArrows : public ::testing::TestWithParam<std::tuple<ChartStyle, Aspe
     }
 };
 
-TEST_P(WorkedArrows, GoFromTheBodysSignToExactlyTheSignsItAspects) {
+TEST_P(WorkedArrows, ReachExactlyTheAspectedSigns) {
     const AspectCase& aspect = std::get<1>(GetParam());
     const ChartLayout layout = Layout();
     const ChartArea* own = AreaOfSign(layout, aspect.ownSign);

@@ -42,6 +42,11 @@ struct LagnaCase {
     const char* numbers[12];
 };
 
+// Names the case in test names, which would otherwise print its bytes.
+void PrintTo(const LagnaCase& lagna, std::ostream* out) {
+    *out << lagna.what;
+}
+
 class NorthIndianHouses : public ::testing::TestWithParam<LagnaCase> {};
 
 TEST_P(NorthIndianHouses, CountTheSignsOnFromTheLagnasAtTheTopMiddle) {

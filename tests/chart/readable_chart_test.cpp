@@ -33,6 +33,11 @@ struct ChartCase {
     ChartStyle style;
 };
 
+// Names the case in test names, which would otherwise print its bytes.
+void PrintTo(const ChartCase& chart, std::ostream* out) {
+    *out << chart.what;
+}
+
 std::vector<ChartCase> Charts() {
     std::vector<ChartCase> charts;
     for (const ChartStyle style : {ChartStyle::SouthIndian, ChartStyle::NorthIndian}) {
@@ -58,7 +63,7 @@ bool Overlap(const Box& a, const Box& b) {
     return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
 }
 
-TEST_P(ReadableChart, MarksAndCaptionsNeverShrinkBelowTheReadableSize) {
+TEST_P(ReadableChart, MarksAndCaptionsStayReadable) {
     for (const ChartText& text : Layout().texts) {
         if (text.role != TextRole::Title && text.role != TextRole::Details) {
             EXPECT_GE(text.size, READABLE_PIXELS) << text.text;
@@ -66,7 +71,7 @@ TEST_P(ReadableChart, MarksAndCaptionsNeverShrinkBelowTheReadableSize) {
     }
 }
 
-TEST_P(ReadableChart, MarksStayInsideTheirSignAndClearOfEachOther) {
+TEST_P(ReadableChart, MarksStayClearInTheirSign) {
     const ChartLayout layout = Layout();
     const std::vector<const ChartText*> marks = TextsOf(layout, TextRole::Mark);
     for (std::size_t index = 0; index < marks.size(); ++index) {
