@@ -65,6 +65,7 @@ Result<Calculation> CompleteCalculation(const BirthRecord& record, int zonePosit
         return houses.refusal();
     }
     calculation.houses = std::move(*houses);
+    calculation.positions = ComputePointPositions(computed, calculation.houses);
     calculation.vargas = ComputeScopeVargas(computed, scope.vargas);
     if (scope.spans) {
         calculation.spans = ComputeSpans(record, computed);

@@ -7,6 +7,7 @@
 #include "ashtakavarga/ashtakavarga.h"
 #include "calculation/birth_strengths.h"
 #include "calculation/invalid_lines.h"
+#include "calculation/point_positions.h"
 #include "calculation/sky.h"
 #include "common/result.h"
 #include "dasha/vimshottari.h"
@@ -58,6 +59,9 @@ struct Calculation {
     Sky sky;
     DrishtiReport report;
     std::optional<Houses> houses = std::nullopt;
+    // The Lagna, the nine bodies and, with houses, the MC, each with its
+    // nakshatra, pada, lord, house and daily motion.
+    std::vector<PointPosition> positions{};
     std::vector<CalculatedVarga> vargas{};
     // The time each point keeps its varga sign; none unless the scope asks
     // for them or when the sky around the birth could not be read.

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "calculation/calculation.h"
 #include "dasha/vimshottari.h"
 #include "swiss/house_cusps.h"
 
@@ -55,9 +54,8 @@ BodySlot NakshatraLord(int nakshatra) {
     return DashaLords[static_cast<std::size_t>(nakshatra % DASHA_LORD_COUNT)].lord;
 }
 
-std::vector<PointPosition> PointPositions(const Calculation& calculation) {
-    const Sky& sky = calculation.sky;
-    const std::optional<Houses>& houses = calculation.houses;
+std::vector<PointPosition> ComputePointPositions(const Sky& sky,
+                                                 const std::optional<Houses>& houses) {
     std::vector<PointPosition> points;
     if (sky.lagna) {
         points.push_back(AnglePosition("Lagna", *sky.lagna, houses));

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "calculation/sky.h"
 #include "engine/body_slot.h"
+#include "houses/houses.h"
 #include "vargas/nakshatra.h"
 
 namespace sarovin {
-
-struct Calculation;
 
 // One point of a chart as the positions table lists it: its name, sidereal
 // longitude, nakshatra and pada, the nakshatra's lord, the house it stands
@@ -36,6 +36,7 @@ std::string DailyMotionText(double degrees);
 
 // The Lagna when the ephemeris gives one, the nine bodies in slot order,
 // and with houses the midheaven (MC).
-std::vector<PointPosition> PointPositions(const Calculation& calculation);
+std::vector<PointPosition> ComputePointPositions(const Sky& sky,
+                                                 const std::optional<Houses>& houses);
 
 }  // namespace sarovin

@@ -173,7 +173,7 @@ std::string FormatTextReading(const ReportedReading& reading) {
         AppendLine(text, DrikBalaLine(report));
     }
     text += '\n';
-    text += PositionsTable(PointPositions(reading.calculation));
+    text += PositionsTable(reading.calculation.positions);
     if (reading.calculation.houses) {
         text += '\n';
         text += HousesTable(*reading.calculation.houses);

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "app/tabs/chart_view.h"
-#include "app/tabs/reading_ashtakavarga.h"
 #include "app/tabs/varga_table.h"
 #include "app/widgets/scrolled_content.h"
 #include "calculation/sky_motion.h"
@@ -190,7 +189,7 @@ ChartTab::ChartTab(QWidget* parent) : QWidget(parent) {
 
 void ChartTab::ShowCalculation(const Calculation& calculation) {
     calculation_ = &calculation;
-    ashtakavarga_ = ReadingAshtakavarga(calculation);
+    ashtakavarga_ = calculation.ashtakavarga;
     bindus_->setEnabled(ashtakavarga_.has_value());
     bindus_->setToolTip(ashtakavarga_ ? QString() : BINDUS_NEED_LAGNA);
     table_->ShowVargas(calculation);

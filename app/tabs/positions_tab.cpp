@@ -68,7 +68,7 @@ PositionsTab::PositionsTab(QWidget* parent) : QGroupBox(QStringLiteral("Position
 }
 
 void PositionsTab::ShowCalculation(const Calculation& calculation) {
-    const std::vector<PointPosition> points = PointPositions(calculation);
+    const std::vector<PointPosition>& points = calculation.positions;
     table_->setRowCount(static_cast<int>(points.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const QStringList texts = RowTexts(points[static_cast<std::size_t>(row)]);

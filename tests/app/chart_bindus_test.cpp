@@ -32,7 +32,9 @@ Calculation PublishedChart() {
     record.longitudeMinutes = 47;
     Result<Sky> sky = ComputeSky(record, {Ephemeris::Swiss, LunarNode::Mean});
     EXPECT_TRUE(sky);
-    return *CompleteCalculation(record, 0, std::move(*sky), EveryVargaWithSpans());
+    CalculationScope scope = EveryVargaWithSpans();
+    scope.ashtakavarga = AshtakavargaTables::Parashara;
+    return *CompleteCalculation(record, 0, std::move(*sky), scope);
 }
 
 // The bindu marks of each sign, from Mesha, as the chart lays them out.

@@ -43,7 +43,7 @@ Calculation AshaRaoSwiss(HouseSystem system) {
 // 10th; Placidus starts the 10th at the MC.
 TEST(PointPositions, TheLagnaBodiesAndMidheavenAgreeWithSwetest) {
     for (const HouseSystem system : {HouseSystem::Sripati, HouseSystem::Placidus}) {
-        const std::vector<PointPosition> points = PointPositions(AshaRaoSwiss(system));
+        const std::vector<PointPosition> points = AshaRaoSwiss(system).positions;
         ASSERT_EQ(points.size(), 11U);
         const PointPosition& lagna = points[0];
         EXPECT_EQ(lagna.name, "Lagna");
@@ -76,7 +76,7 @@ TEST(PointPositions, TheBuiltInEphemerisGivesTheNineBodiesAlone) {
     Result<Sky> sky = ComputeSky(record, {});
     ASSERT_TRUE(sky);
     const std::vector<PointPosition> points =
-        PointPositions(*CompleteCalculation(record, 0, std::move(*sky), {}));
+        CompleteCalculation(record, 0, std::move(*sky), {})->positions;
     ASSERT_EQ(points.size(), 9U);
     for (const PointPosition& point : points) {
         EXPECT_FALSE(point.house || point.dailyMotion || point.retrograde) << point.name;
