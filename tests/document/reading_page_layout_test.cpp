@@ -253,8 +253,8 @@ TEST(ReadingPageLayout, TheSputaHeadingsAreBoldAlikeAndApart) {
             CalculationOf(testing::AshaRaoBirth(), testing::INDIAN_TIME_ZONE, BUILT_IN);
         calculation.report = ComputeDrishtiReport(calculation.sky.bodies, rules, std::nullopt);
         Page page(QPageSize::A4);
-        const SputaGridLayout& grid =
-            SectionOf(page.LayOut(calculation), &ReadingPageLayout::sputa).grid;
+        const std::vector<ReadingPageLayout> pages = page.LayOut(calculation);
+        const SputaGridLayout& grid = SectionOf(pages, &ReadingPageLayout::sputa).grid;
         const std::vector<PageText>& captions = grid.columnCaptions;
         ASSERT_GE(captions.size(), 9U);
         for (std::size_t column = 1; column < captions.size(); ++column) {
