@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/file_descriptor.h"
+
 namespace sarovin {
 
 namespace {
@@ -14,23 +16,6 @@ namespace {
 Refusal Unreadable(std::string_view why) {
     return RefuseWith(std::string(UNREADABLE_READING_MESSAGE) + " " + std::string(why));
 }
-
-// Closes the descriptor when the load ends, however it ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-  private:
-    int descriptor_;
-};
 
 }  // namespace
 
@@ -41,7 +26,7 @@ bool HasReadingExtension(std::string_view path) {
 Result<std::string> LoadReadingBytes(const std::filesystem::path& path) {
     // Opened once, without blocking: a FIFO or device put in the file's place
     // is then found by the check of what was opened, not waited on.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0) {
         return Unreadable(std::strerror(errno));
     }

@@ -15,6 +15,7 @@
 #include <mutex>
 #include <string_view>
 
+#include "common/file_descriptor.h"
 #include "text/printable_text.h"
 
 namespace sarovin {
@@ -66,28 +67,11 @@ bool IsKnownBuild(const std::filesystem::path& file, std::string_view bytes) {
     });
 }
 
-// Closes the descriptor when the read ends, however it ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-  private:
-    int descriptor_;
-};
-
 // The bytes of `file`, read in blocks once its size is known to be a data
 // file's, or the sentence that says why they cannot be had.
 std::optional<std::string> ReadDataFile(const std::filesystem::path& file,
                                         const std::string& shownFolder, std::string& bytes) {
-    const Descriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor descriptor(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (descriptor.get() < 0 || ::fstat(descriptor.get(), &status) != 0) {
         return FileText(file, shownFolder) + " cannot be read: " + std::strerror(errno) + ".";

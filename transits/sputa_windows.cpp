@@ -108,24 +108,24 @@ double SputaWindows::Polished(double time, double longitude) {
     if (!polishing_->polish || refused_) {
         return time;
     }
-    const Result<double> polished = PolishCrossing(polishing_->source, planet_, time, longitude,
-                                                   polishing_->bracket, polishing_->calls);
-    if (!polished) {
-        refused_ = polished.refusal();
-        return time;
-    }
-    return *polished;
+    return Kept(PolishCrossing(polishing_->source, planet_, time, longitude, polishing_->bracket,
+                               polishing_->calls),
+                time);
 }
 
 double SputaWindows::PolishedStation(double time) {
     if (!polishing_->polish || refused_) {
         return time;
     }
-    const Result<double> polished =
-        PolishStation(polishing_->source, planet_, time, polishing_->bracket, polishing_->calls);
+    return Kept(
+        PolishStation(polishing_->source, planet_, time, polishing_->bracket, polishing_->calls),
+        time);
+}
+
+double SputaWindows::Kept(const Result<double>& polished, double estimate) {
     if (!polished) {
         refused_ = polished.refusal();
-        return time;
+        return estimate;
     }
     return *polished;
 }

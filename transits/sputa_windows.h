@@ -53,6 +53,9 @@ class SputaWindows {
     void Cross(const Crossing& crossing, std::vector<TransitEvent>& closed);
     double Polished(double time, double longitude);
     double PolishedStation(double time);
+    // The polished time, or the estimate once the source has refused (the
+    // refusal is kept).
+    double Kept(const Result<double>& polished, double estimate);
 
     int planet_;
     int natal_;
